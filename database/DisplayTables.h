@@ -1,0 +1,30 @@
+// Fixed text tables and the formatters that turn record fields into the short texts of the tree,
+// the forms, the audio dialog and the channel list.
+#pragma once
+
+#include "database/Records.h"
+
+#include <cstdint>
+#include <string>
+
+extern const char* const kPolarityLetters[4];     // "V", "H", "R", "L"
+extern const char* const kPolarityNames[4];       // "Vert", "Horz", "Circular Right", "Circular Left"
+extern const char* const kFecNames[6];            // "Auto", "1/2", ... "7/8"
+extern const char* const kLanguageCodes[24];      // "ENG" .. "TUR", "(Unknown)"
+extern const char* const kDefaultFavoriteNames[8]; // "News" .. "Info"
+extern const char* const kNdfMagic;                // "NDF"
+extern const char* const kNdfExtension;            // "NDF"
+
+// Name of a caMask bit (0..10 and 30), or nullptr for a bit without a name.
+const char* CaName(int bit);
+
+// "%d.%d" of the position modulo 3600 in tenths: 192 gives "19.2".
+std::string FormatPosition(const Network& network);
+// "%d.%03d (%s)" of frequency / 1000, frequency % 1000 and the polarity letter: "12.188 (H)".
+std::string FormatTransponderLabel(const Transponder& transponder);
+// Letter of a polarity value; only bits 0-1 count.
+const char* PolarityLetter(uint8_t polarity);
+// Code of a language byte (0..23); an empty text for any other byte.
+const char* LanguageCode(uint8_t language);
+// Appends the names of the set bits 0..10 and 30 to text, "/" between names; never clears text.
+void FormatCaNames(uint32_t mask, std::string& text);

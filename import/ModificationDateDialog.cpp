@@ -1,0 +1,1 @@
+// The modification date dialog.

@@ -1,0 +1,1 @@
+#include "import/SatcodxImport.h"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Usage: scripts/run-tests.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+scripts/install-deps.sh
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j2
+ctest --test-dir "$build" --output-on-failure -j2

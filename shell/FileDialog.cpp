@@ -1,0 +1,99 @@
+#include "shell/FileDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include <deque>
+
+namespace {
+
+struct TestState {
+    bool enabled = false;
+    std::function<void()> onUnexpected;
+    std::deque<QString> paths;
+    std::vector<FileDialog::Shown> shown;
+};
+
+TestState& State() {
+    static TestState state;
+    return state;
+}
+
+} // namespace
+
+QString FileDialog::QtFilter(const QString& pipeSeparatedFilter) {
+    const QStringList parts = pipeSeparatedFilter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList entries;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        entries << parts[i];
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const QString& defaultSuffix,
+                        const QString& initialPath) {
+    TestState& state = State();
+    if (state.enabled) {
+        state.shown.push_back({mode, filter, defaultSuffix, initialPath});
+        if (state.paths.empty()) {
+            if (state.onUnexpected)
+                state.onUnexpected();
+            return QString();
+        }
+        QString path = state.paths.front();
+        state.paths.pop_front();
+        return path;
+    }
+
+    // Qt's own dialog: its name filters match without regard to case, so "*.NDF" also lists
+    // "list.ndf" on case-sensitive file systems.
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (mode == OpenExisting) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!initialPath.isEmpty())
+        dialog.selectFile(initialPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString FileDialog::GetOpenFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                    const QString& initialPath) {
+    return Ask(parent, OpenExisting, filter, defaultSuffix, initialPath);
+}
+
+QString FileDialog::GetSaveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                                    const QString& initialPath) {
+    return Ask(parent, SaveOverwritePrompt, filter, defaultSuffix, initialPath);
+}
+
+void FileDialog::EnableTestMode(std::function<void()> onUnexpected) {
+    TestState& state = State();
+    state.enabled = true;
+    state.onUnexpected = std::move(onUnexpected);
+    state.paths.clear();
+    state.shown.clear();
+}
+
+void FileDialog::SetNextPath(const QString& path) {
+    State().paths.push_back(path);
+}
+
+size_t FileDialog::PendingPaths() {
+    return State().paths.size();
+}
+
+std::vector<FileDialog::Shown> FileDialog::TakeShown() {
+    std::vector<Shown> shown;
+    shown.swap(State().shown);
+    return shown;
+}
