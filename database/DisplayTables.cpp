@@ -1,1 +1,65 @@
-#include "database/NetworkDatabase.h"
+#include "database/DisplayTables.h"
+
+#include <cstdio>
+#include <iterator>
+
+const char* const kPolarityLetters[4] = {"V", "H", "R", "L"};
+const char* const kPolarityNames[4] = {"Vert", "Horz", "Circular Right", "Circular Left"};
+const char* const kFecNames[6] = {"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"};
+const char* const kLanguageCodes[24] = {"ENG", "FRA", "SWE", "FIN", "HUN", "CZE", "GER", "POR",
+                                        "SPA", "ITA", "DAN", "RUS", "ARA", "BUL", "CAT", "DUT",
+                                        "EGY", "GRE", "EST", "NOR", "POL", "RUM", "TUR", "(Unknown)"};
+const char* const kDefaultFavoriteNames[8] = {"News", "Movies", "Drama", "Hobby",
+                                              "Music", "Cartoons", "Education", "Info"};
+const char* const kNdfMagic = "NDF";
+const char* const kNdfExtension = "NDF";
+
+namespace {
+
+const char* const kCaNames[11] = {"VICS", "SECA", "IRDT", "NAGR", "ALPHAC", "BETAC",
+                                  "CRYPTO", "CONAX", "NDS", "PWRVU", "SKYC"};
+constexpr int kCaUnknownBit = 30;
+
+} // namespace
+
+const char* CaName(int bit) {
+    if (bit >= 0 && bit < static_cast<int>(std::size(kCaNames)))
+        return kCaNames[bit];
+    return bit == kCaUnknownBit ? "UNKNOWN" : nullptr;
+}
+
+std::string FormatPosition(const Network& network) {
+    const unsigned p = network.position % 3600u;
+    char text[16];
+    std::snprintf(text, sizeof text, "%u.%u", p / 10, p % 10);
+    return text;
+}
+
+std::string FormatTransponderLabel(const Transponder& transponder) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%03u (%s)", transponder.frequency / 1000u, transponder.frequency % 1000u,
+                  PolarityLetter(transponder.polFec));
+    return text;
+}
+
+const char* PolarityLetter(uint8_t polarity) {
+    return kPolarityLetters[polarity & 0x03];
+}
+
+const char* LanguageCode(uint8_t language) {
+    return language < std::size(kLanguageCodes) ? kLanguageCodes[language] : "";
+}
+
+void FormatCaNames(uint32_t mask, std::string& text) {
+    auto append = [&text](const char* name) {
+        if (!text.empty())
+            text += '/';
+        text += name;
+    };
+    for (int bit = 0; bit < static_cast<int>(std::size(kCaNames)); ++bit) {
+        if (mask & (1u << bit))
+            append(kCaNames[bit]);
+    }
+    if (mask & (1u << kCaUnknownBit))
+        append("UNKNOWN");
+}

@@ -1,1 +1,239 @@
 #include "import/SatcodxImport.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+// One read of the listing: at most this many characters, the line end included. A longer physical
+// line is taken as several pieces; the continuations normally fail the line filter.
+constexpr size_t kPieceLength = 128;
+
+// Columns of a SATCODX line.
+constexpr size_t kVersionColumn = 8;
+constexpr size_t kNameColumn = 10;
+constexpr size_t kNameWidth = 18;
+constexpr size_t kFrequencyColumn = 33;
+constexpr size_t kFrequencyWidth = 6;
+constexpr size_t kPolarityColumn = 42;
+constexpr size_t kPositionColumn = 51;
+constexpr size_t kPositionWidth = 4;
+constexpr size_t kSymbolRateColumn = 69;
+constexpr size_t kSymbolRateWidth = 5;
+constexpr size_t kShortestUsableLine = kSymbolRateColumn + kSymbolRateWidth;
+
+constexpr size_t kMaxTransponders = 0xFFFF;
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Reads a physical line in pieces of at most kPieceLength characters.
+class PieceReader {
+public:
+    explicit PieceReader(std::FILE* file) : file_(file) {}
+
+    // False at the end of the file or on a read error (see failed()).
+    bool Next(std::string& piece) {
+        piece.clear();
+        while (piece.size() < kPieceLength) {
+            if (pos_ == end_ && !Fill())
+                break;
+            const char c = buffer_[pos_++];
+            piece.push_back(c);
+            if (c == '\n')
+                break;
+        }
+        return !piece.empty();
+    }
+
+    bool failed() const { return std::ferror(file_) != 0; }
+
+private:
+    bool Fill() {
+        pos_ = 0;
+        end_ = std::fread(buffer_, 1, sizeof buffer_, file_);
+        return end_ > 0;
+    }
+
+    std::FILE* file_;
+    char buffer_[64 * 1024];
+    size_t pos_ = 0;
+    size_t end_ = 0;
+};
+
+// The line filter: "SATCODX" in any letter case at columns 0-6, then "03" or "05" at columns 8-9.
+// Version 105 listings keep the columns of version 103 for every field read here.
+bool PassesFilter(const std::string& line) {
+    static constexpr char kTag[] = "SATCODX";
+    if (line.size() < kVersionColumn + 2)
+        return false;
+    for (size_t i = 0; i < sizeof kTag - 1; ++i) {
+        if (ToUpperAscii(line[i]) != kTag[i])
+            return false;
+    }
+    const char tens = line[kVersionColumn];
+    const char units = line[kVersionColumn + 1];
+    return tens == '0' && (units == '3' || units == '5');
+}
+
+// An unsigned decimal number read from the columns [column, column + width) the way "%u" reads
+// it: leading white space, an optional sign, digits. Only the low 16 bits are kept. False when the
+// columns hold no digits.
+bool ReadNumber(const std::string& line, size_t column, size_t width, uint16_t& value) {
+    size_t i = column;
+    const size_t end = column + width;
+    while (i < end && IsWhiteSpace(line[i]))
+        ++i;
+    bool negative = false;
+    if (i < end && (line[i] == '+' || line[i] == '-')) {
+        negative = line[i] == '-';
+        ++i;
+    }
+    uint32_t number = 0;
+    const size_t firstDigit = i;
+    while (i < end && line[i] >= '0' && line[i] <= '9') {
+        number = number * 10u + static_cast<uint32_t>(line[i] - '0');
+        ++i;
+    }
+    if (i == firstDigit)
+        return false;
+    if (negative)
+        number = 0u - number;
+    value = static_cast<uint16_t>(number);
+    return true;
+}
+
+struct ListingLine {
+    std::string name;
+    uint16_t frequency = 0;
+    uint8_t polarity = 0;
+    uint16_t position = 0;
+    uint16_t symbolRate = 0;
+};
+
+// Reads the columns of a line that passed the filter. False when the line is too short to hold
+// them or a number column is blank: such a line is skipped entirely.
+bool ReadColumns(const std::string& line, ListingLine& out) {
+    if (line.size() < kShortestUsableLine)
+        return false;
+    if (!ReadNumber(line, kFrequencyColumn, kFrequencyWidth, out.frequency) ||
+        !ReadNumber(line, kPositionColumn, kPositionWidth, out.position) ||
+        !ReadNumber(line, kSymbolRateColumn, kSymbolRateWidth, out.symbolRate))
+        return false;
+    // The code of the polarity digit minus that of "0", kept as one byte.
+    out.polarity = static_cast<uint8_t>(line[kPolarityColumn] - '0');
+    size_t nameEnd = kNameColumn + kNameWidth;
+    while (nameEnd > kNameColumn && IsWhiteSpace(line[nameEnd - 1]))
+        --nameEnd;
+    out.name.assign(line, kNameColumn, nameEnd - kNameColumn);
+    return true;
+}
+
+// Frequency, polarity byte and symbol rate packed into one key of the duplicate test.
+uint64_t TransponderKey(uint16_t frequency, uint8_t polarity, uint16_t symbolRate) {
+    return (uint64_t{frequency} << 24) | (uint64_t{polarity} << 16) | symbolRate;
+}
+
+// The keys under which a transponder is found by the duplicate test. A line's polarity digit
+// matches bits 0-1 of polFec, so a transponder with any FEC is found under its polarity. A
+// polarity byte above 3 cannot match two bits; it matches the whole polFec instead, so that a
+// listing repeating such a line still adds its transponder once.
+void AddKeys(std::unordered_set<uint64_t>& keys, const Transponder& transponder) {
+    keys.insert(TransponderKey(transponder.frequency, transponder.polarity(), transponder.symbolRate));
+    keys.insert(TransponderKey(transponder.frequency, transponder.polFec, transponder.symbolRate));
+}
+
+} // namespace
+
+NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::string& path,
+                        SatcodxImportResult* result) {
+    if (result)
+        *result = SatcodxImportResult{};
+
+    // Only a record of this database has a slot that new transponders can refer to. Anything else is
+    // the caller's mistake: the file is not even opened, nothing changes.
+    const uint8_t slot = database.IndexOfNetwork(&network);
+    if (slot == NO_NETWORK)
+        return NDF_NO_FILE_FOUND;
+
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return NDF_NO_FILE_FOUND;
+
+    // The duplicate test sees the network's first run and the transponders this listing adds.
+    const size_t runBegin = database.FirstTransponderOf(slot);
+    const size_t runEnd = database.EndTransponderOf(slot);
+    std::unordered_set<uint64_t> known;
+    for (size_t i = runBegin; i < runEnd && i < database.transponders.size(); ++i)
+        AddKeys(known, *database.transponders[i]);
+
+    // Everything is gathered first and applied once the whole file has been read, so that a read
+    // error leaves the database as it was.
+    SatcodxImportResult counts;
+    bool haveNetworkValues = false;
+    std::string name;
+    uint16_t position = 0;
+    std::vector<std::unique_ptr<Transponder>> added;
+
+    auto reader = std::make_unique<PieceReader>(file);
+    std::string piece;
+    ListingLine line;
+    while (reader->Next(piece)) {
+        while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r'))
+            piece.pop_back();
+        if (!PassesFilter(piece) || !ReadColumns(piece, line))
+            continue;
+        ++counts.matchedLines;
+        name = line.name;
+        position = line.position;
+        haveNetworkValues = true;
+
+        const uint64_t key = TransponderKey(line.frequency, line.polarity, line.symbolRate);
+        if (known.count(key) != 0)
+            continue;
+        if (database.transponders.size() + added.size() >= kMaxTransponders)
+            continue;
+        auto transponder = std::make_unique<Transponder>();
+        transponder->InitTransponder(slot, line.frequency, line.polarity);
+        transponder->symbolRate = line.symbolRate;
+        transponder->treeItem = nullptr;
+        AddKeys(known, *transponder);
+        added.push_back(std::move(transponder));
+    }
+    const bool readFailed = reader->failed();
+    std::fclose(file);
+    if (readFailed)
+        return NDF_NO_FILE_FOUND;
+
+    if (haveNetworkValues) {
+        network.name = name;
+        network.position = position;
+    }
+    if (!added.empty()) {
+        // Inserting one by one at the end of the run and shifting the programs each time comes to
+        // the same as inserting the whole block there and shifting once by its size.
+        const size_t at = database.EndTransponderOf(slot);
+        const size_t count = added.size();
+        database.transponders.insert(database.transponders.begin() + static_cast<std::ptrdiff_t>(at),
+                                     std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+        for (auto& program : database.programs) {
+            if (program->transponderIndex >= at)
+                program->transponderIndex = static_cast<uint16_t>(program->transponderIndex + count);
+        }
+    }
+    counts.addedTransponders = added.size();
+    if (result)
+        *result = counts;
+    return NDF_OK;
+}
