@@ -1,0 +1,74 @@
+#include "channellist/FavoriteNamesDialog.h"
+
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QValidator::State Latin1Validator::validate(QString& input, int&) const {
+    for (const QChar c : input) {
+        if (c.unicode() > 0xFF)
+            return Invalid;
+    }
+    return Acceptable;
+}
+
+FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Favorite Group Name"));
+    setModal(true);
+
+    auto* form = new QFormLayout;
+    auto* validator = new Latin1Validator(this);
+    for (int i = 0; i < kNameCount; ++i) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("name%1").arg(i + 1));
+        field->setMaxLength(kMaxNameLength);
+        field->setValidator(validator);
+        field->setMinimumWidth(220);
+        auto* label = new QLabel(QString::number(i + 1), this);
+        label->setBuddy(field);
+        form->addRow(label, field);
+        fields_[static_cast<size_t>(i)] = field;
+    }
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+    setFixedHeight(sizeHint().height());
+}
+
+void FavoriteNamesDialog::SetName(int i, const std::string& name) {
+    if (i < 0 || i >= kNameCount)
+        return;
+    names_[static_cast<size_t>(i)] = name;
+    fields_[static_cast<size_t>(i)]->setText(QString::fromLatin1(name));
+    fields_[static_cast<size_t>(i)]->setCursorPosition(0);
+}
+
+void FavoriteNamesDialog::accept() {
+    for (int i = 0; i < kNameCount; ++i)
+        names_[static_cast<size_t>(i)] = fields_[static_cast<size_t>(i)]->text().toLatin1().toStdString();
+    QDialog::accept();
+}
