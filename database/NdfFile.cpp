@@ -1,6 +1,7 @@
 #include "database/DisplayTables.h"
 #include "database/NetworkDatabase.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <system_error>
 
 #if __has_include(<unistd.h>)
+#include <fcntl.h>
 #include <unistd.h>
 #define DISHLINE_HAVE_UNISTD 1
 #endif
@@ -22,6 +24,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr size_t kHeaderSize = 16;
+constexpr size_t kLengthFieldEnd = 8; // the magic and the length field
 constexpr size_t kTrailerSize = 4; // "END" and the checksum
 constexpr size_t kMaxCount8 = 0xFF;
 constexpr size_t kMaxCount16 = 0xFFFF;
@@ -41,6 +44,11 @@ void WriteLe32(uint8_t* p, uint32_t value) {
 }
 
 // ---- reading ----
+
+// "NDF" and a zero byte; the caller makes sure that four bytes are there.
+bool HasMagic(const uint8_t* p) {
+    return p[0] == kNdfMagic[0] && p[1] == kNdfMagic[1] && p[2] == kNdfMagic[2] && p[3] == 0;
+}
 
 // The one cursor of the reader. Every read checks the bounds before it takes a byte; after the
 // first short read the cursor stays failed and every further read gives 0.
@@ -226,11 +234,14 @@ public:
         U8(static_cast<uint8_t>(name.size()));
         out_.insert(out_.end(), name.begin(), name.end());
     }
+    // The entry count is that of the language bytes; a PID word that the list lacks is written
+    // as PID_NONE, so the record always holds exactly the entries its count announces.
     void PidListOf(const PidList& list) {
-        U8(static_cast<uint8_t>(list.Count()));
+        const size_t k = list.Count();
+        U8(static_cast<uint8_t>(k));
         out_.insert(out_.end(), list.languages.begin(), list.languages.end());
-        for (uint16_t pid : list.pids)
-            U16(pid);
+        for (size_t i = 0; i < k; ++i)
+            U16(i < list.pids.size() ? list.pids[i] : PID_NONE);
     }
     void IndexList(const std::vector<uint16_t>& list) {
         U16(static_cast<uint16_t>(list.size()));
@@ -351,23 +362,37 @@ std::string NameProblem(const char* kind, size_t index, const std::string& name)
 }
 
 std::string PidListProblem(size_t program, const char* what, const PidList& list) {
-    const std::string prefix = "program " + std::to_string(program + 1) + ": ";
-    if (list.pids.size() != list.languages.size())
-        return prefix + what + " PID list with " + std::to_string(list.pids.size()) + " PIDs but " +
-               std::to_string(list.languages.size()) + " languages";
-    if (list.Count() > kMaxPidEntries)
-        return prefix + std::to_string(list.Count()) + " " + what + " PIDs, at most " + std::to_string(kMaxPidEntries);
-    return {};
+    if (list.Count() <= kMaxPidEntries)
+        return {};
+    return "program " + std::to_string(program + 1) + ": " + std::to_string(list.Count()) + " " + what +
+           " PIDs, at most " + std::to_string(kMaxPidEntries);
 }
 
 // ---- replacing a file ----
 
-// A name for the temporary file beside the target that no other save is using.
+std::atomic<size_t> g_saveFaultAfter{NO_SAVE_FAULT};
+
+// Makes a completed rename durable; file systems that cannot sync a folder are let be.
+void SyncFolder(const fs::path& folder) {
+#ifdef DISHLINE_HAVE_UNISTD
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+#else
+    (void)folder;
+#endif
+}
+
+// A name for the temporary file beside the target that no other save is using. Only the start of
+// the target's name goes into it, so that a target with a long name still gets a valid one.
 std::string TemporaryName(const fs::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return "." + target.filename().string() + ".save-" + std::to_string(static_cast<unsigned long long>(ticks)) +
-           "-" + std::to_string(counter++) + "-" + std::to_string(attempt);
+    return "." + target.filename().string().substr(0, 32) + ".save-" +
+           std::to_string(static_cast<unsigned long long>(ticks)) + "-" + std::to_string(counter++) + "-" +
+           std::to_string(attempt);
 }
 
 // Writes bytes to a new file beside the target and renames it over the target, so that a failed
@@ -406,8 +431,9 @@ bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (!file)
         return false;
 
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = ok && std::fflush(file) == 0;
+    const size_t allowed = std::min(bytes.size(), g_saveFaultAfter.load());
+    bool ok = allowed == 0 || std::fwrite(bytes.data(), 1, allowed, file) == allowed;
+    ok = ok && allowed == bytes.size() && std::fflush(file) == 0;
 #ifdef DISHLINE_HAVE_UNISTD
     ok = ok && fsync(fileno(file)) == 0;
 #endif
@@ -422,10 +448,15 @@ bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
         fs::remove(temporary, ec);
         return false;
     }
+    SyncFolder(folder);
     return true;
 }
 
 } // namespace
+
+void SetSaveFaultAfterBytes(size_t bytes) {
+    g_saveFaultAfter.store(bytes);
+}
 
 // ---- status codes ----
 
@@ -464,9 +495,9 @@ uint8_t Checksum(const uint8_t* bytes, size_t length, uint8_t initial) {
 }
 
 NdfStatus CheckImage(const uint8_t* image, size_t length) {
-    if (image == nullptr || length < 4 || image[0] != 'N' || image[1] != 'D' || image[2] != 'F' || image[3] != 0)
+    if (image == nullptr || length < 4 || !HasMagic(image))
         return NDF_INVALID_FORMAT;
-    if (length < 8 || ReadLe32(image + 4) != length)
+    if (length < kLengthFieldEnd || ReadLe32(image + 4) != length)
         return NDF_INVALID_FORMAT;
     if (length < 9)
         return NDF_INVALID_FORMAT;
@@ -487,29 +518,44 @@ NdfStatus NetworkDatabase::Open(const std::string& path, std::vector<uint8_t>& i
     std::vector<uint8_t>().swap(image);
     if (path.empty())
         return NDF_NO_FILE_FOUND;
+    std::error_code ec;
+    // Folders, devices and pipes are no database files (and opening a pipe could wait forever).
+    if (!fs::is_regular_file(fs::status(path, ec)))
+        return NDF_NO_FILE_FOUND;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return NDF_NO_FILE_FOUND;
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec); // fails for folders and devices
+    const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) {
         std::fclose(file);
         return NDF_NO_FILE_FOUND;
     }
-    // The length field could not describe it.
-    if (size > UINT32_MAX) {
+
+    // The magic and the length field are checked first, from the head of the file alone: a file
+    // that is no database, or larger than its length field can describe, is refused before any
+    // memory is taken for it. These are the first two checks of CheckImage, with its status.
+    uint8_t head[kLengthFieldEnd];
+    const auto headLength = static_cast<size_t>(std::min<std::uintmax_t>(size, sizeof head));
+    if (std::fread(head, 1, headLength, file) < headLength) {
+        std::fclose(file);
+        return NDF_FILE_CRASHED;
+    }
+    if (size > UINT32_MAX || headLength < kLengthFieldEnd || !HasMagic(head) || ReadLe32(head + 4) != size) {
         std::fclose(file);
         return NDF_INVALID_FORMAT;
     }
+
     try {
         image.resize(static_cast<size_t>(size));
     } catch (const std::bad_alloc&) {
         std::fclose(file);
         return NDF_INSUFFICIENT_MEMORY;
     }
-    const size_t got = image.empty() ? 0 : std::fread(image.data(), 1, image.size(), file);
+    std::memcpy(image.data(), head, headLength);
+    const size_t rest = image.size() - headLength;
+    const size_t got = std::fread(image.data() + headLength, 1, rest, file);
     std::fclose(file);
-    if (got < image.size()) {
+    if (got < rest) {
         std::vector<uint8_t>().swap(image);
         return NDF_FILE_CRASHED;
     }

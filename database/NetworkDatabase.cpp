@@ -191,7 +191,8 @@ size_t NetworkDatabase::EndTransponderOf(uint8_t networkSlot) const {
 }
 
 size_t NetworkDatabase::InsertTransponder(std::unique_ptr<Transponder> transponder, uint16_t position) {
-    if (!transponder || !MakeRoom(transponders))
+    // The count field holds at most 0xFFFF records.
+    if (!transponder || transponders.size() >= kMaxRecords16 || !MakeRoom(transponders))
         return NO_INDEX;
     const size_t index = position != NO_INDEX && position < transponders.size()
                              ? position
@@ -327,7 +328,10 @@ void NetworkDatabase::MoveNetwork(const Network* moving, const Network* target) 
 
 bool NetworkDatabase::SortByDegree(uint16_t offset) {
     const size_t count = networks.size();
-    if (antennaConfigs.size() < count)
+    // Each moved network takes the antenna configuration of its slot along, and slots are 8-bit
+    // numbers: without a configuration for every slot, or with more networks than the file's
+    // count field holds, nothing is moved.
+    if (antennaConfigs.size() < count || count > NO_NETWORK)
         return false;
 
     std::vector<uint16_t> key(count);
@@ -399,6 +403,9 @@ CalendarDate NetworkDatabase::GetStampDate() const {
 }
 
 bool NetworkDatabase::SetStampDate(const CalendarDate& date) {
+    // Only a calendar date can be packed; anything else would leave a stamp that reads as no date.
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date.year, date.month))
+        return false;
     const int64_t sinceBase = static_cast<int64_t>(date.year) - 1900 + 28;
     const auto newYear = static_cast<uint8_t>(((sinceBase % 256 + 256) % 256) | 0x80);
     const auto newMonth = static_cast<uint8_t>(date.month);

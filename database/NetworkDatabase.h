@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,7 +69,7 @@ public:
     size_t EndTransponderOf(uint8_t networkSlot) const;
 
     // Places an already created transponder at position (or after its network's run); programs are
-    // not adjusted. Returns the index used.
+    // not adjusted. Returns the index used, or NO_INDEX (and drops it) when the collection is full.
     size_t InsertTransponder(std::unique_ptr<Transponder> transponder, uint16_t position);
     // Creates, inserts and fixes up programs; null when the record cannot be created.
     Transponder* AddTransponder(uint8_t networkSlot, uint16_t position);
@@ -84,14 +85,19 @@ public:
     // Moves program index between tvList (oldRadioBit 0) and radioList (1) of every group.
     void SetProgramRadio(bool oldRadioBit, uint16_t programIndex);
     // The network `moving` takes the slot of `target`, with the antenna configuration of its slot.
+    // Does nothing when either is not in `networks` or a slot in between has no antenna configuration.
     void MoveNetwork(const Network* moving, const Network* target);
-    // Orders networks by (position + offset) mod 3600; true when anything moved.
+    // Orders networks by (position + offset) mod 3600; true when anything moved. Moves nothing when
+    // there are fewer antenna configurations than networks, or more than 255 networks.
     bool SortByDegree(uint16_t offset);
 
     // ---- modification stamp ----
 
-    // The stamped date at 00:00:00, or the current local date and time when the stamp holds none.
+    // The stamped date at 00:00:00, or the current local date and time when the stamp holds none
+    // (a version stamp, a month outside 1..12, a day the month does not have).
     CalendarDate GetStampDate() const;
+    // Packs the date into the stamp; false, with the stamp unchanged, when it equals the stamp or
+    // is no calendar date (month outside 1..12, a day the month does not have).
     bool SetStampDate(const CalendarDate& date);
     // "%c%03u" of the area letter and the version (e.g. "B002"); false and empty for a date stamp.
     bool GetStampVersion(std::string& text) const;
@@ -115,6 +121,11 @@ public:
     // or empty when it can.
     std::string LimitProblem() const;
 };
+
+// Test hook for the writer: every save after this call writes at most `bytes` bytes of its image
+// and then fails as a full disk would. NO_SAVE_FAULT (the default) lets every write through.
+constexpr size_t NO_SAVE_FAULT = std::numeric_limits<size_t>::max();
+void SetSaveFaultAfterBytes(size_t bytes);
 
 // Sum of the first length bytes plus initial, modulo 256.
 uint8_t Checksum(const uint8_t* bytes, size_t length, uint8_t initial);
