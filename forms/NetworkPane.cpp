@@ -1,0 +1,244 @@
+#include "forms/NetworkPane.h"
+
+#include "database/DisplayTables.h"
+#include "database/Records.h"
+#include "forms/NameField.h"
+#include "forms/NumberRules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr uint8_t kDefaultSkewV = 106;
+constexpr uint8_t kDefaultSkewH = 33;
+
+QComboBox* ListBox(QWidget* parent, const char* objectName, std::initializer_list<const char*> items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    for (const char* item : items)
+        box->addItem(QString::fromLatin1(item));
+    return box;
+}
+
+// The ten oscillator frequencies only fill the text; any number may be typed.
+QComboBox* FrequencyBox(QWidget* parent, const char* objectName) {
+    QComboBox* box = ListBox(parent, objectName,
+                             {"5150", "5700", "5750", "9750", "10000", "10050", "10600", "10750", "11200", "11475"});
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: typing 1000 must not turn into 10000.
+    box->setCompleter(nullptr);
+    return box;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* objectName) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    return edit;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* objectName, const char* text) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+uint8_t SkewFromText(const QLineEdit* edit, uint8_t fallback) {
+    bool ok = false;
+    const int32_t value = ReadInteger(edit, &ok);
+    if (!ok)
+        return fallback;
+    return static_cast<uint8_t>(static_cast<uint8_t>(value) % 180);
+}
+
+} // namespace
+
+NetworkPane::NetworkPane(AntennaConfig* config, Network* network, QWidget* parent)
+    : FormPane(parent), config_(config), network_(network) {
+    name_ = CreateNameEdit(this, "networkName");
+    degree_ = TextBox(this, "degree");
+    lnbType_ = ListBox(this, "lnbType", {"Single", "Universal", "OCS"});
+    lnbFreq_ = FrequencyBox(this, "lnbFreq");
+    lnbFreqH_ = FrequencyBox(this, "lnbFreqH");
+    powerMode_ = ListBox(this, "powerMode", {"OFF", "13V", "18V", "ON (Auto)"});
+    tone22k_ = CheckBox(this, "tone22k", "On");
+    switch12V_ = CheckBox(this, "switch12V", "On");
+    switchLevel_ = ListBox(this, "switchLevel", {"OFF", "1.0", "1.1"});
+    switchPort_ = ListBox(this, "switchPort", {});
+    positionerLevel_ = ListBox(this, "positionerLevel", {"OFF", "1.2", "USALS", "BOTH"});
+    positionerId_ = TextBox(this, "positionerId");
+    skewController_ = CheckBox(this, "skewController", "Exists");
+    skewV_ = TextBox(this, "skewV");
+    skewH_ = TextBox(this, "skewH");
+
+    AddRow(QStringLiteral(" Name"), name_);
+    AddRow(QStringLiteral(" Degree"), degree_);
+    AddRow(QStringLiteral(" LNB Type"), lnbType_);
+    AddRow(QStringLiteral(" LNB Freq"), lnbFreq_);
+    AddRow(QStringLiteral(" LNB Freq H"), lnbFreqH_);
+    AddRow(QStringLiteral(" LNB Power/Switch"), powerMode_);
+    AddCheckRow(QStringLiteral(" 22Khz Switch"), tone22k_);
+    AddCheckRow(QStringLiteral(" 12V Switch"), switch12V_);
+    AddRow(QStringLiteral(" DiSEqC Switch Level"), switchLevel_);
+    AddRow(QStringLiteral(" DiSEqC Switch Port"), switchPort_);
+    AddRow(QStringLiteral(" DiSEqC Positioner Level"), positionerLevel_);
+    AddRow(QStringLiteral(" DiSEqC Positioner ID"), positionerId_);
+    AddCheckRow(QStringLiteral(" Skew Controller"), skewController_);
+    AddRow(QStringLiteral(" Skew Angle V"), skewV_);
+    AddRow(QStringLiteral(" Skew Angle H"), skewH_);
+    Finish();
+
+    connect(lnbType_, &QComboBox::currentIndexChanged, this, &NetworkPane::OnLnbTypeChanged);
+    connect(switchLevel_, &QComboBox::currentIndexChanged, this, &NetworkPane::OnSwitchLevelChanged);
+    connect(positionerLevel_, &QComboBox::currentIndexChanged, this, &NetworkPane::OnPositionerLevelChanged);
+    connect(skewController_, &QCheckBox::toggled, this, &NetworkPane::OnSkewControllerToggled);
+}
+
+void NetworkPane::Load() {
+    const QScopedValueRollback<bool> guard(loading_, true);
+    AntennaConfig& a = *config_;
+    const Network& n = *network_;
+    const uint8_t kind = a.lnbKind();
+
+    lnbFreqH_->setEnabled(kind != 0);
+    tone22k_->setEnabled(kind != 1);
+    FillPortList(a.switchLevel());
+    positionerId_->setEnabled(a.positionerLevel() & 1);
+    skewV_->setEnabled(a.skewController());
+    skewH_->setEnabled(a.skewController());
+
+    name_->setText(NameToText(n.name));
+    degree_->setText(QString::fromStdString(FormatPosition(n)));
+    lnbType_->setCurrentIndex(kind < lnbType_->count() ? kind : -1);
+    lnbFreq_->setEditText(QString::number(a.LnbFreqLow()));
+    lnbFreqH_->setEditText(ShowNumber(a.LnbFreqHigh(), 0, kind != 0));
+
+    powerMode_->setCurrentIndex(a.powerMode());
+    tone22k_->setChecked(a.tone22k());
+    switch12V_->setChecked(a.switch12V());
+
+    if (a.switchLevel() == 3)
+        a.setSwitchLevel(1);
+    switchLevel_->setCurrentIndex(a.switchLevel());
+    SelectPort();
+
+    positionerLevel_->setCurrentIndex(a.positionerLevel());
+    ShowPositionerId();
+
+    skewController_->setChecked(a.skewController());
+    ShowSkewAngles();
+}
+
+void NetworkPane::Read() {
+    AntennaConfig& a = *config_;
+    Network& n = *network_;
+
+    n.name = TextToName(name_->text());
+    n.position = PositionFromDegrees(degree_->text());
+
+    bool ok = false;
+    const uint16_t high =
+        lnbType_->currentIndex() != 0 ? static_cast<uint16_t>(ReadInteger(lnbFreqH_->currentText(), &ok)) : 0;
+    const uint16_t low = static_cast<uint16_t>(ReadInteger(lnbFreq_->currentText(), &ok));
+    a.SetLnbFreqs(low, high);
+
+    if (powerMode_->currentIndex() >= 0)
+        a.setPowerMode(static_cast<uint8_t>(powerMode_->currentIndex()));
+    a.setTone22k(tone22k_->isChecked());
+    a.setSwitch12V(switch12V_->isChecked());
+
+    if (switchLevel_->currentIndex() >= 0)
+        a.setSwitchLevel(static_cast<uint8_t>(switchLevel_->currentIndex()));
+    const int port = switchPort_->currentIndex();
+    if (port >= 0) {
+        if (a.switchLevel() & 1)
+            a.setPort10(static_cast<uint8_t>(port));
+        else if (a.switchLevel() & 2)
+            a.setPort11(static_cast<uint8_t>(port));
+    }
+
+    if (positionerLevel_->currentIndex() >= 0)
+        a.setPositionerLevel(static_cast<uint8_t>(positionerLevel_->currentIndex()));
+    if (a.positionerLevel() & 1)
+        n.positionerId = static_cast<uint8_t>(ReadInteger(positionerId_, &ok));
+
+    a.setSkewController(skewController_->isChecked());
+    if (a.skewController()) {
+        n.skewV = SkewFromText(skewV_, kDefaultSkewV);
+        n.skewH = SkewFromText(skewH_, kDefaultSkewH);
+    }
+}
+
+void NetworkPane::FillPortList(uint8_t level) {
+    const QScopedValueRollback<bool> guard(loading_, true);
+    switchPort_->clear();
+    if (level != 0) {
+        const int count = (level & 1) ? 4 : 16;
+        for (int i = 0; i < count; ++i)
+            switchPort_->addItem(QString::number(i + 1));
+    }
+    switchPort_->setEnabled(level != 0);
+}
+
+void NetworkPane::SelectPort() {
+    const AntennaConfig& a = *config_;
+    if (a.switchLevel() & 1)
+        switchPort_->setCurrentIndex(a.port10());
+    else if (a.switchLevel() & 2)
+        switchPort_->setCurrentIndex(a.port11());
+    else
+        switchPort_->setCurrentIndex(-1);
+}
+
+void NetworkPane::OnLnbTypeChanged(int index) {
+    AntennaConfig& a = *config_;
+    if (loading_ || index < 0 || index == a.lnbKind())
+        return;
+    a.lnbType = static_cast<uint8_t>((index << 6) | a.loIndex());
+    if (index != 0)
+        lnbFreqH_->setEditText(QString::number(a.LnbFreqHigh()));
+    lnbFreqH_->setEnabled(index != 0);
+    tone22k_->setEnabled(index != 1);
+}
+
+void NetworkPane::OnSwitchLevelChanged(int index) {
+    AntennaConfig& a = *config_;
+    if (loading_ || index < 0 || index == a.switchLevel())
+        return;
+    a.setSwitchLevel(static_cast<uint8_t>(index));
+    FillPortList(static_cast<uint8_t>(index));
+    SelectPort();
+}
+
+void NetworkPane::OnPositionerLevelChanged(int index) {
+    AntennaConfig& a = *config_;
+    if (loading_ || index < 0 || index == a.positionerLevel())
+        return;
+    a.setPositionerLevel(static_cast<uint8_t>(index));
+    positionerId_->setEnabled(index & 1);
+    ShowPositionerId();
+}
+
+void NetworkPane::OnSkewControllerToggled(bool on) {
+    AntennaConfig& a = *config_;
+    if (loading_ || on == a.skewController())
+        return;
+    a.setSkewController(on);
+    skewV_->setEnabled(on);
+    skewH_->setEnabled(on);
+    ShowSkewAngles();
+}
+
+void NetworkPane::ShowPositionerId() {
+    const bool show = (config_->positionerLevel() & 1) && network_->positionerId != 0;
+    ShowNumber(positionerId_, network_->positionerId, 0, show);
+}
+
+void NetworkPane::ShowSkewAngles() {
+    const bool show = config_->skewController();
+    ShowNumber(skewV_, network_->skewV, 0, show);
+    ShowNumber(skewH_, network_->skewH, 0, show);
+}
