@@ -1,0 +1,278 @@
+#include "shell/MainFrame.h"
+
+#include "forms/EditBar.h"
+#include "shell/AppInfo.h"
+#include "shell/Commands.h"
+#include "shell/EditorView.h"
+#include "shell/KeyboardLocks.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+const char* const kReadyText = "Ready";
+
+// The local NDF file among dropped URLs, or an empty string.
+QString DroppedNdfFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls())
+        return QString();
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String("ndf"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.svg")));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setAcceptDrops(true);
+
+    view_ = new EditorView(this);
+    setCentralWidget(view_);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    editBar_ = new EditBar(this);
+    editBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    editBar_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                          QDockWidget::DockWidgetClosable);
+    addDockWidget(Qt::RightDockWidgetArea, editBar_);
+    view_->SetEditBar(editBar_);
+
+    connect(view_, &EditorView::commandStateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(editBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(toolBar_, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
+
+    resize(960, 640);
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& command : kCommands) {
+        const QString text = QString::fromLatin1(command.text);
+        // The menu shows the shortcut from the text after the tab; the action owns the real key.
+        auto* action = new QAction(text, this);
+        action->setData(static_cast<int>(command.id));
+        action->setObjectName(QStringLiteral("action%1").arg(static_cast<int>(command.id)));
+        action->setStatusTip(QString::fromLatin1(command.statusTip));
+        if (command.toolTip)
+            action->setToolTip(QString::fromLatin1(command.toolTip));
+        if (command.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+        if (command.icon)
+            action->setIcon(QIcon(QString::fromLatin1(command.icon)));
+        switch (command.id) {
+        case ID_VIEW_EDITBAR:
+        case ID_VIEW_CHANNEL_LIST:
+        case ID_VIEW_TOOLBAR:
+        case ID_VIEW_STATUS_BAR:
+            action->setCheckable(true);
+            break;
+        default:
+            break;
+        }
+        const int id = command.id;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        actions_.insert(id, action);
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    for (const char* title : kMenuTitles) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        menu->setObjectName(QString::fromLatin1(title).remove(QLatin1Char('&')).toLower().append(QLatin1String("Menu")));
+        for (const CommandInfo& command : kCommands) {
+            if (qstrcmp(command.menu, title) != 0)
+                continue;
+            menu->addAction(actions_.value(command.id));
+            if (command.separatorAfter)
+                menu->addSeparator();
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setMovable(true);
+    toolBar_->setIconSize(QSize(20, 20));
+    for (int position = 1; position <= 11; ++position) {
+        for (const CommandInfo& command : kCommands) {
+            if (command.toolBarPosition != position)
+                continue;
+            toolBar_->addAction(actions_.value(command.id));
+            for (int after : kToolBarSeparatorsAfter)
+                if (after == position)
+                    toolBar_->addSeparator();
+        }
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    auto makeIndicator = [bar](const char* text, const char* name) {
+        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    capIndicator_ = makeIndicator("CAP", "capIndicator");
+    numIndicator_ = makeIndicator("NUM", "numIndicator");
+    scrlIndicator_ = makeIndicator("SCRL", "scrlIndicator");
+    // The message pane falls back to "Ready" whenever no prompt is shown.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(QString::fromLatin1(kReadyText));
+    });
+    bar->showMessage(QString::fromLatin1(kReadyText));
+
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+    timer->start(250);
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators() {
+    KeyboardLocks locks;
+    ReadKeyboardLocks(locks);
+    capIndicator_->setEnabled(locks.caps);
+    numIndicator_->setEnabled(locks.num);
+    scrlIndicator_->setEnabled(locks.scroll);
+}
+
+void CMainFrame::OnCommand(int id) {
+    if (!view_->HandleCommand(id)) {
+        switch (id) {
+        case ID_VIEW_EDITBAR:
+            editBar_->ToggleEditBar();
+            break;
+        case ID_VIEW_TOOLBAR:
+            toolBar_->setVisible(toolBar_->isHidden());
+            break;
+        case ID_VIEW_STATUS_BAR:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case ID_APP_EXIT:
+            close();
+            break;
+        case ID_APP_ABOUT: {
+            AboutDialog about(this);
+            about.exec();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates() {
+    if (!view_ || !editBar_)
+        return;
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        const int id = it.key();
+        QAction* action = it.value();
+        action->setEnabled(view_->IsCommandEnabled(id));
+        switch (id) {
+        case ID_VIEW_EDITBAR:
+            action->setChecked(!editBar_->isHidden());
+            break;
+        case ID_VIEW_TOOLBAR:
+            action->setChecked(!toolBar_->isHidden());
+            break;
+        case ID_VIEW_STATUS_BAR:
+            action->setChecked(!statusBar()->isHidden());
+            break;
+        case ID_VIEW_CHANNEL_LIST:
+            action->setChecked(view_->IsCommandChecked(id));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->QuerySave())
+        event->accept();
+    else
+        event->ignore();
+    UpdateCommandStates();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedNdfFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DroppedNdfFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has finished, so that no prompt runs inside the drag-and-drop loop.
+    QTimer::singleShot(0, this, [this, path] {
+        view_->OpenFile(path);
+        UpdateCommandStates();
+    });
+}
+
+void CMainFrame::focusInEvent(QFocusEvent* event) {
+    QMainWindow::focusInEvent(event);
+    view_->setFocus();
+}
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(QString::fromLatin1(kAboutTitle));
+    auto* layout = new QGridLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/dishline.svg")).pixmap(48, 48));
+    icon->setAlignment(Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 2, 1);
+    auto* text = new QLabel(QString::fromLatin1(kAboutText), this);
+    text->setObjectName(QStringLiteral("aboutText"));
+    layout->addWidget(text, 0, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->setOrientation(Qt::Vertical);
+    layout->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
+    layout->setHorizontalSpacing(16);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    setFixedSize(sizeHint().expandedTo(QSize(340, 90)));
+}

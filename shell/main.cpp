@@ -1,0 +1,37 @@
+// dishline: the desktop editor of NDF channel databases.
+#include "shell/AppInfo.h"
+#include "shell/EditorView.h"
+#include "shell/MainFrame.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DISHLINE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dishline"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.svg")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor of NDF channel databases"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An NDF file to open."), QStringLiteral("[file]"));
+    parser.process(app);
+
+    CMainFrame frame;
+    frame.show();
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty()) {
+        const QString path = files.first();
+        QTimer::singleShot(0, &frame, [&frame, path] {
+            frame.View()->OpenFile(path);
+            frame.UpdateCommandStates();
+        });
+    }
+    return app.exec();
+}

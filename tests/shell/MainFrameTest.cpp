@@ -1,0 +1,274 @@
+// The main window: menus, tool bar, status bar, the edit bar's place and check marks, the About
+// dialog, and the commands that run the Channel List, the SATCODX import and the stamp dialog.
+#include "EditorTestSupport.h"
+
+#include "channellist/ChannelListDialog.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <fstream>
+
+using namespace editortest;
+
+namespace {
+
+// The texts of a menu's entries, "-" for a separator.
+QStringList MenuEntries(QMenu* menu) {
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return entries;
+}
+
+} // namespace
+
+TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
+    QStringList titles;
+    QList<QMenu*> menus;
+    for (QAction* action : frame->menuBar()->actions()) {
+        titles << action->text();
+        menus << action->menu();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
+    EXPECT_EQ(MenuEntries(menus[0]),
+              (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
+                           "&Print...\tCtrl+P", "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(MenuEntries(menus[1]),
+              (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"Import &SATCODX", "-", "Sort by &Degree"}));
+    EXPECT_EQ(MenuEntries(menus[3]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
+    EXPECT_EQ(MenuEntries(menus[4]),
+              (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Transponder", "Delete All in &Net"}));
+    EXPECT_EQ(MenuEntries(menus[5]), (QStringList{"&About Dishline..."}));
+
+    EXPECT_EQ(frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(frame->Action(ID_FILE_PRINT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), QStringLiteral("Creates a new NDF file"));
+    EXPECT_EQ(frame->Action(ID_PROGRAM_DELETE_ALL_IN_NET)->statusTip(),
+              QStringLiteral("Delete all programs in the selected network"));
+}
+
+TEST_F(EditorTest, ToolBarHasElevenButtonsInOrderWithTheirTips) {
+    QStringList entries;
+    for (QAction* action : frame->ToolBar()->actions())
+        entries << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+    EXPECT_EQ(entries, (QStringList{"New", "Open", "Save", "|", "Print", "|", "Add Tp", "Delete Tp", "|", "Add Prog",
+                                    "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
+    for (QAction* action : frame->ToolBar()->actions())
+        if (!action->isSeparator())
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+}
+
+TEST_F(EditorTest, StatusBarShowsReadyAndTheThreeLockIndicators) {
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    EXPECT_EQ(guitest::Find<QLabel>(frame.get(), "capIndicator")->text(), QStringLiteral("CAP"));
+    EXPECT_EQ(guitest::Find<QLabel>(frame.get(), "numIndicator")->text(), QStringLiteral("NUM"));
+    EXPECT_EQ(guitest::Find<QLabel>(frame.get(), "scrlIndicator")->text(), QStringLiteral("SCRL"));
+    frame->statusBar()->showMessage(QStringLiteral("Opens an existing NDF file"));
+    frame->statusBar()->clearMessage();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+TEST_F(EditorTest, EditBarStartsEmptyDockedRightAndTogglesWithItsCheckMark) {
+    EXPECT_EQ(frame->dockWidgetArea(bar), Qt::RightDockWidgetArea);
+    EXPECT_EQ(bar->paneKind(), PANE_EMPTY);
+    QAction* toggle = frame->Action(ID_VIEW_EDITBAR);
+    EXPECT_TRUE(toggle->isChecked());
+
+    // Through the tool-bar button, as a user clicks it.
+    QWidget* button = frame->ToolBar()->widgetForAction(toggle);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_FALSE(toggle->isChecked());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(toggle->isChecked());
+
+    // Closing the dock by its own button clears the check mark too.
+    bar->close();
+    EXPECT_FALSE(toggle->isChecked());
+    Trigger(ID_VIEW_EDITBAR);
+    EXPECT_TRUE(toggle->isChecked());
+}
+
+TEST_F(EditorTest, ToolBarAndStatusBarHideAndShowWithTheirCheckMarks) {
+    Trigger(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(frame->ToolBar()->isHidden());
+    EXPECT_FALSE(frame->Action(ID_VIEW_TOOLBAR)->isChecked());
+    Trigger(ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(frame->ToolBar()->isHidden());
+    EXPECT_TRUE(frame->Action(ID_VIEW_TOOLBAR)->isChecked());
+
+    Trigger(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(frame->statusBar()->isHidden());
+    EXPECT_FALSE(frame->Action(ID_VIEW_STATUS_BAR)->isChecked());
+    Trigger(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(frame->Action(ID_VIEW_STATUS_BAR)->isChecked());
+}
+
+TEST_F(EditorTest, FunctionKeySixDoesNothing) {
+    OpenSample();
+    Select(ProgramItem(0));
+    frame->activateWindow();
+    QTest::keyClick(frame.get(), Qt::Key_F6);
+    QTest::keyClick(frame.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(tree->SelectedItem(), ProgramItem(0));
+    EXPECT_FALSE(view->IsModified());
+}
+
+TEST_F(EditorTest, AboutDialogShowsTheVersion) {
+    bool sawText = false;
+    const bool ran = guitest::RunModal([&] { Trigger(ID_APP_ABOUT); },
+                                       [&](QWidget* modal) {
+                                           EXPECT_EQ(modal->windowTitle(), QStringLiteral("About Dishline"));
+                                           auto* text = guitest::Find<QLabel>(modal, "aboutText");
+                                           sawText = text && text->text() == QStringLiteral("Dishline Version 1.3");
+                                           guitest::Find<QPushButton>(modal, "okButton")->click();
+                                       });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(sawText);
+}
+
+// ---- Channel List ----
+
+TEST_F(EditorTest, ChannelListIsCheckedWhileOpenAndCancelChangesNothing) {
+    OpenSample();
+    bool checkedWhileOpen = false;
+    const bool ran = guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                                       [&](QWidget* modal) {
+                                           checkedWhileOpen = frame->Action(ID_VIEW_CHANNEL_LIST)->isChecked();
+                                           EXPECT_TRUE(view->IsChannelListOpen());
+                                           static_cast<QDialog*>(modal)->reject();
+                                       });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(checkedWhileOpen);
+    EXPECT_FALSE(frame->Action(ID_VIEW_CHANNEL_LIST)->isChecked());
+    EXPECT_FALSE(view->IsModified());
+}
+
+TEST_F(EditorTest, ChannelListReorderMarksModifiedAndReordersTheTree) {
+    OpenSample();
+    Select(ProgramItem(1));
+    Program* shown = db().programs[1].get();
+    const bool ran = guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                                       [&](QWidget* modal) {
+                                           auto* dialog = qobject_cast<ChannelListDialog*>(modal);
+                                           ASSERT_NE(dialog, nullptr);
+                                           dialog->MoveRow(1, 0); // Channel 2 before Channel 1
+                                           dialog->accept();
+                                       });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(view->IsModified());
+    EXPECT_EQ(db().programs[0].get(), shown);
+    EXPECT_EQ(tree->ChildAt(TransponderItem(0), 0), shown->treeItem);
+    EXPECT_EQ(tree->SelectedItem(), shown->treeItem);
+    EXPECT_EQ(view->CurrentItem(), shown->treeItem);
+    EXPECT_EQ(view->Pane(), PANE_PROGRAM);
+    // The favorite entries followed their programs.
+    EXPECT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{1, 3}));
+}
+
+// ---- SATCODX import ----
+
+TEST_F(EditorTest, ImportSatcodxFillsTheSatelliteAndShowsTheNewTransponders) {
+    OpenSample();
+    Select(NetworkItem(1));
+    const std::string listing = dir.StdPath("astra.sdx");
+    {
+        std::ofstream out(listing, std::ios::binary);
+        auto line = [](const char* name, const char* freq, char pol, const char* pos, const char* sr) {
+            std::string text(128, ' ');
+            text.replace(0, 10, "SATCODX103");
+            std::string padded = name;
+            padded.resize(18, ' ');
+            text.replace(10, 18, padded);
+            text.replace(33, 6, freq);
+            text[42] = pol;
+            text.replace(51, 4, pos);
+            text.replace(69, 5, sr);
+            text.resize(100);
+            return text + "\r\n";
+        };
+        out << line("Astra 1KR", "11700", '1', "0192", "27500");
+        out << line("Astra 1KR", "11700", '1', "0192", "27500"); // duplicate
+        out << line("Astra 1L", "12100", '0', "0192", "22000");
+        out << "SATCODX104 something else\r\n";
+    }
+    FileDialog::SetNextPath(QString::fromStdString(listing));
+    Trigger(ID_SATELLITE_IMPORT_SATCODX);
+    const auto dialogs = FileDialog::TakeShown();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1].filter, QStringLiteral("SATCODX File (*.SDX);;All file (*.*)"));
+    EXPECT_EQ(dialogs[1].defaultSuffix, QStringLiteral("SDX"));
+
+    EXPECT_EQ(db().networks[1]->name, "Astra 1L");
+    EXPECT_EQ(tree->LabelOf(NetworkItem(1)), QStringLiteral("Astra 1L"));
+    EXPECT_EQ(Field("networkName")->text(), QStringLiteral("Astra 1L"));
+    ASSERT_EQ(db().transponders.size(), 6u);
+    ASSERT_EQ(tree->ChildCount(NetworkItem(1)), 3);
+    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 1), db().transponders[3]->treeItem);
+    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 2), db().transponders[4]->treeItem);
+    EXPECT_EQ(db().transponders[3]->frequency, 11700);
+    // The programs of the satellite behind it still sit on their own transponder.
+    EXPECT_EQ(db().programs[6]->transponderIndex, 5);
+    EXPECT_TRUE(view->IsModified());
+}
+
+TEST_F(EditorTest, CancelledImportChangesNothing) {
+    OpenSample();
+    FileDialog::TakeShown();
+    FileDialog::SetNextCancel();
+    Trigger(ID_SATELLITE_IMPORT_SATCODX);
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_EQ(db().transponders.size(), 4u);
+}
+
+// ---- Modification date ----
+
+TEST_F(EditorTest, ModificationDateVersionStampMarksModifiedAndIsKeptOnSave) {
+    OpenSample();
+    const bool ran = guitest::RunModal([&] { Trigger(ID_FILE_MODIFICATION_DATE); },
+                                       [&](QWidget* modal) {
+                                           guitest::Find<QRadioButton>(modal, "versionRadio")->click();
+                                           guitest::Find<QLineEdit>(modal, "versionEdit")->setText("C017");
+                                           guitest::Find<QPushButton>(modal, "okButton")->click();
+                                       });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(view->IsModified());
+    EXPECT_EQ(db().stampYear, 0);
+    EXPECT_TRUE(db().keepStamp);
+    Trigger(ID_FILE_SAVE);
+    const std::vector<uint8_t> bytes = ReadBytes(samplePath);
+    NetworkDatabase reread;
+    ASSERT_EQ(reread.Parse(bytes), NDF_OK);
+    std::string version;
+    EXPECT_TRUE(reread.GetStampVersion(version));
+    EXPECT_EQ(version, "C017");
+}
+
+TEST_F(EditorTest, ModificationDateOkWithoutChangeKeepsTheFileClean) {
+    OpenSample();
+    const bool ran = guitest::RunModal([&] { Trigger(ID_FILE_MODIFICATION_DATE); },
+                                       [&](QWidget* modal) {
+                                           EXPECT_TRUE(guitest::Find<QRadioButton>(modal, "dateRadio")->isChecked());
+                                           guitest::Find<QPushButton>(modal, "okButton")->click();
+                                       });
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_TRUE(db().keepStamp);
+}
