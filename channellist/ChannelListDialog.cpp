@@ -65,7 +65,15 @@ ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent)
     FillList();
 }
 
-ChannelListDialog::~ChannelListDialog() = default;
+ChannelListDialog::~ChannelListDialog() {
+    // The view asks the model for cell texts while the dialog is taken down, and the model asks this
+    // dialog for the favorite names: both go before the members they read.
+    CancelDrag();
+    delete view_;
+    view_ = nullptr;
+    delete model_;
+    model_ = nullptr;
+}
 
 void ChannelListDialog::BuildWidgets() {
     auto* groupLabel = new QLabel(QStringLiteral("Channel Group"), this);
@@ -521,7 +529,8 @@ void ChannelListDialog::CancelDrag() {
     dragImage_->deleteLater();
     dragImage_ = nullptr;
     dropRow_ = -1;
-    view_->SetDropIndicator(-1, false);
+    if (view_)
+        view_->SetDropIndicator(-1, false);
 }
 
 void ChannelListDialog::changeEvent(QEvent* event) {
