@@ -27,13 +27,39 @@ namespace {
 constexpr int kColumnWidths[COLUMN_COUNT] = {120, 136, 136, 136};
 constexpr int32_t kDescendingBit = INT32_MIN; // bit 31 of sortState
 
-// Lower-case form of a name byte in the ISO-8859-1 view, for the search.
-unsigned char FoldByte(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 32);
-    return c;
+// What a row is sorted by: the folded name for "Name", a number for the other columns.
+struct SortKey {
+    std::string text;
+    int64_t number = 0;
+};
+
+SortKey KeyOf(const Program& program, int column) {
+    SortKey key;
+    switch (column) {
+    case COLUMN_NAME:
+        key.text = FoldName(program.name);
+        break;
+    case COLUMN_CA:
+        // The mask as an unsigned value: a 32-bit difference of two masks would wrap for masks
+        // with bit 30 or 31 and give an order that is not transitive.
+        key.number = program.caMask & CA_SHOWN_BITS;
+        break;
+    case COLUMN_NETWORK:
+        key.number = program.transponderIndex;
+        break;
+    case COLUMN_FAVORITE:
+        key.number = program.favoriteMask;
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+int CompareKeys(const SortKey& a, const SortKey& b) {
+    if (const int text = a.text.compare(b.text); text != 0)
+        return text < 0 ? -1 : 1;
+    return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
 }
 
 // A menu text shows '&' only when it is doubled.
@@ -385,30 +411,8 @@ void ChannelListDialog::OnTabChanged(int tab) {
 // ---- ordering ----
 
 int ChannelListDialog::CompareRows(uint32_t a, uint32_t b) const {
-    const Program& pa = *database_.programs[a];
-    const Program& pb = *database_.programs[b];
-    int result = 0;
-    switch (sortState_ & ~kDescendingBit) {
-    case COLUMN_NAME:
-        result = CompareNames(pa.name, pb.name);
-        break;
-    case COLUMN_CA: {
-        // Compared as unsigned values: a 32-bit difference would wrap for masks with bit 30 or 31
-        // and give an order that is not transitive.
-        const uint32_t ka = pa.caMask & CA_SHOWN_BITS;
-        const uint32_t kb = pb.caMask & CA_SHOWN_BITS;
-        result = ka < kb ? -1 : (ka > kb ? 1 : 0);
-        break;
-    }
-    case COLUMN_NETWORK:
-        result = static_cast<int>(pa.transponderIndex) - static_cast<int>(pb.transponderIndex);
-        break;
-    case COLUMN_FAVORITE:
-        result = static_cast<int>(pa.favoriteMask) - static_cast<int>(pb.favoriteMask);
-        break;
-    default:
-        break;
-    }
+    const int column = sortState_ & ~kDescendingBit;
+    const int result = CompareKeys(KeyOf(*database_.programs[a], column), KeyOf(*database_.programs[b], column));
     return (sortState_ & kDescendingBit) ? -result : result;
 }
 
@@ -419,7 +423,17 @@ void ChannelListDialog::SortByColumn(int column) {
         sortState_ ^= kDescendingBit;
     else
         sortState_ = column;
-    model_->SortRows([this](uint32_t a, uint32_t b) { return CompareRows(a, b) < 0; });
+    // The keys are taken once, in row order: comparing them needs no visit to the records.
+    const std::vector<uint32_t>& rows = model_->Rows();
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size());
+    for (const uint32_t value : rows)
+        keys.push_back(KeyOf(*database_.programs[value], column));
+    const bool descending = (sortState_ & kDescendingBit) != 0;
+    model_->SortRows([&keys, descending](size_t a, size_t b) {
+        const int result = CompareKeys(keys[a], keys[b]);
+        return descending ? result > 0 : result < 0;
+    });
     MarkChanged(ReorderFlag());
     orderDirty_ = true;
 }
@@ -711,7 +725,7 @@ void ChannelListDialog::Search() {
             matchable = false;
             break;
         }
-        pattern.push_back(static_cast<char>(FoldByte(static_cast<unsigned char>(c.unicode()))));
+        pattern.push_back(static_cast<char>(FoldLatin1(static_cast<unsigned char>(c.unicode()))));
     }
 
     const int count = RowCount();
@@ -732,7 +746,7 @@ void ChannelListDialog::Search() {
                 continue;
             bool match = true;
             for (size_t i = 0; i < pattern.size() && match; ++i)
-                match = FoldByte(static_cast<unsigned char>(name[i])) == static_cast<unsigned char>(pattern[i]);
+                match = FoldLatin1(static_cast<unsigned char>(name[i])) == static_cast<unsigned char>(pattern[i]);
             if (!match)
                 continue;
             const QModelIndex index = model_->index(row, 0);

@@ -9,6 +9,8 @@ namespace {
 
 const char* const kColumnHeadings[COLUMN_COUNT] = {"Name", "CA", "Network", "Favorite"};
 
+} // namespace
+
 unsigned char FoldLatin1(unsigned char c) {
     if (c >= 'A' && c <= 'Z')
         return static_cast<unsigned char>(c + 32);
@@ -18,7 +20,12 @@ unsigned char FoldLatin1(unsigned char c) {
     return c;
 }
 
-} // namespace
+std::string FoldName(const std::string& name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = static_cast<char>(FoldLatin1(static_cast<unsigned char>(c)));
+    return folded;
+}
 
 int NetworkIndexOf(const NetworkDatabase& database, const Program& program) {
     if (program.transponderIndex >= database.transponders.size())
@@ -40,19 +47,6 @@ QString CaText(const Program& program) {
     std::string text;
     FormatCaNames(program.caMask & CA_SHOWN_BITS, text);
     return QString::fromLatin1(text);
-}
-
-int CompareNames(const std::string& a, const std::string& b) {
-    const size_t common = std::min(a.size(), b.size());
-    for (size_t i = 0; i < common; ++i) {
-        const int ca = FoldLatin1(static_cast<unsigned char>(a[i]));
-        const int cb = FoldLatin1(static_cast<unsigned char>(b[i]));
-        if (ca != cb)
-            return ca - cb;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 ChannelListModel::ChannelListModel(const NetworkDatabase& database, FavoriteTextFunction favoriteText,
@@ -147,10 +141,10 @@ void ChannelListModel::RemoveRowAt(int row) {
     endRemoveRows();
 }
 
-void ChannelListModel::SortRows(const std::function<bool(uint32_t, uint32_t)>& less) {
+void ChannelListModel::SortRows(const std::function<bool(size_t, size_t)>& less) {
     std::vector<size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(rows_[a], rows_[b]); });
+    std::stable_sort(order.begin(), order.end(), less);
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<uint32_t> sorted(rows_.size());

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 enum ChannelColumn { COLUMN_NAME = 0, COLUMN_CA = 1, COLUMN_NETWORK = 2, COLUMN_FAVORITE = 3, COLUMN_COUNT = 4 };
@@ -24,8 +25,11 @@ int NetworkIndexOf(const NetworkDatabase& database, const Program& program);
 // or that transponder's network does not exist.
 QString NetworkText(const NetworkDatabase& database, const Program& program);
 QString CaText(const Program& program);
-// Case-blind comparison of two names byte by byte, folding the letters of the ISO-8859-1 view.
-int CompareNames(const std::string& a, const std::string& b);
+// Lower-case form of a name byte in the ISO-8859-1 view.
+unsigned char FoldLatin1(unsigned char c);
+// The name with every letter folded to lower case: two names compare without regard to letter case
+// by comparing their folded forms byte by byte.
+std::string FoldName(const std::string& name);
 
 class ChannelListModel : public QAbstractItemModel {
     Q_OBJECT
@@ -52,8 +56,9 @@ public:
     // Takes row `from` out and inserts it at index `to` of the list as it was before.
     void MoveRow(int from, int to);
     void RemoveRowAt(int row);
-    // Reorders the rows with a stable sort by `less` on their values; selections follow their rows.
-    void SortRows(const std::function<bool(uint32_t, uint32_t)>& less);
+    // Reorders the rows with a stable sort; `less` compares two rows by their current indices.
+    // Selections follow their rows.
+    void SortRows(const std::function<bool(size_t, size_t)>& less);
     // The "Favorite" column of every row must be asked again (membership or names changed).
     void RefreshFavoriteColumn();
 
