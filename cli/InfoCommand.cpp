@@ -1,0 +1,138 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr size_t kLabelWidth = 24;
+
+void Line(std::ostream& out, const char* label, const std::string& value) {
+    std::string text = label;
+    text.resize(std::max(kLabelWidth, text.size() + 1), ' ');
+    out << text << value << '\n';
+}
+
+std::string Hex(uint32_t value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+// The same test GetStampDate applies before it trusts the bytes as a date.
+bool StampHoldsDate(const NetworkDatabase& db) {
+    return (db.stampYear & 0x80) != 0 && (db.stampYear & 0x7F) < 100 && db.stampMonth >= 1 && db.stampMonth <= 12 &&
+           db.stampDay >= 1 && db.stampDay <= 31;
+}
+
+std::string StampText(const NetworkDatabase& db) {
+    std::string version;
+    if (db.GetStampVersion(version)) {
+        return version + " (version; kept when the file is saved)";
+    }
+    if (StampHoldsDate(db)) {
+        const CalendarDate date = db.GetStampDate();
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+        return std::string(text) + " (date; saving stamps the current date)";
+    }
+    return "bytes " + Hex(db.stampYear, 2) + " " + Hex(db.stampMonth, 2) + " " + Hex(db.stampDay, 2) +
+           " (neither a date nor a version; saving stamps the current date)";
+}
+
+std::string FlagsText(uint32_t flags) {
+    static const std::pair<uint32_t, const char*> kNames[] = {{NDF_FLAG_TP_NAMES, "NDF_FLAG_TP_NAMES"},
+                                                              {NDF_FLAG_NET_SKEW, "NDF_FLAG_NET_SKEW"},
+                                                              {NDF_FLAG_PROG_CA, "NDF_FLAG_PROG_CA"}};
+    std::string names;
+    uint32_t known = 0;
+    for (const auto& [bit, name] : kNames) {
+        known |= bit;
+        if ((flags & bit) != 0) {
+            names += names.empty() ? "" : ", ";
+            names += name;
+        }
+    }
+    if ((flags & ~known) != 0) {
+        names += names.empty() ? "" : ", ";
+        names += "other bits " + Hex(flags & ~known, 8);
+    }
+    return Hex(flags, 8) + ": " + (names.empty() ? std::string("none") : names);
+}
+
+// The ISO-8859-1 view of a name for the terminal; control characters become '?'.
+std::string DisplayName(const std::string& bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
+            text += '?';
+        } else if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+const char* InfoCommand::Summary() const {
+    return "Show a summary of a file";
+}
+
+const char* InfoCommand::Description() const {
+    return "Prints the format version, the stamp (a date such as 2004-05-19 or a version such as B002),\n"
+           "the format flags by name, and the number of records of every kind, with the TV/radio split\n"
+           "of the programs and the members of every favorite group.";
+}
+
+std::vector<CommandArgument> InfoCommand::Arguments() const {
+    return {{"FILE", "the NDF file to describe"}};
+}
+
+int InfoCommand::Execute(const QCommandLineParser&, const QStringList& positional, std::ostream& out,
+                         std::ostream& err) {
+    NetworkDatabase db;
+    std::vector<uint8_t> image;
+    if (const NdfStatus status = LoadDatabase(positional[0], db, err, &image); status != NDF_OK) {
+        return status;
+    }
+
+    const size_t networksInUse =
+        std::count_if(db.networks.begin(), db.networks.end(), [](const auto& n) { return !n->IsEmptySlot(); });
+    const size_t radios =
+        std::count_if(db.programs.begin(), db.programs.end(), [](const auto& p) { return p->IsRadio(); });
+
+    Line(out, "File", DisplayPath(positional[0]) + " (" + std::to_string(image.size()) + " bytes)");
+    Line(out, "Format version", std::to_string(db.version));
+    Line(out, "Stamp", StampText(db));
+    Line(out, "Format flags", FlagsText(db.formatFlags));
+    Line(out, "Antenna configurations", std::to_string(db.antennaConfigs.size()));
+    Line(out, "Networks",
+         std::to_string(db.networks.size()) + " (" + std::to_string(networksInUse) + " in use, " +
+             std::to_string(db.networks.size() - networksInUse) + " empty slots)");
+    Line(out, "Transponders", std::to_string(db.transponders.size()));
+    Line(out, "Programs",
+         std::to_string(db.programs.size()) + " (" + std::to_string(db.programs.size() - radios) + " TV, " +
+             std::to_string(radios) + " radio)");
+    Line(out, "Favorite groups", std::to_string(db.favoriteGroups.size()));
+
+    size_t nameWidth = 0;
+    for (const auto& group : db.favoriteGroups) {
+        nameWidth = std::max(nameWidth, std::min<size_t>(group->name.size(), 24));
+    }
+    for (size_t i = 0; i < db.favoriteGroups.size(); ++i) {
+        const FavoriteGroup& group = *db.favoriteGroups[i];
+        char number[32];
+        std::snprintf(number, sizeof number, "%5zu  ", i + 1);
+        std::string name = group.name.empty() ? "Fav" + std::to_string(i + 1) + " (no name)" : DisplayName(group.name);
+        // Each stored byte is one character on the terminal.
+        const size_t shown = group.name.empty() ? name.size() : group.name.size();
+        name.append(shown < nameWidth ? nameWidth - shown : 0, ' ');
+        out << number << name << "  " << group.tvList.size() << " TV, " << group.radioList.size() << " radio\n";
+    }
+    return 0;
+}

@@ -1,0 +1,15 @@
+// ndftool: the command-line companion of the editor. The executable is a thin main around RunNdftool,
+// so tests run every command in process.
+#pragma once
+
+#include <QStringList>
+
+#include <ostream>
+#include <string>
+
+// Runs ndftool with the arguments that follow the program name; returns the exit status.
+// Normal output goes to out, messages prefixed with "ndftool: " to err.
+int RunNdftool(const QStringList& arguments, std::ostream& out, std::ostream& err);
+
+// The text of "ndftool --help".
+std::string NdftoolHelpText();
