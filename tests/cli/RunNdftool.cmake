@@ -1,0 +1,38 @@
+# Runs the ndftool executable as a user would: the command list, then new and check on files.
+# Usage: cmake -DNDFTOOL=<path> -DWORK_DIR=<folder> -P RunNdftool.cmake
+
+# Runs a command, fails unless it exits with expected_code, and leaves its output in `out`.
+function(run expected_code)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+    if(NOT code STREQUAL expected_code)
+        message(FATAL_ERROR "${ARGN}: exit status ${code}, expected ${expected_code}\n${output}${errors}")
+    endif()
+    set(out "${output}" PARENT_SCOPE)
+endfunction()
+
+function(expect_output expected what)
+    if(NOT out STREQUAL expected)
+        message(FATAL_ERROR "${what} printed \"${out}\", expected \"${expected}\"")
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+
+run(0 "${NDFTOOL}" --help)
+foreach(command check info dump build new sort import-sdx)
+    if(NOT out MATCHES "\n  ${command} ")
+        message(FATAL_ERROR "ndftool --help does not list ${command}:\n${out}")
+    endif()
+endforeach()
+
+run(0 "${NDFTOOL}" new "${WORK_DIR}/new.ndf")
+run(0 "${NDFTOOL}" check "${WORK_DIR}/new.ndf")
+expect_output("OK\n" "check of a new file")
+
+run(6 "${NDFTOOL}" check "${WORK_DIR}/missing.ndf")
+expect_output("No file found\n" "check of a missing file")
+
+file(WRITE "${WORK_DIR}/text.ndf" "not a channel database\n")
+run(9 "${NDFTOOL}" check "${WORK_DIR}/text.ndf")
+expect_output("Invalid NDF format\n" "check of a text file")
