@@ -148,10 +148,10 @@ void ChannelListDialog::BuildWidgets() {
     QHeaderView* header = view_->header();
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
-    header->setStretchLastSection(false);
     header->setSortIndicatorShown(false);
+    header->setStretchLastSection(true);
     for (int column = 0; column < COLUMN_COUNT; ++column)
-        header->resizeSection(column, kColumnWidths[column]);
+        header->resizeSection(column, ColumnWidth(column));
 
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(QStringLiteral("countLabel"));
@@ -196,8 +196,8 @@ void ChannelListDialog::BuildWidgets() {
     layout->addLayout(bottom);
 
     int listWidth = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width();
-    for (const int width : kColumnWidths)
-        listWidth += width;
+    for (int column = 0; column < COLUMN_COUNT; ++column)
+        listWidth += ColumnWidth(column);
     const QMargins margins = layout->contentsMargins();
     resize(std::max(listWidth + margins.left() + margins.right(), sizeHint().width()), 420);
 
@@ -259,6 +259,13 @@ void ChannelListDialog::BuildGroupList() {
         }
     }
     updatingControls_ = false;
+}
+
+int ChannelListDialog::ColumnWidth(int column) const {
+    // The widths suit an 8-point font with digits 6 pixels wide; a larger desktop font widens the
+    // columns in proportion, so that "Network" still holds a name, a frequency and a polarity.
+    const double scale = std::max(1.0, view_->fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0);
+    return static_cast<int>(kColumnWidths[column] * scale + 0.5);
 }
 
 // ---- rows ----
@@ -456,44 +463,37 @@ void ChannelListDialog::BeginDrag(int row, const QPoint& pressPos) {
     dragSource_ = row;
     dropRow_ = -1;
 
-    // The image shows the row as it is drawn, half transparent, and keeps the point where the row
-    // was grabbed under the pointer.
-    QWidget* viewport = view_->viewport();
-    QRect rowRect = view_->visualRect(model_->index(row, 0));
-    rowRect.setLeft(0);
-    rowRect.setRight(std::min(viewport->width(), view_->header()->length()) - 1);
-    const QRect shown = rowRect.intersected(viewport->rect());
-    QPixmap rowPixmap;
-    if (!shown.isEmpty()) {
-        rowPixmap = viewport->grab(shown);
-    } else {
-        rowPixmap = QPixmap(kColumnWidths[COLUMN_NAME], view_->fontMetrics().height() + 4);
-        rowPixmap.fill(view_->palette().color(QPalette::Base));
-        QPainter painter(&rowPixmap);
-        painter.drawText(rowPixmap.rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         CellText(row, COLUMN_NAME));
-    }
-    QPixmap image(rowPixmap.size());
-    image.setDevicePixelRatio(rowPixmap.devicePixelRatio());
+    // The image is the row's name in a small box that rides beside the pointer, so that it hides
+    // little of the drop line.
+    const QString name = CellText(row, COLUMN_NAME);
+    const QFontMetrics metrics = view_->fontMetrics();
+    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(COLUMN_NAME)) + 12, metrics.height() + 6);
+    const QPalette& colors = view_->palette();
+    QPixmap image(size * devicePixelRatioF());
+    image.setDevicePixelRatio(devicePixelRatioF());
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.setOpacity(0.75);
-        painter.drawPixmap(0, 0, rowPixmap);
+        painter.setOpacity(0.85);
+        painter.fillRect(QRect(QPoint(0, 0), size), colors.color(QPalette::Active, QPalette::Highlight));
         painter.setOpacity(1.0);
-        painter.setPen(view_->palette().color(QPalette::Active, QPalette::Highlight));
-        painter.drawRect(QRect(QPoint(0, 0), rowPixmap.deviceIndependentSize().toSize()).adjusted(0, 0, -1, -1));
+        painter.setPen(colors.color(QPalette::Active, QPalette::Dark));
+        painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+        painter.setPen(colors.color(QPalette::Active, QPalette::HighlightedText));
+        painter.setFont(view_->font());
+        painter.drawText(QRect(QPoint(6, 0), size - QSize(12, 0)), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(name, Qt::ElideRight, size.width() - 8));
     }
 
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("dragImage"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setPixmap(image);
-    label->resize(image.deviceIndependentSize().toSize());
+    label->resize(size);
     dragImage_ = label;
-    const QPoint grabbed = (pressPos.x() >= 0 && shown.contains(pressPos)) ? pressPos : shown.center();
-    dragHotSpot_ = shown.isEmpty() ? QPoint(8, label->height() / 2) : grabbed - rowRect.topLeft();
-    label->move(viewport->mapTo(this, grabbed) - dragHotSpot_);
+    dragHotSpot_ = QPoint(-16, size.height() / 2);
+    const QPoint start = pressPos.x() >= 0 ? pressPos : view_->visualRect(model_->index(row, 0)).center();
+    label->move(view_->viewport()->mapTo(this, start) - dragHotSpot_);
     label->raise();
     label->show();
 }

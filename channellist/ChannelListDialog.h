@@ -126,6 +126,7 @@ protected:
 
 private:
     void BuildWidgets();
+    int ColumnWidth(int column) const;
     void BuildGroupList();
     void OnGroupChanged(int entry);
     void OnTabChanged(int tab);

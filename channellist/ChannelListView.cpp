@@ -117,7 +117,8 @@ void ChannelListView::paintEvent(QPaintEvent* event) {
     const QRect rowRect = visualRect(model()->index(indicatorRow_, 0));
     if (!rowRect.isValid())
         return;
-    const int y = indicatorAfter_ ? rowRect.bottom() : rowRect.top();
+    // Kept off the very edge, where half of the line would be cut away.
+    const int y = std::clamp(indicatorAfter_ ? rowRect.bottom() : rowRect.top(), 1, viewport()->height() - 2);
     const int right = viewport()->width() - 1;
     QPainter painter(viewport());
     const QColor color = palette().color(QPalette::Active, QPalette::Highlight);
