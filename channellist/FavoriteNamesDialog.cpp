@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QValidator::State Latin1Validator::validate(QString& input, int&) const {
+QValidator::State GroupNameValidator::validate(QString& input, int&) const {
     for (const QChar c : input) {
         if (c.unicode() > 0xFF)
             return Invalid;
@@ -21,7 +21,7 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     auto* form = new QFormLayout;
-    auto* validator = new Latin1Validator(this);
+    auto* validator = new GroupNameValidator(this);
     for (int i = 0; i < kNameCount; ++i) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("name%1").arg(i + 1));

@@ -11,7 +11,7 @@ class QLineEdit;
 
 // Accepts only texts whose characters all lie in U+0000..U+00FF, so that a name converts back to
 // its bytes without loss.
-class Latin1Validator : public QValidator {
+class GroupNameValidator : public QValidator {
     Q_OBJECT
 public:
     using QValidator::QValidator;
