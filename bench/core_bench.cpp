@@ -1,0 +1,430 @@
+// Benchmarks of the core on the largest realistic database (and on half of it, so that the growth
+// of every operation shows): loading and saving against a plain read and copy of the file, the
+// delete-all operations, adding a program at the front and sorting the satellites, and the peak
+// memory of the process with the largest database loaded.
+//
+// Each benchmark takes the size in percent of the largest database as its argument (50 and 100).
+// After the runs a summary compares load and save with the yardstick and each operation at full
+// size with itself at half size.
+#include "bench/BigDatabase.h"
+#include "database/NetworkDatabase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kHalf = 50;
+constexpr int kFull = 100;
+constexpr uint8_t kHeavySlot = 0; // the satellite that carries a third of the transponders
+
+// The database variants the benchmarks load.
+enum Variant {
+    VARIANT_PLAIN, // transponders spread evenly over the satellites
+    VARIANT_HEAVY, // the first satellite carries a third of them
+    VARIANT_SORT,  // 255 satellites whatever the size: only transponders and programs scale
+};
+
+BigDatabaseShape ShapeOf(Variant variant, int percent) {
+    BigDatabaseShape shape = BigDatabaseShape::Largest().Scaled(percent / 100.0);
+    if (variant == VARIANT_HEAVY)
+        shape.heavyNetworkShare = 1.0 / 3.0;
+    if (variant == VARIANT_SORT)
+        shape.networks = BigDatabaseShape::Largest().networks;
+    return shape;
+}
+
+fs::path g_folder;
+
+std::string PathOf(Variant variant, int percent) {
+    static const char* const kNames[] = {"plain", "heavy", "sort"};
+    return (g_folder / (std::string(kNames[variant]) + "-" + std::to_string(percent) + ".ndf")).string();
+}
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::vector<uint8_t> bytes(static_cast<size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::exit(1);
+    }
+    return bytes;
+}
+
+const std::vector<uint8_t>& ImageOf(Variant variant, int percent) {
+    static std::map<std::string, std::vector<uint8_t>> cache;
+    const std::string path = PathOf(variant, percent);
+    auto found = cache.find(path);
+    if (found == cache.end())
+        found = cache.emplace(path, ReadFile(path)).first;
+    return found->second;
+}
+
+void LoadInto(NetworkDatabase& db, Variant variant, int percent) {
+    if (db.Parse(ImageOf(variant, percent)) != NDF_OK) {
+        std::fprintf(stderr, "the generated database does not parse\n");
+        std::exit(1);
+    }
+}
+
+// Writes every database the benchmarks use. Runs in a child process, so that the generator's
+// memory does not count in this process's peak.
+void WriteDatabases() {
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("fork");
+        std::exit(1);
+    }
+    if (child == 0) {
+        for (Variant variant : {VARIANT_PLAIN, VARIANT_HEAVY, VARIANT_SORT}) {
+            for (int percent : {kHalf, kFull}) {
+                NetworkDatabase db;
+                BuildBigDatabase(db, ShapeOf(variant, percent));
+                if (db.Save(PathOf(variant, percent)) != NDF_OK)
+                    _exit(1);
+            }
+        }
+        _exit(0);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "writing the databases failed\n");
+        std::exit(1);
+    }
+}
+
+struct MemoryFigures {
+    double baseMiB = 0;
+    double residentMiB = 0; // after loading, the image freed
+    double peakMiB = 0;
+    double limitMiB = 0;
+    double fileMiB = 0;
+};
+MemoryFigures g_memory;
+
+// The editor's load path on the largest database: the whole file read, checked, parsed, the
+// image freed. Measured before anything else has grown the heap.
+void MeasureLoadedMemory() {
+    static NetworkDatabase loaded; // stays loaded, as in the editor
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    g_memory.baseMiB = static_cast<double>(before.ru_maxrss) / 1024.0;
+    std::vector<uint8_t> image;
+    const std::string path = PathOf(VARIANT_PLAIN, kFull);
+    if (loaded.Open(path, image) != NDF_OK || loaded.Parse(image) != NDF_OK) {
+        std::fprintf(stderr, "cannot load %s\n", path.c_str());
+        std::exit(1);
+    }
+    const double fileBytes = static_cast<double>(image.size());
+    std::vector<uint8_t>().swap(image);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    g_memory.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    if (statm >> pages >> resident)
+        g_memory.residentMiB = static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+    g_memory.fileMiB = fileBytes / (1024.0 * 1024.0);
+    g_memory.limitMiB = 4.0 * g_memory.fileMiB + 20.0;
+}
+
+// CPU time of this thread: the operations compute only, and the machine that runs the benchmarks
+// is often shared, so that wall time would measure the neighbours as well.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// ---- the yardstick, loading and saving ----
+
+void BM_ReadCopy(benchmark::State& state) {
+    const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::vector<uint8_t> image = ReadFile(path);
+        std::vector<uint8_t> copy(image.size());
+        std::memcpy(copy.data(), image.data(), image.size());
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+        bytes = image.size();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(bytes * state.iterations()));
+}
+
+void BM_Open(benchmark::State& state) {
+    const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    NetworkDatabase db;
+    for (auto _ : state) {
+        std::vector<uint8_t> image;
+        if (db.Open(path, image) != NDF_OK)
+            state.SkipWithError("Open failed");
+        benchmark::DoNotOptimize(image.data());
+    }
+}
+
+void BM_CheckImage(benchmark::State& state) {
+    const std::vector<uint8_t>& image = ImageOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        NdfStatus status = CheckImage(image.data(), image.size());
+        benchmark::DoNotOptimize(status);
+    }
+}
+
+void BM_Parse(benchmark::State& state) {
+    const std::vector<uint8_t>& image = ImageOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    NetworkDatabase db;
+    for (auto _ : state) {
+        if (db.Parse(image) != NDF_OK)
+            state.SkipWithError("Parse failed");
+    }
+}
+
+// Open, Parse and free the image: what File Open does.
+void BM_Load(benchmark::State& state) {
+    const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    NetworkDatabase db;
+    for (auto _ : state) {
+        std::vector<uint8_t> image;
+        if (db.Open(path, image) != NDF_OK || db.Parse(image) != NDF_OK)
+            state.SkipWithError("load failed");
+    }
+}
+
+void BM_Serialize(benchmark::State& state) {
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        out.clear();
+        out.shrink_to_fit(); // a save starts without a buffer
+        if (db.Serialize(out) == 0)
+            state.SkipWithError("Serialize failed");
+    }
+}
+
+// Serialize and replace the file on disk, durably (the data and the rename are synced).
+void BM_Save(benchmark::State& state) {
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    const std::string path = (g_folder / ("saved-" + std::to_string(state.range(0)) + ".ndf")).string();
+    for (auto _ : state) {
+        if (db.Save(path) != NDF_OK)
+            state.SkipWithError("Save failed");
+    }
+}
+
+// A second yardstick for saving: the file's bytes written to a new file and synced, nothing else.
+void BM_WriteSynced(benchmark::State& state) {
+    const std::vector<uint8_t>& image = ImageOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    const std::string path = (g_folder / "written.ndf").string();
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        const bool ok = file && std::fwrite(image.data(), 1, image.size(), file) == image.size() &&
+                        std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+        if (file)
+            std::fclose(file);
+        if (!ok)
+            state.SkipWithError("write failed");
+    }
+}
+
+// ---- operations; each iteration starts from a freshly parsed database, outside the timing ----
+
+template <typename Operation>
+void TimeOperation(benchmark::State& state, Variant variant, Operation operation) {
+    const int percent = static_cast<int>(state.range(0));
+    NetworkDatabase db;
+    for (auto _ : state) {
+        LoadInto(db, variant, percent);
+        const double start = ThreadSeconds();
+        operation(db);
+        state.SetIterationTime(ThreadSeconds() - start);
+    }
+}
+
+void BM_DeleteTranspondersInNetwork(benchmark::State& state) {
+    TimeOperation(state, VARIANT_HEAVY, [](NetworkDatabase& db) { db.DeleteTranspondersInNetwork(kHeavySlot); });
+}
+
+void BM_DeleteProgramsInNetwork(benchmark::State& state) {
+    TimeOperation(state, VARIANT_HEAVY, [](NetworkDatabase& db) { db.DeleteProgramsInNetwork(kHeavySlot); });
+}
+
+void BM_DeleteProgramsInTransponder(benchmark::State& state) {
+    TimeOperation(state, VARIANT_HEAVY, [](NetworkDatabase& db) {
+        db.DeleteProgramsInTransponder(static_cast<uint16_t>(db.FirstTransponderOf(kHeavySlot)));
+    });
+}
+
+void BM_SortByDegree(benchmark::State& state) {
+    TimeOperation(state, VARIANT_SORT, [&](NetworkDatabase& db) {
+        if (!db.SortByDegree(1800))
+            state.SkipWithError("nothing to sort");
+    });
+}
+
+// Adding a program at the front moves every program and renumbers every favorite entry. The
+// database is one program short of full so that the add succeeds.
+void BM_AddProgramAtFront(benchmark::State& state) {
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    db.DeleteProgram(db.programs.size() - 1);
+    for (auto _ : state) {
+        const double start = ThreadSeconds();
+        Program* added = db.AddProgram(0, 0);
+        state.SetIterationTime(ThreadSeconds() - start);
+        if (!added) {
+            state.SkipWithError("AddProgram failed");
+            break;
+        }
+        db.DeleteProgram(0);
+    }
+}
+
+// ---- summary ----
+
+// Keeps the median of every benchmark (or its only run) in seconds, keyed by "name/percent": the
+// wall time and the CPU time (for the operations timed by hand both are the thread's CPU time).
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    struct Times {
+        double real = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Times> times;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!median && run.run_type == Run::RT_Aggregate)
+                continue;
+            const std::string key = run.run_name.function_name + "/" + run.run_name.args;
+            if (!median && times.count(key) != 0 && run.repetitions > 1)
+                continue; // the median replaces the single runs
+            const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            Times t{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit};
+            if (run.run_name.time_type == "manual_time")
+                t.cpu = t.real; // the CPU figure of these includes the untimed set-up
+            times[key] = t;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    const Times* Find(const std::string& name, int percent) const {
+        const auto found = times.find(name + "/" + std::to_string(percent));
+        return found == times.end() ? nullptr : &found->second;
+    }
+};
+
+const char* Verdict(bool ok) {
+    return ok ? "within" : "MISSED";
+}
+
+void PrintSummary(const SummaryReporter& r) {
+    std::printf("\n==== Summary (medians) ====\n");
+    std::printf("Peak memory with the largest database loaded (ru_maxrss): %.1f MiB (%.1f MiB before loading, "
+                "%.1f MiB resident once the image is freed); file %.2f MiB; limit 4 x file + 20 MiB = %.1f MiB: %s\n",
+                g_memory.peakMiB, g_memory.baseMiB, g_memory.residentMiB, g_memory.fileMiB, g_memory.limitMiB,
+                Verdict(g_memory.peakMiB <= g_memory.limitMiB));
+
+    if (const auto* yard = r.Find("BM_ReadCopy", kFull)) {
+        std::printf("\nFull size against the yardstick (read + copy of the file: %.3f ms wall, %.3f ms CPU); "
+                    "load and save within 25x:\n",
+                    yard->real * 1e3, yard->cpu * 1e3);
+        std::printf("  %-30s %11s %11s %9s %9s\n", "", "wall", "CPU", "x wall", "x CPU");
+        for (const char* name : {"BM_Open", "BM_CheckImage", "BM_Parse", "BM_Load", "BM_Serialize", "BM_Save",
+                                 "BM_WriteSynced"}) {
+            const auto* t = r.Find(name, kFull);
+            if (!t)
+                continue;
+            const double wall = t->real / yard->real;
+            const double cpu = t->cpu / yard->cpu;
+            const bool target = std::strcmp(name, "BM_Load") == 0 || std::strcmp(name, "BM_Save") == 0;
+            std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx %8.2fx  %s\n", name + 3, t->real * 1e3, t->cpu * 1e3, wall,
+                        cpu, target ? Verdict(wall <= 25.0) : "");
+        }
+    }
+
+    std::printf("\nGrowth from half to full size, CPU time (operations linear: at most 2.5x):\n");
+    std::printf("  %-30s %11s %11s %9s\n", "", "half", "full", "ratio");
+    std::map<std::string, bool> names;
+    for (const auto& [key, value] : r.times)
+        names[key.substr(0, key.find('/'))] = true;
+    for (const auto& [name, unused] : names) {
+        const auto* half = r.Find(name, kHalf);
+        const auto* full = r.Find(name, kFull);
+        if (!half || !full || half->cpu <= 0)
+            continue;
+        const double ratio = full->cpu / half->cpu;
+        std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3,
+                    ratio, Verdict(ratio <= 2.5));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadCopy)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_Open)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_CheckImage)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_Parse)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_Load)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_Serialize)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_Save)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_WriteSynced)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_DeleteTranspondersInNetwork)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
+    ->UseManualTime()->Iterations(20)->Repetitions(5);
+BENCHMARK(BM_DeleteProgramsInNetwork)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
+    ->UseManualTime()->Iterations(20)->Repetitions(5);
+BENCHMARK(BM_DeleteProgramsInTransponder)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
+    ->UseManualTime()->Iterations(20)->Repetitions(5);
+BENCHMARK(BM_AddProgramAtFront)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
+    ->UseManualTime()->Iterations(200)->Repetitions(5);
+BENCHMARK(BM_SortByDegree)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
+    ->UseManualTime()->Iterations(10)->Repetitions(5);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    const char* folder = std::getenv("DISHLINE_BENCH_DIR");
+    g_folder = folder && *folder ? fs::path(folder)
+                                 : fs::temp_directory_path() / ("dishline-bench-" + std::to_string(getpid()));
+    fs::create_directories(g_folder);
+
+    WriteDatabases();
+    MeasureLoadedMemory();
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintSummary(reporter);
+    benchmark::Shutdown();
+
+    if (!(folder && *folder)) {
+        std::error_code ec;
+        fs::remove_all(g_folder, ec);
+    }
+    return 0;
+}
