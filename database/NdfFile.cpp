@@ -15,6 +15,7 @@
 
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define DISHLINE_HAVE_UNISTD 1
 #endif
@@ -437,8 +438,17 @@ bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 #ifdef DISHLINE_HAVE_UNISTD
     ok = ok && fsync(fileno(file)) == 0;
 #endif
-    if (ok && exists)
-        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ec); // where possible
+    if (ok && exists) {
+        // The new file takes the place of the old one with its owner and permissions, as far as
+        // this process may give them.
+#ifdef DISHLINE_HAVE_UNISTD
+        struct stat old {};
+        if (stat(target.c_str(), &old) == 0 && fchown(fileno(file), old.st_uid, old.st_gid) != 0) {
+            // Not permitted: the file belongs to whoever saved it.
+        }
+#endif
+        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ec);
+    }
     ok = std::fclose(file) == 0 && ok;
     if (ok) {
         fs::rename(temporary, target, ec);

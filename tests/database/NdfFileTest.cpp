@@ -121,12 +121,20 @@ TEST(NdfFile, SaveReplacesTheFileAndKeepsItsPermissions) {
     const std::string path = folder.Path("keep.ndf");
     WriteBytes(path, {1, 2, 3});
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // The superuser saving another user's file leaves it theirs.
+    const uid_t owner = RunningAsRoot() ? 65534 : geteuid();
+    const gid_t group = RunningAsRoot() ? 65534 : getegid();
+    ASSERT_EQ(chown(path.c_str(), owner, group), 0);
     NetworkDatabase db;
     Fill(db);
     ASSERT_EQ(db.Save(path), NDF_OK);
     EXPECT_EQ(ReadBytes(path), ImageOf(db));
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    struct stat saved {};
+    ASSERT_EQ(stat(path.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_uid, owner);
+    EXPECT_EQ(saved.st_gid, group);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"keep.ndf"}));
 }
 
