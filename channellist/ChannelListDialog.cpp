@@ -629,6 +629,8 @@ void ChannelListDialog::AddToFavorite(int group) {
     if (group < 0 || group >= FavoriteGroupCount() || contextRow_ < 0 || contextRow_ >= RowCount())
         return;
     const uint32_t value = RowValue(contextRow_);
+    if (value >= NO_INDEX)
+        return; // beyond what a 16-bit favorite entry can name
     Program& program = *database_.programs[value];
     const uint8_t bit = static_cast<uint8_t>(1u << group);
     if (program.favoriteMask & bit)
@@ -714,7 +716,9 @@ void ChannelListDialog::ApplyGroupNames(const std::array<std::string, MAX_FAVORI
 
 void ChannelListDialog::Search() {
     const QString text = searchEdit_->text();
+    // Whatever is typed next replaces the text, also after a click on "Search".
     searchEdit_->selectAll();
+    searchEdit_->setFocus();
 
     // Names are bytes in the ISO-8859-1 view: a character beyond it can begin no name.
     std::string pattern;
