@@ -38,6 +38,9 @@ QPushButton* Button(QWidget* parent, const char* objectName, const char* text) {
 } // namespace
 
 AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(parent), tracks_(tracks) {
+    // One PID word per language byte, as the file stores them: a word missing from a damaged list
+    // counts as no PID.
+    tracks_.pids.resize(tracks_.languages.size(), PID_NONE);
     setObjectName(QStringLiteral("audioDialog"));
     setWindowTitle(QStringLiteral("Audio"));
     setModal(true);

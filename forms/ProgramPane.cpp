@@ -41,15 +41,21 @@ void SetBit(uint8_t& bits, uint8_t mask, bool on) {
     bits = static_cast<uint8_t>(on ? (bits | mask) : (bits & ~mask));
 }
 
+// The first PID word of a list; PID_NONE for an empty one. Looks at the words themselves, so a
+// list whose two sequences differ in length is never read past its end.
+uint16_t FirstWord(const PidList& list) {
+    return list.pids.empty() ? PID_NONE : list.pids[0];
+}
+
 // The PID shown for the first entry of a list: the masked PID, empty when there is none.
 QString FirstPidText(const PidList& list) {
-    const bool show = !list.Empty() && list.pids[0] != PID_NONE;
-    return ShowNumber(show ? (list.pids[0] & PID_MASK) : 0, 4, show);
+    const uint16_t first = FirstWord(list);
+    return ShowNumber(first & PID_MASK, 4, first != PID_NONE);
 }
 
 // A single-entry list takes the new word in place, keeping its language; any other is replaced.
 void SetSingleEntry(PidList& list, uint16_t word) {
-    if (list.Count() == 1) {
+    if (list.Count() == 1 && list.pids.size() == 1) {
         list.pids[0] = word;
     } else {
         list.Clear();
@@ -141,14 +147,14 @@ void ProgramPane::Load() {
     ShowNumber(pcrPid_, p.pcrPid, 4, p.pcrPid != PID_NONE);
 
     // Video words are shown whole: flag bits included.
-    const bool showVideo = !p.videoPids.Empty() && p.videoPids.pids[0] != PID_NONE;
-    ShowNumber(videoPid_, showVideo ? p.videoPids.pids[0] : 0, 4, showVideo);
+    const uint16_t video = FirstWord(p.videoPids);
+    ShowNumber(videoPid_, video, 4, video != PID_NONE);
 
     ShowAudioBox();
 
     teletextPid_->setText(FirstPidText(p.teletextPids));
-    const bool hasTeletext = !p.teletextPids.Empty() && p.teletextPids.pids[0] != PID_NONE;
-    subt_->setChecked(hasTeletext && (p.teletextPids.pids[0] & PID_FLAG_SUBT));
+    const uint16_t teletext = FirstWord(p.teletextPids);
+    subt_->setChecked(teletext != PID_NONE && (teletext & PID_FLAG_SUBT));
 
     scrambled_->setChecked(p.attributes & PA_SCRAMBLED);
     lock_->setChecked(p.attributes & PA_LOCK);
@@ -161,8 +167,7 @@ void ProgramPane::Load() {
 void ProgramPane::ShowAudioBox() {
     const PidList& audio = working_->audioPids;
     audioPid_->setText(FirstPidText(audio));
-    const bool hasAudio = !audio.Empty() && audio.pids[0] != PID_NONE;
-    ac3_->setChecked(hasAudio && (audio.OrPids() & PID_FLAG_AC3));
+    ac3_->setChecked(FirstWord(audio) != PID_NONE && (audio.OrPids() & PID_FLAG_AC3));
 }
 
 void ProgramPane::Read() {
@@ -183,7 +188,7 @@ void ProgramPane::Read() {
     if (audio == 0) {
         p.audioPids.Clear();
     } else {
-        const uint16_t first = p.audioPids.Empty() ? PID_NONE : p.audioPids.pids[0];
+        const uint16_t first = FirstWord(p.audioPids);
         uint16_t word = static_cast<uint16_t>(audio & PID_MASK);
         // With several tracks the AC3 box stands for all of them and is not read.
         const bool ac3 = p.audioPids.Count() < 2 ? ac3_->isChecked() : (first & PID_FLAG_AC3) != 0;
