@@ -467,7 +467,8 @@ void ChannelListDialog::BeginDrag(int row, const QPoint& pressPos) {
     // little of the drop line.
     const QString name = CellText(row, COLUMN_NAME);
     const QFontMetrics metrics = view_->fontMetrics();
-    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(COLUMN_NAME)) + 12, metrics.height() + 6);
+    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(COLUMN_NAME)) + 12,
+                     metrics.height() + 6);
     const QPalette& colors = view_->palette();
     QPixmap image(size * devicePixelRatioF());
     image.setDevicePixelRatio(devicePixelRatioF());
@@ -754,8 +755,8 @@ void ChannelListDialog::Search() {
             if (!match)
                 continue;
             const QModelIndex index = model_->index(row, 0);
-            view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                                QItemSelectionModel::Rows);
+            view_->selectionModel()->setCurrentIndex(index,
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             view_->scrollTo(index, QAbstractItemView::EnsureVisible);
             return;
         }

@@ -49,8 +49,7 @@ QString CaText(const Program& program) {
     return QString::fromLatin1(text);
 }
 
-ChannelListModel::ChannelListModel(const NetworkDatabase& database, FavoriteTextFunction favoriteText,
-                                   QObject* parent)
+ChannelListModel::ChannelListModel(const NetworkDatabase& database, FavoriteTextFunction favoriteText, QObject* parent)
     : QAbstractItemModel(parent), database_(database), favoriteText_(std::move(favoriteText)) {}
 
 QModelIndex ChannelListModel::index(int row, int column, const QModelIndex& parent) const {

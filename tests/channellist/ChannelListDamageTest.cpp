@@ -100,11 +100,12 @@ TEST(ChannelListDamage, OnlyTheFirstEightGroupsAreOfferedAndTheRestFollowTheirPr
     std::unique_ptr<QMenu> menu = d.BuildContextMenu(0);
     EXPECT_EQ(menu->actions().size(), 17);
 
-    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); }, [](QWidget* modal) {
-        EXPECT_EQ(modal->findChild<QLineEdit*>(QStringLiteral("name9")), nullptr);
-        Find<QLineEdit>(modal, "name8")->setText(QStringLiteral("Eighth"));
-        Find<QPushButton>(modal, "okButton")->click();
-    }));
+    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); },
+                                  [](QWidget* modal) {
+                                      EXPECT_EQ(modal->findChild<QLineEdit*>(QStringLiteral("name9")), nullptr);
+                                      Find<QLineEdit>(modal, "name8")->setText(QStringLiteral("Eighth"));
+                                      Find<QPushButton>(modal, "okButton")->click();
+                                  }));
     ChooseFromMenu(d, 1, ID_ADD_TO_FAVORITE);
     d.MoveRow(3, 0); // P3 P0 P1 P2
     d.accept();

@@ -30,13 +30,13 @@ protected:
         const uint16_t t1 = data.AddTransponder(astra, 12000, 0);
         const uint16_t t2 = data.AddTransponder(hotbird, 10992, 3);
         const uint16_t t3 = data.AddTransponder(radioSat, 11300, 2);
-        data.AddProgram("Das Erste", t0);                 // 0
-        data.AddProgram("Radio Eins", t0, true);          // 1
+        data.AddProgram("Das Erste", t0);                // 0
+        data.AddProgram("Radio Eins", t0, true);         // 1
         data.AddProgram("arte", t1, false, 0x40000003u); // 2: VICS, SECA, UNKNOWN
-        data.AddProgram("BBC", t2);                       // 3
-        data.AddProgram("zdf", t0);                       // 4
-        data.AddProgram("Klassik", t3, true);             // 5
-        data.AddProgram("Cnn", t2);                       // 6
+        data.AddProgram("BBC", t2);                      // 3
+        data.AddProgram("zdf", t0);                      // 4
+        data.AddProgram("Klassik", t3, true);            // 5
+        data.AddProgram("Cnn", t2);                      // 6
         data.AddGroup("News", {6, 3});
         data.AddGroup("Movies");
         data.AddGroup("", {0, 3});
@@ -295,7 +295,8 @@ TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {
 TEST_F(ChannelListTest, AddingToAnEmptyGroupListsItInGroupOrder) {
     ChannelListDialog& d = Open();
     ChooseFromMenu(d, 3, ID_ADD_TO_FAVORITE + 1); // zdf to "Movies"
-    EXPECT_EQ(GroupEntries(d), (Names{"All Satellites", "Astra", "Hotbird", "RadioSat", "News", "Movies", "", "Music"}));
+    EXPECT_EQ(GroupEntries(d),
+              (Names{"All Satellites", "Astra", "Hotbird", "RadioSat", "News", "Movies", "", "Music"}));
     EXPECT_EQ(d.CellText(3, 3), QStringLiteral("Movies"));
     ChooseFromMenu(d, 3, ID_ADD_TO_FAVORITE + 7); // and to "Sport", the last one
     EXPECT_EQ(GroupEntries(d).back(), "Sport");
@@ -397,10 +398,11 @@ TEST_F(ChannelListTest, RenameWithoutEditsOrCancelledChangesNothing) {
     ChannelListDialog& d = Open();
     ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); },
                                   [](QWidget* modal) { Find<QPushButton>(modal, "okButton")->click(); }));
-    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); }, [](QWidget* modal) {
-        Find<QLineEdit>(modal, "name1")->setText(QStringLiteral("Other"));
-        Find<QPushButton>(modal, "cancelButton")->click();
-    }));
+    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); },
+                                  [](QWidget* modal) {
+                                      Find<QLineEdit>(modal, "name1")->setText(QStringLiteral("Other"));
+                                      Find<QPushButton>(modal, "cancelButton")->click();
+                                  }));
     EXPECT_EQ(d.changeFlags(), 0u);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Channel List"));
     EXPECT_EQ(GroupEntries(d)[4], "News");
@@ -431,12 +433,13 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
     small.AddGroup("First", {0});
     small.AddGroup("Second");
     ChannelListDialog d(small.db);
-    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); }, [](QWidget* modal) {
-        EXPECT_EQ(Find<QLineEdit>(modal, "name3")->text(), QString());
-        Find<QLineEdit>(modal, "name3")->setText(QStringLiteral("Ignored"));
-        Find<QLineEdit>(modal, "name2")->setText(QStringLiteral("second"));
-        Find<QPushButton>(modal, "okButton")->click();
-    }));
+    ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); },
+                                  [](QWidget* modal) {
+                                      EXPECT_EQ(Find<QLineEdit>(modal, "name3")->text(), QString());
+                                      Find<QLineEdit>(modal, "name3")->setText(QStringLiteral("Ignored"));
+                                      Find<QLineEdit>(modal, "name2")->setText(QStringLiteral("second"));
+                                      Find<QPushButton>(modal, "okButton")->click();
+                                  }));
     d.accept();
     ASSERT_EQ(small.db.favoriteGroups.size(), 2u);
     EXPECT_EQ(small.db.favoriteGroups[1]->name, "second");
@@ -468,7 +471,8 @@ TEST_F(ChannelListTest, SearchFindsPrefixesCaseBlindAndWraps) {
     EXPECT_EQ(selectedRow(), 5);
 
     MessageBox::TakeShown();
-    for (const char* text : {"Radio", "xyz", "\xE2\x82\xAC"}) { // radio rows are not shown; no match; a non-Latin-1 sign
+    for (const char* text :
+         {"Radio", "xyz", "\xE2\x82\xAC"}) { // radio rows are not shown; no match; a non-Latin-1 sign
         edit->setText(QString::fromUtf8(text));
         MessageBox::SetNextAnswer(MessageBox::Ok);
         Find<QPushButton>(&d, "searchButton")->click();
@@ -508,11 +512,12 @@ TEST_F(ChannelListTest, ModalOkWithoutEditsReportsNothingAndCancelWritesNothing)
     {
         ChannelListDialog d(data.db);
         int result = -1;
-        ASSERT_TRUE(guitest::RunModal([&] { result = d.exec(); }, [](QWidget* modal) {
-            EXPECT_EQ(Find<QPushButton>(modal, "searchButton")->isDefault(), true);
-            EXPECT_EQ(Find<QPushButton>(modal, "okButton")->isDefault(), false);
-            Find<QPushButton>(modal, "okButton")->click();
-        }));
+        ASSERT_TRUE(guitest::RunModal([&] { result = d.exec(); },
+                                      [](QWidget* modal) {
+                                          EXPECT_EQ(Find<QPushButton>(modal, "searchButton")->isDefault(), true);
+                                          EXPECT_EQ(Find<QPushButton>(modal, "okButton")->isDefault(), false);
+                                          Find<QPushButton>(modal, "okButton")->click();
+                                      }));
         EXPECT_EQ(result, QDialog::Accepted);
         EXPECT_EQ(d.changeFlags(), 0u);
     }
@@ -520,14 +525,15 @@ TEST_F(ChannelListTest, ModalOkWithoutEditsReportsNothingAndCancelWritesNothing)
     const std::vector<uint16_t> newsBefore = data.db.favoriteGroups[0]->tvList;
     ChannelListDialog d(data.db);
     int result = -1;
-    ASSERT_TRUE(guitest::RunModal([&] { result = d.exec(); }, [&](QWidget* modal) {
-        auto* dialog = static_cast<ChannelListDialog*>(modal);
-        dialog->SortByColumn(0);
-        ChooseFromMenu(*dialog, 0, ID_ADD_TO_FAVORITE + 1);
-        dialog->ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
-        QTest::keyClick(View(*dialog), Qt::Key_Escape);
-        EXPECT_FALSE(dialog->isVisible());
-    }));
+    ASSERT_TRUE(guitest::RunModal([&] { result = d.exec(); },
+                                  [&](QWidget* modal) {
+                                      auto* dialog = static_cast<ChannelListDialog*>(modal);
+                                      dialog->SortByColumn(0);
+                                      ChooseFromMenu(*dialog, 0, ID_ADD_TO_FAVORITE + 1);
+                                      dialog->ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+                                      QTest::keyClick(View(*dialog), Qt::Key_Escape);
+                                      EXPECT_FALSE(dialog->isVisible());
+                                  }));
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER | CHANGED_FAVORITES | CHANGED_NAMES);
     EXPECT_EQ(data.ProgramNames(), before);
