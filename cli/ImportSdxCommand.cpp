@@ -17,8 +17,8 @@ const char* ImportSdxCommand::Description() const {
     return "Reads the SATCODX listing (.SDX) and fills network slot NETWORK_SLOT (counted from 0) of\n"
            "FILE: every SATCODX 03 line sets the network's name and orbital position and adds its\n"
            "transponder unless the network already has one with the same frequency, polarity and\n"
-           "symbol rate. Prints how many lines matched and how many transponders were added, then\n"
-           "saves (today's date as the stamp unless the file carries a version stamp).";
+           "symbol rate. Then saves (today's date as the stamp unless the file carries a version\n"
+           "stamp) and prints how many lines matched and how many transponders were added.";
 }
 
 std::vector<CommandArgument> ImportSdxCommand::Arguments() const {

@@ -86,7 +86,7 @@ const char* InfoCommand::Summary() const {
 const char* InfoCommand::Description() const {
     return "Prints the format version, the stamp (a date such as 2004-05-19 or a version such as B002),\n"
            "the format flags by name, and the number of records of every kind, with the TV/radio split\n"
-           "of the programs and the members of every favorite group.";
+           "of the programs and the number of TV and radio entries of every favorite group.";
 }
 
 std::vector<CommandArgument> InfoCommand::Arguments() const {

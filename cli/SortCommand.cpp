@@ -30,6 +30,14 @@ int SortCommand::Execute(const QCommandLineParser& parser, const QStringList& po
     if (const NdfStatus status = LoadDatabase(positional[0], database, err); status != NDF_OK) {
         return status;
     }
+    // Each network moves with the antenna configuration of its slot; without one per slot the core
+    // moves nothing, which must not pass for "already in order".
+    if (database.antennaConfigs.size() < database.networks.size()) {
+        Fail(err, DisplayPath(positional[0]) + ": cannot sort " + std::to_string(database.networks.size()) +
+                      " networks with only " + std::to_string(database.antennaConfigs.size()) +
+                      " antenna configurations; nothing was written");
+        return EXIT_USAGE;
+    }
     // 1800: positions from 180.0 degrees on come first, so the order runs from 180 west eastwards.
     const bool moved = database.SortByDegree(1800);
     const QString target = parser.isSet(OutputOption()) ? parser.value(OutputOption()) : positional[0];

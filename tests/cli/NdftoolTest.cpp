@@ -323,6 +323,23 @@ TEST_F(SortTest, FailuresLeaveNoFileBehind) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"damaged.ndf"});
 }
 
+TEST_F(SortTest, RefusesNetworksWithoutAnAntennaConfigurationPerSlot) {
+    NdfBytes f(0);
+    f.U8(1).Antenna(0, 3, 0, 0x41, 0, 0);
+    f.U8(2).Name("East").U16(192).U8(0).U8(0).Name("West").U16(3000).U8(0).U8(0);
+    f.U16(0).U16(0).U8(0);
+    const std::vector<uint8_t> bytes = f.Finish();
+    WriteBytes(Path("short.ndf"), bytes);
+
+    const ToolResult result = Ndftool({"sort", Path("short.ndf"), "-o", Path("out.ndf")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err, "ndftool: " + Path("short.ndf") +
+                              ": cannot sort 2 networks with only 1 antenna configurations; nothing was written\n");
+    EXPECT_EQ(ReadBytes(Path("short.ndf")), bytes);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"short.ndf"});
+}
+
 // ---------------------------------------------------------------- import-sdx
 
 using ImportSdxTest = CliTest;

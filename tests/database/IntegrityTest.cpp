@@ -165,17 +165,4 @@ TEST_F(IntegrityTest, MoreThanEightFavoriteGroups) {
                        }));
 }
 
-TEST_F(IntegrityTest, FindingsComeInCollectionOrder) {
-    db.favoriteGroups[0]->tvList = {8};
-    db.programs[3]->transponderIndex = 8;
-    db.transponders[0]->networkIndex = 8;
-    db.networks[2]->antennaIndex = 8;
-
-    std::vector<std::string> kinds;
-    for (const DamagedReference& damage : FindDamagedReferences(db)) {
-        kinds.push_back(damage.kind);
-    }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"networks", "transponders", "programs", "favoriteGroups"}));
-}
-
 } // namespace
