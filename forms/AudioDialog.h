@@ -1,5 +1,6 @@
 // The "Audio" dialog: edits all audio tracks of a program (PID, language, AC3 flag) on its own copy
-// of the list; the caller takes the list back only after OK.
+// of the list; the caller takes the list back only after OK. Object names: "audioDialog" with
+// trackList, pid, language, ac3, add, modify, delete, ok and cancel.
 #pragma once
 
 #include "database/Records.h"

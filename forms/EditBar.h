@@ -3,6 +3,14 @@
 // into the working copy and fills the pane, Read copies the pane back into the working copy. It
 // never touches the database; the editor view compares the working copies with the records and
 // copies them back.
+//
+// Object names, for finding the widgets: the pages "emptyPane" (the "Empty" label), "networkPane",
+// "transponderPane" and "programPane", each with its button "ok". Network pane: networkName, degree,
+// lnbType, lnbFreq, lnbFreqH, powerMode, tone22k, switch12V, switchLevel, switchPort, positionerLevel,
+// positionerId, skewController, skewV, skewH. Transponder pane: tpName, frequency, symbolRate,
+// polarity, fec, freqDrift, gmtError. Program pane: programName, serviceId, tv, radio, pmtPid,
+// pcrPid, videoPid, audioPid, ac3, teletextPid, subt, scrambled, moreAudio, lock, skip, noSidUpdate,
+// noNameUpdate, noPidUpdate.
 #pragma once
 
 #include "database/Records.h"

@@ -55,6 +55,8 @@ int FormPane::LabelColumnWidth() const {
 void FormPane::SetColumnWidth(int width) {
     rows_->setColumnMinimumWidth(0, width);
     rows_->setColumnMinimumWidth(1, width);
+    if (ok_)
+        ok_->setMinimumWidth(width);
 }
 
 void FormPane::AddControlOnly(QWidget* control) {

@@ -22,7 +22,8 @@ public:
     // Width the row labels need. The edit bar gives every pane the same label column, so that the
     // controls do not jump sideways when the pane changes.
     int LabelColumnWidth() const;
-    // Both columns at least this wide: the labels on the left, the controls on the right.
+    // Both columns at least this wide: the labels on the left, the controls on the right. The OK
+    // button takes the same width.
     void SetColumnWidth(int width);
 
 signals:

@@ -133,16 +133,17 @@ TEST_F(FormsTest, OkOfEveryPaneAndMoreAudioReachTheOwner) {
     QSignalSpy moreAudio(bar, &EditBar::moreAudioClicked);
     bar->ShowNetwork(SomeConfig(), SomeNetwork());
     Click(Control<QPushButton>("networkPane", "ok"));
+    QTest::keyClick(Control<QComboBox>("networkPane", "lnbFreq")->lineEdit(), Qt::Key_Return);
     bar->ShowTransponder(SomeTransponder());
     Click(Control<QPushButton>("transponderPane", "ok"));
     // Enter in a text box presses the pane's default button.
     QTest::keyClick(Control<QLineEdit>("transponderPane", "frequency"), Qt::Key_Return);
     bar->ShowProgram(SomeProgram());
     Click(Control<QPushButton>("programPane", "ok"));
-    EXPECT_EQ(ok.count(), 4);
+    EXPECT_EQ(ok.count(), 5);
     Click(Control<QPushButton>("programPane", "moreAudio"));
     EXPECT_EQ(moreAudio.count(), 1);
-    EXPECT_EQ(ok.count(), 4);
+    EXPECT_EQ(ok.count(), 5);
 }
 
 TEST_F(FormsTest, EveryPaneUsesTheSameLabelColumn) {
