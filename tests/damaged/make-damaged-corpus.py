@@ -1,0 +1,294 @@
+#!/usr/bin/env python3
+"""Writes the damaged-file corpus of the editor tests from a valid NDF file.
+
+Every file it writes passes the image check (magic, length, version, trailer, checksum) and loads,
+but holds references that name no record, or layouts that the operations do not expect:
+
+  antenna-index-past-configs.NDF      networks whose antennaIndex names no antenna configuration
+  fewer-configs-than-networks.NDF     fewer antenna configurations than networks
+  transponder-network-past.NDF        transponders whose networkIndex names no network
+  program-transponder-past.NDF        programs whose transponderIndex names no transponder
+  favorite-entries-past-programs.NDF  TV and radio favorite entries that name no program
+  more-than-eight-groups.NDF          ten favorite groups, all with members
+  split-transponder-run.NDF           a network whose transponders form two runs
+  no-networks.NDF                     no networks, but transponders and programs
+  all-damage.NDF                      all of the above that can stand together (a file without
+                                      networks cannot also have networks with bad references)
+
+Usage:
+  make-damaged-corpus.py [--source FILE] [OUTPUT_DIR]   write the corpus (default: ./corpus)
+  make-damaged-corpus.py --check [--source FILE] [DIR]  exit 1 unless DIR holds exactly that corpus
+
+The default source is samples/demo.NDF of the source tree. Standard library only.
+"""
+import argparse
+import struct
+import sys
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+DEFAULT_SOURCE = HERE.parent.parent / "samples" / "demo.NDF"
+DEFAULT_OUTPUT = HERE / "corpus"
+
+FLAG_TP_NAMES, FLAG_NET_SKEW, FLAG_PROG_CA = 1, 2, 4
+NO_INDEX = 0xFFFF
+
+
+class Reader:
+    """A bounds-checked cursor over the image, little-endian."""
+
+    def __init__(self, data, end):
+        self.data, self.pos, self.end = data, 0, end
+
+    def take(self, n):
+        if self.pos + n > self.end:
+            raise ValueError(f"record runs past the trailer at offset {self.pos}")
+        chunk = self.data[self.pos:self.pos + n]
+        self.pos += n
+        return chunk
+
+    def u8(self):
+        return self.take(1)[0]
+
+    def u16(self):
+        return struct.unpack("<H", self.take(2))[0]
+
+    def u32(self):
+        return struct.unpack("<I", self.take(4))[0]
+
+    def i32(self):
+        return struct.unpack("<i", self.take(4))[0]
+
+    def name(self):
+        return self.take(self.u8())
+
+    def pid_list(self):
+        count = self.u8()
+        return bytes([count]) + self.take(3 * count)  # count, languages, PID words: carried as is
+
+
+def check_image(image):
+    if image[:4] != b"NDF\0" or len(image) < 27:
+        raise ValueError("not an NDF image")
+    if struct.unpack("<I", image[4:8])[0] != len(image) or image[8] != 1:
+        raise ValueError("bad length field or version")
+    if image[-4:-1] != b"END" or (1 + sum(image[:-1])) % 256 != image[-1]:
+        raise ValueError("bad trailer or checksum")
+
+
+def parse(image):
+    check_image(image)
+    r = Reader(image, len(image) - 4)
+    db = {"header": image[8:12], "flags": struct.unpack("<I", image[12:16])[0]}
+    r.pos = 16
+    flags = db["flags"]
+    db["antennas"] = [r.take(8) for _ in range(r.u8())]
+    db["networks"] = []
+    for _ in range(r.u8()):
+        net = {"name": r.name(), "position": r.u16(), "positionerId": r.u8(), "antennaIndex": r.u8()}
+        if flags & FLAG_NET_SKEW:
+            net["skew"] = r.take(2)
+        db["networks"].append(net)
+    db["transponders"] = []
+    for _ in range(r.u16()):
+        tp = {"name": r.name() if flags & FLAG_TP_NAMES else b""}
+        tp.update(frequency=r.u16(), symbolRate=r.u16(), polFec=r.u8(), freqDrift=r.u8(), networkIndex=r.u8(),
+                  gmtError=r.i32())
+        db["transponders"].append(tp)
+    db["programs"] = []
+    for _ in range(r.u16()):
+        prog = {"name": r.name(), "pids": r.take(6), "video": r.pid_list(), "audio": r.pid_list(),
+                "teletext": r.pid_list()}
+        prog["caMask"] = r.u32() if flags & FLAG_PROG_CA else 0
+        prog.update(attributes=r.u8(), attributes2=r.u8(), transponderIndex=r.u16())
+        db["programs"].append(prog)
+    db["groups"] = []
+    for _ in range(r.u8()):
+        group = {"name": r.name()}
+        group["tv"] = [r.u16() for _ in range(r.u16())]
+        group["radio"] = [r.u16() for _ in range(r.u16())]
+        db["groups"].append(group)
+    db["rest"] = image[r.pos:len(image) - 4]  # bytes between the favorite block and the trailer
+    return db
+
+
+def short_string(data):
+    assert len(data) <= 255
+    return bytes([len(data)]) + data
+
+
+def serialize(db):
+    flags = db["flags"]
+    out = bytearray(b"NDF\0") + bytes(4) + db["header"] + struct.pack("<I", flags)
+    out += bytes([len(db["antennas"])]) + b"".join(db["antennas"])
+    out += bytes([len(db["networks"])])
+    for net in db["networks"]:
+        out += short_string(net["name"]) + struct.pack("<HBB", net["position"], net["positionerId"],
+                                                       net["antennaIndex"])
+        if flags & FLAG_NET_SKEW:
+            out += net["skew"]
+    out += struct.pack("<H", len(db["transponders"]))
+    for tp in db["transponders"]:
+        if flags & FLAG_TP_NAMES:
+            out += short_string(tp["name"])
+        out += struct.pack("<HHBBBi", tp["frequency"], tp["symbolRate"], tp["polFec"], tp["freqDrift"],
+                           tp["networkIndex"], tp["gmtError"])
+    out += struct.pack("<H", len(db["programs"]))
+    for prog in db["programs"]:
+        out += short_string(prog["name"]) + prog["pids"] + prog["video"] + prog["audio"] + prog["teletext"]
+        if flags & FLAG_PROG_CA:
+            out += struct.pack("<I", prog["caMask"])
+        out += struct.pack("<BBH", prog["attributes"], prog["attributes2"], prog["transponderIndex"])
+    out += bytes([len(db["groups"])])
+    for group in db["groups"]:
+        out += short_string(group["name"])
+        for entries in (group["tv"], group["radio"]):
+            out += struct.pack("<H", len(entries)) + b"".join(struct.pack("<H", e) for e in entries)
+    out += db["rest"] + b"END"
+    out[4:8] = struct.pack("<I", len(out) + 1)
+    out += bytes([(1 + sum(out)) % 256])
+    image = bytes(out)
+    check_image(image)
+    return image
+
+
+# ---- finding records by what the user sees, so that the damages can be combined in any order ----
+
+def index_named(records, name):
+    for i, record in enumerate(records):
+        if record["name"].startswith(name.encode("latin-1")):
+            return i
+    raise KeyError(name)
+
+
+def transponder_named(db, name):
+    return db["transponders"][index_named(db["transponders"], name)]
+
+
+def program_named(db, name):
+    return db["programs"][index_named(db["programs"], name)]
+
+
+# ---- the damages ----
+
+def antenna_index_past_configs(db):
+    # One exactly at the count, one far past it.
+    db["networks"][index_named(db["networks"], "Hotbird")]["antennaIndex"] = len(db["antennas"])
+    db["networks"][index_named(db["networks"], "Thor")]["antennaIndex"] = 200
+
+
+def fewer_configs_than_networks(db):
+    # The last two satellites sit on the same DiSEqC port; the file keeps one configuration for both.
+    last = db["antennas"].pop()
+    shared = len(db["antennas"]) - 1
+    assert db["antennas"][shared] == last, "the last two configurations of the source must be equal"
+    for net in db["networks"]:
+        if net["antennaIndex"] > shared:
+            net["antennaIndex"] = shared
+
+
+def transponder_network_past(db):
+    transponder_named(db, "HB 50")["networkIndex"] = len(db["networks"])
+    transponder_named(db, "TK 3A 11")["networkIndex"] = 255
+
+
+def program_transponder_past(db):
+    program_named(db, "3sat HD")["transponderIndex"] = len(db["transponders"])
+    program_named(db, "Bayern 3")["transponderIndex"] = NO_INDEX
+
+
+def favorite_entries_past_programs(db):
+    count = len(db["programs"])
+    news = db["groups"][0]
+    news["tv"].insert(1, count + 265)
+    news["radio"].append(count)
+    db["groups"][3]["tv"] = [NO_INDEX]  # a group whose only member names no program
+
+
+def more_than_eight_groups(db):
+    def entries(*names):
+        return [index_named(db["programs"], n) for n in names]
+
+    db["groups"].append({"name": b"Sports", "tv": entries("Eurosport 1", "Sky Sport"), "radio": []})
+    db["groups"].append({"name": b"Nordic", "tv": entries("NRK1 HD", "SVT1 HD"), "radio": entries("NRK P1")})
+
+
+def split_transponder_run(db):
+    # The second transponder of the first satellite moves behind the second satellite's run; the
+    # programs follow it, so every reference stays valid.
+    tps = db["transponders"]
+    old = [id(tp) for tp in tps]
+    moving = index_named(tps, "1.019")
+    net = tps[moving]["networkIndex"]
+    tp = tps.pop(moving)
+    after = max(i for i, t in enumerate(tps) if t["networkIndex"] == net + 1)
+    tps.insert(after + 1, tp)
+    new_index = {old.index(id(t)): i for i, t in enumerate(tps)}
+    for prog in db["programs"]:
+        if prog["transponderIndex"] < len(tps):
+            prog["transponderIndex"] = new_index[prog["transponderIndex"]]
+
+
+def no_networks(db):
+    db["networks"] = []
+
+
+SINGLE = {
+    "antenna-index-past-configs": [antenna_index_past_configs],
+    "fewer-configs-than-networks": [fewer_configs_than_networks],
+    "transponder-network-past": [transponder_network_past],
+    "program-transponder-past": [program_transponder_past],
+    "favorite-entries-past-programs": [favorite_entries_past_programs],
+    "more-than-eight-groups": [more_than_eight_groups],
+    "split-transponder-run": [split_transponder_run],
+    "no-networks": [no_networks],
+}
+CORPUS = dict(SINGLE)
+CORPUS["all-damage"] = [split_transponder_run, fewer_configs_than_networks, antenna_index_past_configs,
+                        transponder_network_past, program_transponder_past, favorite_entries_past_programs,
+                        more_than_eight_groups]
+
+
+def build(source):
+    if serialize(parse(source)) != source:
+        raise ValueError("the source does not round-trip; it cannot serve as the base of the corpus")
+    files = {}
+    for name, damages in CORPUS.items():
+        db = parse(source)
+        for damage in damages:
+            damage(db)
+        files[name + ".NDF"] = serialize(db)
+    return files
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="compare DIR with the corpus instead of writing")
+    parser.add_argument("--source", type=Path, default=DEFAULT_SOURCE)
+    parser.add_argument("dir", nargs="?", type=Path, default=DEFAULT_OUTPUT)
+    args = parser.parse_args()
+    files = build(args.source.read_bytes())
+
+    if args.check:
+        present = {p.name for p in args.dir.glob("*.NDF")}
+        stale = sorted(n for n, data in files.items() if n not in present or (args.dir / n).read_bytes() != data)
+        extra = sorted(present - files.keys())
+        for name in stale:
+            print(f"{args.dir / name}: differs from the generator's output")
+        for name in extra:
+            print(f"{args.dir / name}: not made by the generator")
+        if stale or extra:
+            print(f"regenerate with: {Path(__file__).name} {args.dir}")
+            return 1
+        print(f"{len(files)} files current")
+        return 0
+
+    args.dir.mkdir(parents=True, exist_ok=True)
+    for name, data in files.items():
+        (args.dir / name).write_bytes(data)
+    print(f"wrote {len(files)} files to {args.dir}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
