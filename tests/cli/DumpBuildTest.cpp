@@ -340,13 +340,24 @@ TEST_F(RoundTripTest, NewDatabaseAfterItsGroupsWereAdded) {
     ExpectRoundTrip(Path("groups.ndf"));
 }
 
-TEST_F(RoundTripTest, ExampleFileOfTheProject) {
+TEST_F(RoundTripTest, SampleFilesOfTheProject) {
     const char* source = std::getenv("DISHLINE_SOURCE_DIR");
-    const std::string example = std::string(source != nullptr ? source : ".") + "/samples/example.ndf";
-    if (!Exists(example)) {
-        GTEST_SKIP() << "no " << example;
+    const std::filesystem::path samples = std::filesystem::path(source != nullptr ? source : ".") / "samples";
+    int tried = 0;
+    if (std::filesystem::is_directory(samples)) {
+        for (const auto& entry : std::filesystem::directory_iterator(samples)) {
+            std::string extension = entry.path().extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+            if (extension == ".ndf") {
+                SCOPED_TRACE(entry.path().string());
+                ExpectRoundTrip(entry.path().string());
+                ++tried;
+            }
+        }
     }
-    ExpectRoundTrip(example);
+    if (tried == 0) {
+        GTEST_SKIP() << "no NDF files in " << samples;
+    }
 }
 
 // ---------------------------------------------------------------- bad documents
