@@ -1,0 +1,108 @@
+// The tree that shows a NetworkDatabase as satellites, their transponders and the transponders'
+// programs, and reports every change of the selected item. The tree owns no records: each item
+// points at its record and the record's treeItem points at the item.
+#pragma once
+
+#include "database/Records.h"
+#include "shell/NetworkTreeModel.h"
+
+#include <QString>
+#include <QTreeView>
+
+class NetworkDatabase;
+class QMouseEvent;
+
+namespace detail {
+inline char lastItemTag;
+}
+
+// Insert-position hint: as the last child. Any other hint is an existing sibling before which the
+// new item goes.
+inline constexpr TreeItemHandle LAST_ITEM = &detail::lastItemTag;
+
+class NetworkTree : public QTreeView {
+    Q_OBJECT
+
+public:
+    explicit NetworkTree(QWidget* parent = nullptr);
+    ~NetworkTree() override;
+
+    // Detaches and empties the tree and clears the records' treeItem; nothing when already detached.
+    // Call it while the records of the database shown still exist, before they change.
+    void ClearTree();
+    // Shows the database and selects the first satellite (which notifies).
+    void FillTree(NetworkDatabase& database);
+
+    // The insertions return the new item, or null when the record gets none (detached tree, or its
+    // network or transponder has no item). They keep the tree in database order: a hint that is no
+    // child of the record's parent item (a null handle, say) is replaced by the position that
+    // the database order gives.
+    TreeItemHandle InsertNetworkItem(Network& network);
+    TreeItemHandle InsertTransponderItem(Transponder& transponder, TreeItemHandle hint);
+    TreeItemHandle InsertProgramItem(Program& program, TreeItemHandle hint);
+
+    void SetNameLabel(TreeItemHandle item, const Network& network);
+    void SetNameLabel(TreeItemHandle item, const Program& program);
+    // Evaluated on the given record, which may be an edited copy of the item's record.
+    void SetTransponderLabel(TreeItemHandle item, const Transponder& transponder);
+
+    // Deletions clear the treeItem of the records whose items go, so they must run before the
+    // records are destroyed. When the selected item goes, the selection first moves (one
+    // notification) to: for DeleteItem the next sibling, else the parent, else the previous
+    // sibling, else nothing; for DeleteChildren the item itself; for DeleteGrandchildren the child
+    // whose subtree held the selection.
+    void DeleteItem(TreeItemHandle item);
+    void DeleteChildren(TreeItemHandle item);
+    void DeleteGrandchildren(TreeItemHandle item);
+
+    // Selects the item (expanding its parents and scrolling it into view), or clears the selection
+    // for null. Notifies when the selected item changes.
+    void SelectItem(TreeItemHandle item);
+    TreeItemHandle SelectedItem() const { return selected_; }
+
+    // The database shown, null while detached.
+    NetworkDatabase* Database() const { return model_->Database(); }
+
+    // Navigation. A null item in ChildCount and ChildAt stands for the top level.
+    TreeItemHandle FirstRootItem() const;
+    TreeItemHandle ParentOf(TreeItemHandle item) const;
+    int ChildCount(TreeItemHandle item) const;
+    TreeItemHandle ChildAt(TreeItemHandle item, int row) const;
+    TreeItemHandle NextSiblingOf(TreeItemHandle item) const;
+    TreeItemHandle PreviousSiblingOf(TreeItemHandle item) const;
+
+    // What an item shows. LEVEL_NONE, null and an empty text for a null item.
+    TreeLevel LevelOf(TreeItemHandle item) const;
+    void* RecordOf(TreeItemHandle item) const;
+    Network* NetworkOf(TreeItemHandle item) const;         // null unless a network item
+    Transponder* TransponderOf(TreeItemHandle item) const; // null unless a transponder item
+    Program* ProgramOf(TreeItemHandle item) const;         // null unless a program item
+    QString LabelOf(TreeItemHandle item) const;
+
+    QModelIndex IndexOf(TreeItemHandle item) const;
+    TreeItemHandle ItemOf(const QModelIndex& index) const;
+    NetworkTreeModel* TreeModel() const { return model_; }
+
+signals:
+    // The selected item changed; null when no item remains selected.
+    void selectionChanged(TreeItemHandle newItem);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    static TreeNode* Node(TreeItemHandle item) { return static_cast<TreeNode*>(item); }
+    // When the selection lies at least minDepth levels below scope (0: scope itself), moves it to
+    // target before those items go, and makes sure it stays off them.
+    void MoveSelectionOff(const TreeNode* scope, int minDepth, TreeNode* target);
+    // Puts Qt's current index and selection on the selected item without notifying.
+    void SyncView();
+
+    NetworkTreeModel* model_;
+    TreeNode* selected_ = nullptr;
+    int quiet_ = 0; // while non-zero, Qt's own current-index changes are not reported
+};

@@ -1,0 +1,295 @@
+#include "shell/NetworkTreeModel.h"
+
+#include "database/DisplayTables.h"
+#include "database/NetworkDatabase.h"
+
+#include <iterator>
+
+namespace {
+
+// Clears the record's link when it still points at the node: a record copied from another one may
+// carry a foreign handle, which is not ours to clear.
+void UnlinkRecord(const TreeNode* node) {
+    auto unlink = [node](TreeItemHandle& link) {
+        if (link == node)
+            link = nullptr;
+    };
+    switch (node->level) {
+    case LEVEL_NETWORK:
+        unlink(static_cast<Network*>(node->record)->treeItem);
+        break;
+    case LEVEL_TRANSPONDER:
+        unlink(static_cast<Transponder*>(node->record)->treeItem);
+        break;
+    case LEVEL_PROGRAM:
+        unlink(static_cast<Program*>(node->record)->treeItem);
+        break;
+    case LEVEL_NONE:
+        break;
+    }
+}
+
+void UnlinkSubtree(const TreeNode* node) {
+    UnlinkRecord(node);
+    for (const auto& child : node->children)
+        UnlinkSubtree(child.get());
+}
+
+bool IsGrandchildOrBelow(const TreeNode* node, const TreeNode* ancestor) {
+    if (!node || !node->parent)
+        return false;
+    for (const TreeNode* n = node->parent->parent; n; n = n->parent)
+        if (n == ancestor)
+            return true;
+    return false;
+}
+
+template <typename Record> void ClearLinks(const std::vector<std::unique_ptr<Record>>& records) {
+    for (const auto& record : records)
+        if (record)
+            record->treeItem = nullptr;
+}
+
+TreeNode* AppendChild(TreeNode* parent, TreeLevel level, void* record, QString label) {
+    auto node = std::make_unique<TreeNode>();
+    node->level = level;
+    node->record = record;
+    node->label = std::move(label);
+    node->parent = parent;
+    node->row = static_cast<int>(parent->children.size());
+    parent->children.push_back(std::move(node));
+    return parent->children.back().get();
+}
+
+} // namespace
+
+NetworkTreeModel::NetworkTreeModel(QObject* parent) : QAbstractItemModel(parent), root_(std::make_unique<TreeNode>()) {}
+
+NetworkTreeModel::~NetworkTreeModel() = default;
+
+QModelIndex NetworkTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    const TreeNode* parentNode = parent.isValid() ? NodeOf(parent) : root_.get();
+    if (!parentNode || column != 0 || row < 0 || row >= static_cast<int>(parentNode->children.size()))
+        return QModelIndex();
+    return createIndex(row, 0, parentNode->children[static_cast<size_t>(row)].get());
+}
+
+QModelIndex NetworkTreeModel::parent(const QModelIndex& child) const {
+    const TreeNode* node = NodeOf(child);
+    if (!node || !node->parent || node->parent == root_.get())
+        return QModelIndex();
+    return createIndex(node->parent->row, 0, node->parent);
+}
+
+int NetworkTreeModel::rowCount(const QModelIndex& parent) const {
+    if (parent.column() > 0)
+        return 0;
+    const TreeNode* node = parent.isValid() ? NodeOf(parent) : root_.get();
+    return node ? static_cast<int>(node->children.size()) : 0;
+}
+
+int NetworkTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+bool NetworkTreeModel::hasChildren(const QModelIndex& parent) const {
+    return rowCount(parent) > 0;
+}
+
+QVariant NetworkTreeModel::data(const QModelIndex& index, int role) const {
+    const TreeNode* node = NodeOf(index);
+    if (!node || role != Qt::DisplayRole)
+        return QVariant();
+    return node->label;
+}
+
+Qt::ItemFlags NetworkTreeModel::flags(const QModelIndex& index) const {
+    const TreeNode* node = NodeOf(index);
+    if (!node)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (node->level == LEVEL_PROGRAM)
+        result |= Qt::ItemNeverHasChildren;
+    return result;
+}
+
+TreeNode* NetworkTreeModel::NodeOf(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this)
+        return nullptr;
+    return static_cast<TreeNode*>(index.internalPointer());
+}
+
+QModelIndex NetworkTreeModel::IndexOf(const TreeNode* node) const {
+    if (!node || node == root_.get())
+        return QModelIndex();
+    return createIndex(node->row, 0, const_cast<TreeNode*>(node));
+}
+
+void NetworkTreeModel::Build(NetworkDatabase& database) {
+    Clear();
+    ClearLinks(database.networks);
+    ClearLinks(database.transponders);
+    ClearLinks(database.programs);
+
+    const uint32_t formatFlags = database.formatFlags;
+    auto root = std::make_unique<TreeNode>();
+    // Transponders and programs refer to their parent by index; these map an index to its node.
+    std::vector<TreeNode*> networkNodes(database.networks.size(), nullptr);
+    std::vector<TreeNode*> transponderNodes(database.transponders.size(), nullptr);
+
+    for (size_t i = 0; i < database.networks.size(); ++i) {
+        Network* network = database.networks[i].get();
+        if (!network)
+            continue;
+        networkNodes[i] = AppendChild(root.get(), LEVEL_NETWORK, network, NameLabel(network->name));
+        network->treeItem = networkNodes[i];
+    }
+    for (size_t i = 0; i < database.transponders.size(); ++i) {
+        Transponder* transponder = database.transponders[i].get();
+        if (!transponder || transponder->networkIndex >= networkNodes.size())
+            continue;
+        TreeNode* parent = networkNodes[transponder->networkIndex];
+        if (!parent)
+            continue;
+        transponderNodes[i] =
+            AppendChild(parent, LEVEL_TRANSPONDER, transponder, TransponderLabel(*transponder, formatFlags));
+        transponder->treeItem = transponderNodes[i];
+    }
+    for (const auto& entry : database.programs) {
+        Program* program = entry.get();
+        if (!program || program->transponderIndex >= transponderNodes.size())
+            continue;
+        TreeNode* parent = transponderNodes[program->transponderIndex];
+        if (!parent)
+            continue;
+        program->treeItem = AppendChild(parent, LEVEL_PROGRAM, program, NameLabel(program->name));
+    }
+
+    beginResetModel();
+    root_ = std::move(root);
+    database_ = &database;
+    endResetModel();
+}
+
+void NetworkTreeModel::Clear() {
+    if (!database_ && root_->children.empty())
+        return;
+    if (database_) {
+        ClearLinks(database_->networks);
+        ClearLinks(database_->transponders);
+        ClearLinks(database_->programs);
+    }
+    // The old nodes are freed after the reset, when no view refers to them any more.
+    auto old = std::make_unique<TreeNode>();
+    beginResetModel();
+    root_.swap(old);
+    database_ = nullptr;
+    endResetModel();
+}
+
+TreeNode* NetworkTreeModel::InsertNode(TreeNode* parent, int row, TreeLevel level, void* record,
+                                       const QString& label) {
+    if (!parent)
+        parent = root_.get();
+    const int count = static_cast<int>(parent->children.size());
+    if (row < 0 || row > count)
+        row = count;
+    auto node = std::make_unique<TreeNode>();
+    node->level = level;
+    node->record = record;
+    node->label = label;
+    node->parent = parent;
+    TreeNode* result = node.get();
+
+    beginInsertRows(IndexOf(parent), row, row);
+    parent->children.insert(parent->children.begin() + row, std::move(node));
+    for (size_t i = static_cast<size_t>(row); i < parent->children.size(); ++i)
+        parent->children[i]->row = static_cast<int>(i);
+    endInsertRows();
+    return result;
+}
+
+void NetworkTreeModel::SetLabel(TreeNode* node, const QString& label) {
+    if (!node || node == root_.get() || node->label == label)
+        return;
+    node->label = label;
+    const QModelIndex index = IndexOf(node);
+    emit dataChanged(index, index, {Qt::DisplayRole});
+}
+
+void NetworkTreeModel::RemoveChildren(TreeNode* parent, int first, int count) {
+    if (!parent)
+        return;
+    const int size = static_cast<int>(parent->children.size());
+    if (first < 0 || count <= 0 || first >= size)
+        return;
+    if (count > size - first)
+        count = size - first;
+
+    auto begin = parent->children.begin() + first;
+    auto end = begin + count;
+    for (auto it = begin; it != end; ++it)
+        UnlinkSubtree(it->get());
+
+    beginRemoveRows(IndexOf(parent), first, first + count - 1);
+    std::vector<std::unique_ptr<TreeNode>> removed(std::make_move_iterator(begin), std::make_move_iterator(end));
+    parent->children.erase(begin, end);
+    for (size_t i = static_cast<size_t>(first); i < parent->children.size(); ++i)
+        parent->children[i]->row = static_cast<int>(i);
+    endRemoveRows();
+}
+
+std::vector<std::unique_ptr<TreeNode>> NetworkTreeModel::RemoveGrandchildren(TreeNode* parent) {
+    std::vector<std::unique_ptr<TreeNode>> removed;
+    if (!parent)
+        return removed;
+    TreeNode* only = nullptr;
+    size_t ranges = 0;
+    for (const auto& child : parent->children) {
+        if (!child->children.empty()) {
+            only = child.get();
+            ++ranges;
+        }
+    }
+    if (ranges == 0)
+        return removed;
+    if (ranges == 1) {
+        RemoveChildren(only, 0, static_cast<int>(only->children.size()));
+        return removed;
+    }
+
+    emit layoutAboutToBeChanged();
+    QModelIndexList from;
+    for (const QModelIndex& index : persistentIndexList()) {
+        const TreeNode* node = NodeOf(index);
+        if (IsGrandchildOrBelow(node, parent))
+            from.append(index);
+    }
+    changePersistentIndexList(from, QModelIndexList(from.size()));
+    for (const auto& child : parent->children) {
+        for (auto& grandchild : child->children) {
+            UnlinkSubtree(grandchild.get());
+            removed.push_back(std::move(grandchild));
+        }
+        child->children.clear();
+    }
+    emit layoutChanged();
+    return removed;
+}
+
+QString NetworkTreeModel::NameLabel(const std::string& name) {
+    if (name.empty())
+        return QStringLiteral("(No name)");
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString NetworkTreeModel::TransponderLabel(const Transponder& transponder) const {
+    return TransponderLabel(transponder, database_ ? database_->formatFlags : 0);
+}
+
+QString NetworkTreeModel::TransponderLabel(const Transponder& transponder, uint32_t formatFlags) {
+    if ((formatFlags & NDF_FLAG_TP_NAMES) && !transponder.name.empty())
+        return QString::fromLatin1(transponder.name.data(), static_cast<qsizetype>(transponder.name.size()));
+    const std::string text = FormatTransponderLabel(transponder);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}

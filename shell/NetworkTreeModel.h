@@ -1,0 +1,87 @@
+// Item model behind the network tree: nodes for networks (root items), their transponders and the
+// transponders' programs. Each node points at its record and the record's treeItem points back at the
+// node, so nothing is ever looked up by index. Rows are cached in the nodes to keep parent() O(1).
+#pragma once
+
+#include "database/Records.h"
+
+#include <QAbstractItemModel>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class NetworkDatabase;
+
+// Level of a tree item; the numbering matches the form pane that shows the record.
+enum TreeLevel : int {
+    LEVEL_NONE = 0,
+    LEVEL_NETWORK = 1,
+    LEVEL_TRANSPONDER = 2,
+    LEVEL_PROGRAM = 3,
+};
+
+struct TreeNode {
+    TreeLevel level = LEVEL_NONE; // LEVEL_NONE only for the invisible root above the networks
+    void* record = nullptr;       // Network, Transponder or Program, by level
+    QString label;
+    TreeNode* parent = nullptr;
+    std::vector<std::unique_ptr<TreeNode>> children;
+    int row = 0; // position among the parent's children
+};
+
+class NetworkTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+
+public:
+    explicit NetworkTreeModel(QObject* parent = nullptr);
+    ~NetworkTreeModel() override;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    bool hasChildren(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The invisible node whose children are the network items.
+    TreeNode* Root() const { return root_.get(); }
+    TreeNode* NodeOf(const QModelIndex& index) const;
+    QModelIndex IndexOf(const TreeNode* node) const;
+
+    // The database shown, null while detached.
+    NetworkDatabase* Database() const { return database_; }
+
+    // Builds every node off-model and attaches them with one reset. Every record's treeItem is set to
+    // its node, or null when the record gets none (its reference names no network or transponder, or
+    // its transponder got no node).
+    void Build(NetworkDatabase& database);
+    // Removes every node with one reset and detaches. The treeItem of each record of the database
+    // shown is cleared; the nodes themselves never touch their records here, so this is safe even
+    // when the records were already replaced.
+    void Clear();
+
+    TreeNode* InsertNode(TreeNode* parent, int row, TreeLevel level, void* record, const QString& label);
+    void SetLabel(TreeNode* node, const QString& label);
+    // Removes count children of parent from first on, as one range, and clears the treeItem of
+    // every record whose node goes. The records must still exist.
+    void RemoveChildren(TreeNode* parent, int first, int count);
+    // Removes the children of every child of parent and clears their records' treeItem. A single
+    // range goes as RemoveChildren does; several go in one layout change, because every range
+    // removal costs a pass over all persistent indexes (a view keeps one per expanded item), which
+    // would make thousands of ranges quadratic. The persistent indexes of the removed nodes are
+    // invalidated. The removed nodes are handed back, since a view may still hold plain indexes of
+    // them until it has laid out the model again: free them after that.
+    [[nodiscard]] std::vector<std::unique_ptr<TreeNode>> RemoveGrandchildren(TreeNode* parent);
+
+    static QString NameLabel(const std::string& name);
+    // The label of a transponder under the format flags of the database shown.
+    QString TransponderLabel(const Transponder& transponder) const;
+    static QString TransponderLabel(const Transponder& transponder, uint32_t formatFlags);
+
+private:
+    std::unique_ptr<TreeNode> root_;
+    NetworkDatabase* database_ = nullptr;
+};
