@@ -70,7 +70,14 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The children go after the frame's own members: keep their last signals from reaching it.
+    view_->disconnect(this);
+    editBar_->disconnect(this);
+    toolBar_->disconnect(this);
+    view_ = nullptr;
+    editBar_ = nullptr;
+}
 
 void CMainFrame::CreateActions() {
     for (const CommandInfo& command : kCommands) {

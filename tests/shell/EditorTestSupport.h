@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ namespace editortest {
 inline void BuildSample(NetworkDatabase& db) {
     db.Clear();
     db.version = 1;
-    db.stampYear = 24;
+    db.stampYear = 0x80 + 24; // 2024-05-17
     db.stampMonth = 5;
     db.stampDay = 17;
     db.formatFlags = NDF_FLAG_TP_NAMES | NDF_FLAG_NET_SKEW | NDF_FLAG_PROG_CA;

@@ -84,6 +84,7 @@ TEST_F(EditorTest, FailedOpenShowsTheStatusAndKeepsTheDatabaseOnScreen) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
 
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     OpenThroughMenu(QString::fromStdString(damaged));
     auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -93,6 +94,7 @@ TEST_F(EditorTest, FailedOpenShowsTheStatusAndKeepsTheDatabaseOnScreen) {
     EXPECT_EQ(db().pathName, samplePath);
     EXPECT_EQ(tree->ChildCount(nullptr), 3);
 
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     OpenThroughMenu(dir.Path(QStringLiteral("missing.NDF")));
     boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -183,6 +185,7 @@ TEST_F(EditorTest, FailedSaveShowsTheStatusAndKeepsModifiedAndThePreviousFile) {
     Type("programName", QStringLiteral("Changed"));
     MessageBox::SetNextAnswer(MessageBox::Yes);
     FileDialog::SetNextPath(dir.Path(QStringLiteral("no-such-folder/x.NDF")));
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_SAVE_AS);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
@@ -202,6 +205,7 @@ TEST_F(EditorTest, SaveOfAnUnmodifiedDatabaseStillWritesTheFile) {
 }
 
 TEST_F(EditorTest, PrintSaysNotYet) {
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_PRINT);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -282,7 +286,7 @@ TEST_F(EditorTest, OkButtonAppliesWithoutAsking) {
     bar->findChild<QWidget*>(QStringLiteral("transponderPane"))->findChild<QPushButton*>(QStringLiteral("ok"))->click();
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(db().transponders[1]->frequency, 11111);
-    EXPECT_TRUE(tree->LabelOf(TransponderItem(1)).contains(QStringLiteral("11111")));
+    EXPECT_TRUE(tree->LabelOf(TransponderItem(1)).contains(QStringLiteral("11.111")));
     EXPECT_TRUE(view->IsModified());
 }
 
@@ -293,6 +297,7 @@ TEST_F(EditorTest, InvalidTransponderBlocksSelectionSaveCloseAndExit) {
     const QString invalid =
         QStringLiteral("Invalid frequency or symbol rate\nCorrect the errors or delete the transponder");
 
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Select(NetworkItem(2));
     auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -301,14 +306,17 @@ TEST_F(EditorTest, InvalidTransponderBlocksSelectionSaveCloseAndExit) {
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(0));
 
     const std::vector<uint8_t> before = ReadBytes(samplePath);
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_SAVE);
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(ReadBytes(samplePath), before);
 
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_CLOSE);
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
 
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_APP_EXIT);
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_TRUE(frame->isVisible());

@@ -67,9 +67,11 @@ TEST_F(EditorTest, ToolBarHasElevenButtonsInOrderWithTheirTips) {
         entries << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
     EXPECT_EQ(entries, (QStringList{"New", "Open", "Save", "|", "Print", "|", "Add Tp", "Delete Tp", "|", "Add Prog",
                                     "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
-    for (QAction* action : frame->ToolBar()->actions())
-        if (!action->isSeparator())
+    for (QAction* action : frame->ToolBar()->actions()) {
+        if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
 }
 
 TEST_F(EditorTest, StatusBarShowsReadyAndTheThreeLockIndicators) {
