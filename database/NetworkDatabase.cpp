@@ -225,16 +225,15 @@ Program* NetworkDatabase::AddProgram(uint16_t transponderIndex, uint16_t positio
     if (!created)
         return nullptr;
     Program* program = created.get();
-    const bool positioned = position != NO_INDEX;
-    const size_t k = positioned && position < programs.size() ? position : programs.size();
+    const size_t k = position < programs.size() ? position : programs.size();
     programs.insert(programs.begin() + static_cast<std::ptrdiff_t>(k), std::move(created));
-    if (positioned) {
-        for (auto& group : favoriteGroups) {
-            for (auto* list : {&group->tvList, &group->radioList}) {
-                for (uint16_t& entry : *list) {
-                    if (entry >= k && entry != NO_INDEX)
-                        ++entry;
-                }
+    // Appending leaves every valid entry alone, but an entry past the programs (a damaged file) must
+    // still name no program afterwards: one equal to the old count would name the new program.
+    for (auto& group : favoriteGroups) {
+        for (auto* list : {&group->tvList, &group->radioList}) {
+            for (uint16_t& entry : *list) {
+                if (entry >= k && entry != NO_INDEX)
+                    ++entry;
             }
         }
     }
