@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kColumnWidths[COLUMN_COUNT] = {120, 136, 136, 136};
+constexpr int kColumnWidths[COLUMN_COUNT] = {130, 90, 170, 120};
 constexpr int32_t kDescendingBit = INT32_MIN; // bit 31 of sortState
 
 // What a row is sorted by: the folded name for "Name", a number for the other columns.
@@ -199,7 +199,7 @@ void ChannelListDialog::BuildWidgets() {
     for (int column = 0; column < COLUMN_COUNT; ++column)
         listWidth += ColumnWidth(column);
     const QMargins margins = layout->contentsMargins();
-    resize(std::max(listWidth + margins.left() + margins.right(), sizeHint().width()), 420);
+    resize(std::max(listWidth + margins.left() + margins.right(), sizeHint().width()), fontMetrics().height() * 32);
 
     connect(groupList_, &QComboBox::currentIndexChanged, this, &ChannelListDialog::OnGroupChanged);
     connect(tabBar_, &QTabBar::currentChanged, this, &ChannelListDialog::OnTabChanged);

@@ -27,7 +27,7 @@ SATELLITES = [
     ("Turksat 3A/4A/5B", 420, 3),
 ]
 
-# satellite, frequency MHz, polarity, symbol rate, FEC, label
+# satellite, frequency MHz, polarity, symbol rate, FEC, beam label (not stored: the tree then shows the frequency)
 TRANSPONDERS = [
     (0, 11494, HORZ, 22000, "2/3", "1.039"),
     (0, 11362, HORZ, 22000, "2/3", "1.019"),
@@ -124,7 +124,7 @@ def build():
     body += struct.pack("<H", len(order))
     for old in order:
         sat, freq, pol, sr, fec, label = TRANSPONDERS[old]
-        body += short_string(label) + struct.pack("<HHBBBi", freq, sr, pol | (FEC[fec] << 4), 0, sat, -2**31)
+        body += short_string("") + struct.pack("<HHBBBi", freq, sr, pol | (FEC[fec] << 4), 0, sat, -2**31)
 
     # Programs in channel order: TV first, then radio, each by transponder.
     programs = sorted(PROGRAMS, key=lambda p: (p[3], new_index[p[0]]))
