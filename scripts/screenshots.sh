@@ -17,16 +17,16 @@ app=$!
 win=$(wait_for_window "demo.NDF")
 xdotool windowactivate --sync "$win" windowsize --sync "$win" 1040 660 && sleep 0.5
 # First satellite, expand, first transponder, expand, second program.
-xdotool key --window "$win" Right Down Right Down Down && sleep 0.5
+xdotool key Right Down Right Down Down && sleep 0.5
 import -window "$win" "$out/main-window.png"
 check_not_blank "$out/main-window.png"
 
-xdotool key --window "$win" alt+v c
+xdotool key alt+v c
 list=$(wait_for_window "Channel List")
 sleep 0.5
 import -window "$list" "$out/channel-list.png"
 check_not_blank "$out/channel-list.png"
-xdotool key --window "$list" Escape && sleep 0.3
+xdotool key Escape && sleep 0.3
 
 wmctrl -c "demo.NDF" 2>/dev/null || xdotool key --window "$win" alt+F4
 wait "$app"
