@@ -292,12 +292,12 @@ TreeItemHandle NetworkTree::ParentOf(TreeItemHandle item) const {
 
 int NetworkTree::ChildCount(TreeItemHandle item) const {
     const TreeNode* node = item ? Node(item) : model_->Root();
-    return static_cast<int>(node->children.size());
+    return node ? static_cast<int>(node->children.size()) : 0;
 }
 
 TreeItemHandle NetworkTree::ChildAt(TreeItemHandle item, int row) const {
     const TreeNode* node = item ? Node(item) : model_->Root();
-    if (row < 0 || row >= static_cast<int>(node->children.size()))
+    if (!node || row < 0 || row >= static_cast<int>(node->children.size()))
         return nullptr;
     return node->children[static_cast<size_t>(row)].get();
 }
@@ -311,27 +311,30 @@ TreeItemHandle NetworkTree::PreviousSiblingOf(TreeItemHandle item) const {
 }
 
 TreeLevel NetworkTree::LevelOf(TreeItemHandle item) const {
-    return item ? Node(item)->level : LEVEL_NONE;
+    const TreeNode* node = Node(item);
+    return node ? node->level : LEVEL_NONE;
 }
 
 void* NetworkTree::RecordOf(TreeItemHandle item) const {
-    return item ? Node(item)->record : nullptr;
+    const TreeNode* node = Node(item);
+    return node ? node->record : nullptr;
 }
 
 Network* NetworkTree::NetworkOf(TreeItemHandle item) const {
-    return LevelOf(item) == LEVEL_NETWORK ? static_cast<Network*>(Node(item)->record) : nullptr;
+    return LevelOf(item) == LEVEL_NETWORK ? static_cast<Network*>(RecordOf(item)) : nullptr;
 }
 
 Transponder* NetworkTree::TransponderOf(TreeItemHandle item) const {
-    return LevelOf(item) == LEVEL_TRANSPONDER ? static_cast<Transponder*>(Node(item)->record) : nullptr;
+    return LevelOf(item) == LEVEL_TRANSPONDER ? static_cast<Transponder*>(RecordOf(item)) : nullptr;
 }
 
 Program* NetworkTree::ProgramOf(TreeItemHandle item) const {
-    return LevelOf(item) == LEVEL_PROGRAM ? static_cast<Program*>(Node(item)->record) : nullptr;
+    return LevelOf(item) == LEVEL_PROGRAM ? static_cast<Program*>(RecordOf(item)) : nullptr;
 }
 
 QString NetworkTree::LabelOf(TreeItemHandle item) const {
-    return item ? Node(item)->label : QString();
+    const TreeNode* node = Node(item);
+    return node ? node->label : QString();
 }
 
 QModelIndex NetworkTree::IndexOf(TreeItemHandle item) const {

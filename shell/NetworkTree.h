@@ -95,7 +95,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    static TreeNode* Node(TreeItemHandle item) { return static_cast<TreeNode*>(item); }
+    // The node of a handle; null for null and for LAST_ITEM, which is no item.
+    static TreeNode* Node(TreeItemHandle item) { return item == LAST_ITEM ? nullptr : static_cast<TreeNode*>(item); }
     // When the selection lies at least minDepth levels below scope (0: scope itself), moves it to
     // target before those items go, and makes sure it stays off them.
     void MoveSelectionOff(const TreeNode* scope, int minDepth, TreeNode* target);

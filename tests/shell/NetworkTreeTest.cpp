@@ -248,6 +248,29 @@ TEST_F(NetworkTreeTest, DetachedTreeInsertsNothing) {
     EXPECT_TRUE(notified.empty());
 }
 
+TEST_F(NetworkTreeTest, NullAndLastItemAreNoItems) {
+    BuildSample();
+    tree.FillTree(db);
+    notified.clear();
+    for (TreeItemHandle none : {static_cast<TreeItemHandle>(nullptr), LAST_ITEM}) {
+        tree.DeleteItem(none);
+        tree.DeleteChildren(none);
+        tree.DeleteGrandchildren(none);
+        tree.SetNameLabel(none, *a);
+        tree.SetTransponderLabel(none, *t1);
+        EXPECT_EQ(tree.LevelOf(none), LEVEL_NONE);
+        EXPECT_EQ(tree.RecordOf(none), nullptr);
+        EXPECT_EQ(tree.NetworkOf(none), nullptr);
+        EXPECT_TRUE(tree.LabelOf(none).isEmpty());
+        EXPECT_EQ(tree.ParentOf(none), nullptr);
+        EXPECT_EQ(tree.NextSiblingOf(none), nullptr);
+    }
+    EXPECT_EQ(tree.ChildCount(LAST_ITEM), 0);
+    EXPECT_EQ(tree.ChildCount(nullptr), 3);
+    EXPECT_TRUE(notified.empty());
+    ExpectShown(a->treeItem);
+}
+
 TEST_F(NetworkTreeTest, InsertionsFollowTheHint) {
     BuildSample();
     tree.FillTree(db);
