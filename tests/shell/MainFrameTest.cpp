@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -273,4 +275,36 @@ TEST_F(EditorTest, ModificationDateOkWithoutChangeKeepsTheFileClean) {
     EXPECT_TRUE(ran);
     EXPECT_FALSE(view->IsModified());
     EXPECT_TRUE(db().keepStamp);
+}
+
+// ---- files from outside: a drop on the window ----
+
+TEST_F(EditorTest, DroppingAnNdfFileOpensItAfterAskingToSave) {
+    OpenSample();
+    Select(ProgramItem(0));
+    Type("programName", QStringLiteral("Unsaved"));
+    const std::string other = dir.StdPath("other.ndf");
+    WriteSample(other);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    MessageBox::SetNextAnswer(MessageBox::Yes); // apply the pending edit
+    MessageBox::SetNextAnswer(MessageBox::No);  // do not save it
+    QApplication::sendEvent(frame.get(), &drop);
+    QTest::qWait(20);
+    EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("other.ndf - ") + AppTitle());
+    EXPECT_EQ(db().programs[0]->name, "Channel 1");
+
+    // Anything but a single NDF file is refused at the door.
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(dir.Path(QStringLiteral("notes.txt")))});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(frame.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
