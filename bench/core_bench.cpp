@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -157,18 +159,60 @@ double ThreadSeconds() {
 
 // ---- the yardstick, loading and saving ----
 
+// The yardstick: the file read into a buffer and copied into a second one, both buffers kept from
+// one iteration to the next (what any program that reads a file costs at least).
 void BM_ReadCopy(benchmark::State& state) {
     const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
-    size_t bytes = 0;
+    std::vector<uint8_t> image;
+    std::vector<uint8_t> copy;
     for (auto _ : state) {
-        std::vector<uint8_t> image = ReadFile(path);
-        std::vector<uint8_t> copy(image.size());
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file) {
+            state.SkipWithError("cannot open the file");
+            break;
+        }
+        std::fseek(file, 0, SEEK_END);
+        image.resize(static_cast<size_t>(std::ftell(file)));
+        std::fseek(file, 0, SEEK_SET);
+        const bool read = std::fread(image.data(), 1, image.size(), file) == image.size();
+        std::fclose(file);
+        if (!read)
+            state.SkipWithError("cannot read the file");
+        copy.resize(image.size());
         std::memcpy(copy.data(), image.data(), image.size());
         benchmark::DoNotOptimize(copy.data());
         benchmark::ClobberMemory();
-        bytes = image.size();
     }
-    state.SetBytesProcessed(static_cast<int64_t>(bytes * state.iterations()));
+    state.SetBytesProcessed(static_cast<int64_t>(image.size() * state.iterations()));
+}
+
+// The same into memory the process has never touched: the price of the page faults that any
+// fresh allocation of that size pays (the allocator's thresholds decide when a vector does).
+void BM_ReadCopyFresh(benchmark::State& state) {
+    const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    const size_t size = fs::file_size(path);
+    for (auto _ : state) {
+        void* image = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void* copy = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        const bool ok = image != MAP_FAILED && copy != MAP_FAILED && file && std::fread(image, 1, size, file) == size;
+        if (file)
+            std::fclose(file);
+        if (ok) {
+            std::memcpy(copy, image, size);
+            benchmark::DoNotOptimize(copy);
+            benchmark::ClobberMemory();
+        } else {
+            state.SkipWithError("cannot read the file");
+        }
+        if (image != MAP_FAILED)
+            munmap(image, size);
+        if (copy != MAP_FAILED)
+            munmap(copy, size);
+        if (!ok)
+            break;
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(size * state.iterations()));
 }
 
 void BM_Open(benchmark::State& state) {
@@ -190,23 +234,43 @@ void BM_CheckImage(benchmark::State& state) {
     }
 }
 
+// Parsing into an empty database, as the first File Open does; freeing it afterwards is not timed.
 void BM_Parse(benchmark::State& state) {
     const std::vector<uint8_t>& image = ImageOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
-    NetworkDatabase db;
     for (auto _ : state) {
-        if (db.Parse(image) != NDF_OK)
+        auto db = std::make_unique<NetworkDatabase>();
+        if (db->Parse(image) != NDF_OK)
             state.SkipWithError("Parse failed");
+        state.PauseTiming();
+        db.reset();
+        state.ResumeTiming();
     }
 }
 
 // Open, Parse and free the image: what File Open does.
 void BM_Load(benchmark::State& state) {
     const std::string path = PathOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
-    NetworkDatabase db;
     for (auto _ : state) {
+        auto db = std::make_unique<NetworkDatabase>();
         std::vector<uint8_t> image;
-        if (db.Open(path, image) != NDF_OK || db.Parse(image) != NDF_OK)
+        if (db->Open(path, image) != NDF_OK || db->Parse(image) != NDF_OK)
             state.SkipWithError("load failed");
+        std::vector<uint8_t>().swap(image);
+        state.PauseTiming();
+        db.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Parsing over a loaded database, as File Open does when a file is shown: the old records are
+// freed first.
+void BM_ParseOverLoaded(benchmark::State& state) {
+    const std::vector<uint8_t>& image = ImageOf(VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        if (db.Parse(image) != NDF_OK)
+            state.SkipWithError("Parse failed");
     }
 }
 
@@ -307,6 +371,7 @@ void BM_AddProgramAtFront(benchmark::State& state) {
 // wall time and the CPU time (for the operations timed by hand both are the thread's CPU time).
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    using ConsoleReporter::ConsoleReporter;
     struct Times {
         double real = 0;
         double cpu = 0;
@@ -349,21 +414,27 @@ void PrintSummary(const SummaryReporter& r) {
                 g_memory.peakMiB, g_memory.baseMiB, g_memory.residentMiB, g_memory.fileMiB, g_memory.limitMiB,
                 Verdict(g_memory.peakMiB <= g_memory.limitMiB));
 
-    if (const auto* yard = r.Find("BM_ReadCopy", kFull)) {
-        std::printf("\nFull size against the yardstick (read + copy of the file: %.3f ms wall, %.3f ms CPU); "
-                    "load and save within 25x:\n",
+    const auto* yard = r.Find("BM_ReadCopy", kFull);
+    if (yard && yard->cpu > 0) {
+        const auto* fresh = r.Find("BM_ReadCopyFresh", kFull);
+        std::printf("\nFull size against the yardstick, read + copy of the file: %.3f ms wall, %.3f ms CPU",
                     yard->real * 1e3, yard->cpu * 1e3);
-        std::printf("  %-30s %11s %11s %9s %9s\n", "", "wall", "CPU", "x wall", "x CPU");
-        for (const char* name : {"BM_Open", "BM_CheckImage", "BM_Parse", "BM_Load", "BM_Serialize", "BM_Save",
-                                 "BM_WriteSynced"}) {
+        if (fresh && fresh->cpu > 0)
+            std::printf(" (into untouched memory: %.3f ms wall, %.3f ms CPU)", fresh->real * 1e3, fresh->cpu * 1e3);
+        std::printf(".\nLoad and save within 25x the yardstick, judged on CPU time:\n");
+        std::printf("  %-30s %11s %11s %9s %9s %12s\n", "", "wall", "CPU", "x wall", "x CPU", "x CPU fresh");
+        for (const char* name : {"BM_Open", "BM_CheckImage", "BM_Parse", "BM_Load", "BM_ParseOverLoaded",
+                                 "BM_Serialize", "BM_Save", "BM_WriteSynced"}) {
             const auto* t = r.Find(name, kFull);
             if (!t)
                 continue;
-            const double wall = t->real / yard->real;
             const double cpu = t->cpu / yard->cpu;
             const bool target = std::strcmp(name, "BM_Load") == 0 || std::strcmp(name, "BM_Save") == 0;
-            std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx %8.2fx  %s\n", name + 3, t->real * 1e3, t->cpu * 1e3, wall,
-                        cpu, target ? Verdict(wall <= 25.0) : "");
+            std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx %8.2fx", name + 3, t->real * 1e3, t->cpu * 1e3,
+                        t->real / yard->real, cpu);
+            if (fresh && fresh->cpu > 0)
+                std::printf(" %11.2fx", t->cpu / fresh->cpu);
+            std::printf("  %s\n", target ? Verdict(cpu <= 25.0) : "");
         }
     }
 
@@ -378,18 +449,21 @@ void PrintSummary(const SummaryReporter& r) {
         if (!half || !full || half->cpu <= 0)
             continue;
         const double ratio = full->cpu / half->cpu;
+        const bool yardstick = name == "BM_ReadCopy" || name == "BM_ReadCopyFresh" || name == "BM_WriteSynced";
         std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3,
-                    ratio, Verdict(ratio <= 2.5));
+                    ratio, yardstick ? "(yardstick)" : Verdict(ratio <= 2.5));
     }
 }
 
 } // namespace
 
 BENCHMARK(BM_ReadCopy)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ReadCopyFresh)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Open)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_CheckImage)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Parse)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Load)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ParseOverLoaded)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Serialize)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Save)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_WriteSynced)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
@@ -417,7 +491,8 @@ int main(int argc, char** argv) {
     WriteDatabases();
     MeasureLoadedMemory();
 
-    SummaryReporter reporter;
+    SummaryReporter reporter(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
+                                                    : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintSummary(reporter);
     benchmark::Shutdown();

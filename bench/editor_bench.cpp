@@ -1,0 +1,582 @@
+// Timings of the editor's commands on the largest database a receiver file can hold (255
+// satellites, 65,535 transponders, 65,535 programs, 8 favorite groups of 5,000 entries), driven
+// through the real main window offscreen, the way the menu commands run.
+//
+// How to run it (it is built with the project when DISHLINE_BENCH is on, and ctest does not run it):
+//
+//     build/bench/editor_bench                 full and half size, 5 rounds each
+//     build/bench/editor_bench --rounds 9      more rounds (each figure is the median of the rounds)
+//     build/bench/editor_bench --size half     one size only (full, half, or both)
+//     build/bench/editor_bench --heavy         the first satellite carries a third of the transponders
+//
+// The program writes the databases into a temporary folder (in a child process, so that the
+// generator's memory does not count), then runs each size in a child process of its own: a fresh
+// heap and a peak memory (ru_maxrss) that belongs to that size alone. Every step is timed by the
+// wall clock and by the main thread's processor time (the better figure on a busy machine). The
+// table gives each step's median, its ratio to the yardstick (the core reading, checking and
+// parsing the same file) and, with both sizes, the ratio of full size to half size, which stays
+// near 2 for a step whose cost grows linearly with the database.
+#include "bench/BigDatabase.h"
+#include "channellist/ChannelListDialog.h"
+#include "database/NetworkDatabase.h"
+#include "shell/Commands.h"
+#include "shell/EditorView.h"
+#include "shell/FileDialog.h"
+#include "shell/MainFrame.h"
+#include "shell/MessageBox.h"
+#include "shell/NetworkTree.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTreeView>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// ---- clocks ----
+
+struct Sample {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double WallSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+class Stopwatch {
+public:
+    Stopwatch() : wall_(WallSeconds()), cpu_(CpuSeconds()) {}
+    Sample Elapsed() const { return {WallSeconds() - wall_, CpuSeconds() - cpu_}; }
+
+private:
+    double wall_;
+    double cpu_;
+};
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "editor_bench: %s\n", what.c_str());
+    std::fflush(stderr);
+    _exit(2);
+}
+
+void Expect(bool condition, const char* what) {
+    if (!condition)
+        Fail(std::string("unexpected state: ") + what);
+}
+
+// ---- one size, in a child process ----
+
+// Lets the widgets lay out and paint what the last command changed.
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+class Round {
+public:
+    Round(const std::string& original, const std::string& working, std::map<std::string, std::vector<Sample>>& samples)
+        : original_(original), working_(working), samples_(samples) {}
+
+    void Run();
+
+private:
+    template <typename F> void Time(const std::string& step, F&& body) {
+        const Stopwatch watch;
+        body();
+        samples_[step].push_back(watch.Elapsed());
+    }
+    void Trigger(int id) {
+        QAction* action = frame_->Action(id);
+        Expect(action && action->isEnabled(), "the command is enabled");
+        action->trigger();
+    }
+    void Open() {
+        FileDialog::SetNextPath(QString::fromStdString(working_));
+        Trigger(ID_FILE_OPEN);
+        Settle();
+    }
+    void RunChannelList();
+
+    std::string original_;
+    std::string working_;
+    std::map<std::string, std::vector<Sample>>& samples_;
+    CMainFrame* frame_ = nullptr;
+};
+
+// The network with the most transponders (the first of them on a tie).
+Network* BusiestNetwork(NetworkDatabase& db) {
+    std::vector<size_t> counts(db.networks.size(), 0);
+    for (const auto& transponder : db.transponders)
+        if (transponder->networkIndex < counts.size())
+            ++counts[transponder->networkIndex];
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return db.networks[static_cast<size_t>(most - counts.begin())].get();
+}
+
+// The transponder of the network with the most programs.
+Transponder* BusiestTransponder(NetworkDatabase& db, const Network* network) {
+    const uint8_t slot = db.IndexOfNetwork(network);
+    std::vector<size_t> counts(db.transponders.size(), 0);
+    for (const auto& program : db.programs)
+        if (program->transponderIndex < counts.size())
+            ++counts[program->transponderIndex];
+    size_t best = db.transponders.size();
+    for (size_t i = 0; i < db.transponders.size(); ++i)
+        if (db.transponders[i]->networkIndex == slot && (best == db.transponders.size() || counts[i] > counts[best]))
+            best = i;
+    Expect(best < db.transponders.size(), "the network has transponders");
+    return db.transponders[best].get();
+}
+
+void Round::Run() {
+    fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
+    CMainFrame frame;
+    frame_ = &frame;
+    frame.show();
+    Settle();
+    EditorView* view = frame.View();
+    NetworkTree* tree = view->Tree();
+    NetworkDatabase& db = view->Database();
+
+    // 1. Open: from the chosen path to the tree shown with the first satellite selected.
+    Time("Open", [&] { Open(); });
+    Expect(tree->SelectedItem() && tree->SelectedItem() == tree->FirstRootItem(), "the first satellite is selected");
+    Expect(view->Pane() == PANE_NETWORK, "the network pane is shown");
+
+    // 2. Selecting a satellite far from the first one, one of its transponders and one of the
+    // transponder's programs, each showing its pane.
+    Network* busiest = BusiestNetwork(db);
+    Transponder* crowded = BusiestTransponder(db, busiest);
+    Expect(tree->ChildCount(crowded->treeItem) > 0, "the transponder has programs");
+    const TreeItemHandle lastProgram = tree->ChildAt(crowded->treeItem, tree->ChildCount(crowded->treeItem) - 1);
+    Network* far = db.networks[db.networks.size() / 2].get();
+    Time("Select satellite", [&] {
+        tree->SelectItem(far->treeItem);
+        Settle();
+    });
+    Expect(view->Pane() == PANE_NETWORK, "the network pane is shown");
+    Time("Select transponder", [&] {
+        tree->SelectItem(crowded->treeItem);
+        Settle();
+    });
+    Expect(view->Pane() == PANE_TRANSPONDER, "the transponder pane is shown");
+    Time("Select program", [&] {
+        tree->SelectItem(lastProgram);
+        Settle();
+    });
+    Expect(view->Pane() == PANE_PROGRAM, "the program pane is shown");
+
+    // 3. The delete-all commands on the satellite with the most transponders.
+    const size_t programsBefore = db.programs.size();
+    Time("Program Delete All in Transponder", [&] {
+        Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
+        Settle();
+    });
+    Expect(db.programs.size() < programsBefore, "programs were deleted");
+    Expect(tree->SelectedItem() == crowded->treeItem, "the transponder is selected");
+    Time("Program Delete All in Net", [&] {
+        Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
+        Settle();
+    });
+    for (int row = 0; row < tree->ChildCount(busiest->treeItem); ++row)
+        Expect(tree->ChildCount(tree->ChildAt(busiest->treeItem, row)) == 0, "the network's programs are gone");
+
+    // The transponders go from the file as it was, with their programs.
+    MessageBox::SetNextAnswer(MessageBox::No); // "Save changes to ...?"
+    Trigger(ID_FILE_CLOSE);
+    Settle();
+    fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
+    Open();
+    busiest = BusiestNetwork(db);
+    tree->SelectItem(busiest->treeItem);
+    Settle();
+    const size_t transpondersBefore = db.transponders.size();
+    Time("Transponder Delete All in Net", [&] {
+        Trigger(ID_TRANSPONDER_DELETE_ALL_IN_NET);
+        Settle();
+    });
+    Expect(db.transponders.size() < transpondersBefore && tree->ChildCount(busiest->treeItem) == 0,
+           "the network's transponders are gone");
+    Expect(view->Pane() == PANE_NETWORK, "the network pane is shown");
+
+    // 4. Sort by Degree: the generator leaves the satellites in no order of position.
+    Time("Sort by Degree", [&] {
+        Trigger(ID_SATELLITE_SORT_BY_DEGREE);
+        Settle();
+    });
+    for (size_t i = 1; i < db.networks.size(); ++i)
+        Expect(db.networks[i]->IsEmptySlot() || db.networks[i - 1]->IsEmptySlot() ||
+                   (db.networks[i - 1]->position + 1800) % 3600 <= (db.networks[i]->position + 1800) % 3600,
+               "the satellites are sorted");
+    Expect(tree->SelectedItem() == tree->FirstRootItem(), "the first satellite is selected after the rebuild");
+
+    // 5. The channel list.
+    RunChannelList();
+
+    // 6. Save and Close.
+    Time("Save", [&] {
+        Trigger(ID_FILE_SAVE);
+        Settle();
+    });
+    Expect(!view->IsModified(), "the file is saved");
+    Time("Close", [&] {
+        Trigger(ID_FILE_CLOSE);
+        Settle();
+    });
+    Expect(view->Pane() == PANE_EMPTY && tree->ChildCount(nullptr) == 0, "the file is closed");
+    frame_ = nullptr;
+}
+
+void Round::RunChannelList() {
+    EditorView* view = frame_->View();
+    NetworkDatabase& db = view->Database();
+    bool ran = false;
+    Stopwatch opening;
+    Stopwatch accepting;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<ChannelListDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            Fail("the Channel List dialog is not shown");
+        Settle();
+        samples_["Channel List: open"].push_back(opening.Elapsed());
+        ran = true;
+
+        auto* groups = dialog->findChild<QComboBox*>(QStringLiteral("groupList"));
+        auto* searchEdit = dialog->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+        auto* list = dialog->findChild<QTreeView*>(QStringLiteral("channelView"));
+        Expect(groups && searchEdit && list, "the dialog's controls exist");
+
+        // The network entry with the most rows.
+        int bestEntry = -1;
+        size_t bestCount = 0;
+        for (int entry = 1; entry < groups->count(); ++entry) {
+            const int tag = groups->itemData(entry).toInt();
+            if (tag % 256 != GROUP_NETWORK)
+                continue;
+            const size_t slot = static_cast<size_t>(tag / 256);
+            size_t count = 0;
+            for (const auto& program : db.programs)
+                if (program->transponderIndex < db.transponders.size() &&
+                    db.transponders[program->transponderIndex]->networkIndex == slot)
+                    ++count;
+            if (count > bestCount) {
+                bestCount = count;
+                bestEntry = entry;
+            }
+        }
+        Expect(bestEntry > 0, "a network entry exists");
+        Time("Channel List: switch to a network", [&] {
+            groups->setCurrentIndex(bestEntry);
+            Settle();
+        });
+        Expect(dialog->groupKind() == GROUP_NETWORK, "a network is shown");
+        Time("Channel List: back to all", [&] {
+            groups->setCurrentIndex(0);
+            Settle();
+        });
+        Expect(dialog->groupKind() == GROUP_ALL && dialog->RowCount() > 1000, "all satellites are shown");
+
+        static const char* const kSortSteps[] = {"Channel List: sort Name", "Channel List: sort CA",
+                                                 "Channel List: sort Network", "Channel List: sort Favorite"};
+        for (int column = 0; column < 4; ++column) {
+            Time(kSortSteps[column], [&] {
+                dialog->SortByColumn(column);
+                Settle();
+            });
+        }
+
+        // A drag from the first row to the last, scrolled there as the pointer would scroll it.
+        const int last = dialog->RowCount() - 1;
+        const uint32_t dragged = dialog->RowValue(0);
+        Time("Channel List: drag first to last", [&] {
+            list->scrollToTop();
+            Settle();
+            dialog->BeginDrag(0);
+            list->scrollToBottom();
+            Settle();
+            const QPoint target = list->visualRect(list->model()->index(last, 0)).center();
+            dialog->DragMoveTo(target);
+            dialog->DropAt(target);
+            Settle();
+        });
+        Expect(dialog->RowValue(last) == dragged, "the first row went last");
+
+        // Back to the top and a search for a name near the end.
+        list->scrollToTop();
+        Settle();
+        const std::string& name = dialog->RowProgram(last - 1).name;
+        searchEdit->setText(QString::fromLatin1(name));
+        Time("Channel List: search", [&] {
+            dialog->Search();
+            Settle();
+        });
+        Expect(MessageBox::TakeShown().empty(), "the search found its name");
+
+        // A favorite change, so that OK writes both the order and the groups.
+        int row = 0;
+        while (row < dialog->RowCount() && (dialog->RowProgram(row).favoriteMask & 1))
+            ++row;
+        Expect(row < dialog->RowCount() && dialog->BuildContextMenu(row) != nullptr, "a row outside group 1");
+        Time("Channel List: add to a favorite", [&] {
+            dialog->AddToFavorite(0);
+            Settle();
+        });
+        Expect((dialog->changeFlags() & (CHANGED_ORDER | CHANGED_FAVORITES)) == (CHANGED_ORDER | CHANGED_FAVORITES),
+               "order and favorites changed");
+
+        accepting = Stopwatch();
+        dialog->accept();
+    });
+    opening = Stopwatch();
+    QAction* action = frame_->Action(ID_VIEW_CHANNEL_LIST);
+    Expect(action && action->isEnabled(), "Channel List is enabled");
+    action->trigger();
+    Settle();
+    samples_["Channel List: OK and tree rebuild"].push_back(accepting.Elapsed());
+    Expect(ran, "the dialog ran");
+    Expect(view->IsModified() && view->Tree()->SelectedItem() != nullptr, "the tree is rebuilt with a selection");
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// The steps in the order of the table.
+const std::vector<std::string>& StepNames() {
+    static const std::vector<std::string> names = {
+        "Open",
+        "Select satellite",
+        "Select transponder",
+        "Select program",
+        "Program Delete All in Transponder",
+        "Program Delete All in Net",
+        "Transponder Delete All in Net",
+        "Sort by Degree",
+        "Channel List: open",
+        "Channel List: switch to a network",
+        "Channel List: back to all",
+        "Channel List: sort Name",
+        "Channel List: sort CA",
+        "Channel List: sort Network",
+        "Channel List: sort Favorite",
+        "Channel List: drag first to last",
+        "Channel List: search",
+        "Channel List: add to a favorite",
+        "Channel List: OK and tree rebuild",
+        "Save",
+        "Close",
+    };
+    return names;
+}
+
+// Runs the rounds on one file and prints one line per figure for the parent:
+// "step<TAB>wall<TAB>cpu", then "yardstick", "peak_kib" and "rounds" lines.
+int RunChild(int argc, char** argv, const std::string& file, int rounds) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MessageBox::EnableTestMode([](const QString& text) { Fail("unexpected message box: " + text.toStdString()); });
+    FileDialog::EnableTestMode([] { Fail("unexpected file dialog"); });
+
+    // The yardstick: what the core alone needs to read, check and parse the file.
+    std::vector<Sample> yardstick;
+    for (int i = 0; i < std::max(rounds, 5); ++i) {
+        NetworkDatabase db;
+        std::vector<uint8_t> image;
+        const Stopwatch watch;
+        if (db.Open(file, image) != NDF_OK || db.Parse(image) != NDF_OK)
+            Fail("cannot load " + file);
+        yardstick.push_back(watch.Elapsed());
+    }
+
+    const std::string working = file + ".work.ndf";
+    std::map<std::string, std::vector<Sample>> samples;
+    for (int i = 0; i < rounds; ++i) {
+        Round round(file, working, samples);
+        round.Run();
+    }
+    fs::remove(working);
+
+    auto print = [](const std::string& name, const std::vector<Sample>& values) {
+        std::vector<double> wall;
+        std::vector<double> cpu;
+        for (const Sample& s : values) {
+            wall.push_back(s.wall);
+            cpu.push_back(s.cpu);
+        }
+        std::printf("%s\t%.6f\t%.6f\n", name.c_str(), Median(wall), Median(cpu));
+    };
+    print("yardstick", yardstick);
+    for (const std::string& name : StepNames())
+        print(name, samples[name]);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak_kib\t%ld\t0\n", usage.ru_maxrss);
+    std::fflush(stdout);
+    return 0;
+}
+
+// ---- the parent: databases, children, the table ----
+
+struct SizeResult {
+    std::map<std::string, Sample> steps;
+    Sample yardstick;
+    long peakKib = 0;
+    size_t fileBytes = 0;
+};
+
+void WriteDatabase(const std::string& path, const BigDatabaseShape& shape) {
+    const pid_t child = fork();
+    if (child < 0)
+        Fail("fork failed");
+    if (child == 0) {
+        NetworkDatabase db;
+        BuildBigDatabase(db, shape);
+        _exit(db.Save(path) == NDF_OK ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        Fail("cannot write " + path);
+}
+
+SizeResult RunSize(const std::string& self, const std::string& path, int rounds) {
+    const std::string command = "'" + self + "' --child '" + path + "' --rounds " + std::to_string(rounds);
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        Fail("cannot start " + command);
+    SizeResult result;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe)) {
+        char* tab = std::strchr(line, '\t');
+        if (!tab)
+            continue;
+        *tab = '\0';
+        double wall = 0;
+        double cpu = 0;
+        if (std::sscanf(tab + 1, "%lf\t%lf", &wall, &cpu) != 2)
+            continue;
+        const std::string name = line;
+        if (name == "yardstick")
+            result.yardstick = {wall, cpu};
+        else if (name == "peak_kib")
+            result.peakKib = static_cast<long>(wall);
+        else
+            result.steps[name] = {wall, cpu};
+    }
+    if (pclose(pipe) != 0)
+        Fail("the run on " + path + " failed");
+    result.fileBytes = static_cast<size_t>(fs::file_size(path));
+    return result;
+}
+
+void PrintTable(const char* title, const SizeResult& main, const SizeResult* half) {
+    std::printf("\n%s: file %.1f MiB, yardstick (read + CheckImage + Parse) %.1f ms wall, %.1f ms cpu, "
+                "peak memory %.1f MiB\n",
+                title, static_cast<double>(main.fileBytes) / (1024.0 * 1024.0), main.yardstick.wall * 1e3,
+                main.yardstick.cpu * 1e3, static_cast<double>(main.peakKib) / 1024.0);
+    std::printf("%-36s %10s %10s %8s", "step", "wall ms", "cpu ms", "x yard");
+    if (half)
+        std::printf(" %10s %10s", "full/half", "(cpu)");
+    std::printf("\n");
+    for (const std::string& name : StepNames()) {
+        const auto found = main.steps.find(name);
+        if (found == main.steps.end())
+            continue;
+        const Sample& s = found->second;
+        std::printf("%-36s %10.1f %10.1f %8.2f", name.c_str(), s.wall * 1e3, s.cpu * 1e3,
+                    main.yardstick.cpu > 0 ? s.cpu / main.yardstick.cpu : 0.0);
+        if (half) {
+            const auto other = half->steps.find(name);
+            if (other != half->steps.end() && other->second.wall > 0 && other->second.cpu > 0)
+                std::printf(" %10.2f %10.2f", s.wall / other->second.wall, s.cpu / other->second.cpu);
+        }
+        std::printf("\n");
+    }
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: editor_bench [--rounds N] [--size full|half|both] [--heavy]\n");
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int rounds = 5;
+    std::string size = "both";
+    std::string childFile;
+    bool heavy = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--rounds" && i + 1 < argc)
+            rounds = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--size" && i + 1 < argc)
+            size = argv[++i];
+        else if (arg == "--child" && i + 1 < argc)
+            childFile = argv[++i];
+        else if (arg == "--heavy")
+            heavy = true;
+        else
+            return Usage();
+    }
+    if (!childFile.empty())
+        return RunChild(argc, argv, childFile, rounds);
+    if (size != "full" && size != "half" && size != "both")
+        return Usage();
+
+    const fs::path folder = fs::temp_directory_path() / ("editor_bench-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+    BigDatabaseShape full = BigDatabaseShape::Largest();
+    if (heavy)
+        full.heavyNetworkShare = 1.0 / 3.0;
+    const BigDatabaseShape halfShape = full.Scaled(0.5);
+
+    std::printf("Editor commands on the largest database%s, median of %d rounds\n",
+                heavy ? " (a third of the transponders on one satellite)" : "", rounds);
+    std::map<std::string, SizeResult> results;
+    for (const char* which : {"full", "half"}) {
+        if (size != "both" && size != which)
+            continue;
+        const std::string path = (folder / (std::string(which) + ".ndf")).string();
+        WriteDatabase(path, std::string(which) == "full" ? full : halfShape);
+        results[which] = RunSize(self, path, rounds);
+    }
+    fs::remove_all(folder);
+
+    if (results.count("full"))
+        PrintTable("Full size", results["full"], results.count("half") ? &results["half"] : nullptr);
+    if (results.count("half"))
+        PrintTable("Half size", results["half"], nullptr);
+    return 0;
+}
