@@ -1,5 +1,6 @@
 #include "import/SatcodxImport.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -228,8 +229,11 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
         database.transponders.insert(database.transponders.begin() + static_cast<std::ptrdiff_t>(at),
                                      std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
         for (auto& program : database.programs) {
-            if (program->transponderIndex >= at)
-                program->transponderIndex = static_cast<uint16_t>(program->transponderIndex + count);
+            // A reference past the transponders (a damaged file) moves along but must not wrap
+            // round to a real transponder; NO_INDEX stays as it is.
+            const size_t index = program->transponderIndex;
+            if (index >= at && index != NO_INDEX)
+                program->transponderIndex = static_cast<uint16_t>(std::min<size_t>(index + count, NO_INDEX));
         }
     }
     counts.addedTransponders = added.size();
