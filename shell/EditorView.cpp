@@ -494,12 +494,13 @@ void EditorView::OnImportSatcodx() {
     if (ImportSatcodx(database_, *network, ToNativePath(path)) != NDF_OK)
         return;
     tree_->SetNameLabel(network->treeItem, *network);
-    // The added transponders close the network's run; give them their items at once.
+    // The added transponders close the network's first run; give them their items at once, placed
+    // by the database order (a later run of the same network in a damaged file stays after them).
     const uint8_t slot = database_.IndexOfNetwork(network);
     for (size_t i = database_.FirstTransponderOf(slot); i < database_.EndTransponderOf(slot); ++i) {
         Transponder& transponder = *database_.transponders[i];
         if (!transponder.treeItem)
-            tree_->InsertTransponderItem(transponder, LAST_ITEM);
+            tree_->InsertTransponderItem(transponder, nullptr);
     }
     ShowItem(currentItem_);
     MarkModified();
@@ -527,8 +528,10 @@ void EditorView::OnAddTransponder() {
         if (slot == NO_NETWORK)
             return;
         added = database_.AddTransponder(slot, NO_INDEX);
+        // It closes the network's first run. No hint lets the tree place it by the database order,
+        // which puts it last unless a later run of the same network (a damaged file) follows.
         if (added)
-            tree_->InsertTransponderItem(*added, LAST_ITEM);
+            tree_->InsertTransponderItem(*added, nullptr);
         break;
     }
     case PANE_TRANSPONDER:
