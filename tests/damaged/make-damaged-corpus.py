@@ -15,6 +15,9 @@ but holds references that name no record, or layouts that the operations do not 
   all-damage.NDF                      all of the above that can stand together (a file without
                                       networks cannot also have networks with bad references)
 
+Beside each X.NDF, X.damage lists what a reader of it must find, one damaged reference a line:
+"collection index field value" (for a collection-wide finding: "collection size count size").
+
 Usage:
   make-damaged-corpus.py [--source FILE] [OUTPUT_DIR]   write the corpus (default: ./corpus)
   make-damaged-corpus.py --check [--source FILE] [DIR]  exit 1 unless DIR holds exactly that corpus
@@ -31,7 +34,9 @@ DEFAULT_SOURCE = HERE.parent.parent / "samples" / "demo.NDF"
 DEFAULT_OUTPUT = HERE / "corpus"
 
 FLAG_TP_NAMES, FLAG_NET_SKEW, FLAG_PROG_CA = 1, 2, 4
+PA_RADIO = 0x10
 NO_INDEX = 0xFFFF
+OFFERED_GROUPS = 8  # the editor shows and edits this many favorite groups
 
 
 class Reader:
@@ -152,81 +157,90 @@ def serialize(db):
     return image
 
 
-# ---- finding records by what the user sees, so that the damages can be combined in any order ----
-
-def index_named(records, name):
-    for i, record in enumerate(records):
-        if record["name"].startswith(name.encode("latin-1")):
-            return i
-    raise KeyError(name)
-
-
-def transponder_named(db, name):
-    return db["transponders"][index_named(db["transponders"], name)]
-
-
-def program_named(db, name):
-    return db["programs"][index_named(db["programs"], name)]
-
-
 # ---- the damages ----
+# Records are chosen by their place (the second network, the last transponder of a network, the
+# last member of a favorite list), so that any realistic source file will do.
+
+def transponders_of(db, net):
+    return [tp for tp in db["transponders"] if tp["networkIndex"] == net]
+
+
+def programs_of_network(db, net):
+    tps = db["transponders"]
+    return [p for p in db["programs"]
+            if p["transponderIndex"] < len(tps) and tps[p["transponderIndex"]]["networkIndex"] == net]
+
+
+def last_member(db, list_name):
+    """The program that is the last entry of the first favorite group whose list is not empty."""
+    for group in db["groups"]:
+        if group[list_name]:
+            return db["programs"][group[list_name][-1]]
+    raise ValueError(f"the source has no favorite group with a {list_name} entry")
+
 
 def antenna_index_past_configs(db):
     # One exactly at the count, one far past it.
-    db["networks"][index_named(db["networks"], "Hotbird")]["antennaIndex"] = len(db["antennas"])
-    db["networks"][index_named(db["networks"], "Thor")]["antennaIndex"] = 200
+    db["networks"][1]["antennaIndex"] = len(db["antennas"])
+    db["networks"][3]["antennaIndex"] = 200
 
 
 def fewer_configs_than_networks(db):
-    # The last two satellites sit on the same DiSEqC port; the file keeps one configuration for both.
-    last = db["antennas"].pop()
+    # The last configuration goes; the networks that used it share the one before it.
+    db["antennas"].pop()
     shared = len(db["antennas"]) - 1
-    assert db["antennas"][shared] == last, "the last two configurations of the source must be equal"
     for net in db["networks"]:
         if net["antennaIndex"] > shared:
             net["antennaIndex"] = shared
 
 
 def transponder_network_past(db):
-    transponder_named(db, "HB 50")["networkIndex"] = len(db["networks"])
-    transponder_named(db, "TK 3A 11")["networkIndex"] = 255
+    last_network = len(db["networks"]) - 1
+    transponders_of(db, 1)[-1]["networkIndex"] = len(db["networks"])
+    transponders_of(db, last_network)[-1]["networkIndex"] = 255
 
 
 def program_transponder_past(db):
-    program_named(db, "3sat HD")["transponderIndex"] = len(db["transponders"])
-    program_named(db, "Bayern 3")["transponderIndex"] = NO_INDEX
+    # Favorite members both, so that the channel list meets them too.
+    tv, radio = last_member(db, "tv"), last_member(db, "radio")
+    tv["transponderIndex"] = len(db["transponders"])
+    radio["transponderIndex"] = NO_INDEX
 
 
 def favorite_entries_past_programs(db):
     count = len(db["programs"])
-    news = db["groups"][0]
-    news["tv"].insert(1, count + 265)
-    news["radio"].append(count)
-    db["groups"][3]["tv"] = [NO_INDEX]  # a group whose only member names no program
+    first = db["groups"][0]
+    first["tv"].insert(min(1, len(first["tv"])), count + 265)
+    first["radio"].append(count)
+    # A group whose only member names no program.
+    empty = [g for g in db["groups"] if not g["tv"] and not g["radio"]]
+    (empty[0] if empty else db["groups"][-1])["tv"].append(NO_INDEX)
 
 
 def more_than_eight_groups(db):
-    def entries(*names):
-        return [index_named(db["programs"], n) for n in names]
-
-    db["groups"].append({"name": b"Sports", "tv": entries("Eurosport 1", "Sky Sport"), "radio": []})
-    db["groups"].append({"name": b"Nordic", "tv": entries("NRK1 HD", "SVT1 HD"), "radio": entries("NRK P1")})
+    index = {id(p): i for i, p in enumerate(db["programs"])}
+    for net in range(len(db["networks"])):
+        if len(db["groups"]) >= 10:
+            break
+        members = programs_of_network(db, net + 1)
+        tv = [index[id(p)] for p in members if not p["attributes"] & PA_RADIO][:2]
+        radio = [index[id(p)] for p in members if p["attributes"] & PA_RADIO][:1]
+        if tv or radio:
+            db["groups"].append({"name": f"Extra {len(db['groups']) + 1}".encode(), "tv": tv, "radio": radio})
+    assert len(db["groups"]) > 8, "the source has too few programs for two more groups"
 
 
 def split_transponder_run(db):
-    # The second transponder of the first satellite moves behind the second satellite's run; the
-    # programs follow it, so every reference stays valid.
+    # The second transponder of the first network moves to the end, after every other network's
+    # run; its programs follow it, so every reference stays valid.
     tps = db["transponders"]
-    old = [id(tp) for tp in tps]
-    moving = index_named(tps, "1.019")
-    net = tps[moving]["networkIndex"]
-    tp = tps.pop(moving)
-    after = max(i for i, t in enumerate(tps) if t["networkIndex"] == net + 1)
-    tps.insert(after + 1, tp)
-    new_index = {old.index(id(t)): i for i, t in enumerate(tps)}
+    before = list(tps)
+    moving = transponders_of(db, 0)[1]
+    tps.remove(moving)
+    tps.append(moving)
+    new_index = {i: tps.index(tp) for i, tp in enumerate(before)}
     for prog in db["programs"]:
-        if prog["transponderIndex"] < len(tps):
-            prog["transponderIndex"] = new_index[prog["transponderIndex"]]
+        prog["transponderIndex"] = new_index.get(prog["transponderIndex"], prog["transponderIndex"])
 
 
 def no_networks(db):
@@ -249,15 +263,57 @@ CORPUS["all-damage"] = [split_transponder_run, fewer_configs_than_networks, ante
                         more_than_eight_groups]
 
 
+# ---- what a reader of the file must find ----
+
+def find_damage(db):
+    """Every damaged reference as (collection, index, field, value), in collection order. For a
+    collection-wide finding the index is the collection's size and the field "count"."""
+    found = []
+    nets, tps, progs = db["networks"], db["transponders"], db["programs"]
+    for i, net in enumerate(nets):
+        if net["antennaIndex"] >= len(db["antennas"]):
+            found.append(("networks", i, "antennaIndex", net["antennaIndex"]))
+    if len(db["antennas"]) < len(nets):
+        found.append(("antennaConfigs", len(db["antennas"]), "count", len(db["antennas"])))
+    run_start = {}
+    for i, tp in enumerate(tps):
+        net = tp["networkIndex"]
+        if net >= len(nets):
+            found.append(("transponders", i, "networkIndex", net))
+        elif i > 0 and tps[i - 1]["networkIndex"] == net:
+            continue
+        elif net in run_start:
+            found.append(("transponders", i, "networkIndex", net))  # a second run of the network
+        else:
+            run_start[net] = i
+    for i, prog in enumerate(progs):
+        if prog["transponderIndex"] >= len(tps):
+            found.append(("programs", i, "transponderIndex", prog["transponderIndex"]))
+    for i, group in enumerate(db["groups"]):
+        for name in ("tv", "radio"):
+            for j, entry in enumerate(group[name]):
+                if entry >= len(progs):
+                    found.append(("favoriteGroups", i, f"{name}List[{j}]", entry))
+    if len(db["groups"]) > OFFERED_GROUPS:
+        found.append(("favoriteGroups", len(db["groups"]), "count", len(db["groups"])))
+    return found
+
+
 def build(source):
-    if serialize(parse(source)) != source:
+    base = parse(source)
+    if serialize(base) != source:
         raise ValueError("the source does not round-trip; it cannot serve as the base of the corpus")
+    if find_damage(base):
+        raise ValueError(f"the source is damaged already: {find_damage(base)}")
     files = {}
     for name, damages in CORPUS.items():
         db = parse(source)
         for damage in damages:
             damage(db)
+        found = find_damage(db)
+        assert found, name
         files[name + ".NDF"] = serialize(db)
+        files[name + ".damage"] = "".join(f"{k} {i} {f} {v}\n" for k, i, f, v in found).encode()
     return files
 
 
@@ -270,7 +326,7 @@ def main():
     files = build(args.source.read_bytes())
 
     if args.check:
-        present = {p.name for p in args.dir.glob("*.NDF")}
+        present = {p.name for p in args.dir.iterdir() if p.suffix in (".NDF", ".damage")}
         stale = sorted(n for n, data in files.items() if n not in present or (args.dir / n).read_bytes() != data)
         extra = sorted(present - files.keys())
         for name in stale:
