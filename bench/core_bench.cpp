@@ -17,10 +17,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -144,7 +144,8 @@ void MeasureLoadedMemory() {
     long pages = 0;
     long resident = 0;
     if (statm >> pages >> resident)
-        g_memory.residentMiB = static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+        g_memory.residentMiB =
+            static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
     g_memory.fileMiB = fileBytes / (1024.0 * 1024.0);
     g_memory.limitMiB = 4.0 * g_memory.fileMiB + 20.0;
 }
@@ -314,8 +315,7 @@ void BM_WriteSynced(benchmark::State& state) {
 
 // ---- operations; each iteration starts from a freshly parsed database, outside the timing ----
 
-template <typename Operation>
-void TimeOperation(benchmark::State& state, Variant variant, Operation operation) {
+template <typename Operation> void TimeOperation(benchmark::State& state, Variant variant, Operation operation) {
     const int percent = static_cast<int>(state.range(0));
     NetworkDatabase db;
     for (auto _ : state) {
@@ -450,8 +450,8 @@ void PrintSummary(const SummaryReporter& r) {
             continue;
         const double ratio = full->cpu / half->cpu;
         const bool yardstick = name == "BM_ReadCopy" || name == "BM_ReadCopyFresh" || name == "BM_WriteSynced";
-        std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3,
-                    ratio, yardstick ? "(yardstick)" : Verdict(ratio <= 2.5));
+        std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3, ratio,
+                    yardstick ? "(yardstick)" : Verdict(ratio <= 2.5));
     }
 }
 
@@ -467,16 +467,41 @@ BENCHMARK(BM_ParseOverLoaded)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisec
 BENCHMARK(BM_Serialize)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Save)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_WriteSynced)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_DeleteTranspondersInNetwork)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
-    ->UseManualTime()->Iterations(20)->Repetitions(5);
-BENCHMARK(BM_DeleteProgramsInNetwork)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
-    ->UseManualTime()->Iterations(20)->Repetitions(5);
-BENCHMARK(BM_DeleteProgramsInTransponder)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
-    ->UseManualTime()->Iterations(20)->Repetitions(5);
-BENCHMARK(BM_AddProgramAtFront)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
-    ->UseManualTime()->Iterations(200)->Repetitions(5);
-BENCHMARK(BM_SortByDegree)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)
-    ->UseManualTime()->Iterations(10)->Repetitions(5);
+BENCHMARK(BM_DeleteTranspondersInNetwork)
+    ->Arg(kHalf)
+    ->Arg(kFull)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Repetitions(5);
+BENCHMARK(BM_DeleteProgramsInNetwork)
+    ->Arg(kHalf)
+    ->Arg(kFull)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Repetitions(5);
+BENCHMARK(BM_DeleteProgramsInTransponder)
+    ->Arg(kHalf)
+    ->Arg(kFull)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Repetitions(5);
+BENCHMARK(BM_AddProgramAtFront)
+    ->Arg(kHalf)
+    ->Arg(kFull)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(200)
+    ->Repetitions(5);
+BENCHMARK(BM_SortByDegree)
+    ->Arg(kHalf)
+    ->Arg(kFull)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Repetitions(5);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

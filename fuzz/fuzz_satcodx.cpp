@@ -121,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(db.Serialize(image) > 0, "the filled database cannot be written");
     NetworkDatabase reread;
     Require(reread.Parse(image) == NDF_OK, "the written database does not parse");
-    Require(reread.transponders.size() == db.transponders.size() && reread.networks[kTarget]->name ==
-                db.networks[kTarget]->name, "the written database reads back differently");
+    Require(reread.transponders.size() == db.transponders.size() &&
+                reread.networks[kTarget]->name == db.networks[kTarget]->name,
+            "the written database reads back differently");
     return 0;
 }

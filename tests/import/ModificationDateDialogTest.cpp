@@ -259,13 +259,12 @@ TEST(ModificationDateDialogTest, VersionTextRules) {
         unsigned number;
     };
     const Case cases[] = {
-        {"B002", true, 1, 2},        {"b2", true, 1, 2},          {"Z254", true, 25, 254},
-        {"a0", true, 0, 0},          {"B\t 12", true, 1, 12},     {"B12x3", true, 1, 12},
-        {"B+9", true, 1, 9},         {"B -0", true, 1, 0},        {"B255", false, 0, 0},
-        {"B4294967296", false, 0, 0}, {"B-1", false, 0, 0},       {"B-4294967295", false, 0, 0},
-        {"1002", false, 0, 0},       {"B", false, 0, 0},          {"", false, 0, 0},
-        {"BC", false, 0, 0},         {" B2", false, 0, 0},        {"B+ 2", false, 0, 0},
-        {"B+", false, 0, 0},         {"@1", false, 0, 0},         {"[1", false, 0, 0},
+        {"B002", true, 1, 2},    {"b2", true, 1, 2},           {"Z254", true, 25, 254}, {"a0", true, 0, 0},
+        {"B\t 12", true, 1, 12}, {"B12x3", true, 1, 12},       {"B+9", true, 1, 9},     {"B -0", true, 1, 0},
+        {"B255", false, 0, 0},   {"B4294967296", false, 0, 0}, {"B-1", false, 0, 0},    {"B-4294967295", false, 0, 0},
+        {"1002", false, 0, 0},   {"B", false, 0, 0},           {"", false, 0, 0},       {"BC", false, 0, 0},
+        {" B2", false, 0, 0},    {"B+ 2", false, 0, 0},        {"B+", false, 0, 0},     {"@1", false, 0, 0},
+        {"[1", false, 0, 0},
     };
     for (const Case& c : cases) {
         unsigned areaCode = 99;
@@ -278,7 +277,8 @@ TEST(ModificationDateDialogTest, VersionTextRules) {
         }
     }
     // Letters and digits outside ASCII are neither.
-    EXPECT_FALSE(ModificationDateDialog::ParseVersionText(QString::fromUtf8("\xc3\x89" "2")));
+    EXPECT_FALSE(ModificationDateDialog::ParseVersionText(QString::fromUtf8("\xc3\x89"
+                                                                            "2")));
     EXPECT_FALSE(ModificationDateDialog::ParseVersionText(QString::fromUtf8("B\xd9\xa3")));
 }
 
