@@ -16,12 +16,11 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
-#include <functional>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
+#include <functional>
 
 using namespace editortest;
 using guitest::Find;
@@ -526,10 +525,11 @@ TEST_P(DamagedFile, LookingEverywhereChangesNoByte) {
         for (int id : {ID_VIEW_CHANNEL_LIST, ID_FILE_MODIFICATION_DATE, ID_SATELLITE_IMPORT_SATCODX,
                        ID_SATELLITE_SORT_BY_DEGREE, ID_TRANSPONDER_ADD, ID_PROGRAM_ADD})
             EXPECT_FALSE(Enabled(id)) << id;
+        db().keepStamp = true; // with nothing shown no command can pin the stamp; a date stamp would move
     }
     MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_PRINT);
-    Boxes();
+    EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_FALSE(view->IsModified());
     EXPECT_EQ(Damage(db()), Damage(before));
 
@@ -708,6 +708,42 @@ TEST_P(DamagedFile, ImportAndStampKeepTheUnplacedRecords) {
     EXPECT_TRUE(reread.GetStampVersion(version));
     EXPECT_EQ(version, "C017");
     ExpectDamageKept(reread, "import and stamp");
+}
+
+// ---- the rules for damaged data, one file each ----
+
+class DamagedRecord : public DamagedFileBase {};
+
+TEST_F(DamagedRecord, NetworkWithoutItsConfigurationShowsTheDefaultAndApplyingCreatesIt) {
+    ASSERT_NO_FATAL_FAILURE(Load("antenna-index-past-configs.NDF"));
+    Network* network = NetworkAt(1);
+    ASSERT_NE(network, nullptr);
+    const size_t slot = network->antennaIndex;
+    ASSERT_EQ(slot, db().antennaConfigs.size()) << "the file's second network names the slot just past the end";
+    ASSERT_TRUE(SelectRecord(network));
+    EXPECT_FALSE(bar->workingAntennaConfig().Differs(AntennaConfig()));
+    auto* power = Find<QComboBox>(bar, "powerMode");
+    EXPECT_EQ(power->currentText(), QStringLiteral("ON (Auto)"));
+    PressOk();
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_EQ(db().antennaConfigs.size(), slot);
+
+    power->setCurrentIndex(1); // "13V"
+    PressOk();
+    EXPECT_TRUE(view->IsModified());
+    ASSERT_EQ(db().antennaConfigs.size(), slot + 1);
+    EXPECT_EQ(db().antennaConfigs[slot]->powerMode(), 1);
+    for (size_t i = 0; i < slot; ++i)
+        EXPECT_EQ(std::memcmp(db().antennaConfigs[i].get(), before.antennaConfigs[i].get(), sizeof(AntennaConfig)), 0);
+    Select(tree->FirstRootItem());
+    ASSERT_TRUE(SelectRecord(network));
+    EXPECT_EQ(power->currentText(), QStringLiteral("13V"));
+
+    Trigger(ID_FILE_SAVE);
+    const NetworkDatabase reread = Reread();
+    ASSERT_EQ(reread.antennaConfigs.size(), slot + 1);
+    // Only the other network's damage is left.
+    EXPECT_EQ(Damage(reread), Lines{Damage(before).back()});
 }
 
 const char* const kCorpus[] = {

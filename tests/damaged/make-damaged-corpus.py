@@ -9,7 +9,7 @@ but holds references that name no record, or layouts that the operations do not 
   transponder-network-past.NDF        transponders whose networkIndex names no network
   program-transponder-past.NDF        programs whose transponderIndex names no transponder
   favorite-entries-past-programs.NDF  TV and radio favorite entries that name no program
-  more-than-eight-groups.NDF          ten favorite groups, all with members
+  more-than-eight-groups.NDF          ten favorite groups, the two past the eighth with members
   split-transponder-run.NDF           a network whose transponders form two runs
   no-networks.NDF                     no networks, but transponders and programs
   all-damage.NDF                      all of the above that can stand together (a file without
