@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kNdfFilter = "Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||";
@@ -112,12 +114,21 @@ bool EditorView::ApplyEdits(bool ask) {
             if (answer == MessageBox::No)
                 return false;
         }
-        if (configChanged) {
-            if (!currentAntennaConfig_) {
-                while (database_.antennaConfigs.size() <= currentNetwork_->antennaIndex)
-                    database_.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
-                currentAntennaConfig_ = database_.antennaConfigs[currentNetwork_->antennaIndex].get();
-            }
+        // The form never changes antennaIndex; the stored record's value stands.
+        uint8_t antennaIndex = currentNetwork_->antennaIndex;
+        if (configChanged && !currentAntennaConfig_) {
+            // The missing slots up to the one the network names are created. The file holds at most
+            // 255 configurations, so a network that names slot 255 gets a new one at the end.
+            constexpr size_t kMaxAntennaConfigs = 255;
+            auto& configs = database_.antennaConfigs;
+            if (antennaIndex >= kMaxAntennaConfigs)
+                antennaIndex = static_cast<uint8_t>(std::min(configs.size(), kMaxAntennaConfigs));
+            while (configs.size() <= antennaIndex && configs.size() < kMaxAntennaConfigs)
+                configs.push_back(std::make_unique<AntennaConfig>());
+            if (antennaIndex < configs.size())
+                currentAntennaConfig_ = configs[antennaIndex].get();
+        }
+        if (configChanged && currentAntennaConfig_) {
             *currentAntennaConfig_ = workingConfig;
             MarkModified();
         }
@@ -127,6 +138,7 @@ bool EditorView::ApplyEdits(bool ask) {
             CopyKeepingItem(*currentNetwork_, workingNetwork);
             MarkModified();
         }
+        currentNetwork_->antennaIndex = antennaIndex;
         return false;
     }
 
