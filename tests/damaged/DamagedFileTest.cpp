@@ -742,8 +742,38 @@ TEST_F(DamagedRecord, NetworkWithoutItsConfigurationShowsTheDefaultAndApplyingCr
     Trigger(ID_FILE_SAVE);
     const NetworkDatabase reread = Reread();
     ASSERT_EQ(reread.antennaConfigs.size(), slot + 1);
-    // Only the other network's damage is left.
-    EXPECT_EQ(Damage(reread), Lines{Damage(before).back()});
+    // Only the other networks' damage is left.
+    const Lines damage = Damage(before);
+    EXPECT_EQ(Damage(reread), Lines(damage.begin() + 1, damage.end()));
+}
+
+TEST_F(DamagedRecord, NetworkNamingASlotTheFileCannotHoldGetsANewConfiguration) {
+    ASSERT_NO_FATAL_FAILURE(Load("antenna-index-past-configs.NDF"));
+    Network* network = NetworkAt(3);
+    ASSERT_NE(network, nullptr);
+    ASSERT_EQ(network->antennaIndex, 255) << "the file's fourth network names slot 255";
+    const size_t configs = db().antennaConfigs.size();
+    ASSERT_TRUE(SelectRecord(network));
+    Find<QComboBox>(bar, "powerMode")->setCurrentIndex(1); // "13V"
+    PressOk();
+    EXPECT_TRUE(view->IsModified());
+    ASSERT_EQ(db().antennaConfigs.size(), configs + 1);
+    EXPECT_EQ(network->antennaIndex, configs);
+    EXPECT_EQ(db().antennaConfigs.back()->powerMode(), 1);
+
+    // A later edit of the network itself keeps it on its new configuration.
+    Type("networkName", QStringLiteral("Renamed"));
+    PressOk();
+    EXPECT_EQ(network->name, "Renamed");
+    EXPECT_EQ(network->antennaIndex, configs);
+
+    Trigger(ID_FILE_SAVE);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_FALSE(view->IsModified());
+    const NetworkDatabase reread = Reread();
+    ASSERT_EQ(reread.antennaConfigs.size(), configs + 1);
+    EXPECT_EQ(reread.networks[3]->antennaIndex, configs);
+    EXPECT_EQ(reread.antennaConfigs[configs]->powerMode(), 1);
 }
 
 const char* const kCorpus[] = {

@@ -180,9 +180,12 @@ def last_member(db, list_name):
 
 
 def antenna_index_past_configs(db):
-    # One exactly at the count, one far past it.
-    db["networks"][1]["antennaIndex"] = len(db["antennas"])
-    db["networks"][3]["antennaIndex"] = 200
+    # One exactly at the count, one at the 8-bit "none", one far past the count.
+    nets = db["networks"]
+    assert len(nets) >= 5, "the source needs five networks"
+    nets[1]["antennaIndex"] = len(db["antennas"])
+    nets[3]["antennaIndex"] = 255
+    nets[-1]["antennaIndex"] = 200
 
 
 def fewer_configs_than_networks(db):
