@@ -29,7 +29,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 #include <QTreeView>
 
@@ -89,6 +91,18 @@ private:
 void Expect(bool condition, const char* what) {
     if (!condition)
         Fail(std::string("unexpected state: ") + what);
+}
+
+// The memory the process holds right now (VmRSS), in KiB.
+long ResidentKib() {
+    long pages = 0;
+    long resident = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 // ---- one size, in a child process ----
@@ -157,6 +171,23 @@ Transponder* BusiestTransponder(NetworkDatabase& db, const Network* network) {
     return db.transponders[best].get();
 }
 
+// A SATCODX listing of count different transponders of one satellite at 19.2E.
+void WriteListing(const std::string& path, size_t count) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file)
+        Fail("cannot write " + path);
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned frequency = 10700 + static_cast<unsigned>(i / 4) % 2000;
+        const unsigned polarity = static_cast<unsigned>(i % 2);
+        const unsigned symbolRate = 22000 + static_cast<unsigned>(i / 8000 * 100 + i / 2 % 2 * 5500);
+        // Columns: tag 0-6, kind 8-9, name 10-27, frequency 33-38, polarity 42, position 51-54,
+        // symbol rate 69-73.
+        std::fprintf(file, "SATCODX 03%-18s%5s%6u%3s%1u%8s%4u%14s%5u\n", "Bench Sat 19.2E", "", frequency, "", polarity,
+                     "", 192u, "", symbolRate);
+    }
+    std::fclose(file);
+}
+
 void Round::Run() {
     fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
     CMainFrame frame;
@@ -210,12 +241,14 @@ void Round::Run() {
     for (int row = 0; row < tree->ChildCount(busiest->treeItem); ++row)
         Expect(tree->ChildCount(tree->ChildAt(busiest->treeItem, row)) == 0, "the network's programs are gone");
 
-    // The transponders go from the file as it was, with their programs.
-    MessageBox::SetNextAnswer(MessageBox::No); // "Save changes to ...?"
-    Trigger(ID_FILE_CLOSE);
-    Settle();
+    // The transponders go from the file as it was, with their programs: open it again over the
+    // changed one, which is freed on the way.
     fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
-    Open();
+    Time("Open replacing an open file", [&] {
+        MessageBox::SetNextAnswer(MessageBox::No); // "Save changes to ...?"
+        Open();
+    });
+    Expect(!view->IsModified() && tree->SelectedItem() == tree->FirstRootItem(), "the file is open again");
     busiest = BusiestNetwork(db);
     tree->SelectItem(busiest->treeItem);
     Settle();
@@ -228,6 +261,21 @@ void Round::Run() {
            "the network's transponders are gone");
     Expect(view->Pane() == PANE_NETWORK, "the network pane is shown");
 
+    // The satellite filled again from a SATCODX listing with as many transponders as it lost but
+    // one, which the next commands add.
+    const size_t imported = transpondersBefore - db.transponders.size() - 1;
+    const std::string listing = working_ + ".sdx";
+    WriteListing(listing, imported);
+    Time("Import SATCODX", [&] {
+        FileDialog::SetNextPath(QString::fromStdString(listing));
+        Trigger(ID_SATELLITE_IMPORT_SATCODX);
+        Settle();
+    });
+    Expect(db.transponders.size() == transpondersBefore - 1 &&
+               tree->ChildCount(busiest->treeItem) == static_cast<int>(imported),
+           "the listing's transponders are imported");
+    fs::remove(listing);
+
     // 4. Sort by Degree: the generator leaves the satellites in no order of position.
     Time("Sort by Degree", [&] {
         Trigger(ID_SATELLITE_SORT_BY_DEGREE);
@@ -238,6 +286,38 @@ void Round::Run() {
                    (db.networks[i - 1]->position + 1800) % 3600 <= (db.networks[i]->position + 1800) % 3600,
                "the satellites are sorted");
     Expect(tree->SelectedItem() == tree->FirstRootItem(), "the first satellite is selected after the rebuild");
+
+    // Adding and deleting single records at the front, where every reference behind them moves.
+    Network* second = BusiestNetwork(db);
+    Expect(tree->ChildCount(second->treeItem) > 0, "a satellite with transponders remains");
+    tree->SelectItem(tree->ChildAt(second->treeItem, 0));
+    Settle();
+    const size_t transponderCount = db.transponders.size();
+    Time("Transponder Add New", [&] {
+        Trigger(ID_TRANSPONDER_ADD);
+        Settle();
+    });
+    Expect(db.transponders.size() == transponderCount + 1 && view->Pane() == PANE_TRANSPONDER, "a transponder added");
+    Time("Transponder Delete Selected", [&] {
+        Trigger(ID_TRANSPONDER_DELETE);
+        Settle();
+    });
+    Expect(db.transponders.size() == transponderCount, "the added transponder is deleted");
+    Program* front = db.programs.front().get();
+    Expect(front->treeItem != nullptr, "the first program has an item");
+    tree->SelectItem(front->treeItem);
+    Settle();
+    const size_t programCount = db.programs.size();
+    Time("Program Add New (before the first)", [&] {
+        Trigger(ID_PROGRAM_ADD);
+        Settle();
+    });
+    Expect(db.programs.size() == programCount + 1 && db.programs[1].get() == front, "a program added first");
+    Time("Program Delete Selected", [&] {
+        Trigger(ID_PROGRAM_DELETE);
+        Settle();
+    });
+    Expect(db.programs.size() == programCount && db.programs[0].get() == front, "the added program is deleted");
 
     // 5. The channel list.
     RunChannelList();
@@ -253,6 +333,40 @@ void Round::Run() {
         Settle();
     });
     Expect(view->Pane() == PANE_EMPTY && tree->ChildCount(nullptr) == 0, "the file is closed");
+
+    // The delete-all commands once more, with every item of the satellite expanded (the '*' key).
+    auto expandBusiest = [&](const char* step) {
+        Network* network = BusiestNetwork(db);
+        tree->SelectItem(network->treeItem);
+        tree->setFocus();
+        Settle();
+        Time(step, [&] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Asterisk, Qt::NoModifier, QStringLiteral("*"));
+            QCoreApplication::sendEvent(tree, &press);
+            Settle();
+        });
+        const TreeItemHandle transponder = tree->ChildAt(network->treeItem, tree->ChildCount(network->treeItem) - 1);
+        Expect(tree->isExpanded(tree->IndexOf(transponder)), "the satellite is expanded");
+    };
+    fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
+    Open();
+    expandBusiest("Expand a satellite fully");
+    Time("Program Delete All in Net, expanded", [&] {
+        Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
+        Settle();
+    });
+    fs::copy_file(original_, working_, fs::copy_options::overwrite_existing);
+    MessageBox::SetNextAnswer(MessageBox::No);
+    Open();
+    expandBusiest("Expand a satellite fully");
+    Time("Transponder Delete All in Net, expanded", [&] {
+        Trigger(ID_TRANSPONDER_DELETE_ALL_IN_NET);
+        Settle();
+    });
+    MessageBox::SetNextAnswer(MessageBox::No);
+    Trigger(ID_FILE_CLOSE);
+    Settle();
+    Expect(MessageBox::PendingAnswers() == 0, "every scripted answer was used");
     frame_ = nullptr;
 }
 
@@ -276,20 +390,21 @@ void Round::RunChannelList() {
         Expect(groups && searchEdit && list, "the dialog's controls exist");
 
         // The network entry with the most rows.
+        std::vector<size_t> programsOf(db.networks.size(), 0);
+        for (const auto& program : db.programs) {
+            if (program->transponderIndex < db.transponders.size()) {
+                const uint8_t slot = db.transponders[program->transponderIndex]->networkIndex;
+                if (slot < programsOf.size())
+                    ++programsOf[slot];
+            }
+        }
         int bestEntry = -1;
         size_t bestCount = 0;
         for (int entry = 1; entry < groups->count(); ++entry) {
             const int tag = groups->itemData(entry).toInt();
-            if (tag % 256 != GROUP_NETWORK)
-                continue;
             const size_t slot = static_cast<size_t>(tag / 256);
-            size_t count = 0;
-            for (const auto& program : db.programs)
-                if (program->transponderIndex < db.transponders.size() &&
-                    db.transponders[program->transponderIndex]->networkIndex == slot)
-                    ++count;
-            if (count > bestCount) {
-                bestCount = count;
+            if (tag % 256 == GROUP_NETWORK && slot < programsOf.size() && programsOf[slot] > bestCount) {
+                bestCount = programsOf[slot];
                 bestEntry = entry;
             }
         }
@@ -335,6 +450,7 @@ void Round::RunChannelList() {
         Settle();
         const std::string& name = dialog->RowProgram(last - 1).name;
         searchEdit->setText(QString::fromLatin1(name));
+        MessageBox::TakeShown();
         Time("Channel List: search", [&] {
             dialog->Search();
             Settle();
@@ -353,6 +469,8 @@ void Round::RunChannelList() {
         Expect((dialog->changeFlags() & (CHANGED_ORDER | CHANGED_FAVORITES)) == (CHANGED_ORDER | CHANGED_FAVORITES),
                "order and favorites changed");
 
+        // The memory in use with the largest database open and the dialog shown.
+        std::printf("shown_kib\t%ld\t0\n", ResidentKib());
         accepting = Stopwatch();
         dialog->accept();
     });
@@ -382,6 +500,7 @@ const std::vector<std::string>& StepNames() {
         "Program Delete All in Transponder",
         "Program Delete All in Net",
         "Transponder Delete All in Net",
+        "Import SATCODX",
         "Sort by Degree",
         "Channel List: open",
         "Channel List: switch to a network",
@@ -396,6 +515,15 @@ const std::vector<std::string>& StepNames() {
         "Channel List: OK and tree rebuild",
         "Save",
         "Close",
+        // Further commands.
+        "Open replacing an open file",
+        "Transponder Add New",
+        "Transponder Delete Selected",
+        "Program Add New (before the first)",
+        "Program Delete Selected",
+        "Expand a satellite fully",
+        "Program Delete All in Net, expanded",
+        "Transponder Delete All in Net, expanded",
     };
     return names;
 }
@@ -451,7 +579,8 @@ int RunChild(int argc, char** argv, const std::string& file, int rounds) {
 struct SizeResult {
     std::map<std::string, Sample> steps;
     Sample yardstick;
-    long peakKib = 0;
+    long peakKib = 0;  // ru_maxrss over the whole run
+    long shownKib = 0; // resident with the Channel List shown, the largest of the rounds
     size_t fileBytes = 0;
 };
 
@@ -490,6 +619,8 @@ SizeResult RunSize(const std::string& self, const std::string& path, int rounds)
             result.yardstick = {wall, cpu};
         else if (name == "peak_kib")
             result.peakKib = static_cast<long>(wall);
+        else if (name == "shown_kib")
+            result.shownKib = std::max(result.shownKib, static_cast<long>(wall));
         else
             result.steps[name] = {wall, cpu};
     }
@@ -500,11 +631,12 @@ SizeResult RunSize(const std::string& self, const std::string& path, int rounds)
 }
 
 void PrintTable(const char* title, const SizeResult& main, const SizeResult* half) {
-    std::printf("\n%s: file %.1f MiB, yardstick (read + CheckImage + Parse) %.1f ms wall, %.1f ms cpu, "
-                "peak memory %.1f MiB\n",
-                title, static_cast<double>(main.fileBytes) / (1024.0 * 1024.0), main.yardstick.wall * 1e3,
-                main.yardstick.cpu * 1e3, static_cast<double>(main.peakKib) / 1024.0);
-    std::printf("%-36s %10s %10s %8s", "step", "wall ms", "cpu ms", "x yard");
+    std::printf("\n%s: file %.1f MiB, yardstick (read + CheckImage + Parse) %.1f ms wall, %.1f ms cpu\n", title,
+                static_cast<double>(main.fileBytes) / (1024.0 * 1024.0), main.yardstick.wall * 1e3,
+                main.yardstick.cpu * 1e3);
+    std::printf("memory: %.1f MiB resident with the Channel List shown, peak of the run (ru_maxrss) %.1f MiB\n",
+                static_cast<double>(main.shownKib) / 1024.0, static_cast<double>(main.peakKib) / 1024.0);
+    std::printf("%-42s %10s %10s %8s", "step", "wall ms", "cpu ms", "x yard");
     if (half)
         std::printf(" %10s %10s", "full/half", "(cpu)");
     std::printf("\n");
@@ -513,7 +645,7 @@ void PrintTable(const char* title, const SizeResult& main, const SizeResult* hal
         if (found == main.steps.end())
             continue;
         const Sample& s = found->second;
-        std::printf("%-36s %10.1f %10.1f %8.2f", name.c_str(), s.wall * 1e3, s.cpu * 1e3,
+        std::printf("%-42s %10.1f %10.1f %8.2f", name.c_str(), s.wall * 1e3, s.cpu * 1e3,
                     main.yardstick.cpu > 0 ? s.cpu / main.yardstick.cpu : 0.0);
         if (half) {
             const auto other = half->steps.find(name);
