@@ -53,11 +53,12 @@ int InsertionRow(const TreeNode* parent, TreeItemHandle hint, const std::vector<
     const int last = static_cast<int>(parent->children.size());
     if (hint == LAST_ITEM)
         return last;
-    // The hint is compared, never dereferenced: a stale handle must not be read.
+    // The hint is compared, never dereferenced: a stale handle must not be read. From the back, so
+    // that a run of insertions before the same sibling looks only at the items behind it.
     if (hint) {
-        for (const auto& child : parent->children)
-            if (child.get() == hint)
-                return child->row;
+        for (auto child = parent->children.rbegin(); child != parent->children.rend(); ++child)
+            if (child->get() == hint)
+                return (*child)->row;
     }
     auto it = std::find_if(records.begin(), records.end(), [&record](const auto& r) { return r.get() == &record; });
     if (it == records.end())
