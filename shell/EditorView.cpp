@@ -507,12 +507,20 @@ void EditorView::OnImportSatcodx() {
         return;
     tree_->SetNameLabel(network->treeItem, *network);
     // The added transponders close the network's first run; give them their items at once, placed
-    // by the database order (a later run of the same network in a damaged file stays after them).
+    // by the database order: before the item of a later run of the same network (a damaged file),
+    // else last. The place is found once, so that a long listing costs no search per transponder.
     const uint8_t slot = database_.IndexOfNetwork(network);
-    for (size_t i = database_.FirstTransponderOf(slot); i < database_.EndTransponderOf(slot); ++i) {
+    const size_t end = database_.EndTransponderOf(slot);
+    TreeItemHandle before = LAST_ITEM;
+    for (size_t i = end; i < database_.transponders.size() && before == LAST_ITEM; ++i) {
+        const TreeItemHandle item = database_.transponders[i]->treeItem;
+        if (item && network->treeItem && tree_->ParentOf(item) == network->treeItem)
+            before = item;
+    }
+    for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
         Transponder& transponder = *database_.transponders[i];
         if (!transponder.treeItem)
-            tree_->InsertTransponderItem(transponder, nullptr);
+            tree_->InsertTransponderItem(transponder, before);
     }
     ShowItem(currentItem_);
     MarkModified();
