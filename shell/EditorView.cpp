@@ -599,12 +599,31 @@ void EditorView::OnAddProgram() {
     MarkModified();
 }
 
-void EditorView::OnDeleteTransponder() {
-    uint16_t index = NO_INDEX;
+uint16_t EditorView::TransponderIndexOfPane() const {
     if (Pane() == PANE_TRANSPONDER)
-        index = database_.IndexOfTransponder(currentTransponder_);
-    else if (Pane() == PANE_PROGRAM)
-        index = currentProgram_->transponderIndex;
+        return database_.IndexOfTransponder(currentTransponder_);
+    if (Pane() == PANE_PROGRAM)
+        return currentProgram_->transponderIndex;
+    return NO_INDEX;
+}
+
+uint8_t EditorView::NetworkSlotOfPane() const {
+    switch (Pane()) {
+    case PANE_NETWORK:
+        return database_.IndexOfNetwork(currentNetwork_);
+    case PANE_TRANSPONDER:
+        return currentTransponder_->networkIndex;
+    case PANE_PROGRAM:
+        if (currentProgram_->transponderIndex < database_.transponders.size())
+            return database_.transponders[currentProgram_->transponderIndex]->networkIndex;
+        return NO_NETWORK;
+    default:
+        return NO_NETWORK;
+    }
+}
+
+void EditorView::OnDeleteTransponder() {
+    const uint16_t index = TransponderIndexOfPane();
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
@@ -615,21 +634,7 @@ void EditorView::OnDeleteTransponder() {
 }
 
 void EditorView::OnDeleteTranspondersInNet() {
-    uint8_t slot = NO_NETWORK;
-    switch (Pane()) {
-    case PANE_NETWORK:
-        slot = database_.IndexOfNetwork(currentNetwork_);
-        break;
-    case PANE_TRANSPONDER:
-        slot = currentTransponder_->networkIndex;
-        break;
-    case PANE_PROGRAM:
-        if (Transponder* transponder = TransponderAt(currentProgram_->transponderIndex))
-            slot = transponder->networkIndex;
-        break;
-    default:
-        return;
-    }
+    const uint8_t slot = NetworkSlotOfPane();
     Network* target = NetworkAt(slot);
     if (!target)
         return;
@@ -654,11 +659,7 @@ void EditorView::OnDeleteProgram() {
 }
 
 void EditorView::OnDeleteProgramsInTransponder() {
-    uint16_t index = NO_INDEX;
-    if (Pane() == PANE_TRANSPONDER)
-        index = database_.IndexOfTransponder(currentTransponder_);
-    else if (Pane() == PANE_PROGRAM)
-        index = currentProgram_->transponderIndex;
+    const uint16_t index = TransponderIndexOfPane();
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
@@ -670,21 +671,7 @@ void EditorView::OnDeleteProgramsInTransponder() {
 }
 
 void EditorView::OnDeleteProgramsInNet() {
-    uint8_t slot = NO_NETWORK;
-    switch (Pane()) {
-    case PANE_NETWORK:
-        slot = database_.IndexOfNetwork(currentNetwork_);
-        break;
-    case PANE_TRANSPONDER:
-        slot = currentTransponder_->networkIndex;
-        break;
-    case PANE_PROGRAM:
-        if (Transponder* transponder = TransponderAt(currentProgram_->transponderIndex))
-            slot = transponder->networkIndex;
-        break;
-    default:
-        return;
-    }
+    const uint8_t slot = NetworkSlotOfPane();
     Network* target = NetworkAt(slot);
     if (!target)
         return;

@@ -87,6 +87,10 @@ private:
     // The antenna configuration a network uses; null when its antennaIndex names none.
     AntennaConfig* AntennaConfigOf(const Network& network);
     Transponder* TransponderAt(uint16_t index);
+    // The transponder the pane shows, or the shown program's; NO_INDEX for the other panes.
+    uint16_t TransponderIndexOfPane() const;
+    // The network the pane shows, or the shown record's; NO_NETWORK when there is none.
+    uint8_t NetworkSlotOfPane() const;
     Network* NetworkAt(uint8_t index);
 
     NetworkDatabase database_;
