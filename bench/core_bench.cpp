@@ -421,7 +421,10 @@ void PrintSummary(const SummaryReporter& r) {
                     yard->real * 1e3, yard->cpu * 1e3);
         if (fresh && fresh->cpu > 0)
             std::printf(" (into untouched memory: %.3f ms wall, %.3f ms CPU)", fresh->real * 1e3, fresh->cpu * 1e3);
-        std::printf(".\nLoad and save within 25x the yardstick, judged on CPU time:\n");
+        // Open reads into a new buffer, whose pages the process has never touched: the fresh read
+        // and copy is the yardstick that pays the same page faults; the warm one is shown beside it.
+        std::printf(".\nLoad and save within 25x the yardstick, judged on CPU time against the read and copy into "
+                    "fresh memory:\n");
         std::printf("  %-30s %11s %11s %9s %9s %12s\n", "", "wall", "CPU", "x wall", "x CPU", "x CPU fresh");
         for (const char* name : {"BM_Open", "BM_CheckImage", "BM_Parse", "BM_Load", "BM_ParseOverLoaded",
                                  "BM_Serialize", "BM_Save", "BM_WriteSynced"}) {
@@ -434,7 +437,8 @@ void PrintSummary(const SummaryReporter& r) {
                         t->real / yard->real, cpu);
             if (fresh && fresh->cpu > 0)
                 std::printf(" %11.2fx", t->cpu / fresh->cpu);
-            std::printf("  %s\n", target ? Verdict(cpu <= 25.0) : "");
+            const double judged = fresh && fresh->cpu > 0 ? t->cpu / fresh->cpu : cpu;
+            std::printf("  %s\n", target ? Verdict(judged <= 25.0) : "");
         }
     }
 

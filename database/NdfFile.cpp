@@ -216,31 +216,46 @@ size_t ImageSize(const NetworkDatabase& db) {
     return size + kTrailerSize;
 }
 
-// Appends to a buffer whose capacity already holds the whole image, so no append can fail.
+// Writes into a buffer sized to the whole image beforehand. Every write checks the room left, so
+// a size computed wrongly ends in a refused image, never in a write past the buffer.
 class Writer {
 public:
-    explicit Writer(std::vector<uint8_t>& out) : out_(out) {}
+    Writer(uint8_t* begin, uint8_t* end) : p_(begin), end_(end) {}
 
-    void U8(uint8_t value) { out_.push_back(value); }
+    // Every byte was written and none was refused.
+    bool Complete() const { return !overflow_ && p_ == end_; }
+    void U8(uint8_t value) {
+        if (Room(1))
+            *p_++ = value;
+    }
     void U16(uint16_t value) {
-        out_.push_back(static_cast<uint8_t>(value));
-        out_.push_back(static_cast<uint8_t>(value >> 8));
+        if (!Room(2))
+            return;
+        p_[0] = static_cast<uint8_t>(value);
+        p_[1] = static_cast<uint8_t>(value >> 8);
+        p_ += 2;
     }
     void U32(uint32_t value) {
         U16(static_cast<uint16_t>(value));
         U16(static_cast<uint16_t>(value >> 16));
     }
+    void Bytes(const void* bytes, size_t count) {
+        if (count == 0 || !Room(count))
+            return;
+        std::memcpy(p_, bytes, count);
+        p_ += count;
+    }
     // Names are limited before writing starts; the length byte always matches the bytes written.
     void Name(const std::string& name) {
         U8(static_cast<uint8_t>(name.size()));
-        out_.insert(out_.end(), name.begin(), name.end());
+        Bytes(name.data(), name.size());
     }
     // The entry count is that of the language bytes; a PID word that the list lacks is written
     // as PID_NONE, so the record always holds exactly the entries its count announces.
     void PidListOf(const PidList& list) {
         const size_t k = list.Count();
         U8(static_cast<uint8_t>(k));
-        out_.insert(out_.end(), list.languages.begin(), list.languages.end());
+        Bytes(list.languages.data(), k);
         for (size_t i = 0; i < k; ++i)
             U16(i < list.pids.size() ? list.pids[i] : PID_NONE);
     }
@@ -251,7 +266,16 @@ public:
     }
 
 private:
-    std::vector<uint8_t>& out_;
+    bool Room(size_t count) {
+        if (static_cast<size_t>(end_ - p_) >= count)
+            return true;
+        overflow_ = true;
+        return false;
+    }
+
+    uint8_t* p_;
+    uint8_t* end_;
+    bool overflow_ = false;
 };
 
 // Builds the image of a database that LimitProblem accepts. Returns 0, with the database and out
@@ -260,7 +284,7 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
     const size_t size = ImageSize(db);
     std::vector<uint8_t> image;
     try {
-        image.reserve(size);
+        image.resize(size);
     } catch (const std::bad_alloc&) {
         return 0;
     } catch (const std::length_error&) {
@@ -271,7 +295,7 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
         db.SetStampDate(LocalNow());
 
     const uint32_t flags = db.formatFlags;
-    Writer w(image);
+    Writer w(image.data(), image.data() + image.size());
     for (int i = 0; i < 3; ++i)
         w.U8(static_cast<uint8_t>(kNdfMagic[i]));
     w.U8(0);
@@ -345,6 +369,8 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
     w.U8('N');
     w.U8('D');
     w.U8(0); // checksum, stored below
+    if (!w.Complete())
+        return 0;
     WriteLe32(image.data() + 4, static_cast<uint32_t>(image.size()));
     image.back() = Checksum(image.data(), image.size() - 1, 1);
     out = std::move(image);

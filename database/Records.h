@@ -2,6 +2,8 @@
 // transponders, programs (services) and favorite groups, with their per-record value operations.
 #pragma once
 
+#include "database/SmallVector.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,8 +39,8 @@ constexpr int NUM_LANGUAGES = 23; // language bytes 0..22 name a language
 
 // Ordered list of (PID word, language byte) entries, kept as two parallel sequences of equal length.
 struct PidList {
-    std::vector<uint16_t> pids;
-    std::vector<uint8_t> languages;
+    SmallVector<uint16_t> pids;
+    SmallVector<uint8_t> languages;
 
     size_t Count() const { return languages.size(); }
     bool Empty() const { return languages.empty(); }
