@@ -8,11 +8,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -262,24 +261,24 @@ void CMainFrame::focusInEvent(QFocusEvent* event) {
     view_->setFocus();
 }
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QString::fromLatin1(kAboutTitle));
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(16);
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/dishline.svg")).pixmap(48, 48));
-    icon->setAlignment(Qt::AlignTop);
-    layout->addWidget(icon, 0, 0, 2, 1);
+    layout->addWidget(icon, 0, Qt::AlignTop);
     auto* text = new QLabel(QString::fromLatin1(kAboutText), this);
     text->setObjectName(QStringLiteral("aboutText"));
-    layout->addWidget(text, 0, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->setOrientation(Qt::Vertical);
-    layout->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
-    layout->setColumnStretch(1, 1);
-    layout->setHorizontalSpacing(16);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    setFixedSize(sizeHint().expandedTo(QSize(340, 90)));
+    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(text->text()) * 3 / 2);
+    layout->addWidget(text, 1, Qt::AlignTop);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    layout->addWidget(ok, 0, Qt::AlignTop);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
