@@ -1,5 +1,6 @@
 // The modification stamp of the file header: a date or an area letter with a version number.
 #include "database/NetworkDatabase.h"
+#include "tests/support/Stamp.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +9,9 @@
 
 namespace {
 
-struct Stamp {
-    uint8_t year, month, day;
-    bool operator==(const Stamp&) const = default;
-};
-
-Stamp StampOf(const NetworkDatabase& db) {
-    return {db.stampYear, db.stampMonth, db.stampDay};
-}
-
-void SetStamp(NetworkDatabase& db, Stamp stamp) {
-    db.stampYear = stamp.year;
-    db.stampMonth = stamp.month;
-    db.stampDay = stamp.day;
-}
-
-std::ostream& operator<<(std::ostream& out, const Stamp& s) {
-    return out << int(s.year) << '/' << int(s.month) << '/' << int(s.day);
-}
+using stamptest::SetStamp;
+using stamptest::Stamp;
+using stamptest::StampOf;
 
 auto DayOf(const CalendarDate& d) {
     return std::tuple(d.year, d.month, d.day);

@@ -1,4 +1,5 @@
 #include "import/ModificationDateDialog.h"
+#include "tests/support/Stamp.h"
 
 #include "shell/MessageBox.h"
 #include "tests/support/GuiTest.h"
@@ -18,20 +19,9 @@ namespace {
 using guitest::Find;
 using guitest::RunModal;
 
-struct Stamp {
-    uint8_t year, month, day;
-    bool operator==(const Stamp&) const = default;
-};
-
-Stamp StampOf(const NetworkDatabase& db) {
-    return {db.stampYear, db.stampMonth, db.stampDay};
-}
-
-void SetStamp(NetworkDatabase& db, Stamp stamp) {
-    db.stampYear = stamp.year;
-    db.stampMonth = stamp.month;
-    db.stampDay = stamp.day;
-}
+using stamptest::SetStamp;
+using stamptest::Stamp;
+using stamptest::StampOf;
 
 struct Controls {
     QRadioButton* dateRadio;
