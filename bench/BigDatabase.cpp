@@ -258,7 +258,7 @@ void AddNetworks(NetworkDatabase& db, size_t count, Random& random) {
         network->antennaIndex = static_cast<uint8_t>(i);
         network->skewV = static_cast<uint8_t>(96 + random.Below(20));
         network->skewH = static_cast<uint8_t>(28 + random.Below(10));
-        db.networks.push_back(std::move(network));
+        db.AppendNetwork(*network);
 
         auto antenna = std::make_unique<AntennaConfig>();
         if (random.Chance(30)) {
@@ -272,12 +272,12 @@ void AddNetworks(NetworkDatabase& db, size_t count, Random& random) {
             antenna->lnbType = 0x00; // single LNB, custom oscillator
             antenna->lnbFreq = 5150;
         }
-        db.antennaConfigs.push_back(std::move(antenna));
+        db.AppendAntennaConfig(*antenna);
     }
 }
 
 void AddTransponders(NetworkDatabase& db, size_t count, double heavyShare, Random& random) {
-    const size_t networks = db.networks.size();
+    const size_t networks = db.networks().size();
     std::vector<size_t> perNetwork(networks, 0);
     size_t rest = count;
     size_t evenFrom = 0;
@@ -290,7 +290,6 @@ void AddTransponders(NetworkDatabase& db, size_t count, double heavyShare, Rando
     for (size_t n = evenFrom; n < networks; ++n)
         perNetwork[n] = rest / evenNetworks + ((n - evenFrom) < rest % evenNetworks ? 1 : 0);
 
-    db.transponders.reserve(count);
     for (size_t n = 0; n < networks; ++n) {
         // A satellite's transponders climb through the Ku band, alternating polarity.
         for (size_t k = 0; k < perNetwork[n]; ++k) {
@@ -302,13 +301,13 @@ void AddTransponders(NetworkDatabase& db, size_t count, double heavyShare, Rando
             transponder->symbolRate = random.Pick(kSymbolRates);
             if (random.Chance(3))
                 transponder->freqDrift = static_cast<uint8_t>(random.Below(8));
-            db.transponders.push_back(std::move(transponder));
+            db.AppendTransponder(*transponder);
         }
     }
 }
 
 void AddPrograms(NetworkDatabase& db, size_t count, Random& random) {
-    const size_t transponders = db.transponders.size();
+    const size_t transponders = db.transponders().size();
     if (transponders == 0)
         return; // programs need a transponder to refer to
     std::vector<std::unique_ptr<Program>> programs;
@@ -364,11 +363,12 @@ void AddPrograms(NetworkDatabase& db, size_t count, Random& random) {
         if (!favored[i])
             ordered.push_back(std::move(programs[i]));
     }
-    db.programs = std::move(ordered);
+    for (auto& program : ordered)
+        db.AppendProgram(std::move(*program));
 }
 
 void AddFavoriteGroups(NetworkDatabase& db, size_t groups, size_t entries, Random& random) {
-    const size_t programs = db.programs.size();
+    const size_t programs = db.programs().size();
     std::vector<uint16_t> pool(programs);
     for (size_t i = 0; i < programs; ++i)
         pool[i] = static_cast<uint16_t>(i);
@@ -380,9 +380,9 @@ void AddFavoriteGroups(NetworkDatabase& db, size_t groups, size_t entries, Rando
         for (size_t i = 0; i < take; ++i) {
             std::swap(pool[i], pool[i + random.Below(programs - i)]);
             const uint16_t program = pool[i];
-            (db.programs[program]->IsRadio() ? group->radioList : group->tvList).push_back(program);
+            (db.programs()[program]->IsRadio() ? group->radioList : group->tvList).push_back(program);
         }
-        db.favoriteGroups.push_back(std::move(group));
+        db.AppendFavoriteGroup(*group);
     }
 }
 

@@ -363,7 +363,7 @@ void BM_SortByDegree(benchmark::State& state) {
 void BM_AddProgramAtFront(benchmark::State& state) {
     NetworkDatabase db;
     LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
-    db.DeleteProgram(db.programs.size() - 1);
+    db.DeleteProgram(db.programs().size() - 1);
     for (auto _ : state) {
         const double start = ThreadSeconds();
         Program* added = db.AddProgram(0, 0);

@@ -151,27 +151,27 @@ private:
 
 // The network with the most transponders (the first of them on a tie).
 Network* BusiestNetwork(NetworkDatabase& db) {
-    std::vector<size_t> counts(db.networks.size(), 0);
-    for (const auto& transponder : db.transponders)
+    std::vector<size_t> counts(db.networks().size(), 0);
+    for (const auto& transponder : db.transponders())
         if (transponder->networkIndex < counts.size())
             ++counts[transponder->networkIndex];
     const auto most = std::max_element(counts.begin(), counts.end());
-    return db.networks[static_cast<size_t>(most - counts.begin())].get();
+    return db.networks()[static_cast<size_t>(most - counts.begin())].get();
 }
 
 // The transponder of the network with the most programs.
 Transponder* BusiestTransponder(NetworkDatabase& db, const Network* network) {
     const uint8_t slot = db.IndexOfNetwork(network);
-    std::vector<size_t> counts(db.transponders.size(), 0);
-    for (const auto& program : db.programs)
+    std::vector<size_t> counts(db.transponders().size(), 0);
+    for (const auto& program : db.programs())
         if (program->transponderIndex < counts.size())
             ++counts[program->transponderIndex];
-    size_t best = db.transponders.size();
-    for (size_t i = 0; i < db.transponders.size(); ++i)
-        if (db.transponders[i]->networkIndex == slot && (best == db.transponders.size() || counts[i] > counts[best]))
+    size_t best = db.transponders().size();
+    for (size_t i = 0; i < db.transponders().size(); ++i)
+        if (db.transponders()[i]->networkIndex == slot && (best == db.transponders().size() || counts[i] > counts[best]))
             best = i;
-    Expect(best < db.transponders.size(), "the network has transponders");
-    return db.transponders[best].get();
+    Expect(best < db.transponders().size(), "the network has transponders");
+    return db.transponders()[best].get();
 }
 
 // A SATCODX listing of count different transponders of one satellite at 19.2E.
@@ -212,7 +212,7 @@ void Round::Run() {
     Transponder* crowded = BusiestTransponder(db, busiest);
     Expect(tree->ChildCount(crowded->treeItem) > 0, "the transponder has programs");
     const TreeItemHandle lastProgram = tree->ChildAt(crowded->treeItem, tree->ChildCount(crowded->treeItem) - 1);
-    Network* far = db.networks[db.networks.size() / 2].get();
+    Network* far = db.networks()[db.networks().size() / 2].get();
     Time("Select satellite", [&] {
         tree->SelectItem(far->treeItem);
         Settle();
@@ -230,12 +230,12 @@ void Round::Run() {
     Expect(view->Pane() == PANE_PROGRAM, "the program pane is shown");
 
     // 3. The delete-all commands on the satellite with the most transponders.
-    const size_t programsBefore = db.programs.size();
+    const size_t programsBefore = db.programs().size();
     Time("Program Delete All in Transponder", [&] {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
         Settle();
     });
-    Expect(db.programs.size() < programsBefore, "programs were deleted");
+    Expect(db.programs().size() < programsBefore, "programs were deleted");
     Expect(tree->SelectedItem() == crowded->treeItem, "the transponder is selected");
     Time("Program Delete All in Net", [&] {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
@@ -255,18 +255,18 @@ void Round::Run() {
     busiest = BusiestNetwork(db);
     tree->SelectItem(busiest->treeItem);
     Settle();
-    const size_t transpondersBefore = db.transponders.size();
+    const size_t transpondersBefore = db.transponders().size();
     Time("Transponder Delete All in Net", [&] {
         Trigger(ID_TRANSPONDER_DELETE_ALL_IN_NET);
         Settle();
     });
-    Expect(db.transponders.size() < transpondersBefore && tree->ChildCount(busiest->treeItem) == 0,
+    Expect(db.transponders().size() < transpondersBefore && tree->ChildCount(busiest->treeItem) == 0,
            "the network's transponders are gone");
     Expect(view->Pane() == PANE_NETWORK, "the network pane is shown");
 
     // The satellite filled again from a SATCODX listing with as many transponders as it lost but
     // one, which the next commands add.
-    const size_t imported = transpondersBefore - db.transponders.size() - 1;
+    const size_t imported = transpondersBefore - db.transponders().size() - 1;
     const std::string listing = working_ + ".sdx";
     WriteListing(listing, imported);
     Time("Import SATCODX", [&] {
@@ -274,7 +274,7 @@ void Round::Run() {
         Trigger(ID_SATELLITE_IMPORT_SATCODX);
         Settle();
     });
-    Expect(db.transponders.size() == transpondersBefore - 1 &&
+    Expect(db.transponders().size() == transpondersBefore - 1 &&
                tree->ChildCount(busiest->treeItem) == static_cast<int>(imported),
            "the listing's transponders are imported");
     fs::remove(listing);
@@ -284,9 +284,9 @@ void Round::Run() {
         Trigger(ID_SATELLITE_SORT_BY_DEGREE);
         Settle();
     });
-    for (size_t i = 1; i < db.networks.size(); ++i)
-        Expect(db.networks[i]->IsEmptySlot() || db.networks[i - 1]->IsEmptySlot() ||
-                   (db.networks[i - 1]->position + 1800) % 3600 <= (db.networks[i]->position + 1800) % 3600,
+    for (size_t i = 1; i < db.networks().size(); ++i)
+        Expect(db.networks()[i]->IsEmptySlot() || db.networks()[i - 1]->IsEmptySlot() ||
+                   (db.networks()[i - 1]->position + 1800) % 3600 <= (db.networks()[i]->position + 1800) % 3600,
                "the satellites are sorted");
     Expect(tree->SelectedItem() == tree->FirstRootItem(), "the first satellite is selected after the rebuild");
 
@@ -295,32 +295,32 @@ void Round::Run() {
     Expect(tree->ChildCount(second->treeItem) > 0, "a satellite with transponders remains");
     tree->SelectItem(tree->ChildAt(second->treeItem, 0));
     Settle();
-    const size_t transponderCount = db.transponders.size();
+    const size_t transponderCount = db.transponders().size();
     Time("Transponder Add New", [&] {
         Trigger(ID_TRANSPONDER_ADD);
         Settle();
     });
-    Expect(db.transponders.size() == transponderCount + 1 && view->Pane() == PANE_TRANSPONDER, "a transponder added");
+    Expect(db.transponders().size() == transponderCount + 1 && view->Pane() == PANE_TRANSPONDER, "a transponder added");
     Time("Transponder Delete Selected", [&] {
         Trigger(ID_TRANSPONDER_DELETE);
         Settle();
     });
-    Expect(db.transponders.size() == transponderCount, "the added transponder is deleted");
-    Program* front = db.programs.front().get();
+    Expect(db.transponders().size() == transponderCount, "the added transponder is deleted");
+    Program* front = db.programs().front().get();
     Expect(front->treeItem != nullptr, "the first program has an item");
     tree->SelectItem(front->treeItem);
     Settle();
-    const size_t programCount = db.programs.size();
+    const size_t programCount = db.programs().size();
     Time("Program Add New (before the first)", [&] {
         Trigger(ID_PROGRAM_ADD);
         Settle();
     });
-    Expect(db.programs.size() == programCount + 1 && db.programs[1].get() == front, "a program added first");
+    Expect(db.programs().size() == programCount + 1 && db.programs()[1].get() == front, "a program added first");
     Time("Program Delete Selected", [&] {
         Trigger(ID_PROGRAM_DELETE);
         Settle();
     });
-    Expect(db.programs.size() == programCount && db.programs[0].get() == front, "the added program is deleted");
+    Expect(db.programs().size() == programCount && db.programs()[0].get() == front, "the added program is deleted");
 
     // 5. The channel list.
     RunChannelList();
@@ -393,10 +393,10 @@ void Round::RunChannelList() {
         Expect(groups && searchEdit && list, "the dialog's controls exist");
 
         // The network entry with the most rows.
-        std::vector<size_t> programsOf(db.networks.size(), 0);
-        for (const auto& program : db.programs) {
-            if (program->transponderIndex < db.transponders.size()) {
-                const uint8_t slot = db.transponders[program->transponderIndex]->networkIndex;
+        std::vector<size_t> programsOf(db.networks().size(), 0);
+        for (const auto& program : db.programs()) {
+            if (program->transponderIndex < db.transponders().size()) {
+                const uint8_t slot = db.transponders()[program->transponderIndex]->networkIndex;
                 if (slot < programsOf.size())
                     ++programsOf[slot];
             }

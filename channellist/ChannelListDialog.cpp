@@ -78,7 +78,7 @@ ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent)
         database_, [this](const Program& program) { return FavoriteText(program); }, this);
     BuildWidgets();
 
-    const size_t programCount = database_.programs.size();
+    const size_t programCount = database_.programs().size();
     workingOrder_.resize(programCount);
     for (size_t k = 0; k < programCount; ++k)
         workingOrder_[k] = static_cast<uint32_t>(k);
@@ -220,11 +220,11 @@ void ChannelListDialog::BuildGroupList() {
     // The network of every program, found once: the group filter and the counts use it. A program
     // whose transponder or network does not exist belongs to no network and shows only under
     // "All Satellites".
-    const size_t programCount = database_.programs.size();
+    const size_t programCount = database_.programs().size();
     programNetwork_.assign(programCount, -1);
-    std::vector<uint32_t> counts(database_.networks.size(), 0);
+    std::vector<uint32_t> counts(database_.networks().size(), 0);
     for (size_t k = 0; k < programCount; ++k) {
-        Program& program = *database_.programs[k];
+        Program& program = *database_.programs()[k];
         program.favoriteMask = 0;
         const int network = NetworkIndexOf(database_, program);
         programNetwork_[k] = network;
@@ -233,17 +233,17 @@ void ChannelListDialog::BuildGroupList() {
     }
     for (size_t i = 0; i < counts.size(); ++i) {
         if (counts[i] != 0)
-            groupList_->addItem(QString::fromLatin1(database_.networks[i]->name),
+            groupList_->addItem(QString::fromLatin1(database_.networks()[i]->name),
                                 static_cast<int>(i * 256 + GROUP_NETWORK));
     }
 
     // favoriteMask has one bit per group, so only the first eight groups are offered; the others
     // are left as they are (OK only renumbers their entries when the channel order changed).
-    const size_t groupCount = std::min<size_t>(database_.favoriteGroups.size(), MAX_FAVORITE_GROUPS);
+    const size_t groupCount = std::min<size_t>(database_.favoriteGroups().size(), MAX_FAVORITE_GROUPS);
     workingGroups_.clear();
     workingGroups_.reserve(groupCount);
     for (size_t i = 0; i < groupCount; ++i) {
-        const FavoriteGroup& group = *database_.favoriteGroups[i];
+        const FavoriteGroup& group = *database_.favoriteGroups()[i];
         workingGroups_.push_back(group);
         if (!group.tvList.empty() || !group.radioList.empty())
             groupList_->addItem(QString::fromLatin1(group.name), static_cast<int>(i * 256 + GROUP_FAVORITE));
@@ -251,11 +251,11 @@ void ChannelListDialog::BuildGroupList() {
         // An entry that designates no program (a damaged file) marks nothing.
         for (const uint16_t entry : group.tvList) {
             if (entry < programCount)
-                database_.programs[entry]->favoriteMask |= bit;
+                database_.programs()[entry]->favoriteMask |= bit;
         }
         for (const uint16_t entry : group.radioList) {
             if (entry < programCount)
-                database_.programs[entry]->favoriteMask |= bit;
+                database_.programs()[entry]->favoriteMask |= bit;
         }
     }
     updatingControls_ = false;
@@ -316,7 +316,7 @@ QString ChannelListDialog::HelpText() {
 }
 
 bool ChannelListDialog::IsShown(uint32_t programIndex) const {
-    const bool radio = database_.programs[programIndex]->IsRadio();
+    const bool radio = database_.programs()[programIndex]->IsRadio();
     if (radio != (currentTab_ == 1))
         return false;
     return groupKind_ != GROUP_NETWORK || programNetwork_[programIndex] == groupIndex_;
@@ -332,7 +332,7 @@ void ChannelListDialog::FillList() {
     std::vector<uint32_t> rows;
     if (groupKind_ == GROUP_FAVORITE) {
         if (groupIndex_ < workingGroups_.size()) {
-            const size_t programCount = database_.programs.size();
+            const size_t programCount = database_.programs().size();
             const std::vector<uint16_t>& list = TabList(workingGroups_[groupIndex_]);
             rows.reserve(list.size());
             for (const uint16_t entry : list) {
@@ -362,7 +362,7 @@ void ChannelListDialog::StoreRowOrder() {
             return;
         // The rows are the valid entries of the list; entries that designate no program keep their
         // places and the rows fill the others in row order.
-        const size_t programCount = database_.programs.size();
+        const size_t programCount = database_.programs().size();
         for (uint16_t& entry : TabList(workingGroups_[groupIndex_])) {
             if (row == rows.size())
                 break;
@@ -419,7 +419,7 @@ void ChannelListDialog::OnTabChanged(int tab) {
 
 int ChannelListDialog::CompareRows(uint32_t a, uint32_t b) const {
     const int column = sortState_ & ~kDescendingBit;
-    const int result = CompareKeys(KeyOf(*database_.programs[a], column), KeyOf(*database_.programs[b], column));
+    const int result = CompareKeys(KeyOf(*database_.programs()[a], column), KeyOf(*database_.programs()[b], column));
     return (sortState_ & kDescendingBit) ? -result : result;
 }
 
@@ -435,7 +435,7 @@ void ChannelListDialog::SortByColumn(int column) {
     std::vector<SortKey> keys;
     keys.reserve(rows.size());
     for (const uint32_t value : rows)
-        keys.push_back(KeyOf(*database_.programs[value], column));
+        keys.push_back(KeyOf(*database_.programs()[value], column));
     const bool descending = (sortState_ & kDescendingBit) != 0;
     model_->SortRows([&keys, descending](size_t a, size_t b) {
         const int result = CompareKeys(keys[a], keys[b]);
@@ -632,7 +632,7 @@ void ChannelListDialog::AddToFavorite(int group) {
     const uint32_t value = RowValue(contextRow_);
     if (value >= NO_INDEX)
         return; // beyond what a 16-bit favorite entry can name
-    Program& program = *database_.programs[value];
+    Program& program = *database_.programs()[value];
     const uint8_t bit = static_cast<uint8_t>(1u << group);
     if (program.favoriteMask & bit)
         return; // already a member: the menu offers only removal
@@ -651,7 +651,7 @@ void ChannelListDialog::RemoveFromFavorite(int group) {
     if (group < 0 || group >= FavoriteGroupCount() || contextRow_ < 0 || contextRow_ >= RowCount())
         return;
     const uint32_t value = RowValue(contextRow_);
-    Program& program = *database_.programs[value];
+    Program& program = *database_.programs()[value];
     const uint8_t bit = static_cast<uint8_t>(1u << group);
     if (!(program.favoriteMask & bit))
         return; // not a member: the menu offers only adding
@@ -778,46 +778,21 @@ void ChannelListDialog::accept() {
 
 void ChannelListDialog::WriteBack() {
     StoreRowOrder();
-    const size_t groupCount = std::min(workingGroups_.size(), database_.favoriteGroups.size());
-
-    if (changeFlags_ & CHANGED_NAMES) {
-        for (size_t i = 0; i < groupCount; ++i)
-            database_.favoriteGroups[i]->name = workingGroups_[i].name;
-    }
-
-    std::vector<uint32_t> newIndex;
-    if (changeFlags_ & CHANGED_ORDER) {
-        // newIndex[k]: where the program now at position k goes. The same records move; none is
-        // copied or destroyed.
-        const size_t programCount = database_.programs.size();
-        newIndex.resize(programCount);
-        std::vector<std::unique_ptr<Program>> reordered(programCount);
-        for (size_t j = 0; j < workingOrder_.size(); ++j) {
-            newIndex[workingOrder_[j]] = static_cast<uint32_t>(j);
-            reordered[j] = std::move(database_.programs[workingOrder_[j]]);
-        }
-        database_.programs.swap(reordered);
-    }
-
-    if (changeFlags_ & CHANGED_FAVORITES) {
+    // The offered groups take their names and lists first, still numbered by the old order; the
+    // new channel order then renumbers every group, offered or not.
+    const size_t groupCount = std::min(workingGroups_.size(), database_.favoriteGroups().size());
+    if (changeFlags_ & (CHANGED_NAMES | CHANGED_FAVORITES)) {
         for (size_t i = 0; i < groupCount; ++i) {
-            database_.favoriteGroups[i]->tvList = workingGroups_[i].tvList;
-            database_.favoriteGroups[i]->radioList = workingGroups_[i].radioList;
-        }
-    }
-
-    if (changeFlags_ & CHANGED_ORDER) {
-        // Every group, offered or not, so that each entry keeps designating its program. An entry
-        // that designates no program is left as it is.
-        const auto renumber = [&newIndex](std::vector<uint16_t>& list) {
-            for (uint16_t& entry : list) {
-                if (entry < newIndex.size())
-                    entry = static_cast<uint16_t>(newIndex[entry]);
+            FavoriteGroup group = *database_.favoriteGroups()[i];
+            if (changeFlags_ & CHANGED_NAMES)
+                group.name = workingGroups_[i].name;
+            if (changeFlags_ & CHANGED_FAVORITES) {
+                group.tvList = workingGroups_[i].tvList;
+                group.radioList = workingGroups_[i].radioList;
             }
-        };
-        for (const std::unique_ptr<FavoriteGroup>& group : database_.favoriteGroups) {
-            renumber(group->tvList);
-            renumber(group->radioList);
+            database_.SetFavoriteGroup(i, group);
         }
     }
+    if (changeFlags_ & CHANGED_ORDER)
+        database_.ReorderPrograms(workingOrder_);
 }

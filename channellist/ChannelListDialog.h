@@ -34,9 +34,6 @@ constexpr uint8_t GROUP_ALL = 0;
 constexpr uint8_t GROUP_NETWORK = 1;
 constexpr uint8_t GROUP_FAVORITE = 2;
 
-// favoriteMask has eight bits: the dialog offers the first eight favorite groups and keeps any
-// further group untouched.
-constexpr int MAX_FAVORITE_GROUPS = 8;
 
 // Command ids of the context menu items, kept as the actions' data.
 constexpr int ID_ADD_TO_FAVORITE = 32791;      // + group index

@@ -28,18 +28,18 @@ std::string FoldName(const std::string& name) {
 }
 
 int NetworkIndexOf(const NetworkDatabase& database, const Program& program) {
-    if (program.transponderIndex >= database.transponders.size())
+    if (program.transponderIndex >= database.transponders().size())
         return -1;
-    const uint8_t network = database.transponders[program.transponderIndex]->networkIndex;
-    return network < database.networks.size() ? network : -1;
+    const uint8_t network = database.transponders()[program.transponderIndex]->networkIndex;
+    return network < database.networks().size() ? network : -1;
 }
 
 QString NetworkText(const NetworkDatabase& database, const Program& program) {
     const int network = NetworkIndexOf(database, program);
     if (network < 0)
         return QString();
-    const Transponder& transponder = *database.transponders[program.transponderIndex];
-    return QString::fromLatin1(database.networks[static_cast<size_t>(network)]->name) + QLatin1Char(' ') +
+    const Transponder& transponder = *database.transponders()[program.transponderIndex];
+    return QString::fromLatin1(database.networks()[static_cast<size_t>(network)]->name) + QLatin1Char(' ') +
            QString::number(transponder.frequency) + QString::fromLatin1(PolarityLetter(transponder.polarity()));
 }
 

@@ -48,7 +48,7 @@ public:
 
     const std::vector<uint32_t>& Rows() const { return rows_; }
     uint32_t RowValue(int row) const { return rows_[static_cast<size_t>(row)]; }
-    const Program& RowProgram(int row) const { return *database_.programs[RowValue(row)]; }
+    const Program& RowProgram(int row) const { return *database_.programs()[RowValue(row)]; }
     QString CellText(int row, int column) const;
 
     // Replaces every row (a reset of the model). Every value must be below the program count.

@@ -45,16 +45,16 @@ int ImportSdxCommand::Execute(const QCommandLineParser& parser, const QStringLis
     if (const NdfStatus status = LoadDatabase(path, database, err); status != NDF_OK) {
         return status;
     }
-    if (slot >= database.networks.size()) {
-        const std::string range = database.networks.empty()
+    if (slot >= database.networks().size()) {
+        const std::string range = database.networks().empty()
                                       ? std::string("it has no networks")
-                                      : "its slots are 0.." + std::to_string(database.networks.size() - 1);
+                                      : "its slots are 0.." + std::to_string(database.networks().size() - 1);
         return UsageError(err, "network slot " + std::to_string(slot) + " names no network of " + DisplayPath(path) +
                                    ": " + range);
     }
 
     SatcodxImportResult result;
-    const NdfStatus status = ImportSatcodx(database, *database.networks[slot], LocalPath(listing), &result);
+    const NdfStatus status = ImportSatcodx(database, *database.networks()[slot], LocalPath(listing), &result);
     if (status != NDF_OK) {
         Fail(err, DisplayPath(listing) + ": " + StatusMessage(status));
         return status;

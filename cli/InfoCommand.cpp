@@ -102,30 +102,30 @@ int InfoCommand::Execute(const QCommandLineParser&, const QStringList& positiona
     }
 
     const size_t networksInUse =
-        std::count_if(db.networks.begin(), db.networks.end(), [](const auto& n) { return !n->IsEmptySlot(); });
+        std::count_if(db.networks().begin(), db.networks().end(), [](const auto& n) { return !n->IsEmptySlot(); });
     const size_t radios =
-        std::count_if(db.programs.begin(), db.programs.end(), [](const auto& p) { return p->IsRadio(); });
+        std::count_if(db.programs().begin(), db.programs().end(), [](const auto& p) { return p->IsRadio(); });
 
     Line(out, "File", DisplayPath(positional[0]) + " (" + std::to_string(image.size()) + " bytes)");
     Line(out, "Format version", std::to_string(db.version));
     Line(out, "Stamp", StampText(db));
     Line(out, "Format flags", FlagsText(db.formatFlags));
-    Line(out, "Antenna configurations", std::to_string(db.antennaConfigs.size()));
+    Line(out, "Antenna configurations", std::to_string(db.antennaConfigs().size()));
     Line(out, "Networks",
-         std::to_string(db.networks.size()) + " (" + std::to_string(networksInUse) + " in use, " +
-             std::to_string(db.networks.size() - networksInUse) + " empty slots)");
-    Line(out, "Transponders", std::to_string(db.transponders.size()));
+         std::to_string(db.networks().size()) + " (" + std::to_string(networksInUse) + " in use, " +
+             std::to_string(db.networks().size() - networksInUse) + " empty slots)");
+    Line(out, "Transponders", std::to_string(db.transponders().size()));
     Line(out, "Programs",
-         std::to_string(db.programs.size()) + " (" + std::to_string(db.programs.size() - radios) + " TV, " +
+         std::to_string(db.programs().size()) + " (" + std::to_string(db.programs().size() - radios) + " TV, " +
              std::to_string(radios) + " radio)");
-    Line(out, "Favorite groups", std::to_string(db.favoriteGroups.size()));
+    Line(out, "Favorite groups", std::to_string(db.favoriteGroups().size()));
 
     size_t nameWidth = 0;
-    for (const auto& group : db.favoriteGroups) {
+    for (const auto& group : db.favoriteGroups()) {
         nameWidth = std::max(nameWidth, std::min<size_t>(group->name.size(), 24));
     }
-    for (size_t i = 0; i < db.favoriteGroups.size(); ++i) {
-        const FavoriteGroup& group = *db.favoriteGroups[i];
+    for (size_t i = 0; i < db.favoriteGroups().size(); ++i) {
+        const FavoriteGroup& group = *db.favoriteGroups()[i];
         char number[32];
         std::snprintf(number, sizeof number, "%5zu  ", i + 1);
         std::string name = group.name.empty() ? "Fav" + std::to_string(i + 1) + " (no name)" : DisplayName(group.name);

@@ -364,22 +364,21 @@ public:
 
     // Reads the array at root[key] (at most maxCount entries), one record per element.
     template <typename Record, typename ReadRecord>
-    bool Collection(const QJsonObject& root, const char* key, size_t maxCount,
-                    std::vector<std::unique_ptr<Record>>& records, ReadRecord readRecord) {
+    bool Collection(const QJsonObject& root, const char* key, size_t maxCount, NetworkDatabase& db,
+                    Record& (NetworkDatabase::*append)(Record), ReadRecord readRecord) {
         const Where at = MemberOf(nullptr, key);
         QJsonArray array;
         if (!Array(root.value(QLatin1StringView(key)), at, maxCount, array)) {
             return false;
         }
-        records.reserve(static_cast<size_t>(array.size()));
         for (qsizetype i = 0; i < array.size(); ++i) {
             const Where recordAt = ElementOf(&at, static_cast<size_t>(i));
             QJsonObject object;
-            auto record = std::make_unique<Record>();
-            if (!Object(array.at(i), recordAt, object) || !readRecord(object, recordAt, *record)) {
+            Record record;
+            if (!Object(array.at(i), recordAt, object) || !readRecord(object, recordAt, record)) {
                 return false;
             }
-            records.push_back(std::move(record));
+            (db.*append)(std::move(record));
         }
         return true;
     }
@@ -405,7 +404,7 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
     }
 
     const bool antennasRead = in.Collection(
-        root, "antennaConfigs", 255, db.antennaConfigs, [&](const QJsonObject& o, const Where& at, AntennaConfig& a) {
+        root, "antennaConfigs", 255, db, &NetworkDatabase::AppendAntennaConfig, [&](const QJsonObject& o, const Where& at, AntennaConfig& a) {
             return in.Keys(o, at, {"diseqcMode", "lnbSupply", "switchPort", "lnbType", "lnbFreq", "lnbFreqH"}) &&
                    in.Field(o, at, "diseqcMode", a.diseqcMode) && in.Field(o, at, "lnbSupply", a.lnbSupply) &&
                    in.Field(o, at, "switchPort", a.switchPort) && in.Field(o, at, "lnbType", a.lnbType) &&
@@ -415,9 +414,9 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
         return false;
     }
 
-    const size_t antennaCount = db.antennaConfigs.size();
+    const size_t antennaCount = db.antennaConfigs().size();
     const bool networksRead =
-        in.Collection(root, "networks", 255, db.networks, [&](const QJsonObject& o, const Where& at, Network& n) {
+        in.Collection(root, "networks", 255, db, &NetworkDatabase::AppendNetwork, [&](const QJsonObject& o, const Where& at, Network& n) {
             return in.Keys(o, at, {"name", "position", "positionerId", "antennaIndex", "skewV", "skewH"}) &&
                    in.Name(o, at, "name", n.name) && in.Field(o, at, "position", n.position) &&
                    in.Field(o, at, "positionerId", n.positionerId) &&
@@ -429,9 +428,9 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
         return false;
     }
 
-    const size_t networkCount = db.networks.size();
+    const size_t networkCount = db.networks().size();
     const bool transpondersRead = in.Collection(
-        root, "transponders", 0xFFFF, db.transponders, [&](const QJsonObject& o, const Where& at, Transponder& t) {
+        root, "transponders", 0xFFFF, db, &NetworkDatabase::AppendTransponder, [&](const QJsonObject& o, const Where& at, Transponder& t) {
             return in.Keys(o, at,
                            {"name", "frequency", "symbolRate", "polFec", "freqDrift", "networkIndex", "gmtError"}) &&
                    in.Name(o, at, "name", t.name) && in.Field(o, at, "frequency", t.frequency) &&
@@ -445,9 +444,9 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
         return false;
     }
 
-    const size_t transponderCount = db.transponders.size();
+    const size_t transponderCount = db.transponders().size();
     const bool programsRead =
-        in.Collection(root, "programs", 0xFFFF, db.programs, [&](const QJsonObject& o, const Where& at, Program& p) {
+        in.Collection(root, "programs", 0xFFFF, db, &NetworkDatabase::AppendProgram, [&](const QJsonObject& o, const Where& at, Program& p) {
             return in.Keys(o, at,
                            {"name", "serviceId", "pmtPid", "pcrPid", "videoPids", "audioPids", "teletextPids", "caMask",
                             "attributes", "attributes2", "transponderIndex"}) &&
@@ -463,8 +462,8 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
         return false;
     }
 
-    const size_t programCount = db.programs.size();
-    return in.Collection(root, "favoriteGroups", 255, db.favoriteGroups,
+    const size_t programCount = db.programs().size();
+    return in.Collection(root, "favoriteGroups", 255, db, &NetworkDatabase::AppendFavoriteGroup,
                          [&](const QJsonObject& o, const Where& at, FavoriteGroup& g) {
                              return in.Keys(o, at, {"name", "tvList", "radioList"}) && in.Name(o, at, "name", g.name) &&
                                     in.IndexList(o, at, "tvList", programCount, g.tvList) &&
@@ -477,7 +476,7 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
 std::string DatabaseToJson(const NetworkDatabase& db) {
     std::string text;
     // Roughly what a program takes; saves most of the regrowth on large databases.
-    text.reserve(4096 + db.programs.size() * 400 + db.transponders.size() * 200);
+    text.reserve(4096 + db.programs().size() * 400 + db.transponders().size() * 200);
 
     ObjectOut root(text, 0);
     root.Integer("version", db.version);
@@ -485,7 +484,7 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
     root.Integer("stampMonth", db.stampMonth);
     root.Integer("stampDay", db.stampDay);
     root.Integer("formatFlags", db.formatFlags);
-    WriteCollection(root, "antennaConfigs", db.antennaConfigs, [](ObjectOut& o, const AntennaConfig& a) {
+    WriteCollection(root, "antennaConfigs", db.antennaConfigs(), [](ObjectOut& o, const AntennaConfig& a) {
         o.Integer("diseqcMode", a.diseqcMode);
         o.Integer("lnbSupply", a.lnbSupply);
         o.Integer("switchPort", a.switchPort);
@@ -493,7 +492,7 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
         o.Integer("lnbFreq", a.lnbFreq);
         o.Integer("lnbFreqH", a.lnbFreqH);
     });
-    WriteCollection(root, "networks", db.networks, [](ObjectOut& o, const Network& n) {
+    WriteCollection(root, "networks", db.networks(), [](ObjectOut& o, const Network& n) {
         o.Name("name", n.name);
         o.Integer("position", n.position);
         o.Integer("positionerId", n.positionerId);
@@ -501,7 +500,7 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
         o.Integer("skewV", n.skewV);
         o.Integer("skewH", n.skewH);
     });
-    WriteCollection(root, "transponders", db.transponders, [](ObjectOut& o, const Transponder& t) {
+    WriteCollection(root, "transponders", db.transponders(), [](ObjectOut& o, const Transponder& t) {
         o.Name("name", t.name);
         o.Integer("frequency", t.frequency);
         o.Integer("symbolRate", t.symbolRate);
@@ -510,7 +509,7 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
         o.Integer("networkIndex", t.networkIndex);
         o.Integer("gmtError", t.gmtError);
     });
-    WriteCollection(root, "programs", db.programs, [](ObjectOut& o, const Program& p) {
+    WriteCollection(root, "programs", db.programs(), [](ObjectOut& o, const Program& p) {
         o.Name("name", p.name);
         o.Integer("serviceId", p.serviceId);
         o.Integer("pmtPid", p.pmtPid);
@@ -523,7 +522,7 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
         o.Integer("attributes2", p.attributes2);
         o.Integer("transponderIndex", p.transponderIndex);
     });
-    WriteCollection(root, "favoriteGroups", db.favoriteGroups, [](ObjectOut& o, const FavoriteGroup& g) {
+    WriteCollection(root, "favoriteGroups", db.favoriteGroups(), [](ObjectOut& o, const FavoriteGroup& g) {
         o.Name("name", g.name);
         WriteIndexList(o, "tvList", g.tvList);
         WriteIndexList(o, "radioList", g.radioList);
@@ -566,8 +565,8 @@ bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std
 std::string DroppedFieldsNotice(const NetworkDatabase& db) {
     std::string notice;
     if ((db.formatFlags & NDF_FLAG_TP_NAMES) == 0) {
-        for (size_t i = 0; i < db.transponders.size(); ++i) {
-            if (!db.transponders[i]->name.empty()) {
+        for (size_t i = 0; i < db.transponders().size(); ++i) {
+            if (!db.transponders()[i]->name.empty()) {
                 notice += "transponders[" + std::to_string(i) +
                           "].name and other transponder names are not stored: formatFlags lacks NDF_FLAG_TP_NAMES\n";
                 break;
@@ -575,8 +574,8 @@ std::string DroppedFieldsNotice(const NetworkDatabase& db) {
         }
     }
     if ((db.formatFlags & NDF_FLAG_NET_SKEW) == 0) {
-        for (size_t i = 0; i < db.networks.size(); ++i) {
-            const Network& network = *db.networks[i];
+        for (size_t i = 0; i < db.networks().size(); ++i) {
+            const Network& network = *db.networks()[i];
             if (network.skewV != Network().skewV || network.skewH != Network().skewH) {
                 notice += "networks[" + std::to_string(i) +
                           "] and other skew angles are not stored: formatFlags lacks NDF_FLAG_NET_SKEW\n";
@@ -585,8 +584,8 @@ std::string DroppedFieldsNotice(const NetworkDatabase& db) {
         }
     }
     if ((db.formatFlags & NDF_FLAG_PROG_CA) == 0) {
-        for (size_t i = 0; i < db.programs.size(); ++i) {
-            if (db.programs[i]->caMask != 0) {
+        for (size_t i = 0; i < db.programs().size(); ++i) {
+            if (db.programs()[i]->caMask != 0) {
                 notice += "programs[" + std::to_string(i) +
                           "].caMask and other CA masks are not stored: formatFlags lacks NDF_FLAG_PROG_CA\n";
                 break;

@@ -32,9 +32,9 @@ int SortCommand::Execute(const QCommandLineParser& parser, const QStringList& po
     }
     // Each network moves with the antenna configuration of its slot; without one per slot the core
     // moves nothing, which must not pass for "already in order".
-    if (database.antennaConfigs.size() < database.networks.size()) {
-        Fail(err, DisplayPath(positional[0]) + ": cannot sort " + std::to_string(database.networks.size()) +
-                      " networks with only " + std::to_string(database.antennaConfigs.size()) +
+    if (database.antennaConfigs().size() < database.networks().size()) {
+        Fail(err, DisplayPath(positional[0]) + ": cannot sort " + std::to_string(database.networks().size()) +
+                      " networks with only " + std::to_string(database.antennaConfigs().size()) +
                       " antenna configurations; nothing was written");
         return EXIT_USAGE;
     }

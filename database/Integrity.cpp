@@ -34,33 +34,33 @@ void CheckList(std::vector<DamagedReference>& found, size_t groupIndex, const ch
 std::vector<DamagedReference> FindDamagedReferences(const NetworkDatabase& db) {
     std::vector<DamagedReference> found;
 
-    const size_t antennaCount = db.antennaConfigs.size();
-    for (size_t i = 0; i < db.networks.size(); ++i) {
-        const uint8_t antennaIndex = db.networks[i]->antennaIndex;
+    const size_t antennaCount = db.antennaConfigs().size();
+    for (size_t i = 0; i < db.networks().size(); ++i) {
+        const uint8_t antennaIndex = db.networks()[i]->antennaIndex;
         if (antennaIndex >= antennaCount) {
             found.push_back({"networks", i, "antennaIndex", antennaIndex,
                              OnlyThisMany(antennaCount, "antenna configuration", "antenna configurations")});
         }
     }
-    if (antennaCount < db.networks.size()) {
+    if (antennaCount < db.networks().size()) {
         found.push_back({"antennaConfigs", antennaCount, "count", static_cast<long long>(antennaCount),
-                         "fewer than the " + std::to_string(db.networks.size()) +
+                         "fewer than the " + std::to_string(db.networks().size()) +
                              " networks, which take one antenna configuration per slot"});
     }
 
-    const size_t networkCount = db.networks.size();
+    const size_t networkCount = db.networks().size();
     // Where the first run of each network slot starts; a later run of the same slot is a split.
     constexpr size_t kNoRun = SIZE_MAX;
     std::array<size_t, 256> firstRun;
     firstRun.fill(kNoRun);
-    for (size_t i = 0; i < db.transponders.size(); ++i) {
-        const uint8_t networkIndex = db.transponders[i]->networkIndex;
+    for (size_t i = 0; i < db.transponders().size(); ++i) {
+        const uint8_t networkIndex = db.transponders()[i]->networkIndex;
         if (networkIndex >= networkCount) {
             found.push_back(
                 {"transponders", i, "networkIndex", networkIndex, OnlyThisMany(networkCount, "network", "networks")});
             continue;
         }
-        const bool continuesRun = i > 0 && db.transponders[i - 1]->networkIndex == networkIndex;
+        const bool continuesRun = i > 0 && db.transponders()[i - 1]->networkIndex == networkIndex;
         if (continuesRun) {
             continue;
         }
@@ -74,23 +74,23 @@ std::vector<DamagedReference> FindDamagedReferences(const NetworkDatabase& db) {
         }
     }
 
-    const size_t transponderCount = db.transponders.size();
-    for (size_t i = 0; i < db.programs.size(); ++i) {
-        const uint16_t transponderIndex = db.programs[i]->transponderIndex;
+    const size_t transponderCount = db.transponders().size();
+    for (size_t i = 0; i < db.programs().size(); ++i) {
+        const uint16_t transponderIndex = db.programs()[i]->transponderIndex;
         if (transponderIndex >= transponderCount) {
             found.push_back({"programs", i, "transponderIndex", transponderIndex,
                              OnlyThisMany(transponderCount, "transponder", "transponders")});
         }
     }
 
-    const size_t programCount = db.programs.size();
-    for (size_t i = 0; i < db.favoriteGroups.size(); ++i) {
-        CheckList(found, i, "tvList", db.favoriteGroups[i]->tvList, programCount);
-        CheckList(found, i, "radioList", db.favoriteGroups[i]->radioList, programCount);
+    const size_t programCount = db.programs().size();
+    for (size_t i = 0; i < db.favoriteGroups().size(); ++i) {
+        CheckList(found, i, "tvList", db.favoriteGroups()[i]->tvList, programCount);
+        CheckList(found, i, "radioList", db.favoriteGroups()[i]->radioList, programCount);
     }
-    if (db.favoriteGroups.size() > kOfferedFavoriteGroups) {
-        found.push_back({"favoriteGroups", db.favoriteGroups.size(), "count",
-                         static_cast<long long>(db.favoriteGroups.size()),
+    if (db.favoriteGroups().size() > kOfferedFavoriteGroups) {
+        found.push_back({"favoriteGroups", db.favoriteGroups().size(), "count",
+                         static_cast<long long>(db.favoriteGroups().size()),
                          "more than the " + std::to_string(kOfferedFavoriteGroups) + " groups the editor offers"});
     }
     return found;

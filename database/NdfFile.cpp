@@ -124,68 +124,63 @@ bool ReadBlocks(NetworkDatabase& db, Cursor& in) {
 
     const size_t antennaCount = in.U8();
     for (size_t i = 0; i < antennaCount && in.Ok(); ++i) {
-        auto antenna = std::make_unique<AntennaConfig>();
-        antenna->diseqcMode = in.U8();
-        antenna->lnbSupply = in.U8();
-        antenna->switchPort = in.U8();
-        antenna->lnbType = in.U8();
-        antenna->lnbFreq = in.U16();
-        antenna->lnbFreqH = in.U16();
-        db.antennaConfigs.push_back(std::move(antenna));
+        AntennaConfig& antenna = db.AppendAntennaConfig();
+        antenna.diseqcMode = in.U8();
+        antenna.lnbSupply = in.U8();
+        antenna.switchPort = in.U8();
+        antenna.lnbType = in.U8();
+        antenna.lnbFreq = in.U16();
+        antenna.lnbFreqH = in.U16();
     }
 
     const size_t networkCount = in.U8();
     for (size_t i = 0; i < networkCount && in.Ok(); ++i) {
-        auto network = std::make_unique<Network>();
-        in.Name(network->name);
-        network->position = in.U16();
-        network->positionerId = in.U8();
-        network->antennaIndex = in.U8();
+        Network& network = db.AppendNetwork();
+        in.Name(network.name);
+        network.position = in.U16();
+        network.positionerId = in.U8();
+        network.antennaIndex = in.U8();
         if (flags & NDF_FLAG_NET_SKEW) {
-            network->skewV = in.U8();
-            network->skewH = in.U8();
+            network.skewV = in.U8();
+            network.skewH = in.U8();
         }
-        db.networks.push_back(std::move(network));
     }
 
     const size_t transponderCount = in.U16();
     for (size_t i = 0; i < transponderCount && in.Ok(); ++i) {
-        auto transponder = std::make_unique<Transponder>();
+        Transponder& transponder = db.AppendTransponder();
         if (flags & NDF_FLAG_TP_NAMES)
-            in.Name(transponder->name);
-        transponder->frequency = in.U16();
-        transponder->symbolRate = in.U16();
-        transponder->polFec = in.U8();
-        transponder->freqDrift = in.U8();
-        transponder->networkIndex = in.U8();
-        transponder->gmtError = static_cast<int32_t>(in.U32());
-        db.transponders.push_back(std::move(transponder));
+            in.Name(transponder.name);
+        transponder.frequency = in.U16();
+        transponder.symbolRate = in.U16();
+        transponder.polFec = in.U8();
+        transponder.freqDrift = in.U8();
+        transponder.networkIndex = in.U8();
+        transponder.gmtError = static_cast<int32_t>(in.U32());
     }
 
     const size_t programCount = in.U16();
     for (size_t i = 0; i < programCount && in.Ok(); ++i) {
-        auto program = std::make_unique<Program>();
-        in.Name(program->name);
-        program->serviceId = in.U16();
-        program->pmtPid = in.U16();
-        program->pcrPid = in.U16();
-        in.PidListOf(program->videoPids);
-        in.PidListOf(program->audioPids);
-        in.PidListOf(program->teletextPids);
-        program->caMask = (flags & NDF_FLAG_PROG_CA) ? in.U32() : 0;
-        program->attributes = in.U8();
-        program->attributes2 = in.U8();
-        program->transponderIndex = in.U16();
-        db.programs.push_back(std::move(program));
+        Program& program = db.AppendProgram();
+        in.Name(program.name);
+        program.serviceId = in.U16();
+        program.pmtPid = in.U16();
+        program.pcrPid = in.U16();
+        in.PidListOf(program.videoPids);
+        in.PidListOf(program.audioPids);
+        in.PidListOf(program.teletextPids);
+        program.caMask = (flags & NDF_FLAG_PROG_CA) ? in.U32() : 0;
+        program.attributes = in.U8();
+        program.attributes2 = in.U8();
+        program.transponderIndex = in.U16();
     }
 
     const size_t groupCount = in.U8();
     for (size_t i = 0; i < groupCount && in.Ok(); ++i) {
-        auto group = std::make_unique<FavoriteGroup>();
-        in.Name(group->name);
-        in.IndexList(group->tvList);
-        in.IndexList(group->radioList);
-        db.favoriteGroups.push_back(std::move(group));
+        FavoriteGroup& group = db.AppendFavoriteGroup();
+        in.Name(group.name);
+        in.IndexList(group.tvList);
+        in.IndexList(group.radioList);
     }
     return in.Ok();
 }
@@ -198,20 +193,20 @@ size_t PidListSize(const PidList& list) {
 
 size_t ImageSize(const NetworkDatabase& db) {
     const uint32_t flags = db.formatFlags;
-    size_t size = kHeaderSize + 1 + 8 * db.antennaConfigs.size();
+    size_t size = kHeaderSize + 1 + 8 * db.antennaConfigs().size();
     size += 1;
-    for (const auto& network : db.networks)
+    for (const auto& network : db.networks())
         size += 1 + network->name.size() + ((flags & NDF_FLAG_NET_SKEW) ? 6 : 4);
     size += 2;
-    for (const auto& transponder : db.transponders)
+    for (const auto& transponder : db.transponders())
         size += ((flags & NDF_FLAG_TP_NAMES) ? 1 + transponder->name.size() : 0) + 11;
     size += 2;
-    for (const auto& program : db.programs) {
+    for (const auto& program : db.programs()) {
         size += 1 + program->name.size() + 6 + PidListSize(program->videoPids) + PidListSize(program->audioPids) +
                 PidListSize(program->teletextPids) + ((flags & NDF_FLAG_PROG_CA) ? 4 : 0) + 4;
     }
     size += 1;
-    for (const auto& group : db.favoriteGroups)
+    for (const auto& group : db.favoriteGroups())
         size += 1 + group->name.size() + 2 + 2 * group->tvList.size() + 2 + 2 * group->radioList.size();
     return size + kTrailerSize;
 }
@@ -280,7 +275,7 @@ private:
 
 // Builds the image of a database that LimitProblem accepts. Returns 0, with the database and out
 // untouched, when the buffer cannot be had.
-size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
+size_t BuildImage(const NetworkDatabase& db, std::vector<uint8_t>& out) {
     const size_t size = ImageSize(db);
     std::vector<uint8_t> image;
     try {
@@ -290,9 +285,6 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
     } catch (const std::length_error&) {
         return 0;
     }
-
-    if (!db.keepStamp)
-        db.SetStampDate(LocalNow());
 
     const uint32_t flags = db.formatFlags;
     Writer w(image.data(), image.data() + image.size());
@@ -306,8 +298,8 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
     w.U8(db.stampDay);
     w.U32(flags);
 
-    w.U8(static_cast<uint8_t>(db.antennaConfigs.size()));
-    for (const auto& antenna : db.antennaConfigs) {
+    w.U8(static_cast<uint8_t>(db.antennaConfigs().size()));
+    for (const auto& antenna : db.antennaConfigs()) {
         w.U8(antenna->diseqcMode);
         w.U8(antenna->lnbSupply);
         w.U8(antenna->switchPort);
@@ -316,8 +308,8 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
         w.U16(antenna->lnbFreqH);
     }
 
-    w.U8(static_cast<uint8_t>(db.networks.size()));
-    for (const auto& network : db.networks) {
+    w.U8(static_cast<uint8_t>(db.networks().size()));
+    for (const auto& network : db.networks()) {
         w.Name(network->name);
         w.U16(network->position);
         w.U8(network->positionerId);
@@ -328,8 +320,8 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
         }
     }
 
-    w.U16(static_cast<uint16_t>(db.transponders.size()));
-    for (const auto& transponder : db.transponders) {
+    w.U16(static_cast<uint16_t>(db.transponders().size()));
+    for (const auto& transponder : db.transponders()) {
         if (flags & NDF_FLAG_TP_NAMES)
             w.Name(transponder->name);
         w.U16(transponder->frequency);
@@ -340,8 +332,8 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
         w.U32(static_cast<uint32_t>(transponder->gmtError));
     }
 
-    w.U16(static_cast<uint16_t>(db.programs.size()));
-    for (const auto& program : db.programs) {
+    w.U16(static_cast<uint16_t>(db.programs().size()));
+    for (const auto& program : db.programs()) {
         w.Name(program->name);
         w.U16(program->serviceId);
         w.U16(program->pmtPid);
@@ -351,15 +343,13 @@ size_t BuildImage(NetworkDatabase& db, std::vector<uint8_t>& out) {
         w.PidListOf(program->teletextPids);
         if (flags & NDF_FLAG_PROG_CA)
             w.U32(program->caMask);
-        else
-            program->caMask = 0; // what the file cannot hold is not kept in memory either
         w.U8(program->attributes);
         w.U8(program->attributes2);
         w.U16(program->transponderIndex);
     }
 
-    w.U8(static_cast<uint8_t>(db.favoriteGroups.size()));
-    for (const auto& group : db.favoriteGroups) {
+    w.U8(static_cast<uint8_t>(db.favoriteGroups().size()));
+    for (const auto& group : db.favoriteGroups()) {
         w.Name(group->name);
         w.IndexList(group->tvList);
         w.IndexList(group->radioList);
@@ -605,6 +595,15 @@ NdfStatus NetworkDatabase::Open(const std::string& path, std::vector<uint8_t>& i
 }
 
 NdfStatus NetworkDatabase::Parse(const uint8_t* image, size_t length) {
+    // The database is replaced whole; that is no change an undo history could take back.
+    ChangeListener* listener = listener_;
+    listener_ = nullptr;
+    const NdfStatus status = ParseImage(image, length);
+    listener_ = listener;
+    return status;
+}
+
+NdfStatus NetworkDatabase::ParseImage(const uint8_t* image, size_t length) {
     Clear();
     if (image == nullptr || length < NDF_MIN_FILE_SIZE)
         return NDF_INVALID_FORMAT;
@@ -624,12 +623,9 @@ NdfStatus NetworkDatabase::Parse(const uint8_t* image, size_t length) {
             Clear();
             return NDF_INVALID_FORMAT;
         }
-        if (favoriteGroups.empty()) {
-            for (const char* name : kDefaultFavoriteNames) {
-                auto group = std::make_unique<FavoriteGroup>();
-                group->name = name;
-                favoriteGroups.push_back(std::move(group));
-            }
+        if (favoriteGroups_.empty()) {
+            for (const char* name : kDefaultFavoriteNames)
+                AppendFavoriteGroup().name = name;
         }
     } catch (const std::bad_alloc&) {
         Clear();
@@ -639,9 +635,23 @@ NdfStatus NetworkDatabase::Parse(const uint8_t* image, size_t length) {
     return NDF_OK;
 }
 
+void NetworkDatabase::PrepareForSave() {
+    // Saving is no edit of the user's: today's stamp and the masks the file drops are not recorded.
+    ChangeListener* listener = listener_;
+    listener_ = nullptr;
+    if (!keepStamp)
+        SetStampDate(LocalNow());
+    if (!(formatFlags & NDF_FLAG_PROG_CA)) {
+        for (auto& program : programs_)
+            program->caMask = 0; // what the file cannot hold is not kept in memory either
+    }
+    listener_ = listener;
+}
+
 size_t NetworkDatabase::Serialize(std::vector<uint8_t>& out) {
     if (!LimitProblem().empty())
         return 0;
+    PrepareForSave();
     return BuildImage(*this, out);
 }
 
@@ -650,6 +660,7 @@ NdfStatus NetworkDatabase::Save(const std::string& path) {
         return NDF_TOO_LARGE;
     if (path.empty())
         return NDF_CREATE_FAILED;
+    PrepareForSave();
     std::vector<uint8_t> image;
     if (BuildImage(*this, image) == 0)
         return NDF_INSUFFICIENT_MEMORY;
@@ -660,27 +671,27 @@ NdfStatus NetworkDatabase::Save(const std::string& path) {
 }
 
 std::string NetworkDatabase::LimitProblem() const {
-    if (antennaConfigs.size() > kMaxCount8)
-        return Limit("antenna configurations", antennaConfigs.size(), kMaxCount8);
-    if (networks.size() > kMaxCount8)
-        return Limit("networks", networks.size(), kMaxCount8);
-    if (transponders.size() > kMaxCount16)
-        return Limit("transponders", transponders.size(), kMaxCount16);
-    if (programs.size() > kMaxCount16)
-        return Limit("programs", programs.size(), kMaxCount16);
-    if (favoriteGroups.size() > kMaxCount8)
-        return Limit("favorite groups", favoriteGroups.size(), kMaxCount8);
+    if (antennaConfigs_.size() > kMaxCount8)
+        return Limit("antenna configurations", antennaConfigs_.size(), kMaxCount8);
+    if (networks_.size() > kMaxCount8)
+        return Limit("networks", networks_.size(), kMaxCount8);
+    if (transponders_.size() > kMaxCount16)
+        return Limit("transponders", transponders_.size(), kMaxCount16);
+    if (programs_.size() > kMaxCount16)
+        return Limit("programs", programs_.size(), kMaxCount16);
+    if (favoriteGroups_.size() > kMaxCount8)
+        return Limit("favorite groups", favoriteGroups_.size(), kMaxCount8);
 
     std::string problem;
-    for (size_t i = 0; i < networks.size() && problem.empty(); ++i)
-        problem = NameProblem("network", i, networks[i]->name);
+    for (size_t i = 0; i < networks_.size() && problem.empty(); ++i)
+        problem = NameProblem("network", i, networks_[i]->name);
     // Transponder names are written only when the file carries them.
     if (formatFlags & NDF_FLAG_TP_NAMES) {
-        for (size_t i = 0; i < transponders.size() && problem.empty(); ++i)
-            problem = NameProblem("transponder", i, transponders[i]->name);
+        for (size_t i = 0; i < transponders_.size() && problem.empty(); ++i)
+            problem = NameProblem("transponder", i, transponders_[i]->name);
     }
-    for (size_t i = 0; i < programs.size() && problem.empty(); ++i) {
-        const Program& program = *programs[i];
+    for (size_t i = 0; i < programs_.size() && problem.empty(); ++i) {
+        const Program& program = *programs_[i];
         problem = NameProblem("program", i, program.name);
         if (problem.empty())
             problem = PidListProblem(i, "video", program.videoPids);
@@ -689,8 +700,8 @@ std::string NetworkDatabase::LimitProblem() const {
         if (problem.empty())
             problem = PidListProblem(i, "teletext", program.teletextPids);
     }
-    for (size_t i = 0; i < favoriteGroups.size() && problem.empty(); ++i) {
-        const FavoriteGroup& group = *favoriteGroups[i];
+    for (size_t i = 0; i < favoriteGroups_.size() && problem.empty(); ++i) {
+        const FavoriteGroup& group = *favoriteGroups_[i];
         problem = NameProblem("favorite group", i, group.name);
         const std::string prefix = "favorite group " + std::to_string(i + 1) + ": ";
         if (problem.empty() && group.tvList.size() > kMaxCount16)

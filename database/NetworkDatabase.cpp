@@ -1,96 +1,126 @@
 #include "database/NetworkDatabase.h"
 
+#include "database/CollectionAccess.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
-#include <new>
-#include <numeric>
+#include <utility>
 
 namespace {
 
-// Neither count field of a 16-bit collection can describe more, and 0xFFFF is the no-index value.
-constexpr size_t kMaxRecords16 = 0xFFFF;
-
-// Grows capacity geometrically ahead of an insertion so that the insertion itself cannot fail.
-template <class T> bool MakeRoom(std::vector<T>& items) {
-    if (items.size() < items.capacity())
-        return true;
-    try {
-        items.reserve(std::max<size_t>(16, items.size() * 2));
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
-
-// Index remapping after removing a set of records from a collection of `count` records:
-// below[i] is the number of removed records with an index lower than i (i = 0..count). Every
-// reference is remapped in one step, which gives the same result as deleting the records one by
-// one and fixing the references after each deletion, without the quadratic cost.
-class Removal {
+// A record takes a new value; undoing and redoing both swap the held value with the live one.
+template <class T> class ValueEdit final : public DatabaseEdit {
 public:
-    template <class Pred> Removal(size_t count, Pred removed) : below_(count + 1, 0) {
-        for (size_t i = 0; i < count; ++i)
-            below_[i + 1] = below_[i] + (removed(i) ? 1 : 0);
-    }
-
-    size_t Count() const { return below_.size() - 1; }
-    size_t Total() const { return below_.back(); }
-    // Indices outside the collection (damaged references) are never removed.
-    bool Removed(size_t i) const { return i < Count() && below_[i + 1] != below_[i]; }
-    // New index of a kept index; an index past the collection shifts down by every removal.
-    size_t Remap(size_t i) const { return i < Count() ? i - below_[i] : i - Total(); }
+    ValueEdit(size_t index, T value, ChangeKind kind) : index_(index), value_(std::move(value)), kind_(kind) {}
+    void Undo(NetworkDatabase& db) override { Swap(db); }
+    void Redo(NetworkDatabase& db) override { Swap(db); }
+    size_t Bytes() const override { return sizeof(*this) + RecordBytes(value_); }
+    ChangeKind Kind() const override { return kind_; }
 
 private:
-    std::vector<size_t> below_;
+    void Swap(NetworkDatabase& db) {
+        T& live = *Records<T>(db)[index_];
+        T current = live;
+        AssignValue(live, value_);
+        value_ = std::move(current);
+    }
+
+    size_t index_;
+    T value_;
+    ChangeKind kind_;
 };
 
-template <class T> void Compact(std::vector<std::unique_ptr<T>>& items, const Removal& removal) {
-    size_t kept = 0;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (removal.Removed(i))
-            continue;
-        if (kept != i)
-            items[kept] = std::move(items[i]);
-        ++kept;
-    }
-    items.resize(kept);
-}
-
-void RemapFavoriteList(std::vector<uint16_t>& list, const Removal& removal) {
-    size_t kept = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (removal.Removed(list[i]))
-            continue;
-        list[kept++] = static_cast<uint16_t>(removal.Remap(list[i]));
-    }
-    list.resize(kept);
-}
-
-void RemovePrograms(NetworkDatabase& db, const Removal& removal) {
-    if (removal.Total() == 0)
+template <class T> void SetValue(NetworkDatabase& db, size_t index, const T& value, ChangeKind kind) {
+    RecordList<T>& list = Records<T>(db);
+    if (index >= list.size())
         return;
-    Compact(db.programs, removal);
-    for (auto& group : db.favoriteGroups) {
-        RemapFavoriteList(group->tvList, removal);
-        RemapFavoriteList(group->radioList, removal);
-    }
+    if (CollectionAccess::Recording(db))
+        CollectionAccess::Record(db, std::make_unique<ValueEdit<T>>(index, *list[index], kind));
+    AssignValue(*list[index], value);
 }
 
-// Removes the marked transponders with all their programs and renumbers the rest.
-void RemoveTransponders(NetworkDatabase& db, const Removal& removal) {
-    if (removal.Total() == 0)
-        return;
-    Compact(db.transponders, removal);
-    const Removal programRemoval(db.programs.size(), [&](size_t i) {
-        Program& program = *db.programs[i];
-        if (removal.Removed(program.transponderIndex))
-            return true;
-        program.transponderIndex = static_cast<uint16_t>(removal.Remap(program.transponderIndex));
-        return false;
-    });
-    RemovePrograms(db, programRemoval);
+// Records appended at the end of a collection: undo takes them off and keeps them, redo puts the
+// same records back.
+template <class T> class AppendEdit final : public DatabaseEdit {
+public:
+    AppendEdit(size_t count, ChangeKind kind) : count_(count), kind_(kind) {}
+    void Undo(NetworkDatabase& db) override {
+        RecordList<T>& list = Records<T>(db);
+        held_.assign(std::make_move_iterator(list.end() - static_cast<std::ptrdiff_t>(count_)),
+                     std::make_move_iterator(list.end()));
+        list.resize(list.size() - count_);
+    }
+    void Redo(NetworkDatabase& db) override {
+        RecordList<T>& list = Records<T>(db);
+        list.insert(list.end(), std::make_move_iterator(held_.begin()), std::make_move_iterator(held_.end()));
+        held_.clear();
+    }
+    size_t Bytes() const override { return sizeof(*this) + count_ * sizeof(T); }
+    ChangeKind Kind() const override { return kind_; }
+
+private:
+    size_t count_;
+    ChangeKind kind_;
+    RecordList<T> held_;
+};
+
+template <class T> T& Append(NetworkDatabase& db, T value, ChangeKind kind) {
+    RecordList<T>& list = Records<T>(db);
+    list.push_back(std::make_unique<T>(std::move(value)));
+    if (CollectionAccess::Recording(db))
+        CollectionAccess::Record(db, std::make_unique<AppendEdit<T>>(1, kind));
+    return *list.back();
 }
+
+// The stamp and keepStamp; undo and redo swap the held values with the live ones.
+struct HeaderValues {
+    uint8_t stampYear, stampMonth, stampDay;
+    bool keepStamp;
+};
+
+HeaderValues HeaderOf(const NetworkDatabase& db) {
+    return HeaderValues{db.stampYear, db.stampMonth, db.stampDay, db.keepStamp};
+}
+
+class HeaderEdit final : public DatabaseEdit {
+public:
+    explicit HeaderEdit(HeaderValues values) : values_(values) {}
+    void Undo(NetworkDatabase& db) override { Swap(db); }
+    void Redo(NetworkDatabase& db) override { Swap(db); }
+    size_t Bytes() const override { return sizeof(*this); }
+    ChangeKind Kind() const override { return CHANGE_HEADER; }
+
+private:
+    void Swap(NetworkDatabase& db) {
+        const HeaderValues current = HeaderOf(db);
+        db.stampYear = values_.stampYear;
+        db.stampMonth = values_.stampMonth;
+        db.stampDay = values_.stampDay;
+        db.keepStamp = values_.keepStamp;
+        values_ = current;
+    }
+
+    HeaderValues values_;
+};
+
+// The whole favorite group collection replaced; undo and redo swap it with the held one.
+class GroupsEdit final : public DatabaseEdit {
+public:
+    explicit GroupsEdit(RecordList<FavoriteGroup> groups) : groups_(std::move(groups)) {}
+    void Undo(NetworkDatabase& db) override { Records<FavoriteGroup>(db).swap(groups_); }
+    void Redo(NetworkDatabase& db) override { Records<FavoriteGroup>(db).swap(groups_); }
+    size_t Bytes() const override {
+        size_t bytes = sizeof(*this);
+        for (const auto& group : groups_)
+            bytes += RecordBytes(*group);
+        return bytes;
+    }
+    ChangeKind Kind() const override { return CHANGE_FAVORITES; }
+
+private:
+    RecordList<FavoriteGroup> groups_;
+};
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -124,14 +154,62 @@ CalendarDate LocalNow() {
                         local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+NetworkDatabase::NetworkDatabase(NetworkDatabase&& other) noexcept {
+    *this = std::move(other);
+}
+
+NetworkDatabase& NetworkDatabase::operator=(NetworkDatabase&& other) noexcept {
+    version = other.version;
+    stampYear = other.stampYear;
+    stampMonth = other.stampMonth;
+    stampDay = other.stampDay;
+    formatFlags = other.formatFlags;
+    keepStamp = other.keepStamp;
+    pathName = std::move(other.pathName);
+    loadedPathName = std::move(other.loadedPathName);
+    antennaConfigs_ = std::move(other.antennaConfigs_);
+    networks_ = std::move(other.networks_);
+    transponders_ = std::move(other.transponders_);
+    programs_ = std::move(other.programs_);
+    favoriteGroups_ = std::move(other.favoriteGroups_);
+    return *this;
+}
+
+void NetworkDatabase::Record(std::unique_ptr<DatabaseEdit> edit) {
+    if (listener_)
+        listener_->OnChange(std::move(edit));
+}
+
+// ---- building ----
+
+AntennaConfig& NetworkDatabase::AppendAntennaConfig(AntennaConfig config) {
+    return Append(*this, std::move(config), CHANGE_RECORDS);
+}
+
+Network& NetworkDatabase::AppendNetwork(Network network) {
+    return Append(*this, std::move(network), CHANGE_RECORDS);
+}
+
+Transponder& NetworkDatabase::AppendTransponder(Transponder transponder) {
+    return Append(*this, std::move(transponder), CHANGE_RECORDS);
+}
+
+Program& NetworkDatabase::AppendProgram(Program program) {
+    return Append(*this, std::move(program), CHANGE_RECORDS);
+}
+
+FavoriteGroup& NetworkDatabase::AppendFavoriteGroup(FavoriteGroup group) {
+    return Append(*this, std::move(group), CHANGE_FAVORITES);
+}
+
 // ---- collections ----
 
 void NetworkDatabase::Clear() {
-    antennaConfigs.clear();
-    networks.clear();
-    transponders.clear();
-    programs.clear();
-    favoriteGroups.clear();
+    antennaConfigs_.clear();
+    networks_.clear();
+    transponders_.clear();
+    programs_.clear();
+    favoriteGroups_.clear();
     pathName.clear();
     keepStamp = false;
 }
@@ -140,254 +218,112 @@ NdfStatus NetworkDatabase::NewDefault() {
     Clear();
     keepStamp = false;
     formatFlags = NDF_FLAG_PROG_CA;
-    antennaConfigs.reserve(NEW_DATABASE_SLOTS);
-    networks.reserve(NEW_DATABASE_SLOTS);
+    antennaConfigs_.reserve(NEW_DATABASE_SLOTS);
+    networks_.reserve(NEW_DATABASE_SLOTS);
     for (int slot = 0; slot < NEW_DATABASE_SLOTS; ++slot) {
-        antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+        antennaConfigs_.push_back(std::make_unique<AntennaConfig>());
         auto network = std::make_unique<Network>();
         network->antennaIndex = static_cast<uint8_t>(slot);
-        networks.push_back(std::move(network));
+        networks_.push_back(std::move(network));
     }
     return NDF_OK;
 }
 
 uint8_t NetworkDatabase::IndexOfNetwork(const Network* network) const {
-    for (size_t i = 0; i < networks.size() && i < NO_NETWORK; ++i) {
-        if (networks[i].get() == network)
+    for (size_t i = 0; i < networks_.size() && i < NO_NETWORK; ++i) {
+        if (networks_[i].get() == network)
             return static_cast<uint8_t>(i);
     }
     return NO_NETWORK;
 }
 
 uint16_t NetworkDatabase::IndexOfTransponder(const Transponder* transponder) const {
-    for (size_t i = 0; i < transponders.size() && i < NO_INDEX; ++i) {
-        if (transponders[i].get() == transponder)
+    for (size_t i = 0; i < transponders_.size() && i < NO_INDEX; ++i) {
+        if (transponders_[i].get() == transponder)
             return static_cast<uint16_t>(i);
     }
     return NO_INDEX;
 }
 
 uint16_t NetworkDatabase::IndexOfProgram(const Program* program) const {
-    for (size_t i = 0; i < programs.size() && i < NO_INDEX; ++i) {
-        if (programs[i].get() == program)
+    for (size_t i = 0; i < programs_.size() && i < NO_INDEX; ++i) {
+        if (programs_[i].get() == program)
             return static_cast<uint16_t>(i);
     }
     return NO_INDEX;
 }
 
 size_t NetworkDatabase::FirstTransponderOf(uint8_t networkSlot) const {
-    for (size_t i = 0; i < transponders.size(); ++i) {
-        if (transponders[i]->networkIndex == networkSlot)
+    for (size_t i = 0; i < transponders_.size(); ++i) {
+        if (transponders_[i]->networkIndex == networkSlot)
             return i;
     }
-    return transponders.size();
+    return transponders_.size();
 }
 
 size_t NetworkDatabase::EndTransponderOf(uint8_t networkSlot) const {
     size_t i = FirstTransponderOf(networkSlot);
-    while (i < transponders.size() && transponders[i]->networkIndex == networkSlot)
+    while (i < transponders_.size() && transponders_[i]->networkIndex == networkSlot)
         ++i;
     return i;
 }
 
-size_t NetworkDatabase::InsertTransponder(std::unique_ptr<Transponder> transponder, uint16_t position) {
-    // The count field holds at most 0xFFFF records.
-    if (!transponder || transponders.size() >= kMaxRecords16 || !MakeRoom(transponders))
-        return NO_INDEX;
-    const size_t index = position != NO_INDEX && position < transponders.size()
-                             ? position
-                             : EndTransponderOf(transponder->networkIndex);
-    transponders.insert(transponders.begin() + static_cast<std::ptrdiff_t>(index), std::move(transponder));
-    return index;
+// ---- record values ----
+
+void NetworkDatabase::SetAntennaConfig(size_t index, const AntennaConfig& value) {
+    SetValue(*this, index, value, CHANGE_VALUES);
 }
 
-Transponder* NetworkDatabase::AddTransponder(uint8_t networkSlot, uint16_t position) {
-    if (transponders.size() >= kMaxRecords16 || !MakeRoom(transponders))
-        return nullptr;
-    std::unique_ptr<Transponder> created(new (std::nothrow) Transponder);
-    if (!created)
-        return nullptr;
-    created->InitTransponder(networkSlot, 0, 0);
-    Transponder* transponder = created.get();
-    const size_t k = InsertTransponder(std::move(created), position);
-    for (auto& program : programs) {
-        // NO_INDEX names no transponder before or after the insertion; it must not wrap to 0.
-        if (program->transponderIndex >= k && program->transponderIndex != NO_INDEX)
-            ++program->transponderIndex;
-    }
-    return transponder;
+void NetworkDatabase::SetNetwork(size_t index, const Network& value) {
+    SetValue(*this, index, value, CHANGE_VALUES);
 }
 
-Program* NetworkDatabase::AddProgram(uint16_t transponderIndex, uint16_t position) {
-    if (programs.size() >= kMaxRecords16 || !MakeRoom(programs))
-        return nullptr;
-    std::unique_ptr<Program> created(new (std::nothrow) Program(transponderIndex));
-    if (!created)
-        return nullptr;
-    Program* program = created.get();
-    const size_t k = position < programs.size() ? position : programs.size();
-    programs.insert(programs.begin() + static_cast<std::ptrdiff_t>(k), std::move(created));
-    // Appending leaves every valid entry alone, but an entry past the programs (a damaged file) must
-    // still name no program afterwards: one equal to the old count would name the new program.
-    for (auto& group : favoriteGroups) {
-        for (auto* list : {&group->tvList, &group->radioList}) {
-            for (uint16_t& entry : *list) {
-                if (entry >= k && entry != NO_INDEX)
-                    ++entry;
-            }
-        }
-    }
-    return program;
+void NetworkDatabase::SetTransponder(size_t index, const Transponder& value) {
+    SetValue(*this, index, value, CHANGE_VALUES);
 }
 
-void NetworkDatabase::DeleteProgram(size_t index) {
-    if (index >= programs.size())
+void NetworkDatabase::SetProgram(size_t index, const Program& value) {
+    SetValue(*this, index, value, CHANGE_VALUES);
+}
+
+void NetworkDatabase::SetFavoriteGroup(size_t index, const FavoriteGroup& group) {
+    SetValue(*this, index, group, CHANGE_FAVORITES);
+}
+
+void NetworkDatabase::SetFavoriteGroups(std::vector<FavoriteGroup> groups) {
+    if (groups.size() > MAX_COUNT8)
+        groups.resize(MAX_COUNT8);
+    RecordList<FavoriteGroup> replaced;
+    replaced.reserve(groups.size());
+    for (FavoriteGroup& group : groups)
+        replaced.push_back(std::make_unique<FavoriteGroup>(std::move(group)));
+    favoriteGroups_.swap(replaced);
+    if (Recording())
+        Record(std::make_unique<GroupsEdit>(std::move(replaced)));
+}
+
+void NetworkDatabase::SetKeepStamp(bool keep) {
+    if (keep == keepStamp)
         return;
-    programs.erase(programs.begin() + static_cast<std::ptrdiff_t>(index));
-    for (auto& group : favoriteGroups) {
-        for (auto* list : {&group->tvList, &group->radioList}) {
-            size_t kept = 0;
-            for (size_t i = 0; i < list->size(); ++i) {
-                const uint16_t entry = (*list)[i];
-                if (entry == index)
-                    continue;
-                (*list)[kept++] = entry > index ? static_cast<uint16_t>(entry - 1) : entry;
-            }
-            list->resize(kept);
-        }
-    }
+    const HeaderValues old = HeaderOf(*this);
+    keepStamp = keep;
+    if (Recording())
+        Record(std::make_unique<HeaderEdit>(old));
 }
 
-void NetworkDatabase::DeleteTransponder(size_t index) {
-    if (index >= transponders.size())
-        return;
-    RemoveTransponders(*this, Removal(transponders.size(), [index](size_t i) { return i == index; }));
-}
-
-void NetworkDatabase::DeleteProgramsInTransponder(uint16_t transponderIndex) {
-    RemovePrograms(*this, Removal(programs.size(), [&](size_t i) {
-                       return programs[i]->transponderIndex == transponderIndex;
-                   }));
-}
-
-void NetworkDatabase::DeleteProgramsInNetwork(uint8_t networkSlot) {
-    RemovePrograms(*this, Removal(programs.size(), [&](size_t i) {
-                       const size_t t = programs[i]->transponderIndex;
-                       return t < transponders.size() && transponders[t]->networkIndex == networkSlot;
-                   }));
-}
-
-void NetworkDatabase::DeleteTranspondersInNetwork(uint8_t networkSlot) {
-    RemoveTransponders(*this, Removal(transponders.size(), [&](size_t i) {
-                           return transponders[i]->networkIndex == networkSlot;
-                       }));
-}
-
-void NetworkDatabase::SetProgramRadio(bool oldRadioBit, uint16_t programIndex) {
-    for (auto& group : favoriteGroups) {
-        std::vector<uint16_t>& from = oldRadioBit ? group->radioList : group->tvList;
-        std::vector<uint16_t>& to = oldRadioBit ? group->tvList : group->radioList;
-        const auto found = std::find(from.begin(), from.end(), programIndex);
-        if (found == from.end())
-            continue;
-        from.erase(found);
-        to.push_back(programIndex);
-    }
-}
-
-void NetworkDatabase::MoveNetwork(const Network* moving, const Network* target) {
-    const size_t a = IndexOfNetwork(moving);
-    const size_t c = IndexOfNetwork(target);
-    // Every slot from a to c moves in both collections; a short antenna collection cannot follow.
-    if (a == NO_NETWORK || c == NO_NETWORK || std::max(a, c) >= antennaConfigs.size())
-        return;
-    const auto first = static_cast<std::ptrdiff_t>(std::min(a, c));
-    const auto last = static_cast<std::ptrdiff_t>(std::max(a, c)) + 1;
-    if (c < a) {
-        std::rotate(networks.begin() + first, networks.begin() + last - 1, networks.begin() + last);
-        std::rotate(antennaConfigs.begin() + first, antennaConfigs.begin() + last - 1, antennaConfigs.begin() + last);
-    } else if (c > a) {
-        std::rotate(networks.begin() + first, networks.begin() + first + 1, networks.begin() + last);
-        std::rotate(antennaConfigs.begin() + first, antennaConfigs.begin() + first + 1, antennaConfigs.begin() + last);
-    }
-    for (auto s = first; s < last; ++s)
-        networks[static_cast<size_t>(s)]->antennaIndex = static_cast<uint8_t>(s);
-    for (auto& transponder : transponders) {
-        const size_t d = transponder->networkIndex;
-        size_t moved = d;
-        if (d == a)
-            moved = c;
-        else if (c < a && d >= c && d < a)
-            moved = d + 1;
-        else if (c > a && d > a && d <= c)
-            moved = d - 1;
-        transponder->networkIndex = static_cast<uint8_t>(moved);
-    }
-}
-
-bool NetworkDatabase::SortByDegree(uint16_t offset) {
-    const size_t count = networks.size();
-    // Each moved network takes the antenna configuration of its slot along, and slots are 8-bit
-    // numbers: without a configuration for every slot, or with more networks than the file's
-    // count field holds, nothing is moved.
-    if (antennaConfigs.size() < count || count > NO_NETWORK)
-        return false;
-
-    std::vector<uint16_t> key(count);
-    std::vector<bool> empty(count);
-    for (size_t i = 0; i < count; ++i) {
-        key[i] = static_cast<uint16_t>((static_cast<uint32_t>(networks[i]->position) + offset) % 3600u);
-        empty[i] = networks[i]->IsEmptySlot();
-    }
-
-    // Run the selection sort on slot numbers: order[s] is the original slot of the network that
-    // is in slot s. Every network in a rotated range has its antennaIndex set to its new slot.
-    std::vector<size_t> order(count);
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::vector<bool> touched(count, false);
-    bool changed = false;
-    for (size_t i = 0; i < count; ++i) {
-        if (empty[order[i]])
-            continue;
-        uint16_t best = key[order[i]];
-        size_t found = count;
-        for (size_t j = i + 1; j < count; ++j) {
-            if (!empty[order[j]] && key[order[j]] < best) {
-                best = key[order[j]];
-                found = j;
-            }
-        }
-        if (found == count)
-            continue;
-        const auto from = order.begin() + static_cast<std::ptrdiff_t>(i);
-        const auto to = order.begin() + static_cast<std::ptrdiff_t>(found);
-        std::rotate(from, to, to + 1);
-        for (size_t s = i; s <= found; ++s)
-            touched[order[s]] = true;
-        changed = true;
-    }
-    if (!changed)
-        return false;
-
-    std::vector<size_t> finalSlot(count);
-    std::vector<std::unique_ptr<Network>> sortedNetworks(count);
-    std::vector<std::unique_ptr<AntennaConfig>> sortedAntennas(count);
-    for (size_t s = 0; s < count; ++s) {
-        finalSlot[order[s]] = s;
-        sortedNetworks[s] = std::move(networks[order[s]]);
-        sortedAntennas[s] = std::move(antennaConfigs[order[s]]);
-    }
-    for (size_t s = 0; s < count; ++s) {
-        networks[s] = std::move(sortedNetworks[s]);
-        antennaConfigs[s] = std::move(sortedAntennas[s]);
-        if (touched[order[s]])
-            networks[s]->antennaIndex = static_cast<uint8_t>(s);
-    }
-    for (auto& transponder : transponders) {
-        if (transponder->networkIndex < count)
-            transponder->networkIndex = static_cast<uint8_t>(finalSlot[transponder->networkIndex]);
-    }
-    return true;
+uint8_t NetworkDatabase::EnsureAntennaConfig(uint8_t slot) {
+    if (slot < antennaConfigs_.size())
+        return slot;
+    // Slot 255 is the no-network value and no file can hold a 256th configuration.
+    const size_t target = slot >= MAX_COUNT8 ? std::min(antennaConfigs_.size(), MAX_COUNT8) : slot;
+    if (target >= MAX_COUNT8)
+        return NO_NETWORK;
+    const size_t added = target + 1 - antennaConfigs_.size();
+    for (size_t i = 0; i < added; ++i)
+        antennaConfigs_.push_back(std::make_unique<AntennaConfig>());
+    if (Recording())
+        Record(std::make_unique<AppendEdit<AntennaConfig>>(added, CHANGE_RECORDS));
+    return static_cast<uint8_t>(target);
 }
 
 // ---- modification stamp ----
@@ -411,9 +347,12 @@ bool NetworkDatabase::SetStampDate(const CalendarDate& date) {
     const auto newDay = static_cast<uint8_t>(date.day);
     if (newYear == stampYear && newMonth == stampMonth && newDay == stampDay)
         return false;
+    const HeaderValues old = HeaderOf(*this);
     stampYear = newYear;
     stampMonth = newMonth;
     stampDay = newDay;
+    if (Recording())
+        Record(std::make_unique<HeaderEdit>(old));
     return true;
 }
 
@@ -455,8 +394,11 @@ bool NetworkDatabase::SetStampVersion(const std::string& text) {
         return false;
     if (stampYear == 0 && stampMonth == index && stampDay == number)
         return false;
+    const HeaderValues old = HeaderOf(*this);
     stampYear = 0;
     stampMonth = index;
     stampDay = static_cast<uint8_t>(number);
+    if (Recording())
+        Record(std::make_unique<HeaderEdit>(old));
     return true;
 }

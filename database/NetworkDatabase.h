@@ -3,6 +3,8 @@
 // valid, the modification stamp, and the NDF reader and writer.
 #pragma once
 
+#include "database/DatabaseEdit.h"
+#include "database/Limits.h"
 #include "database/NdfStatus.h"
 #include "database/Records.h"
 
@@ -28,6 +30,8 @@ struct CalendarDate {
 // The current local date and time.
 CalendarDate LocalNow();
 
+template <class T> using RecordList = std::vector<std::unique_ptr<T>>;
+
 class NetworkDatabase {
 public:
     uint8_t version = 0;
@@ -37,21 +41,40 @@ public:
     uint32_t formatFlags = 0;
     bool keepStamp = false;
 
-    // Records have stable addresses: the tree, the editor and the channel list hold pointers to them.
-    std::vector<std::unique_ptr<AntennaConfig>> antennaConfigs;
-    std::vector<std::unique_ptr<Network>> networks;
-    std::vector<std::unique_ptr<Transponder>> transponders;
-    std::vector<std::unique_ptr<Program>> programs;
-    std::vector<std::unique_ptr<FavoriteGroup>> favoriteGroups;
-
     std::string pathName;       // target of Save; shown in "Save changes to %s?"
     std::string loadedPathName; // path of the file last read successfully by Open
 
     NetworkDatabase() = default;
     NetworkDatabase(const NetworkDatabase&) = delete;
     NetworkDatabase& operator=(const NetworkDatabase&) = delete;
-    NetworkDatabase(NetworkDatabase&&) noexcept = default;
-    NetworkDatabase& operator=(NetworkDatabase&&) noexcept = default;
+    // Moving takes the records and the header; each database keeps its own change listener.
+    NetworkDatabase(NetworkDatabase&& other) noexcept;
+    NetworkDatabase& operator=(NetworkDatabase&& other) noexcept;
+
+    // ---- the collections, read only ----
+    // Records have stable addresses: the tree, the editor and the channel list hold pointers to
+    // them. A record's fields may be changed through these pointers; the collections themselves
+    // change only through the operations below, which keep every index reference valid.
+    const RecordList<AntennaConfig>& antennaConfigs() const { return antennaConfigs_; }
+    const RecordList<Network>& networks() const { return networks_; }
+    const RecordList<Transponder>& transponders() const { return transponders_; }
+    const RecordList<Program>& programs() const { return programs_; }
+    const RecordList<FavoriteGroup>& favoriteGroups() const { return favoriteGroups_; }
+
+    // ---- change notification ----
+    // Every operation below that changes the database hands the listener one edit that can undo
+    // it. Without a listener nothing is recorded. Clear, NewDefault, Parse and moving a database
+    // replace it whole and are not recorded: whoever calls them starts a new history.
+    void SetChangeListener(ChangeListener* listener) { listener_ = listener; }
+    ChangeListener* changeListener() const { return listener_; }
+
+    // ---- building a database record by record ----
+    // Appends in file order, as a reader does; no reference is checked or fixed up.
+    AntennaConfig& AppendAntennaConfig(AntennaConfig config = AntennaConfig());
+    Network& AppendNetwork(Network network = Network());
+    Transponder& AppendTransponder(Transponder transponder = Transponder());
+    Program& AppendProgram(Program program = Program());
+    FavoriteGroup& AppendFavoriteGroup(FavoriteGroup group = FavoriteGroup());
 
     // ---- operations on the collections ----
 
@@ -68,20 +91,50 @@ public:
     // Just past the run that starts at FirstTransponderOf; the transponder count when there is none.
     size_t EndTransponderOf(uint8_t networkSlot) const;
 
+    // Record values: the record at index takes every field of value but its tree item (and a
+    // program's favoriteMask). Nothing happens for an index past the collection.
+    void SetAntennaConfig(size_t index, const AntennaConfig& value);
+    void SetNetwork(size_t index, const Network& value);
+    void SetTransponder(size_t index, const Transponder& value);
+    void SetProgram(size_t index, const Program& value);
+    void SetFavoriteGroup(size_t index, const FavoriteGroup& group);
+    // Replaces all favorite groups (at most 255).
+    void SetFavoriteGroups(std::vector<FavoriteGroup> groups);
+    void SetKeepStamp(bool keep);
+
+    // The index of the antenna configuration a network naming `slot` uses, creating default
+    // configurations up to that slot when they are missing. The file holds at most 255
+    // configurations, so slot 255 gets a new configuration at the end. NO_NETWORK when no
+    // configuration can be created.
+    uint8_t EnsureAntennaConfig(uint8_t slot);
+
     // Places an already created transponder at position (or after its network's run); programs are
     // not adjusted. Returns the index used, or NO_INDEX (and drops it) when the collection is full.
     size_t InsertTransponder(std::unique_ptr<Transponder> transponder, uint16_t position);
+    // Inserts a run of transponders at position (at most the transponder count) and moves every
+    // program reference at or after it along, so that programs keep their transponders. False,
+    // with nothing changed, when the run does not fit the file's count.
+    bool InsertTransponders(size_t position, std::vector<Transponder> run);
     // Creates, inserts and fixes up programs; null when the record cannot be created.
     Transponder* AddTransponder(uint8_t networkSlot, uint16_t position);
     // Creates, inserts (or appends for NO_INDEX) and fixes up favorite groups.
     Program* AddProgram(uint16_t transponderIndex, uint16_t position);
 
     void DeleteProgram(size_t index);
+    // Deletes the programs at the given indices (any order; repeats and indices past the programs
+    // are ignored) in one pass; favorite entries of deleted programs go, the others are renumbered.
+    void DeletePrograms(const std::vector<size_t>& indices);
     void DeleteTransponder(size_t index);
+    // Deletes the transponders at the given indices with all their programs, in one pass.
+    void DeleteTransponders(const std::vector<size_t>& indices);
     void DeleteProgramsInTransponder(uint16_t transponderIndex);
     void DeleteProgramsInNetwork(uint8_t networkSlot);
     void DeleteTranspondersInNetwork(uint8_t networkSlot);
 
+    // A new channel order: newOrder[j] is the index of the program that goes to position j. Every
+    // favorite entry that names a program is renumbered; entries that name none stay as they are.
+    // False, with nothing changed, when newOrder is no permutation of the program indices.
+    bool ReorderPrograms(const std::vector<uint32_t>& newOrder);
     // Moves program index between tvList (oldRadioBit 0) and radioList (1) of every group.
     void SetProgramRadio(bool oldRadioBit, uint16_t programIndex);
     // The network `moving` takes the slot of `target`, with the antenna configuration of its slot.
@@ -112,14 +165,31 @@ public:
     // past the trailer gives NDF_INVALID_FORMAT and leaves the database empty.
     NdfStatus Parse(const uint8_t* image, size_t length);
     NdfStatus Parse(const std::vector<uint8_t>& image) { return Parse(image.data(), image.size()); }
-    // Writes the image into out (resized to fit) and returns its length; stamps today's date first
-    // unless keepStamp is set. Returns 0 and writes nothing when LimitProblem() is not empty.
+    // Stamps today's date unless keepStamp is set and, when the file carries no CA masks, clears
+    // them as the file will; then writes the image into out (resized to fit) and returns its
+    // length. Returns 0 and writes nothing when LimitProblem() is not empty.
     size_t Serialize(std::vector<uint8_t>& out);
     // Serializes and replaces the file at path atomically; sets pathName on success.
     NdfStatus Save(const std::string& path);
     // Why the file cannot hold this database (e.g. "program 12: 300 audio PIDs, at most 255"),
     // or empty when it can.
     std::string LimitProblem() const;
+
+private:
+    friend struct CollectionAccess;
+    void Record(std::unique_ptr<DatabaseEdit> edit);
+    NdfStatus ParseImage(const uint8_t* image, size_t length);
+    // What every save does to the database before its image is built: today's stamp unless
+    // keepStamp is set, and no CA masks where the file carries none.
+    void PrepareForSave();
+    bool Recording() const { return listener_ != nullptr; }
+
+    RecordList<AntennaConfig> antennaConfigs_;
+    RecordList<Network> networks_;
+    RecordList<Transponder> transponders_;
+    RecordList<Program> programs_;
+    RecordList<FavoriteGroup> favoriteGroups_;
+    ChangeListener* listener_ = nullptr;
 };
 
 // Test hook for the writer: every save after this call writes at most `bytes` bytes of its image
@@ -133,5 +203,3 @@ uint8_t Checksum(const uint8_t* bytes, size_t length, uint8_t initial);
 NdfStatus CheckImage(const uint8_t* image, size_t length);
 
 constexpr size_t NDF_MIN_FILE_SIZE = 27;
-constexpr int NEW_DATABASE_SLOTS = 64;
-constexpr int DEFAULT_FAVORITE_GROUPS = 8;

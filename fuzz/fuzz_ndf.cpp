@@ -29,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     NetworkDatabase db;
     const NdfStatus parsed = db.Parse(data, size);
     if (parsed != NDF_OK) {
-        Require(db.networks.empty() && db.transponders.empty() && db.programs.empty() && db.antennaConfigs.empty() &&
-                    db.favoriteGroups.empty(),
+        Require(db.networks().empty() && db.transponders().empty() && db.programs().empty() && db.antennaConfigs().empty() &&
+                    db.favoriteGroups().empty(),
                 "a refused image left records behind");
         return 0;
     }
-    Require(!db.favoriteGroups.empty(), "a parsed database has no favorite groups");
+    Require(!db.favoriteGroups().empty(), "a parsed database has no favorite groups");
 
     // Keep the stamp so that both images carry the same bytes whatever the day.
     db.keepStamp = true;

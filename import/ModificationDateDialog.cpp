@@ -215,7 +215,7 @@ bool RunModificationDateDialog(QWidget* parent, NetworkDatabase& db, bool* chang
     } else {
         stampChanged = db.SetStampDate(dialog.GetDate());
     }
-    db.keepStamp = true;
+    db.SetKeepStamp(true);
     if (changed)
         *changed = stampChanged;
     return true;

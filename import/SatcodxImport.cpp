@@ -29,7 +29,7 @@ constexpr size_t kSymbolRateColumn = 69;
 constexpr size_t kSymbolRateWidth = 5;
 constexpr size_t kShortestUsableLine = kSymbolRateColumn + kSymbolRateWidth;
 
-constexpr size_t kMaxTransponders = 0xFFFF;
+constexpr size_t kMaxTransponders = MAX_COUNT16;
 
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -176,8 +176,8 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
     const size_t runBegin = database.FirstTransponderOf(slot);
     const size_t runEnd = database.EndTransponderOf(slot);
     std::unordered_set<uint64_t> known;
-    for (size_t i = runBegin; i < runEnd && i < database.transponders.size(); ++i)
-        AddKeys(known, *database.transponders[i]);
+    for (size_t i = runBegin; i < runEnd && i < database.transponders().size(); ++i)
+        AddKeys(known, *database.transponders()[i]);
 
     // Everything is gathered first and applied once the whole file has been read, so that a read
     // error leaves the database as it was.
@@ -185,7 +185,7 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
     bool haveNetworkValues = false;
     std::string name;
     uint16_t position = 0;
-    std::vector<std::unique_ptr<Transponder>> added;
+    std::vector<Transponder> added;
 
     auto reader = std::make_unique<PieceReader>(file);
     std::string piece;
@@ -203,13 +203,13 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
         const uint64_t key = TransponderKey(line.frequency, line.polarity, line.symbolRate);
         if (known.count(key) != 0)
             continue;
-        if (database.transponders.size() + added.size() >= kMaxTransponders)
+        if (database.transponders().size() + added.size() >= kMaxTransponders)
             continue;
-        auto transponder = std::make_unique<Transponder>();
-        transponder->InitTransponder(slot, line.frequency, line.polarity);
-        transponder->symbolRate = line.symbolRate;
-        transponder->treeItem = nullptr;
-        AddKeys(known, *transponder);
+        Transponder transponder;
+        transponder.InitTransponder(slot, line.frequency, line.polarity);
+        transponder.symbolRate = line.symbolRate;
+        transponder.treeItem = nullptr;
+        AddKeys(known, transponder);
         added.push_back(std::move(transponder));
     }
     const bool readFailed = reader->failed();
@@ -218,25 +218,15 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
         return NDF_NO_FILE_FOUND;
 
     if (haveNetworkValues) {
-        network.name = name;
-        network.position = position;
-    }
-    if (!added.empty()) {
-        // Inserting one by one at the end of the run and shifting the programs each time comes to
-        // the same as inserting the whole block there and shifting once by its size.
-        const size_t at = database.EndTransponderOf(slot);
-        const size_t count = added.size();
-        database.transponders.insert(database.transponders.begin() + static_cast<std::ptrdiff_t>(at),
-                                     std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
-        for (auto& program : database.programs) {
-            // A reference past the transponders (a damaged file) moves along but must not wrap
-            // round to a real transponder; NO_INDEX stays as it is.
-            const size_t index = program->transponderIndex;
-            if (index >= at && index != NO_INDEX)
-                program->transponderIndex = static_cast<uint16_t>(std::min<size_t>(index + count, NO_INDEX));
-        }
+        Network changed = network;
+        changed.name = name;
+        changed.position = position;
+        database.SetNetwork(slot, changed);
     }
     counts.addedTransponders = added.size();
+    // The new transponders close the network's first run; the programs after it move along.
+    if (!added.empty() && !database.InsertTransponders(database.EndTransponderOf(slot), std::move(added)))
+        counts.addedTransponders = 0;
     if (result)
         *result = counts;
     return NDF_OK;

@@ -29,13 +29,6 @@ QString FromNativePath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-// Copies a working copy into a stored record; the stored record keeps its own tree item.
-template <typename Record> void CopyKeepingItem(Record& stored, const Record& working) {
-    TreeItemHandle item = stored.treeItem;
-    stored = working;
-    stored.treeItem = item;
-}
-
 } // namespace
 
 EditorView::EditorView(QWidget* parent) : QWidget(parent) {
@@ -70,17 +63,17 @@ void EditorView::SetPane(PaneKind kind) {
 }
 
 AntennaConfig* EditorView::AntennaConfigOf(const Network& network) {
-    if (network.antennaIndex < database_.antennaConfigs.size())
-        return database_.antennaConfigs[network.antennaIndex].get();
+    if (network.antennaIndex < database_.antennaConfigs().size())
+        return database_.antennaConfigs()[network.antennaIndex].get();
     return nullptr;
 }
 
 Transponder* EditorView::TransponderAt(uint16_t index) {
-    return index < database_.transponders.size() ? database_.transponders[index].get() : nullptr;
+    return index < database_.transponders().size() ? database_.transponders()[index].get() : nullptr;
 }
 
 Network* EditorView::NetworkAt(uint8_t index) {
-    return index < database_.networks.size() ? database_.networks[index].get() : nullptr;
+    return index < database_.networks().size() ? database_.networks()[index].get() : nullptr;
 }
 
 // ---- the apply-changes rule ----
@@ -114,31 +107,29 @@ bool EditorView::ApplyEdits(bool ask) {
             if (answer == MessageBox::No)
                 return false;
         }
-        // The form never changes antennaIndex; the stored record's value stands.
+        // The form never changes antennaIndex; the stored record's value stands, unless the
+        // configuration it names is missing and is created now.
         uint8_t antennaIndex = currentNetwork_->antennaIndex;
         if (configChanged && !currentAntennaConfig_) {
-            // The missing slots up to the one the network names are created. The file holds at most
-            // 255 configurations, so a network that names slot 255 gets a new one at the end.
-            constexpr size_t kMaxAntennaConfigs = 255;
-            auto& configs = database_.antennaConfigs;
-            if (antennaIndex >= kMaxAntennaConfigs)
-                antennaIndex = static_cast<uint8_t>(std::min(configs.size(), kMaxAntennaConfigs));
-            while (configs.size() <= antennaIndex && configs.size() < kMaxAntennaConfigs)
-                configs.push_back(std::make_unique<AntennaConfig>());
-            if (antennaIndex < configs.size())
-                currentAntennaConfig_ = configs[antennaIndex].get();
+            const uint8_t slot = database_.EnsureAntennaConfig(antennaIndex);
+            if (slot != NO_NETWORK) {
+                antennaIndex = slot;
+                currentAntennaConfig_ = database_.antennaConfigs()[slot].get();
+            }
         }
         if (configChanged && currentAntennaConfig_) {
-            *currentAntennaConfig_ = workingConfig;
+            database_.SetAntennaConfig(antennaIndex, workingConfig);
             MarkModified();
         }
-        if (networkChanged) {
-            if (currentNetwork_->name != workingNetwork.name)
+        if (networkChanged || antennaIndex != currentNetwork_->antennaIndex) {
+            Network value = networkChanged ? workingNetwork : *currentNetwork_;
+            value.antennaIndex = antennaIndex;
+            if (networkChanged && currentNetwork_->name != workingNetwork.name)
                 tree_->SetNameLabel(currentNetwork_->treeItem, workingNetwork);
-            CopyKeepingItem(*currentNetwork_, workingNetwork);
-            MarkModified();
+            database_.SetNetwork(database_.IndexOfNetwork(currentNetwork_), value);
+            if (networkChanged)
+                MarkModified();
         }
-        currentNetwork_->antennaIndex = antennaIndex;
         return false;
     }
 
@@ -163,7 +154,7 @@ bool EditorView::ApplyEdits(bool ask) {
         if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
             currentTransponder_->polarity() != working.polarity())
             tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
-        CopyKeepingItem(*currentTransponder_, working);
+        database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_), working);
         MarkModified();
         return false;
     }
@@ -185,7 +176,7 @@ bool EditorView::ApplyEdits(bool ask) {
             tree_->SetNameLabel(currentProgram_->treeItem, working);
         if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
             database_.SetProgramRadio(currentProgram_->IsRadio(), database_.IndexOfProgram(currentProgram_));
-        CopyKeepingItem(*currentProgram_, working);
+        database_.SetProgram(database_.IndexOfProgram(currentProgram_), working);
         MarkModified();
         return false;
     }
@@ -512,13 +503,13 @@ void EditorView::OnImportSatcodx() {
     const uint8_t slot = database_.IndexOfNetwork(network);
     const size_t end = database_.EndTransponderOf(slot);
     TreeItemHandle before = LAST_ITEM;
-    for (size_t i = end; i < database_.transponders.size() && before == LAST_ITEM; ++i) {
-        const TreeItemHandle item = database_.transponders[i]->treeItem;
+    for (size_t i = end; i < database_.transponders().size() && before == LAST_ITEM; ++i) {
+        const TreeItemHandle item = database_.transponders()[i]->treeItem;
         if (item && network->treeItem && tree_->ParentOf(item) == network->treeItem)
             before = item;
     }
     for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
-        Transponder& transponder = *database_.transponders[i];
+        Transponder& transponder = *database_.transponders()[i];
         if (!transponder.treeItem)
             tree_->InsertTransponderItem(transponder, before);
     }
@@ -614,8 +605,8 @@ uint8_t EditorView::NetworkSlotOfPane() const {
     case PANE_TRANSPONDER:
         return currentTransponder_->networkIndex;
     case PANE_PROGRAM:
-        if (currentProgram_->transponderIndex < database_.transponders.size())
-            return database_.transponders[currentProgram_->transponderIndex]->networkIndex;
+        if (currentProgram_->transponderIndex < database_.transponders().size())
+            return database_.transponders()[currentProgram_->transponderIndex]->networkIndex;
         return NO_NETWORK;
     default:
         return NO_NETWORK;

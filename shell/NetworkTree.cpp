@@ -142,16 +142,16 @@ TreeItemHandle NetworkTree::InsertNetworkItem(Network& network) {
 
 TreeItemHandle NetworkTree::InsertTransponderItem(Transponder& transponder, TreeItemHandle hint) {
     NetworkDatabase* database = model_->Database();
-    if (!database || transponder.networkIndex >= database->networks.size())
+    if (!database || transponder.networkIndex >= database->networks().size())
         return nullptr;
-    const Network* network = database->networks[transponder.networkIndex].get();
+    const Network* network = database->networks()[transponder.networkIndex].get();
     if (!network || !network->treeItem)
         return nullptr;
     TreeNode* parent = Node(network->treeItem);
     TreeNode* node;
     {
         QuietScope quiet(quiet_);
-        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->transponders, transponder),
+        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->transponders(), transponder),
                                   LEVEL_TRANSPONDER, &transponder, model_->TransponderLabel(transponder));
     }
     transponder.treeItem = node;
@@ -160,16 +160,16 @@ TreeItemHandle NetworkTree::InsertTransponderItem(Transponder& transponder, Tree
 
 TreeItemHandle NetworkTree::InsertProgramItem(Program& program, TreeItemHandle hint) {
     NetworkDatabase* database = model_->Database();
-    if (!database || program.transponderIndex >= database->transponders.size())
+    if (!database || program.transponderIndex >= database->transponders().size())
         return nullptr;
-    const Transponder* transponder = database->transponders[program.transponderIndex].get();
+    const Transponder* transponder = database->transponders()[program.transponderIndex].get();
     if (!transponder || !transponder->treeItem)
         return nullptr;
     TreeNode* parent = Node(transponder->treeItem);
     TreeNode* node;
     {
         QuietScope quiet(quiet_);
-        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->programs, program), LEVEL_PROGRAM,
+        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->programs(), program), LEVEL_PROGRAM,
                                   &program, NetworkTreeModel::NameLabel(program.name));
     }
     program.treeItem = node;

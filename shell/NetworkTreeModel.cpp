@@ -127,25 +127,25 @@ QModelIndex NetworkTreeModel::IndexOf(const TreeNode* node) const {
 
 void NetworkTreeModel::Build(NetworkDatabase& database) {
     Clear();
-    ClearLinks(database.networks);
-    ClearLinks(database.transponders);
-    ClearLinks(database.programs);
+    ClearLinks(database.networks());
+    ClearLinks(database.transponders());
+    ClearLinks(database.programs());
 
     const uint32_t formatFlags = database.formatFlags;
     auto root = std::make_unique<TreeNode>();
     // Transponders and programs refer to their parent by index; these map an index to its node.
-    std::vector<TreeNode*> networkNodes(database.networks.size(), nullptr);
-    std::vector<TreeNode*> transponderNodes(database.transponders.size(), nullptr);
+    std::vector<TreeNode*> networkNodes(database.networks().size(), nullptr);
+    std::vector<TreeNode*> transponderNodes(database.transponders().size(), nullptr);
 
-    for (size_t i = 0; i < database.networks.size(); ++i) {
-        Network* network = database.networks[i].get();
+    for (size_t i = 0; i < database.networks().size(); ++i) {
+        Network* network = database.networks()[i].get();
         if (!network)
             continue;
         networkNodes[i] = AppendChild(root.get(), LEVEL_NETWORK, network, NameLabel(network->name));
         network->treeItem = networkNodes[i];
     }
-    for (size_t i = 0; i < database.transponders.size(); ++i) {
-        Transponder* transponder = database.transponders[i].get();
+    for (size_t i = 0; i < database.transponders().size(); ++i) {
+        Transponder* transponder = database.transponders()[i].get();
         if (!transponder || transponder->networkIndex >= networkNodes.size())
             continue;
         TreeNode* parent = networkNodes[transponder->networkIndex];
@@ -155,7 +155,7 @@ void NetworkTreeModel::Build(NetworkDatabase& database) {
             AppendChild(parent, LEVEL_TRANSPONDER, transponder, TransponderLabel(*transponder, formatFlags));
         transponder->treeItem = transponderNodes[i];
     }
-    for (const auto& entry : database.programs) {
+    for (const auto& entry : database.programs()) {
         Program* program = entry.get();
         if (!program || program->transponderIndex >= transponderNodes.size())
             continue;
@@ -175,9 +175,9 @@ void NetworkTreeModel::Clear() {
     if (!database_ && root_->children.empty())
         return;
     if (database_) {
-        ClearLinks(database_->networks);
-        ClearLinks(database_->transponders);
-        ClearLinks(database_->programs);
+        ClearLinks(database_->networks());
+        ClearLinks(database_->transponders());
+        ClearLinks(database_->programs());
     }
     // The old nodes are freed after the reset, when no view refers to them any more.
     auto old = std::make_unique<TreeNode>();

@@ -24,8 +24,8 @@ TEST(ChannelListDamage, FavoriteEntriesThatDesignateNoProgramAreSkippedAndKept) 
     data.AddGroup("Broken", {}, {7}); // only a bad entry: listed, but shows no rows
     ChannelListDialog d(data.db);
     EXPECT_EQ(GroupEntries(d), (Names{"All Satellites", "Sat", "News", "Broken"}));
-    EXPECT_EQ(data.db.programs[0]->favoriteMask, 0x01);
-    EXPECT_EQ(data.db.programs[2]->favoriteMask, 0x00);
+    EXPECT_EQ(data.db.programs()[0]->favoriteMask, 0x01);
+    EXPECT_EQ(data.db.programs()[2]->favoriteMask, 0x00);
     SelectGroup(d, "Broken");
     EXPECT_EQ(d.RowCount(), 0);
     SelectGroup(d, "News");
@@ -37,8 +37,8 @@ TEST(ChannelListDamage, FavoriteEntriesThatDesignateNoProgramAreSkippedAndKept) 
     d.accept();
     EXPECT_EQ(data.ProgramNames(), (Names{"C", "B", "A"}));
     // The sorted valid entries took the valid places, were renumbered, and the others stayed put.
-    EXPECT_EQ(data.db.favoriteGroups[0]->tvList, (std::vector<uint16_t>{9, 2, 0xFFFF, 1, 3}));
-    EXPECT_EQ(data.db.favoriteGroups[1]->radioList, (std::vector<uint16_t>{7}));
+    EXPECT_EQ(data.db.favoriteGroups()[0]->tvList, (std::vector<uint16_t>{9, 2, 0xFFFF, 1, 3}));
+    EXPECT_EQ(data.db.favoriteGroups()[1]->radioList, (std::vector<uint16_t>{7}));
 }
 
 TEST(ChannelListDamage, RemovingTheLastValidMemberKeepsTheBadEntries) {
@@ -52,7 +52,7 @@ TEST(ChannelListDamage, RemovingTheLastValidMemberKeepsTheBadEntries) {
     EXPECT_EQ(d.RowCount(), 0);
     EXPECT_EQ(GroupEntries(d), (Names{"All Satellites", "Sat", "News"}));
     d.accept();
-    EXPECT_EQ(data.db.favoriteGroups[0]->tvList, (std::vector<uint16_t>{40}));
+    EXPECT_EQ(data.db.favoriteGroups()[0]->tvList, (std::vector<uint16_t>{40}));
 }
 
 TEST(ChannelListDamage, MissingTransponderOrNetworkGivesAnEmptyNetworkCell) {
@@ -79,8 +79,8 @@ TEST(ChannelListDamage, MissingTransponderOrNetworkGivesAnEmptyNetworkCell) {
     EXPECT_EQ(RowNames(d), (Names{"fine", "no network", "no transponder"}));
     d.accept();
     EXPECT_EQ(data.ProgramNames(), (Names{"fine", "no network", "no transponder", "radio without transponder"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[0]->tvList), (Names{"no network", "no transponder"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[0]->radioList), (Names{"radio without transponder"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[0]->tvList), (Names{"no network", "no transponder"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[0]->radioList), (Names{"radio without transponder"}));
 }
 
 TEST(ChannelListDamage, OnlyTheFirstEightGroupsAreOfferedAndTheRestFollowTheirPrograms) {
@@ -110,12 +110,12 @@ TEST(ChannelListDamage, OnlyTheFirstEightGroupsAreOfferedAndTheRestFollowTheirPr
     d.MoveRow(3, 0); // P3 P0 P1 P2
     d.accept();
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER | CHANGED_FAVORITES | CHANGED_NAMES);
-    ASSERT_EQ(data.db.favoriteGroups.size(), 10u);
-    EXPECT_EQ(data.db.favoriteGroups[7]->name, "Eighth");
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[0]->tvList), (Names{"P0", "P1"}));
-    EXPECT_EQ(data.db.favoriteGroups[8]->name, "Ninth");
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[8]->tvList), (Names{"P3", "P1"}));
-    EXPECT_EQ(data.db.favoriteGroups[9]->tvList, (std::vector<uint16_t>{3, 77}));
+    ASSERT_EQ(data.db.favoriteGroups().size(), 10u);
+    EXPECT_EQ(data.db.favoriteGroups()[7]->name, "Eighth");
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[0]->tvList), (Names{"P0", "P1"}));
+    EXPECT_EQ(data.db.favoriteGroups()[8]->name, "Ninth");
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[8]->tvList), (Names{"P3", "P1"}));
+    EXPECT_EQ(data.db.favoriteGroups()[9]->tvList, (std::vector<uint16_t>{3, 77}));
 }
 
 // The largest database: 65,535 programs, eight favorite groups of 5,000 entries. Every step must
@@ -138,15 +138,15 @@ TEST(ChannelListScale, LargestDatabaseKeepsEveryFavoriteOnItsProgram) {
         std::vector<uint16_t> radio;
         for (int i = 0; i < 5000; ++i) {
             const auto index = static_cast<uint16_t>((i * 13 + g * 101) % kPrograms);
-            (data.db.programs[index]->IsRadio() ? radio : tv).push_back(index);
+            (data.db.programs()[index]->IsRadio() ? radio : tv).push_back(index);
         }
         data.AddGroup("Group " + std::to_string(g + 1), tv, radio);
     }
     std::vector<std::vector<const Program*>> members;
-    for (const auto& group : data.db.favoriteGroups) {
+    for (const auto& group : data.db.favoriteGroups()) {
         members.emplace_back();
         for (const uint16_t e : group->tvList)
-            members.back().push_back(data.db.programs[e].get());
+            members.back().push_back(data.db.programs()[e].get());
     }
 
     QElapsedTimer timer;
@@ -183,11 +183,11 @@ TEST(ChannelListScale, LargestDatabaseKeepsEveryFavoriteOnItsProgram) {
     lap("OK");
 
     for (size_t g = 0; g < members.size(); ++g) {
-        const std::vector<uint16_t>& list = data.db.favoriteGroups[g]->tvList;
+        const std::vector<uint16_t>& list = data.db.favoriteGroups()[g]->tvList;
         ASSERT_EQ(list.size(), members[g].size());
         std::vector<const Program*> now;
         for (const uint16_t e : list)
-            now.push_back(data.db.programs[e].get());
+            now.push_back(data.db.programs()[e].get());
         if (g == 2) { // sorted by name
             std::sort(now.begin(), now.end());
             std::sort(members[g].begin(), members[g].end());

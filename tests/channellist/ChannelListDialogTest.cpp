@@ -78,7 +78,7 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(1), QStringLiteral("Radio"));
     EXPECT_EQ(RowNames(d), (Names{"Das Erste", "arte", "BBC", "zdf", "Cnn"}));
     EXPECT_EQ(CountText(), QStringLiteral("5 channels"));
-    EXPECT_EQ(data.db.programs[3]->favoriteMask, 0x05);
+    EXPECT_EQ(data.db.programs()[3]->favoriteMask, 0x05);
 
     const QAbstractItemModel* model = View(d)->model();
     const char* headings[] = {"Name", "CA", "Network", "Favorite"};
@@ -188,8 +188,8 @@ TEST_F(ChannelListTest, ReorderingTvChannelsLeavesRadioChannelsInPlace) {
     EXPECT_EQ(small.ProgramNames(), (Names{"T3", "R1", "T1", "T2"}));
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER);
     // The favorite entries follow their programs to the new positions.
-    EXPECT_EQ(small.ListNames(small.db.favoriteGroups[0]->tvList), (Names{"T3", "T1"}));
-    EXPECT_EQ(small.ListNames(small.db.favoriteGroups[0]->radioList), (Names{"R1"}));
+    EXPECT_EQ(small.ListNames(small.db.favoriteGroups()[0]->tvList), (Names{"T3", "T1"}));
+    EXPECT_EQ(small.ListNames(small.db.favoriteGroups()[0]->radioList), (Names{"R1"}));
 }
 
 TEST_F(ChannelListTest, ReorderingOneNetworkKeepsEveryOtherProgramAtItsPosition) {
@@ -202,9 +202,9 @@ TEST_F(ChannelListTest, ReorderingOneNetworkKeepsEveryOtherProgramAtItsPosition)
     Drag(d, 1, 0);
     ClickOk();
     EXPECT_EQ(data.ProgramNames(), (Names{"arte", "Radio Eins", "zdf", "Cnn", "Das Erste", "Klassik", "BBC"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[0]->tvList), (Names{"Cnn", "BBC"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[2]->tvList), (Names{"Das Erste", "BBC"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[3]->radioList), (Names{"Klassik"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[0]->tvList), (Names{"Cnn", "BBC"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[2]->tvList), (Names{"Das Erste", "BBC"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[3]->radioList), (Names{"Klassik"}));
 }
 
 TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
@@ -306,9 +306,9 @@ TEST_F(ChannelListTest, AddingToAnEmptyGroupListsItInGroupOrder) {
     ChooseFromMenu(d, 0, ID_ADD_TO_FAVORITE + 1); // Radio Eins goes to the radio list
     EXPECT_EQ(d.changeFlags(), CHANGED_FAVORITES);
     ClickOk();
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[1]->tvList), (Names{"zdf"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[1]->radioList), (Names{"Radio Eins"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[7]->tvList), (Names{"zdf"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[1]->tvList), (Names{"zdf"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[1]->radioList), (Names{"Radio Eins"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[7]->tvList), (Names{"zdf"}));
 }
 
 TEST_F(ChannelListTest, RemovingTheLastMemberWhileAllSatellitesIsShown) {
@@ -320,7 +320,7 @@ TEST_F(ChannelListTest, RemovingTheLastMemberWhileAllSatellitesIsShown) {
     EXPECT_EQ(RowNames(d), (Names{"Radio Eins", "Klassik"}));
     EXPECT_EQ(d.CellText(1, 3), QString());
     ClickOk();
-    EXPECT_TRUE(data.db.favoriteGroups[3]->radioList.empty());
+    EXPECT_TRUE(data.db.favoriteGroups()[3]->radioList.empty());
 }
 
 TEST_F(ChannelListTest, RemovingFromTheShownGroupDropsTheRow) {
@@ -343,7 +343,7 @@ TEST_F(ChannelListTest, RemovingFromTheShownGroupDropsTheRow) {
 }
 
 TEST_F(ChannelListTest, ASortedFavoriteGroupKeepsItsOrderThroughASwitchAndOk) {
-    data.db.favoriteGroups[0]->tvList = {6, 4, 3, 0, 2};
+    data.db.favoriteGroups()[0]->tvList = {6, 4, 3, 0, 2};
     ChannelListDialog& d = Open();
     SelectGroup(d, "News");
     ClickHeader(0);
@@ -355,8 +355,8 @@ TEST_F(ChannelListTest, ASortedFavoriteGroupKeepsItsOrderThroughASwitchAndOk) {
     ClickOk();
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER | CHANGED_FAVORITES);
     EXPECT_EQ(data.ProgramNames(), (Names{"zdf", "Radio Eins", "Das Erste", "BBC", "arte", "Klassik", "Cnn"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[0]->tvList), (Names{"arte", "BBC", "Cnn", "Das Erste", "zdf"}));
-    EXPECT_EQ(data.ListNames(data.db.favoriteGroups[2]->tvList), (Names{"Das Erste", "BBC"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[0]->tvList), (Names{"arte", "BBC", "Cnn", "Das Erste", "zdf"}));
+    EXPECT_EQ(data.ListNames(data.db.favoriteGroups()[2]->tvList), (Names{"Das Erste", "BBC"}));
 }
 
 TEST_F(ChannelListTest, RenameUpdatesGroupListColumnAndMenu) {
@@ -388,10 +388,10 @@ TEST_F(ChannelListTest, RenameUpdatesGroupListColumnAndMenu) {
     EXPECT_EQ(d.CellText(1, 3), QStringLiteral("Fav4")); // Klassik in the cleared fourth group
 
     ClickOk();
-    EXPECT_EQ(data.db.favoriteGroups[0]->name, "NEWS");
-    EXPECT_EQ(data.db.favoriteGroups[2]->name, "Kids");
-    EXPECT_EQ(data.db.favoriteGroups[3]->name, "");
-    EXPECT_EQ(data.db.favoriteGroups[1]->name, "Movies");
+    EXPECT_EQ(data.db.favoriteGroups()[0]->name, "NEWS");
+    EXPECT_EQ(data.db.favoriteGroups()[2]->name, "Kids");
+    EXPECT_EQ(data.db.favoriteGroups()[3]->name, "");
+    EXPECT_EQ(data.db.favoriteGroups()[1]->name, "Movies");
 }
 
 TEST_F(ChannelListTest, RenameWithoutEditsOrCancelledChangesNothing) {
@@ -441,8 +441,8 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
                                       Find<QPushButton>(modal, "okButton")->click();
                                   }));
     d.accept();
-    ASSERT_EQ(small.db.favoriteGroups.size(), 2u);
-    EXPECT_EQ(small.db.favoriteGroups[1]->name, "second");
+    ASSERT_EQ(small.db.favoriteGroups().size(), 2u);
+    EXPECT_EQ(small.db.favoriteGroups()[1]->name, "second");
     EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 5); // two groups: 2 + separator + 2
 }
 
@@ -522,7 +522,7 @@ TEST_F(ChannelListTest, ModalOkWithoutEditsReportsNothingAndCancelWritesNothing)
         EXPECT_EQ(d.changeFlags(), 0u);
     }
     const Names before = data.ProgramNames();
-    const std::vector<uint16_t> newsBefore = data.db.favoriteGroups[0]->tvList;
+    const std::vector<uint16_t> newsBefore = data.db.favoriteGroups()[0]->tvList;
     ChannelListDialog d(data.db);
     int result = -1;
     ASSERT_TRUE(guitest::RunModal([&] { result = d.exec(); },
@@ -537,9 +537,9 @@ TEST_F(ChannelListTest, ModalOkWithoutEditsReportsNothingAndCancelWritesNothing)
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER | CHANGED_FAVORITES | CHANGED_NAMES);
     EXPECT_EQ(data.ProgramNames(), before);
-    EXPECT_EQ(data.db.favoriteGroups[0]->tvList, newsBefore);
-    EXPECT_TRUE(data.db.favoriteGroups[1]->tvList.empty());
-    EXPECT_EQ(data.db.favoriteGroups[0]->name, "News");
+    EXPECT_EQ(data.db.favoriteGroups()[0]->tvList, newsBefore);
+    EXPECT_TRUE(data.db.favoriteGroups()[1]->tvList.empty());
+    EXPECT_EQ(data.db.favoriteGroups()[0]->name, "News");
 }
 
 } // namespace

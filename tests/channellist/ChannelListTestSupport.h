@@ -24,33 +24,33 @@ struct TestDatabase {
     uint8_t AddNetwork(const std::string& name) {
         auto network = std::make_unique<Network>();
         network->name = name;
-        db.networks.push_back(std::move(network));
-        return static_cast<uint8_t>(db.networks.size() - 1);
+        db.AppendNetwork(*network);
+        return static_cast<uint8_t>(db.networks().size() - 1);
     }
     uint16_t AddTransponder(uint8_t network, uint16_t frequency, uint8_t polarity) {
         auto transponder = std::make_unique<Transponder>();
         transponder->InitTransponder(network, frequency, polarity);
-        db.transponders.push_back(std::move(transponder));
-        return static_cast<uint16_t>(db.transponders.size() - 1);
+        db.AppendTransponder(*transponder);
+        return static_cast<uint16_t>(db.transponders().size() - 1);
     }
     uint16_t AddProgram(const std::string& name, uint16_t transponder, bool radio = false, uint32_t caMask = 0) {
         auto program = std::make_unique<Program>(transponder);
         program->name = name;
         program->caMask = caMask;
         program->attributes = radio ? PA_RADIO : 0;
-        db.programs.push_back(std::move(program));
-        return static_cast<uint16_t>(db.programs.size() - 1);
+        db.AppendProgram(*program);
+        return static_cast<uint16_t>(db.programs().size() - 1);
     }
     void AddGroup(const std::string& name, std::vector<uint16_t> tv = {}, std::vector<uint16_t> radio = {}) {
         auto group = std::make_unique<FavoriteGroup>();
         group->name = name;
         group->tvList = std::move(tv);
         group->radioList = std::move(radio);
-        db.favoriteGroups.push_back(std::move(group));
+        db.AppendFavoriteGroup(*group);
     }
     std::vector<std::string> ProgramNames() const {
         std::vector<std::string> names;
-        for (const auto& program : db.programs)
+        for (const auto& program : db.programs())
             names.push_back(program->name);
         return names;
     }
@@ -58,7 +58,7 @@ struct TestDatabase {
     std::vector<std::string> ListNames(const std::vector<uint16_t>& list) const {
         std::vector<std::string> names;
         for (const uint16_t entry : list)
-            names.push_back(entry < db.programs.size() ? db.programs[entry]->name : "?");
+            names.push_back(entry < db.programs().size() ? db.programs()[entry]->name : "?");
         return names;
     }
 };

@@ -104,7 +104,7 @@ void FillRandomly(NetworkDatabase& db, std::mt19937& random, uint32_t flags) {
         a->lnbType = static_cast<uint8_t>(any(255));
         a->lnbFreq = static_cast<uint16_t>(any(0xFFFF));
         a->lnbFreqH = static_cast<uint16_t>(any(0xFFFF));
-        db.antennaConfigs.push_back(std::move(a));
+        db.AppendAntennaConfig(*a);
     }
     const unsigned networks = 1 + any(20);
     for (unsigned i = 0; i < networks; ++i) {
@@ -115,7 +115,7 @@ void FillRandomly(NetworkDatabase& db, std::mt19937& random, uint32_t flags) {
         n->antennaIndex = static_cast<uint8_t>(any(antennas - 1));
         n->skewV = static_cast<uint8_t>(any(255));
         n->skewH = static_cast<uint8_t>(any(255));
-        db.networks.push_back(std::move(n));
+        db.AppendNetwork(*n);
     }
     const unsigned transponders = any(60);
     for (unsigned i = 0; i < transponders; ++i) {
@@ -127,7 +127,7 @@ void FillRandomly(NetworkDatabase& db, std::mt19937& random, uint32_t flags) {
         t->freqDrift = static_cast<uint8_t>(any(255));
         t->networkIndex = static_cast<uint8_t>(any(networks - 1));
         t->gmtError = static_cast<int32_t>(random());
-        db.transponders.push_back(std::move(t));
+        db.AppendTransponder(*t);
     }
     const unsigned programs = transponders == 0 ? 0 : any(120);
     for (unsigned i = 0; i < programs; ++i) {
@@ -142,7 +142,7 @@ void FillRandomly(NetworkDatabase& db, std::mt19937& random, uint32_t flags) {
         p->caMask = static_cast<uint32_t>(random());
         p->attributes = static_cast<uint8_t>(any(255));
         p->attributes2 = static_cast<uint8_t>(any(255));
-        db.programs.push_back(std::move(p));
+        db.AppendProgram(*p);
     }
     const unsigned groups = 1 + any(12);
     for (unsigned i = 0; i < groups; ++i) {
@@ -151,7 +151,7 @@ void FillRandomly(NetworkDatabase& db, std::mt19937& random, uint32_t flags) {
         for (unsigned k = programs == 0 ? 0 : any(10); k > 0; --k) {
             (any(1) ? g->tvList : g->radioList).push_back(static_cast<uint16_t>(any(programs - 1)));
         }
-        db.favoriteGroups.push_back(std::move(g));
+        db.AppendFavoriteGroup(*g);
     }
 }
 
@@ -316,17 +316,17 @@ TEST_F(RoundTripTest, NamesOfEveryByteValueAndFullLength) {
     database.version = 1;
     database.keepStamp = true;
     database.formatFlags = 7;
-    database.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+    database.AppendAntennaConfig();
     for (int half = 0; half < 2; ++half) {
         auto network = std::make_unique<Network>();
         for (int byte = half * 128; byte < half * 128 + 128; ++byte) {
             network->name += static_cast<char>(byte);
         }
-        database.networks.push_back(std::move(network));
+        database.AppendNetwork(*network);
     }
     auto group = std::make_unique<FavoriteGroup>();
     group->name = std::string(255, '\xFE');
-    database.favoriteGroups.push_back(std::move(group));
+    database.AppendFavoriteGroup(*group);
     ASSERT_EQ(database.Save(Path("names.ndf")), NDF_OK);
     ExpectRoundTrip(Path("names.ndf"));
 }

@@ -229,15 +229,15 @@ TEST_F(NewTest, WritesTheSixtyFourSlotDatabase) {
 
     NetworkDatabase database = Load(Path("new.ndf"));
     EXPECT_EQ(database.formatFlags, 4u);
-    ASSERT_EQ(database.networks.size(), 64u);
-    ASSERT_EQ(database.antennaConfigs.size(), 64u);
+    ASSERT_EQ(database.networks().size(), 64u);
+    ASSERT_EQ(database.antennaConfigs().size(), 64u);
     for (size_t slot = 0; slot < 64; ++slot) {
-        EXPECT_EQ(database.networks[slot]->antennaIndex, slot);
-        EXPECT_TRUE(database.networks[slot]->IsEmptySlot());
+        EXPECT_EQ(database.networks()[slot]->antennaIndex, slot);
+        EXPECT_TRUE(database.networks()[slot]->IsEmptySlot());
     }
-    EXPECT_TRUE(database.transponders.empty());
-    EXPECT_TRUE(database.programs.empty());
-    EXPECT_EQ(database.favoriteGroups.size(), 8u);
+    EXPECT_TRUE(database.transponders().empty());
+    EXPECT_TRUE(database.programs().empty());
+    EXPECT_EQ(database.favoriteGroups().size(), 8u);
     // Stamped with the date of the save.
     const CalendarDate stamp = database.GetStampDate();
     EXPECT_TRUE((stamp.year == before.year && stamp.month == before.month && stamp.day == before.day) ||
@@ -264,20 +264,20 @@ TEST_F(SortTest, SortsInPlaceFrom180WestAndKeepsAVersionStamp) {
     EXPECT_EQ(result.out, "Networks sorted by orbital position.\n");
 
     const NetworkDatabase sorted = Load(file);
-    ASSERT_EQ(sorted.networks.size(), 3u);
-    EXPECT_EQ(sorted.networks[0]->name, "Thor");
-    EXPECT_EQ(sorted.networks[1]->name, "Hot Bird");
-    EXPECT_EQ(sorted.networks[2]->name, "Astra 1");
+    ASSERT_EQ(sorted.networks().size(), 3u);
+    EXPECT_EQ(sorted.networks()[0]->name, "Thor");
+    EXPECT_EQ(sorted.networks()[1]->name, "Hot Bird");
+    EXPECT_EQ(sorted.networks()[2]->name, "Astra 1");
     for (size_t slot = 0; slot < 3; ++slot) {
-        EXPECT_EQ(sorted.networks[slot]->antennaIndex, slot);
+        EXPECT_EQ(sorted.networks()[slot]->antennaIndex, slot);
     }
     // The antenna configurations moved with their networks: Thor's had lnbType 0x05.
-    EXPECT_EQ(sorted.antennaConfigs[0]->lnbType, 0x05);
-    EXPECT_EQ(sorted.antennaConfigs[1]->lnbType, 0x80);
-    EXPECT_EQ(sorted.antennaConfigs[2]->lnbType, 0x41);
+    EXPECT_EQ(sorted.antennaConfigs()[0]->lnbType, 0x05);
+    EXPECT_EQ(sorted.antennaConfigs()[1]->lnbType, 0x80);
+    EXPECT_EQ(sorted.antennaConfigs()[2]->lnbType, 0x41);
     // Transponders stay where they are and follow their networks to the new slots.
     std::vector<int> networks;
-    for (const auto& transponder : sorted.transponders) {
+    for (const auto& transponder : sorted.transponders()) {
         networks.push_back(transponder->networkIndex);
     }
     EXPECT_EQ(networks, (std::vector<int>{2, 2, 1, 0}));
@@ -304,7 +304,7 @@ TEST_F(SortTest, OutputOptionLeavesTheInputAloneAndStampsToday) {
     EXPECT_EQ(ReadBytes(file), SampleFile(0x84, 5, 19));
     EXPECT_EQ(ReadBytes(Path("b.ndf")), ReadBytes(Path("c.ndf")));
     const NetworkDatabase sorted = Load(Path("b.ndf"));
-    EXPECT_EQ(sorted.networks[0]->name, "Thor");
+    EXPECT_EQ(sorted.networks()[0]->name, "Thor");
     const CalendarDate stamp = sorted.GetStampDate();
     EXPECT_TRUE((stamp.year == before.year && stamp.month == before.month && stamp.day == before.day) ||
                 (stamp.year == after.year && stamp.month == after.month && stamp.day == after.day));
@@ -358,20 +358,20 @@ TEST_F(ImportSdxTest, FillsTheNetworkAndKeepsProgramsOnTheirTransponders) {
     EXPECT_EQ(result.out, "4 lines matched, 2 transponders added.\n");
 
     const NetworkDatabase database = Load(file);
-    EXPECT_EQ(database.networks[1]->name, "Hotbird 13.0E");
-    EXPECT_EQ(database.networks[1]->position, 130);
-    ASSERT_EQ(database.transponders.size(), 6u);
+    EXPECT_EQ(database.networks()[1]->name, "Hotbird 13.0E");
+    EXPECT_EQ(database.networks()[1]->position, 130);
+    ASSERT_EQ(database.transponders().size(), 6u);
     std::vector<int> frequencies;
     std::vector<int> networks;
-    for (const auto& transponder : database.transponders) {
+    for (const auto& transponder : database.transponders()) {
         frequencies.push_back(transponder->frequency);
         networks.push_back(transponder->networkIndex);
     }
     EXPECT_EQ(frequencies, (std::vector<int>{11778, 12188, 10992, 11034, 11054, 11325}));
     EXPECT_EQ(networks, (std::vector<int>{0, 0, 1, 1, 1, 2}));
     // NRK1 was on Thor's transponder 3, which is now 5.
-    EXPECT_EQ(database.programs[2]->transponderIndex, 5);
-    EXPECT_EQ(database.programs[1]->transponderIndex, 2);
+    EXPECT_EQ(database.programs()[2]->transponderIndex, 5);
+    EXPECT_EQ(database.programs()[1]->transponderIndex, 2);
 }
 
 TEST_F(ImportSdxTest, OutputOptionAndSingularCounts) {
@@ -382,7 +382,7 @@ TEST_F(ImportSdxTest, OutputOptionAndSingularCounts) {
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "1 line matched, 1 transponder added.\n");
     EXPECT_EQ(ReadBytes(file), SampleFile());
-    EXPECT_EQ(Load(Path("b.ndf")).transponders.size(), 5u);
+    EXPECT_EQ(Load(Path("b.ndf")).transponders().size(), 5u);
 
     // A listing with no matching line still saves (with the version stamp kept).
     WriteText(Path("none.sdx"), "nothing here\n");

@@ -119,12 +119,12 @@ protected:
         OpenThroughMenu(QString::fromStdString(path));
         FileDialog::TakeShown();
         ASSERT_TRUE(Boxes().empty());
-        ASSERT_EQ(db().programs.size(), before.programs.size());
-        for (size_t t = 0; t < db().transponders.size(); ++t)
-            if (!db().transponders[t]->treeItem)
+        ASSERT_EQ(db().programs().size(), before.programs().size());
+        for (size_t t = 0; t < db().transponders().size(); ++t)
+            if (!db().transponders()[t]->treeItem)
                 unplacedTransponders.push_back(t);
-        for (size_t p = 0; p < db().programs.size(); ++p)
-            if (!db().programs[p]->treeItem)
+        for (size_t p = 0; p < db().programs().size(); ++p)
+            if (!db().programs()[p]->treeItem)
                 unplacedPrograms.push_back(p);
     }
 
@@ -137,10 +137,10 @@ protected:
 
     // ---- records by their place in the tree ----
 
-    Network* NetworkAt(size_t slot) { return slot < db().networks.size() ? db().networks[slot].get() : nullptr; }
+    Network* NetworkAt(size_t slot) { return slot < db().networks().size() ? db().networks()[slot].get() : nullptr; }
     std::vector<Transponder*> PlacedTranspondersOf(size_t slot) {
         std::vector<Transponder*> found;
-        for (const auto& t : db().transponders)
+        for (const auto& t : db().transponders())
             if (t->networkIndex == slot && t->treeItem)
                 found.push_back(t.get());
         return found;
@@ -151,9 +151,9 @@ protected:
     }
     std::vector<Program*> PlacedProgramsOf(size_t slot) {
         std::vector<Program*> found;
-        for (const auto& p : db().programs) {
+        for (const auto& p : db().programs()) {
             const uint16_t t = p->transponderIndex;
-            if (p->treeItem && t < db().transponders.size() && db().transponders[t]->networkIndex == slot)
+            if (p->treeItem && t < db().transponders().size() && db().transponders()[t]->networkIndex == slot)
                 found.push_back(p.get());
         }
         return found;
@@ -213,13 +213,13 @@ protected:
     void ExpectTreeMatchesDatabase(const char* when) {
         SCOPED_TRACE(when);
         NetworkDatabase& d = db();
-        ASSERT_EQ(tree->ChildCount(nullptr), static_cast<int>(d.networks.size()));
-        for (size_t n = 0; n < d.networks.size(); ++n) {
+        ASSERT_EQ(tree->ChildCount(nullptr), static_cast<int>(d.networks().size()));
+        for (size_t n = 0; n < d.networks().size(); ++n) {
             TreeItemHandle item = tree->ChildAt(nullptr, static_cast<int>(n));
-            EXPECT_EQ(tree->NetworkOf(item), d.networks[n].get());
-            EXPECT_EQ(d.networks[n]->treeItem, item);
+            EXPECT_EQ(tree->NetworkOf(item), d.networks()[n].get());
+            EXPECT_EQ(d.networks()[n]->treeItem, item);
             std::vector<Transponder*> children;
-            for (const auto& t : d.transponders)
+            for (const auto& t : d.transponders())
                 if (t->networkIndex == n)
                     children.push_back(t.get());
             ASSERT_EQ(tree->ChildCount(item), static_cast<int>(children.size())) << "network " << n;
@@ -227,15 +227,15 @@ protected:
                 EXPECT_EQ(tree->TransponderOf(tree->ChildAt(item, static_cast<int>(c))), children[c])
                     << "network " << n << " child " << c;
         }
-        for (size_t t = 0; t < d.transponders.size(); ++t) {
-            Transponder& transponder = *d.transponders[t];
-            const bool placed = transponder.networkIndex < d.networks.size();
+        for (size_t t = 0; t < d.transponders().size(); ++t) {
+            Transponder& transponder = *d.transponders()[t];
+            const bool placed = transponder.networkIndex < d.networks().size();
             EXPECT_EQ(transponder.treeItem != nullptr, placed) << "transponder " << t;
             if (!transponder.treeItem)
                 continue;
             EXPECT_EQ(tree->TransponderOf(transponder.treeItem), &transponder);
             std::vector<Program*> children;
-            for (const auto& p : d.programs)
+            for (const auto& p : d.programs())
                 if (p->transponderIndex == t)
                     children.push_back(p.get());
             ASSERT_EQ(tree->ChildCount(transponder.treeItem), static_cast<int>(children.size())) << "transponder " << t;
@@ -243,10 +243,10 @@ protected:
                 EXPECT_EQ(tree->ProgramOf(tree->ChildAt(transponder.treeItem, static_cast<int>(c))), children[c])
                     << "transponder " << t << " child " << c;
         }
-        for (size_t p = 0; p < d.programs.size(); ++p) {
-            const uint16_t t = d.programs[p]->transponderIndex;
-            const bool placed = t < d.transponders.size() && d.transponders[t]->treeItem;
-            EXPECT_EQ(d.programs[p]->treeItem != nullptr, placed) << "program " << p;
+        for (size_t p = 0; p < d.programs().size(); ++p) {
+            const uint16_t t = d.programs()[p]->transponderIndex;
+            const bool placed = t < d.transponders().size() && d.transponders()[t]->treeItem;
+            EXPECT_EQ(d.programs()[p]->treeItem != nullptr, placed) << "program " << p;
         }
     }
 
@@ -270,58 +270,58 @@ protected:
             } else if (d.kind == "networks") {
                 if (antennaIndicesMayBeMended)
                     continue;
-                const Network& old = *before.networks[d.index];
-                const size_t now = FindRecord(after.networks, [&](const Network& n) { return !n.Differs(old, true, true); });
-                ASSERT_LT(now, after.networks.size()) << "lost: " << line;
+                const Network& old = *before.networks()[d.index];
+                const size_t now = FindRecord(after.networks(), [&](const Network& n) { return !n.Differs(old, true, true); });
+                ASSERT_LT(now, after.networks().size()) << "lost: " << line;
                 EXPECT_TRUE(reported(d.kind, now, d.field)) << line;
-                ExpectStillPast(d.value, before.antennaConfigs.size(), after.networks[now]->antennaIndex,
-                                after.antennaConfigs.size(), -1, line);
+                ExpectStillPast(d.value, before.antennaConfigs().size(), after.networks()[now]->antennaIndex,
+                                after.antennaConfigs().size(), -1, line);
             } else if (d.kind == "transponders") {
-                const Transponder& old = *before.transponders[d.index];
-                const size_t now = FindRecord(after.transponders, [&](const Transponder& t) { return !t.Differs(old); });
-                ASSERT_LT(now, after.transponders.size()) << "lost: " << line;
+                const Transponder& old = *before.transponders()[d.index];
+                const size_t now = FindRecord(after.transponders(), [&](const Transponder& t) { return !t.Differs(old); });
+                ASSERT_LT(now, after.transponders().size()) << "lost: " << line;
                 EXPECT_TRUE(reported(d.kind, now, d.field)) << line;
-                if (d.value >= static_cast<long long>(before.networks.size()))
-                    ExpectStillPast(d.value, before.networks.size(), after.transponders[now]->networkIndex,
-                                    after.networks.size(), NO_NETWORK, line);
+                if (d.value >= static_cast<long long>(before.networks().size()))
+                    ExpectStillPast(d.value, before.networks().size(), after.transponders()[now]->networkIndex,
+                                    after.networks().size(), NO_NETWORK, line);
             } else if (d.kind == "programs") {
-                const Program& old = *before.programs[d.index];
-                const size_t now = FindRecord(after.programs, [&](const Program& p) { return !p.Differs(old); });
-                ASSERT_LT(now, after.programs.size()) << "lost: " << line;
+                const Program& old = *before.programs()[d.index];
+                const size_t now = FindRecord(after.programs(), [&](const Program& p) { return !p.Differs(old); });
+                ASSERT_LT(now, after.programs().size()) << "lost: " << line;
                 EXPECT_TRUE(reported(d.kind, now, d.field)) << line;
-                ExpectStillPast(d.value, before.transponders.size(), after.programs[now]->transponderIndex,
-                                after.transponders.size(), NO_INDEX, line);
+                ExpectStillPast(d.value, before.transponders().size(), after.programs()[now]->transponderIndex,
+                                after.transponders().size(), NO_INDEX, line);
             }
         }
         // Programs on a transponder that has no item still sit on that same transponder.
         for (const size_t p : unplacedPrograms) {
-            const Program& old = *before.programs[p];
-            const size_t now = FindRecord(after.programs, [&](const Program& q) { return !q.Differs(old); });
-            ASSERT_LT(now, after.programs.size()) << "lost program " << old.name;
-            if (old.transponderIndex >= before.transponders.size())
+            const Program& old = *before.programs()[p];
+            const size_t now = FindRecord(after.programs(), [&](const Program& q) { return !q.Differs(old); });
+            ASSERT_LT(now, after.programs().size()) << "lost program " << old.name;
+            if (old.transponderIndex >= before.transponders().size())
                 continue;
-            const uint16_t t = after.programs[now]->transponderIndex;
-            ASSERT_LT(t, after.transponders.size()) << old.name;
-            EXPECT_FALSE(after.transponders[t]->Differs(*before.transponders[old.transponderIndex])) << old.name;
+            const uint16_t t = after.programs()[now]->transponderIndex;
+            ASSERT_LT(t, after.transponders().size()) << old.name;
+            EXPECT_FALSE(after.transponders()[t]->Differs(*before.transponders()[old.transponderIndex])) << old.name;
         }
         for (const size_t t : unplacedTransponders) {
-            const Transponder& old = *before.transponders[t];
-            EXPECT_LT(FindRecord(after.transponders, [&](const Transponder& u) { return !u.Differs(old); }),
-                      after.transponders.size())
+            const Transponder& old = *before.transponders()[t];
+            EXPECT_LT(FindRecord(after.transponders(), [&](const Transponder& u) { return !u.Differs(old); }),
+                      after.transponders().size())
                 << "lost transponder " << old.name;
         }
         // Favorite entries that name no program stay in their lists; the groups past the eighth keep
         // their names, and their other entries still name the same programs.
-        ASSERT_EQ(after.favoriteGroups.size(), before.favoriteGroups.size());
-        for (size_t g = 0; g < before.favoriteGroups.size(); ++g) {
-            const FavoriteGroup& old = *before.favoriteGroups[g];
-            const FavoriteGroup& now = *after.favoriteGroups[g];
+        ASSERT_EQ(after.favoriteGroups().size(), before.favoriteGroups().size());
+        for (size_t g = 0; g < before.favoriteGroups().size(); ++g) {
+            const FavoriteGroup& old = *before.favoriteGroups()[g];
+            const FavoriteGroup& now = *after.favoriteGroups()[g];
             for (auto lists : {std::pair{&old.tvList, &now.tvList}, std::pair{&old.radioList, &now.radioList}}) {
-                const std::vector<uint16_t> was = DamagedEntries(*lists.first, before.programs.size());
-                const std::vector<uint16_t> is = DamagedEntries(*lists.second, after.programs.size());
+                const std::vector<uint16_t> was = DamagedEntries(*lists.first, before.programs().size());
+                const std::vector<uint16_t> is = DamagedEntries(*lists.second, after.programs().size());
                 ASSERT_EQ(is.size(), was.size()) << "group " << g;
                 for (size_t i = 0; i < was.size(); ++i)
-                    ExpectStillPast(was[i], before.programs.size(), is[i], after.programs.size(), NO_INDEX,
+                    ExpectStillPast(was[i], before.programs().size(), is[i], after.programs().size(), NO_INDEX,
                                     "group " + std::to_string(g) + " entry " + std::to_string(was[i]));
             }
             if (g < static_cast<size_t>(MAX_FAVORITE_GROUPS))
@@ -330,13 +330,13 @@ protected:
             for (auto lists : {std::pair{&old.tvList, &now.tvList}, std::pair{&old.radioList, &now.radioList}}) {
                 Lines wanted, got;
                 for (const uint16_t e : *lists.first)
-                    if (e < before.programs.size() &&
-                        FindRecord(after.programs, [&](const Program& p) { return !p.Differs(*before.programs[e]); }) <
-                            after.programs.size())
-                        wanted.push_back(before.programs[e]->name);
+                    if (e < before.programs().size() &&
+                        FindRecord(after.programs(), [&](const Program& p) { return !p.Differs(*before.programs()[e]); }) <
+                            after.programs().size())
+                        wanted.push_back(before.programs()[e]->name);
                 for (const uint16_t e : *lists.second)
-                    if (e < after.programs.size())
-                        got.push_back(after.programs[e]->name);
+                    if (e < after.programs().size())
+                        got.push_back(after.programs()[e]->name);
                 EXPECT_EQ(got, wanted) << "group " << g;
             }
         }
@@ -348,18 +348,18 @@ protected:
     void ExpectRowsShowWhatTheyCan(const ChannelListDialog& d) {
         const NetworkDatabase& data = db();
         auto networkOf = [&](const Program& p) -> int {
-            if (p.transponderIndex >= data.transponders.size())
+            if (p.transponderIndex >= data.transponders().size())
                 return -1;
-            const uint8_t n = data.transponders[p.transponderIndex]->networkIndex;
-            return n < data.networks.size() ? n : -1;
+            const uint8_t n = data.transponders()[p.transponderIndex]->networkIndex;
+            return n < data.networks().size() ? n : -1;
         };
         int wanted = 0;
         if (d.groupKind() == GROUP_FAVORITE) {
             const FavoriteGroup& group = d.workingGroups()[d.groupIndex()];
             for (const uint16_t e : d.currentTab() == 0 ? group.tvList : group.radioList)
-                wanted += e < data.programs.size() ? 1 : 0;
+                wanted += e < data.programs().size() ? 1 : 0;
         } else {
-            for (const auto& p : data.programs)
+            for (const auto& p : data.programs())
                 if (p->IsRadio() == (d.currentTab() == 1) &&
                     (d.groupKind() == GROUP_ALL || networkOf(*p) == d.groupIndex()))
                     ++wanted;
@@ -414,7 +414,7 @@ protected:
     // Every group entry with both tabs, then the search, the help and the names dialog.
     void WalkChannelList(ChannelListDialog& d, bool edit) {
         EXPECT_EQ(d.FavoriteGroupCount(),
-                  static_cast<int>(std::min<size_t>(MAX_FAVORITE_GROUPS, db().favoriteGroups.size())));
+                  static_cast<int>(std::min<size_t>(MAX_FAVORITE_GROUPS, db().favoriteGroups().size())));
         auto* groups = Find<QComboBox>(&d, "groupList");
         auto* tabs = Find<QTabBar>(&d, "tabBar");
         std::vector<int> tags;
@@ -488,7 +488,7 @@ TEST_P(DamagedFile, LoadsWithItsDamageAndShowsEveryRecordItCanPlace) {
     EXPECT_EQ(Damage(before), planted);
     EXPECT_EQ(Damage(db()), planted);
     ExpectTreeMatchesDatabase("after opening");
-    EXPECT_EQ(view->Pane(), db().networks.empty() ? PANE_EMPTY : PANE_NETWORK);
+    EXPECT_EQ(view->Pane(), db().networks().empty() ? PANE_EMPTY : PANE_NETWORK);
     EXPECT_FALSE(view->IsModified());
 }
 
@@ -506,7 +506,7 @@ TEST_P(DamagedFile, LookingEverywhereChangesNoByte) {
     }
     ASSERT_TRUE(Boxes().empty());
 
-    if (!db().networks.empty()) {
+    if (!db().networks().empty()) {
         Select(tree->FirstRootItem());
         RunChannelList([&](ChannelListDialog& d) {
             WalkChannelList(d, true);
@@ -573,7 +573,7 @@ TEST_P(DamagedFile, RecordCommandsKeepTheUnplacedRecords) {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
         step("programs deleted in a program's transponder");
     }
-    if (Program* program = FirstPlacedProgramOf(0); program && SelectRecord(db().transponders[program->transponderIndex].get())) {
+    if (Program* program = FirstPlacedProgramOf(0); program && SelectRecord(db().transponders()[program->transponderIndex].get())) {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
         step("programs deleted in a transponder");
     }
@@ -607,7 +607,7 @@ TEST_P(DamagedFile, RecordCommandsKeepTheUnplacedRecords) {
         step("transponders deleted in a transponder's network");
     }
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(view->IsModified(), !db().networks.empty());
+    EXPECT_EQ(view->IsModified(), !db().networks().empty());
 
     Trigger(ID_FILE_SAVE);
     ExpectDamageKept(Reread(), "record commands");
@@ -616,33 +616,33 @@ TEST_P(DamagedFile, RecordCommandsKeepTheUnplacedRecords) {
 }
 
 TEST_P(DamagedFile, SortByDegreeMovesTheConfigurationsAlongOrRefuses) {
-    if (db().networks.empty()) {
+    if (db().networks().empty()) {
         EXPECT_FALSE(Enabled(ID_SATELLITE_SORT_BY_DEGREE));
         return;
     }
     // The configuration each network uses, where its antennaIndex names one.
     auto configOf = [](const NetworkDatabase& d, const Network& n) -> const AntennaConfig* {
-        return n.antennaIndex < d.antennaConfigs.size() ? d.antennaConfigs[n.antennaIndex].get() : nullptr;
+        return n.antennaIndex < d.antennaConfigs().size() ? d.antennaConfigs()[n.antennaIndex].get() : nullptr;
     };
     Trigger(ID_SATELLITE_SORT_BY_DEGREE);
     ExpectTreeMatchesDatabase("after the sort");
-    const bool refused = before.antennaConfigs.size() < before.networks.size();
+    const bool refused = before.antennaConfigs().size() < before.networks().size();
     EXPECT_EQ(view->IsModified(), !refused);
-    for (size_t n = 0; n < db().networks.size(); ++n) {
-        const Network& now = *db().networks[n];
-        const size_t was = FindRecord(before.networks, [&](const Network& o) { return !o.Differs(now, true, true); });
-        ASSERT_LT(was, before.networks.size());
+    for (size_t n = 0; n < db().networks().size(); ++n) {
+        const Network& now = *db().networks()[n];
+        const size_t was = FindRecord(before.networks(), [&](const Network& o) { return !o.Differs(now, true, true); });
+        ASSERT_LT(was, before.networks().size());
         if (refused) {
             EXPECT_EQ(was, n);
             continue;
         }
         if (n > 0) {
-            EXPECT_LE((db().networks[n - 1]->position + 1800) % 3600, (now.position + 1800) % 3600);
+            EXPECT_LE((db().networks()[n - 1]->position + 1800) % 3600, (now.position + 1800) % 3600);
         }
-        const AntennaConfig* old = configOf(before, *before.networks[was]);
+        const AntennaConfig* old = configOf(before, *before.networks()[was]);
         if (!old) {
             // A moved network takes the configuration of its new slot.
-            EXPECT_TRUE(now.antennaIndex == n || now.antennaIndex == before.networks[was]->antennaIndex) << now.name;
+            EXPECT_TRUE(now.antennaIndex == n || now.antennaIndex == before.networks()[was]->antennaIndex) << now.name;
             continue;
         }
         const AntennaConfig* config = configOf(db(), now);
@@ -654,7 +654,7 @@ TEST_P(DamagedFile, SortByDegreeMovesTheConfigurationsAlongOrRefuses) {
 }
 
 TEST_P(DamagedFile, ChannelListEditsKeepTheUnplacedRecords) {
-    if (db().networks.empty()) {
+    if (db().networks().empty()) {
         EXPECT_FALSE(Enabled(ID_VIEW_CHANNEL_LIST));
         return;
     }
@@ -666,16 +666,16 @@ TEST_P(DamagedFile, ChannelListEditsKeepTheUnplacedRecords) {
     EXPECT_TRUE(view->IsModified());
     ExpectTreeMatchesDatabase("after the channel list");
     // The dialog reorders the programs; it neither adds nor drops one.
-    ASSERT_EQ(db().programs.size(), before.programs.size());
-    for (const auto& p : before.programs)
-        EXPECT_LT(FindRecord(db().programs, [&](const Program& q) { return !q.Differs(*p); }), db().programs.size());
+    ASSERT_EQ(db().programs().size(), before.programs().size());
+    for (const auto& p : before.programs())
+        EXPECT_LT(FindRecord(db().programs(), [&](const Program& q) { return !q.Differs(*p); }), db().programs().size());
 
     Trigger(ID_FILE_SAVE);
     ExpectDamageKept(Reread(), "channel list");
 }
 
 TEST_P(DamagedFile, ImportAndStampKeepTheUnplacedRecords) {
-    if (db().networks.empty()) {
+    if (db().networks().empty()) {
         EXPECT_FALSE(Enabled(ID_SATELLITE_IMPORT_SATCODX));
         return;
     }
@@ -687,11 +687,11 @@ TEST_P(DamagedFile, ImportAndStampKeepTheUnplacedRecords) {
         out << SatcodxLine("Astra 19.2E", "10714", '0', "0192", "22000");
     }
     Select(tree->FirstRootItem());
-    const size_t transponders = db().transponders.size();
+    const size_t transponders = db().transponders().size();
     FileDialog::SetNextPath(QString::fromStdString(listing));
     Trigger(ID_SATELLITE_IMPORT_SATCODX);
-    EXPECT_EQ(db().transponders.size(), transponders + 2);
-    EXPECT_EQ(db().networks[0]->name, "Astra 19.2E");
+    EXPECT_EQ(db().transponders().size(), transponders + 2);
+    EXPECT_EQ(db().networks()[0]->name, "Astra 19.2E");
     ExpectTreeMatchesDatabase("after the import");
 
     EXPECT_TRUE(guitest::RunModal([&] { Trigger(ID_FILE_MODIFICATION_DATE); },
@@ -719,29 +719,29 @@ TEST_F(DamagedRecord, NetworkWithoutItsConfigurationShowsTheDefaultAndApplyingCr
     Network* network = NetworkAt(1);
     ASSERT_NE(network, nullptr);
     const size_t slot = network->antennaIndex;
-    ASSERT_EQ(slot, db().antennaConfigs.size()) << "the file's second network names the slot just past the end";
+    ASSERT_EQ(slot, db().antennaConfigs().size()) << "the file's second network names the slot just past the end";
     ASSERT_TRUE(SelectRecord(network));
     EXPECT_FALSE(bar->workingAntennaConfig().Differs(AntennaConfig()));
     auto* power = Find<QComboBox>(bar, "powerMode");
     EXPECT_EQ(power->currentText(), QStringLiteral("ON (Auto)"));
     PressOk();
     EXPECT_FALSE(view->IsModified());
-    EXPECT_EQ(db().antennaConfigs.size(), slot);
+    EXPECT_EQ(db().antennaConfigs().size(), slot);
 
     power->setCurrentIndex(1); // "13V"
     PressOk();
     EXPECT_TRUE(view->IsModified());
-    ASSERT_EQ(db().antennaConfigs.size(), slot + 1);
-    EXPECT_EQ(db().antennaConfigs[slot]->powerMode(), 1);
+    ASSERT_EQ(db().antennaConfigs().size(), slot + 1);
+    EXPECT_EQ(db().antennaConfigs()[slot]->powerMode(), 1);
     for (size_t i = 0; i < slot; ++i)
-        EXPECT_EQ(std::memcmp(db().antennaConfigs[i].get(), before.antennaConfigs[i].get(), sizeof(AntennaConfig)), 0);
+        EXPECT_EQ(std::memcmp(db().antennaConfigs()[i].get(), before.antennaConfigs()[i].get(), sizeof(AntennaConfig)), 0);
     Select(tree->FirstRootItem());
     ASSERT_TRUE(SelectRecord(network));
     EXPECT_EQ(power->currentText(), QStringLiteral("13V"));
 
     Trigger(ID_FILE_SAVE);
     const NetworkDatabase reread = Reread();
-    ASSERT_EQ(reread.antennaConfigs.size(), slot + 1);
+    ASSERT_EQ(reread.antennaConfigs().size(), slot + 1);
     // Only the other networks' damage is left.
     const Lines damage = Damage(before);
     EXPECT_EQ(Damage(reread), Lines(damage.begin() + 1, damage.end()));
@@ -752,14 +752,14 @@ TEST_F(DamagedRecord, NetworkNamingASlotTheFileCannotHoldGetsANewConfiguration) 
     Network* network = NetworkAt(3);
     ASSERT_NE(network, nullptr);
     ASSERT_EQ(network->antennaIndex, 255) << "the file's fourth network names slot 255";
-    const size_t configs = db().antennaConfigs.size();
+    const size_t configs = db().antennaConfigs().size();
     ASSERT_TRUE(SelectRecord(network));
     Find<QComboBox>(bar, "powerMode")->setCurrentIndex(1); // "13V"
     PressOk();
     EXPECT_TRUE(view->IsModified());
-    ASSERT_EQ(db().antennaConfigs.size(), configs + 1);
+    ASSERT_EQ(db().antennaConfigs().size(), configs + 1);
     EXPECT_EQ(network->antennaIndex, configs);
-    EXPECT_EQ(db().antennaConfigs.back()->powerMode(), 1);
+    EXPECT_EQ(db().antennaConfigs().back()->powerMode(), 1);
 
     // A later edit of the network itself keeps it on its new configuration.
     Type("networkName", QStringLiteral("Renamed"));
@@ -771,9 +771,9 @@ TEST_F(DamagedRecord, NetworkNamingASlotTheFileCannotHoldGetsANewConfiguration) 
     EXPECT_TRUE(Boxes().empty());
     EXPECT_FALSE(view->IsModified());
     const NetworkDatabase reread = Reread();
-    ASSERT_EQ(reread.antennaConfigs.size(), configs + 1);
-    EXPECT_EQ(reread.networks[3]->antennaIndex, configs);
-    EXPECT_EQ(reread.antennaConfigs[configs]->powerMode(), 1);
+    ASSERT_EQ(reread.antennaConfigs().size(), configs + 1);
+    EXPECT_EQ(reread.networks()[3]->antennaIndex, configs);
+    EXPECT_EQ(reread.antennaConfigs()[configs]->powerMode(), 1);
 }
 
 const char* const kCorpus[] = {

@@ -30,16 +30,16 @@ inline void BuildExampleDatabase(NetworkDatabase& db) {
     const Satellite satellites[] = {{"Astra 19.2E", 192}, {"Hot Bird 13.0E", 130}, {"Thor 0.8W", 3592},
                                     {"Hispasat 30.0W", 3300}};
     for (const Satellite& satellite : satellites) {
-        const auto slot = static_cast<uint8_t>(db.networks.size());
+        const auto slot = static_cast<uint8_t>(db.networks().size());
         auto antenna = std::make_unique<AntennaConfig>();
         antenna->setSwitchLevel(1); // DiSEqC 1.0, one port per satellite
         antenna->setPort10(slot);
-        db.antennaConfigs.push_back(std::move(antenna));
+        db.AppendAntennaConfig(*antenna);
         auto network = std::make_unique<Network>();
         network->name = satellite.name;
         network->position = satellite.position;
         network->antennaIndex = slot;
-        db.networks.push_back(std::move(network));
+        db.AppendNetwork(*network);
     }
 
     struct Tp {
@@ -60,7 +60,7 @@ inline void BuildExampleDatabase(NetworkDatabase& db) {
         transponder->name = t.name;
         transponder->symbolRate = t.symbolRate;
         transponder->gmtError = t.gmtError;
-        db.transponders.push_back(std::move(transponder));
+        db.AppendTransponder(*transponder);
     }
 
     struct Prog {
@@ -96,7 +96,7 @@ inline void BuildExampleDatabase(NetworkDatabase& db) {
             program->audioPids.Append(static_cast<uint16_t>((p.firstPid + 3) | PID_FLAG_AC3), 6); // GER, AC3
         program->attributes = p.attributes;
         program->caMask = p.caMask;
-        db.programs.push_back(std::move(program));
+        db.AppendProgram(*program);
     }
 
     const std::vector<std::vector<uint16_t>> tv = {{0, 7}, {1, 8}, {}, {2}, {5}, {4}, {8}, {0}};
@@ -106,7 +106,7 @@ inline void BuildExampleDatabase(NetworkDatabase& db) {
         group->name = kDefaultFavoriteNames[g];
         group->tvList = tv[g];
         group->radioList = radio[g];
-        db.favoriteGroups.push_back(std::move(group));
+        db.AppendFavoriteGroup(*group);
     }
 }
 

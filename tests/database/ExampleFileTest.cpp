@@ -20,11 +20,11 @@ TEST(ExampleFile, LoadsAndMatchesTheExampleDatabase) {
     std::vector<uint8_t> image;
     ASSERT_EQ(db.Open(ExamplePath(), image), NDF_OK) << ExamplePath();
     ASSERT_EQ(db.Parse(image), NDF_OK);
-    EXPECT_EQ(db.networks.size(), 4u);
-    EXPECT_EQ(db.antennaConfigs.size(), 4u);
-    EXPECT_EQ(db.transponders.size(), 6u);
-    EXPECT_EQ(db.programs.size(), 9u);
-    EXPECT_EQ(db.favoriteGroups.size(), 8u);
+    EXPECT_EQ(db.networks().size(), 4u);
+    EXPECT_EQ(db.antennaConfigs().size(), 4u);
+    EXPECT_EQ(db.transponders().size(), 6u);
+    EXPECT_EQ(db.programs().size(), 9u);
+    EXPECT_EQ(db.favoriteGroups().size(), 8u);
     std::string version;
     EXPECT_TRUE(db.GetStampVersion(version));
     EXPECT_EQ(version, "A001");

@@ -1,4 +1,5 @@
 #include "database/Integrity.h"
+#include "tests/database/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -14,26 +15,26 @@ protected:
 
     void SetUp() override {
         for (uint8_t slot = 0; slot < 3; ++slot) {
-            db.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+            db.AppendAntennaConfig();
             auto network = std::make_unique<Network>();
             network->antennaIndex = slot;
-            db.networks.push_back(std::move(network));
+            db.AppendNetwork(*network);
         }
         for (const uint8_t network : {0, 0, 2}) {
             AddTransponder(network);
         }
         for (const uint16_t transponder : {0, 1, 2, 2}) {
-            db.programs.push_back(std::make_unique<Program>(transponder));
+            testdb::Raw<Program>(db).push_back(std::make_unique<Program>(transponder));
         }
         auto group = std::make_unique<FavoriteGroup>();
         group->tvList = {0, 3};
-        db.favoriteGroups.push_back(std::move(group));
+        db.AppendFavoriteGroup(*group);
     }
 
     void AddTransponder(uint8_t network) {
         auto transponder = std::make_unique<Transponder>();
         transponder->networkIndex = network;
-        db.transponders.push_back(std::move(transponder));
+        db.AppendTransponder(*transponder);
     }
 
     std::vector<std::string> Lines() const {
@@ -55,10 +56,10 @@ TEST_F(IntegrityTest, SoundDatabasesHaveNoFindings) {
 }
 
 TEST_F(IntegrityTest, IndicesAtTheEndOfTheirCollectionAreDamaged) {
-    db.networks[1]->antennaIndex = 3;      // one past the last antenna configuration
-    db.transponders[2]->networkIndex = 3;  // one past the last network
-    db.programs[0]->transponderIndex = 3;  // one past the last transponder
-    db.favoriteGroups[0]->radioList = {4}; // one past the last program
+    db.networks()[1]->antennaIndex = 3;      // one past the last antenna configuration
+    db.transponders()[2]->networkIndex = 3;  // one past the last network
+    db.programs()[0]->transponderIndex = 3;  // one past the last transponder
+    db.favoriteGroups()[0]->radioList = {4}; // one past the last program
 
     const std::vector<DamagedReference> found = FindDamagedReferences(db);
     ASSERT_EQ(found.size(), 4u);
@@ -70,9 +71,9 @@ TEST_F(IntegrityTest, IndicesAtTheEndOfTheirCollectionAreDamaged) {
 }
 
 TEST_F(IntegrityTest, EveryDamagedFavoriteEntryIsReportedWithItsPosition) {
-    db.favoriteGroups.push_back(std::make_unique<FavoriteGroup>());
-    db.favoriteGroups[1]->tvList = {1, 0xFFFF, 2, 4};
-    db.favoriteGroups[1]->radioList = {3, 9};
+    db.AppendFavoriteGroup();
+    db.favoriteGroups()[1]->tvList = {1, 0xFFFF, 2, 4};
+    db.favoriteGroups()[1]->radioList = {3, 9};
 
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "favoriteGroups[1].tvList[1] = 65535: there are only 4 programs",
@@ -82,13 +83,13 @@ TEST_F(IntegrityTest, EveryDamagedFavoriteEntryIsReportedWithItsPosition) {
 }
 
 TEST_F(IntegrityTest, ReferencesIntoEmptyCollections) {
-    db.programs.clear();
-    db.transponders.clear();
-    db.programs.push_back(std::make_unique<Program>(0));
-    db.favoriteGroups[0]->tvList = {0};
-    db.antennaConfigs.erase(db.antennaConfigs.begin() + 1, db.antennaConfigs.end());
-    db.networks.erase(db.networks.begin() + 1, db.networks.end());
-    db.networks[0]->antennaIndex = 1;
+    testdb::Raw<Program>(db).clear();
+    testdb::Raw<Transponder>(db).clear();
+    testdb::Raw<Program>(db).push_back(std::make_unique<Program>(0));
+    db.favoriteGroups()[0]->tvList = {0};
+    testdb::Raw<AntennaConfig>(db).erase(testdb::Raw<AntennaConfig>(db).begin() + 1, testdb::Raw<AntennaConfig>(db).end());
+    testdb::Raw<Network>(db).erase(testdb::Raw<Network>(db).begin() + 1, testdb::Raw<Network>(db).end());
+    db.networks()[0]->antennaIndex = 1;
 
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "networks[0].antennaIndex = 1: there is only 1 antenna configuration",
@@ -97,7 +98,7 @@ TEST_F(IntegrityTest, ReferencesIntoEmptyCollections) {
 }
 
 TEST_F(IntegrityTest, FewerAntennaConfigurationsThanNetworks) {
-    db.antennaConfigs.pop_back();
+    testdb::Raw<AntennaConfig>(db).pop_back();
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "networks[2].antennaIndex = 2: there are only 2 antenna configurations",
                            "antennaConfigs.count = 2: fewer than the 3 networks, which take one antenna "
@@ -105,7 +106,7 @@ TEST_F(IntegrityTest, FewerAntennaConfigurationsThanNetworks) {
                        }));
 
     // A network may share another slot's configuration; the missing slot is still reported.
-    db.networks[2]->antennaIndex = 0;
+    db.networks()[2]->antennaIndex = 0;
     const std::vector<DamagedReference> found = FindDamagedReferences(db);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].kind, "antennaConfigs");
@@ -113,14 +114,14 @@ TEST_F(IntegrityTest, FewerAntennaConfigurationsThanNetworks) {
     EXPECT_EQ(found[0].value, 2);
 
     // More configurations than networks is fine.
-    db.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
-    db.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+    db.AppendAntennaConfig();
+    db.AppendAntennaConfig();
     EXPECT_TRUE(FindDamagedReferences(db).empty());
 }
 
 TEST_F(IntegrityTest, SplitRunsOfTransponders) {
     // Runs out of network order are sound: [2, 0, 0].
-    db.transponders.clear();
+    testdb::Raw<Transponder>(db).clear();
     for (const uint8_t network : {2, 0, 0}) {
         AddTransponder(network);
     }
@@ -141,7 +142,7 @@ TEST_F(IntegrityTest, SplitRunsOfTransponders) {
 }
 
 TEST_F(IntegrityTest, TranspondersOfMissingNetworksAreNotAlsoReportedAsSplit) {
-    db.transponders.clear();
+    testdb::Raw<Transponder>(db).clear();
     for (const uint8_t network : {7, 0, 7}) {
         AddTransponder(network);
     }
@@ -152,13 +153,13 @@ TEST_F(IntegrityTest, TranspondersOfMissingNetworksAreNotAlsoReportedAsSplit) {
 }
 
 TEST_F(IntegrityTest, MoreThanEightFavoriteGroups) {
-    while (db.favoriteGroups.size() < 8) {
-        db.favoriteGroups.push_back(std::make_unique<FavoriteGroup>());
+    while (db.favoriteGroups().size() < 8) {
+        db.AppendFavoriteGroup();
     }
     EXPECT_TRUE(FindDamagedReferences(db).empty());
 
-    db.favoriteGroups.push_back(std::make_unique<FavoriteGroup>());
-    db.favoriteGroups[8]->tvList = {5};
+    db.AppendFavoriteGroup();
+    db.favoriteGroups()[8]->tvList = {5};
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "favoriteGroups[8].tvList[0] = 5: there are only 4 programs",
                            "favoriteGroups.count = 9: more than the 8 groups the editor offers",

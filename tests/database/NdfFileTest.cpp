@@ -173,8 +173,8 @@ TEST(NdfFile, DatabaseTooLargeForTheFileIsNotWritten) {
     WriteBytes(path, {9, 9, 9});
     NetworkDatabase db;
     Fill(db);
-    db.programs[0]->audioPids.pids.assign(256, 1);
-    db.programs[0]->audioPids.languages.assign(256, 0);
+    db.programs()[0]->audioPids.pids.assign(256, 1);
+    db.programs()[0]->audioPids.languages.assign(256, 0);
     db.pathName = "before.ndf";
     EXPECT_EQ(db.Save(path), NDF_TOO_LARGE);
     EXPECT_STREQ(StatusMessage(NDF_TOO_LARGE), "Too many records for the NDF format");

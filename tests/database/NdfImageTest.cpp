@@ -90,11 +90,11 @@ std::vector<uint8_t> Serialized(NetworkDatabase& db) {
 }
 
 void ExpectEmpty(const NetworkDatabase& db) {
-    EXPECT_TRUE(db.antennaConfigs.empty());
-    EXPECT_TRUE(db.networks.empty());
-    EXPECT_TRUE(db.transponders.empty());
-    EXPECT_TRUE(db.programs.empty());
-    EXPECT_TRUE(db.favoriteGroups.empty());
+    EXPECT_TRUE(db.antennaConfigs().empty());
+    EXPECT_TRUE(db.networks().empty());
+    EXPECT_TRUE(db.transponders().empty());
+    EXPECT_TRUE(db.programs().empty());
+    EXPECT_TRUE(db.favoriteGroups().empty());
     EXPECT_EQ(db.pathName, "");
     EXPECT_FALSE(db.keepStamp);
 }
@@ -206,23 +206,23 @@ TEST(RoundTrip, FieldsLandWhereTheRecordsSayTheyBelong) {
     EXPECT_EQ(db.stampMonth, 3);
     EXPECT_EQ(db.stampDay, 7);
     EXPECT_EQ(db.formatFlags, 7u);
-    ASSERT_EQ(db.antennaConfigs.size(), 3u);
-    EXPECT_EQ(Show(*db.antennaConfigs[0]), "255 247 243 197 10700 65535");
-    ASSERT_EQ(db.networks.size(), 3u);
-    EXPECT_EQ(Show(*db.networks[0]), Show(Network{"Sat \xE9\xFF", 192, 7, 2, 1, 179, nullptr}));
-    EXPECT_EQ(db.networks[2]->name, kLongName);
-    ASSERT_EQ(db.transponders.size(), 3u);
-    const Transponder& t = *db.transponders[0];
+    ASSERT_EQ(db.antennaConfigs().size(), 3u);
+    EXPECT_EQ(Show(*db.antennaConfigs()[0]), "255 247 243 197 10700 65535");
+    ASSERT_EQ(db.networks().size(), 3u);
+    EXPECT_EQ(Show(*db.networks()[0]), Show(Network{"Sat \xE9\xFF", 192, 7, 2, 1, 179, nullptr}));
+    EXPECT_EQ(db.networks()[2]->name, kLongName);
+    ASSERT_EQ(db.transponders().size(), 3u);
+    const Transponder& t = *db.transponders()[0];
     EXPECT_EQ(t.name, "TP one");
     EXPECT_EQ(t.frequency, 12188);
     EXPECT_EQ(t.symbolRate, 27500);
     EXPECT_EQ(t.polFec, 0x31);
     EXPECT_EQ(t.freqDrift, 4);
     EXPECT_EQ(t.gmtError, -7);
-    EXPECT_EQ(db.transponders[1]->gmtError, GMT_UNSET);
-    EXPECT_EQ(db.transponders[2]->networkIndex, 99);
-    ASSERT_EQ(db.programs.size(), 3u);
-    const Program& p = *db.programs[0];
+    EXPECT_EQ(db.transponders()[1]->gmtError, GMT_UNSET);
+    EXPECT_EQ(db.transponders()[2]->networkIndex, 99);
+    ASSERT_EQ(db.programs().size(), 3u);
+    const Program& p = *db.programs()[0];
     EXPECT_EQ(p.name, "Prog \x80");
     EXPECT_EQ(p.serviceId, 0x1234);
     EXPECT_EQ(p.pmtPid, 0x100);
@@ -234,42 +234,42 @@ TEST(RoundTrip, FieldsLandWhereTheRecordsSayTheyBelong) {
     EXPECT_EQ(p.attributes, PA_RADIO | PA_LOCK | 0x08);
     EXPECT_EQ(p.attributes2, 0x5A);
     EXPECT_EQ(p.transponderIndex, 1);
-    EXPECT_EQ(db.programs[1]->transponderIndex, NO_INDEX);
-    EXPECT_EQ(db.programs[2]->audioPids.Count(), 255u);
-    EXPECT_EQ(db.programs[2]->audioPids.pids[254], 254 * 257);
-    ASSERT_EQ(db.favoriteGroups.size(), 2u);
-    EXPECT_EQ(Show(*db.favoriteGroups[0]), "\"Fav \xA0\" tv 0 2 500 radio 1");
-    EXPECT_EQ(Show(*db.favoriteGroups[1]), "\"" + kLongName + "\" tv radio " + std::to_string(NO_INDEX) + " 0");
+    EXPECT_EQ(db.programs()[1]->transponderIndex, NO_INDEX);
+    EXPECT_EQ(db.programs()[2]->audioPids.Count(), 255u);
+    EXPECT_EQ(db.programs()[2]->audioPids.pids[254], 254 * 257);
+    ASSERT_EQ(db.favoriteGroups().size(), 2u);
+    EXPECT_EQ(Show(*db.favoriteGroups()[0]), "\"Fav \xA0\" tv 0 2 500 radio 1");
+    EXPECT_EQ(Show(*db.favoriteGroups()[1]), "\"" + kLongName + "\" tv radio " + std::to_string(NO_INDEX) + " 0");
 }
 
 TEST(RoundTrip, OptionalFieldsFollowTheFlags) {
     NetworkDatabase db;
     ASSERT_EQ(db.Parse(RichImage(0)), NDF_OK);
-    for (const auto& network : db.networks) {
+    for (const auto& network : db.networks()) {
         EXPECT_EQ(network->skewV, 106);
         EXPECT_EQ(network->skewH, 33);
     }
-    for (const auto& transponder : db.transponders)
+    for (const auto& transponder : db.transponders())
         EXPECT_EQ(transponder->name, "");
-    for (const auto& program : db.programs)
+    for (const auto& program : db.programs())
         EXPECT_EQ(program->caMask, 0u);
 
     // What the flags leave out of the file does not come back, and caMask is cleared on saving.
-    db.networks[0]->skewV = 1;
-    db.transponders[0]->name = "typed";
-    db.programs[0]->caMask = 0x9;
+    db.networks()[0]->skewV = 1;
+    db.transponders()[0]->name = "typed";
+    db.programs()[0]->caMask = 0x9;
     const std::vector<uint8_t> saved = Serialized(db);
-    EXPECT_EQ(db.programs[0]->caMask, 0u);
+    EXPECT_EQ(db.programs()[0]->caMask, 0u);
     NetworkDatabase back;
     ASSERT_EQ(back.Parse(saved), NDF_OK);
-    EXPECT_EQ(back.networks[0]->skewV, 106);
-    EXPECT_EQ(back.transponders[0]->name, "");
-    EXPECT_EQ(back.programs[0]->caMask, 0u);
+    EXPECT_EQ(back.networks()[0]->skewV, 106);
+    EXPECT_EQ(back.transponders()[0]->name, "");
+    EXPECT_EQ(back.programs()[0]->caMask, 0u);
 
     db.formatFlags = NDF_FLAG_PROG_CA;
-    db.programs[0]->caMask = 0x9;
+    db.programs()[0]->caMask = 0x9;
     Serialized(db);
-    EXPECT_EQ(db.programs[0]->caMask, 0x9u);
+    EXPECT_EQ(db.programs()[0]->caMask, 0x9u);
 }
 
 TEST(RoundTrip, RecordSizes) {
@@ -302,12 +302,12 @@ TEST(RoundTrip, SmallestFileGainsTheDefaultGroups) {
     const std::vector<uint8_t> smallest = Smallest();
     NetworkDatabase db;
     ASSERT_EQ(db.Parse(smallest), NDF_OK);
-    EXPECT_TRUE(db.networks.empty() && db.antennaConfigs.empty() && db.transponders.empty() && db.programs.empty());
-    ASSERT_EQ(db.favoriteGroups.size(), 8u);
+    EXPECT_TRUE(db.networks().empty() && db.antennaConfigs().empty() && db.transponders().empty() && db.programs().empty());
+    ASSERT_EQ(db.favoriteGroups().size(), 8u);
     const char* names[] = {"News", "Movies", "Drama", "Hobby", "Music", "Cartoons", "Education", "Info"};
     for (size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(db.favoriteGroups[i]->name, names[i]);
-        EXPECT_TRUE(db.favoriteGroups[i]->tvList.empty() && db.favoriteGroups[i]->radioList.empty());
+        EXPECT_EQ(db.favoriteGroups()[i]->name, names[i]);
+        EXPECT_TRUE(db.favoriteGroups()[i]->tvList.empty() && db.favoriteGroups()[i]->radioList.empty());
     }
     EXPECT_EQ(Serialized(db).size(), 113u);
 }
@@ -388,11 +388,11 @@ const LimitCase kLimitCases[] = {
      }},
     {"transponders", [](NetworkDatabase& db) {
          for (int i = 0; i < 0x10000; ++i)
-             db.transponders.push_back(std::make_unique<Transponder>());
+             db.AppendTransponder();
      }},
     {"programs", [](NetworkDatabase& db) {
          for (int i = 0; i < 0x10000; ++i)
-             db.programs.push_back(std::make_unique<Program>());
+             db.AppendProgram();
      }},
     {"favorite groups", [](NetworkDatabase& db) {
          for (int i = 0; i < 256; ++i)
@@ -423,8 +423,8 @@ TEST(Limits, DatabaseTheFileCannotHoldIsRefusedWhole) {
     for (const LimitCase& c : kLimitCases) {
         NetworkDatabase db;
         db.NewDefault();
-        db.antennaConfigs.resize(3);
-        db.networks.resize(3);
+        testdb::Raw<AntennaConfig>(db).resize(3);
+        testdb::Raw<Network>(db).resize(3);
         db.stampYear = 0x84;
         c.exceed(db);
         const std::string problem = db.LimitProblem();
@@ -450,8 +450,8 @@ TEST(Limits, TheLargestValuesStillFitAndLengthBytesMatch) {
     program.name = kLongName;
     for (int i = 0; i < 255; ++i)
         program.audioPids.Append(static_cast<uint16_t>(i), static_cast<uint8_t>(i));
-    db.favoriteGroups[0]->name = kLongName;
-    db.favoriteGroups[0]->tvList.assign(0xFFFF, 0);
+    db.favoriteGroups()[0]->name = kLongName;
+    db.favoriteGroups()[0]->tvList.assign(0xFFFF, 0);
     EXPECT_EQ(db.LimitProblem(), "");
     const std::vector<uint8_t> image = Serialized(db);
     EXPECT_EQ(image[16], 255);                // antenna configurations
@@ -459,16 +459,16 @@ TEST(Limits, TheLargestValuesStillFitAndLengthBytesMatch) {
     EXPECT_EQ(image[17 + 255 * 8 + 1], 255);  // the first network's name length
     NetworkDatabase back;
     ASSERT_EQ(back.Parse(image), NDF_OK);
-    EXPECT_EQ(back.networks[0]->name, kLongName);
-    EXPECT_EQ(back.transponders[0]->name, kLongName);
-    EXPECT_EQ(back.programs[0]->name, kLongName);
-    EXPECT_EQ(back.programs[0]->audioPids.Count(), 255u);
-    EXPECT_EQ(back.favoriteGroups.size(), 255u);
-    EXPECT_EQ(back.favoriteGroups[0]->tvList.size(), 0xFFFFu);
+    EXPECT_EQ(back.networks()[0]->name, kLongName);
+    EXPECT_EQ(back.transponders()[0]->name, kLongName);
+    EXPECT_EQ(back.programs()[0]->name, kLongName);
+    EXPECT_EQ(back.programs()[0]->audioPids.Count(), 255u);
+    EXPECT_EQ(back.favoriteGroups().size(), 255u);
+    EXPECT_EQ(back.favoriteGroups()[0]->tvList.size(), 0xFFFFu);
 
     // A long transponder name does not count while the file carries no transponder names.
     db.formatFlags = 0;
-    db.transponders[0]->name.assign(1000, 'x');
+    db.transponders()[0]->name.assign(1000, 'x');
     EXPECT_EQ(db.LimitProblem(), "");
 }
 
@@ -489,7 +489,7 @@ TEST(Limits, ImagesLargerThanOneMebibyteAreWritten) {
     NetworkDatabase back;
     ASSERT_EQ(back.Parse(image), NDF_OK);
     back.keepStamp = true;
-    EXPECT_EQ(back.programs.size(), 0xFFFFu);
+    EXPECT_EQ(back.programs().size(), 0xFFFFu);
     EXPECT_EQ(Serialized(back), image);
 }
 
@@ -506,10 +506,10 @@ TEST(Limits, PidListsAreWrittenWithTheCountOfTheirLanguages) {
     EXPECT_EQ(db.LimitProblem(), "");
     NetworkDatabase back;
     ASSERT_EQ(back.Parse(Serialized(db)), NDF_OK);
-    EXPECT_EQ(back.programs[0]->audioPids.pids, (std::vector<uint16_t>{0x101, PID_NONE}));
-    EXPECT_EQ(back.programs[0]->audioPids.languages, (std::vector<uint8_t>{3, 4}));
-    EXPECT_EQ(back.programs[1]->videoPids.pids, (std::vector<uint16_t>{0x200}));
-    EXPECT_EQ(back.programs[1]->videoPids.languages, (std::vector<uint8_t>{LANG_NONE}));
+    EXPECT_EQ(back.programs()[0]->audioPids.pids, (std::vector<uint16_t>{0x101, PID_NONE}));
+    EXPECT_EQ(back.programs()[0]->audioPids.languages, (std::vector<uint8_t>{3, 4}));
+    EXPECT_EQ(back.programs()[1]->videoPids.pids, (std::vector<uint16_t>{0x200}));
+    EXPECT_EQ(back.programs()[1]->videoPids.languages, (std::vector<uint8_t>{LANG_NONE}));
 }
 
 } // namespace

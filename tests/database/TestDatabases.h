@@ -2,6 +2,7 @@
 // whole databases can be compared with readable differences.
 #pragma once
 
+#include "database/CollectionAccess.h"
 #include "database/NetworkDatabase.h"
 
 #include <cstdint>
@@ -13,6 +14,12 @@
 
 namespace testdb {
 
+// The collections themselves, for tests that plant damage no operation would make (records cut
+// off, swapped or left without their references).
+template <class T> RecordList<T>& Raw(NetworkDatabase& db) {
+    return Records<T>(db);
+}
+
 // An identity carried in treeItem: records keep it through moves and copies, so a comparison sees
 // which record ended up where.
 inline TreeItemHandle Tag(size_t id) {
@@ -20,46 +27,42 @@ inline TreeItemHandle Tag(size_t id) {
 }
 
 inline AntennaConfig& AddAntenna(NetworkDatabase& db, uint8_t lnbType = 0x41) {
-    db.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
-    db.antennaConfigs.back()->lnbType = lnbType;
-    return *db.antennaConfigs.back();
+    AntennaConfig& config = db.AppendAntennaConfig();
+    config.lnbType = lnbType;
+    return config;
 }
 
 inline Network& AddNetwork(NetworkDatabase& db, const std::string& name, uint16_t position) {
     auto network = std::make_unique<Network>();
     network->name = name;
     network->position = position;
-    network->antennaIndex = static_cast<uint8_t>(db.networks.size());
-    network->treeItem = Tag(1000 + db.networks.size());
-    db.networks.push_back(std::move(network));
-    return *db.networks.back();
+    network->antennaIndex = static_cast<uint8_t>(db.networks().size());
+    network->treeItem = Tag(1000 + db.networks().size());
+    return db.AppendNetwork(*network);
 }
 
 inline Transponder& AddTransponder(NetworkDatabase& db, uint8_t networkIndex, uint16_t frequency = 11000) {
     auto transponder = std::make_unique<Transponder>();
     transponder->InitTransponder(networkIndex, frequency, 0);
     transponder->symbolRate = 27500;
-    transponder->treeItem = Tag(2000 + db.transponders.size());
-    db.transponders.push_back(std::move(transponder));
-    return *db.transponders.back();
+    transponder->treeItem = Tag(2000 + db.transponders().size());
+    return db.AppendTransponder(*transponder);
 }
 
 inline Program& AddProgram(NetworkDatabase& db, uint16_t transponderIndex) {
     auto program = std::make_unique<Program>(transponderIndex);
-    program->name = "P" + std::to_string(db.programs.size());
-    program->serviceId = static_cast<uint16_t>(db.programs.size());
-    program->treeItem = Tag(100000 + db.programs.size());
-    db.programs.push_back(std::move(program));
-    return *db.programs.back();
+    program->name = "P" + std::to_string(db.programs().size());
+    program->serviceId = static_cast<uint16_t>(db.programs().size());
+    program->treeItem = Tag(100000 + db.programs().size());
+    return db.AppendProgram(*program);
 }
 
 inline FavoriteGroup& AddGroup(NetworkDatabase& db, std::vector<uint16_t> tv, std::vector<uint16_t> radio = {}) {
     auto group = std::make_unique<FavoriteGroup>();
-    group->name = "G" + std::to_string(db.favoriteGroups.size());
+    group->name = "G" + std::to_string(db.favoriteGroups().size());
     group->tvList = std::move(tv);
     group->radioList = std::move(radio);
-    db.favoriteGroups.push_back(std::move(group));
-    return *db.favoriteGroups.back();
+    return db.AppendFavoriteGroup(*group);
 }
 
 // ---- printable records ----
@@ -143,11 +146,11 @@ inline Picture Take(const NetworkDatabase& db) {
     picture.header = {std::to_string(db.version), std::to_string(db.stampYear), std::to_string(db.stampMonth),
                       std::to_string(db.stampDay), std::to_string(db.formatFlags), std::to_string(db.keepStamp),
                       db.pathName};
-    picture.antennas = ShowAll(db.antennaConfigs);
-    picture.networks = ShowAll(db.networks);
-    picture.transponders = ShowAll(db.transponders);
-    picture.programs = ShowAll(db.programs);
-    picture.groups = ShowAll(db.favoriteGroups);
+    picture.antennas = ShowAll(db.antennaConfigs());
+    picture.networks = ShowAll(db.networks());
+    picture.transponders = ShowAll(db.transponders());
+    picture.programs = ShowAll(db.programs());
+    picture.groups = ShowAll(db.favoriteGroups());
     return picture;
 }
 

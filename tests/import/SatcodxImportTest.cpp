@@ -1,4 +1,5 @@
 #include "import/SatcodxImport.h"
+#include "tests/database/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -57,10 +58,10 @@ protected:
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
         for (int slot = 0; slot < 4; ++slot) {
-            db_.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+            db_.AppendAntennaConfig();
             auto network = std::make_unique<Network>();
             network->antennaIndex = static_cast<uint8_t>(slot);
-            db_.networks.push_back(std::move(network));
+            db_.AppendNetwork(*network);
         }
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -81,19 +82,19 @@ protected:
         auto t = std::make_unique<Transponder>();
         t->InitTransponder(slot, frequency, polFec);
         t->symbolRate = symbolRate;
-        db_.transponders.push_back(std::move(t));
-        return db_.transponders.back().get();
+        db_.AppendTransponder(*t);
+        return db_.transponders().back().get();
     }
     Program* AddProgramOn(size_t transponderIndex) {
-        db_.programs.push_back(std::make_unique<Program>(static_cast<uint16_t>(transponderIndex)));
-        return db_.programs.back().get();
+        testdb::Raw<Program>(db_).push_back(std::make_unique<Program>(static_cast<uint16_t>(transponderIndex)));
+        return db_.programs().back().get();
     }
     NdfStatus Import(const std::string& path, uint8_t slot = 0) {
-        return ImportSatcodx(db_, *db_.networks[slot], path, &result_);
+        return ImportSatcodx(db_, *db_.networks()[slot], path, &result_);
     }
     size_t CountOn(uint8_t slot) const {
         size_t n = 0;
-        for (const auto& t : db_.transponders)
+        for (const auto& t : db_.transponders())
             n += t->networkIndex == slot;
         return n;
     }
@@ -107,10 +108,10 @@ protected:
 
 TEST_F(SatcodxImportTest, TakesNameFrequencyPolarityPositionAndSymbolRateFromTheirColumns) {
     ASSERT_EQ(Import(WriteLines({Line(With(12515, '0', 27500))})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "Astra 1KR");
-    EXPECT_EQ(db_.networks[0]->position, 192);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    const Transponder& t = *db_.transponders[0];
+    EXPECT_EQ(db_.networks()[0]->name, "Astra 1KR");
+    EXPECT_EQ(db_.networks()[0]->position, 192);
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    const Transponder& t = *db_.transponders()[0];
     EXPECT_EQ(t.frequency, 12515);
     EXPECT_EQ(t.polFec, 0); // FEC "Auto"
     EXPECT_EQ(t.symbolRate, 27500);
@@ -137,10 +138,10 @@ TEST_F(SatcodxImportTest, LineFilterIgnoresLetterCaseButNeedsVersion03Or05) {
     Fields v13 = With(10773, '0', 22000);
     v13.version = "13";
     ASSERT_EQ(Import(WriteLines({Line(lower), Line(mixed), Line(v04), Line(v05), Line(other), Line(v13)})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 3u);
-    EXPECT_EQ(db_.transponders[0]->frequency, 10700);
-    EXPECT_EQ(db_.transponders[1]->frequency, 10714);
-    EXPECT_EQ(db_.transponders[2]->frequency, 10743);
+    ASSERT_EQ(db_.transponders().size(), 3u);
+    EXPECT_EQ(db_.transponders()[0]->frequency, 10700);
+    EXPECT_EQ(db_.transponders()[1]->frequency, 10714);
+    EXPECT_EQ(db_.transponders()[2]->frequency, 10743);
     EXPECT_EQ(result_.matchedLines, 3u);
 }
 
@@ -150,24 +151,24 @@ TEST_F(SatcodxImportTest, NamePaddedWithBlanksOrTabsIsStoredWithoutThem) {
     std::string line = Line(f);
     line[25] = '\t';
     ASSERT_EQ(Import(WriteLines({line})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "Hot Bird 13E");
+    EXPECT_EQ(db_.networks()[0]->name, "Hot Bird 13E");
 }
 
 TEST_F(SatcodxImportTest, NameKeepsInnerBlanksAndBytesAbove127) {
     Fields f;
     f.name = "T\xfcrksat  42E";
     ASSERT_EQ(Import(WriteLines({Line(f)})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "T\xfcrksat  42E");
+    EXPECT_EQ(db_.networks()[0]->name, "T\xfcrksat  42E");
 }
 
 TEST_F(SatcodxImportTest, WideNumbersKeepTheirLow16Bits) {
     Fields f = With(999999, '1', 99999);
     f.position = 9999;
     ASSERT_EQ(Import(WriteLines({Line(f)})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->frequency, 999999 & 0xFFFF);
-    EXPECT_EQ(db_.transponders[0]->symbolRate, 99999 & 0xFFFF);
-    EXPECT_EQ(db_.networks[0]->position, 9999);
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->frequency, 999999 & 0xFFFF);
+    EXPECT_EQ(db_.transponders()[0]->symbolRate, 99999 & 0xFFFF);
+    EXPECT_EQ(db_.networks()[0]->position, 9999);
 }
 
 TEST_F(SatcodxImportTest, NumberStopsAtTheFirstNonDigitOfItsColumns) {
@@ -176,16 +177,16 @@ TEST_F(SatcodxImportTest, NumberStopsAtTheFirstNonDigitOfItsColumns) {
     line.replace(69, 5, "2750A");  // symbol rate column
     line.replace(74, 3, "123");    // digits right after the column are not part of it
     ASSERT_EQ(Import(WriteLines({line})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->frequency, 1176);
-    EXPECT_EQ(db_.transponders[0]->symbolRate, 2750);
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->frequency, 1176);
+    EXPECT_EQ(db_.transponders()[0]->symbolRate, 2750);
 }
 
 // ---- lines that cannot be read whole ----
 
 TEST_F(SatcodxImportTest, ShortLineOrBlankNumberColumnIsSkippedEntirely) {
-    db_.networks[0]->name = "Before";
-    db_.networks[0]->position = 130;
+    db_.networks()[0]->name = "Before";
+    db_.networks()[0]->position = 130;
     Fields f;
     f.name = "Never";
     std::string shortLine = Line(f).substr(0, 73);
@@ -196,16 +197,16 @@ TEST_F(SatcodxImportTest, ShortLineOrBlankNumberColumnIsSkippedEntirely) {
     std::string noSymbolRate = Line(f);
     noSymbolRate.replace(69, 5, "     ");
     ASSERT_EQ(Import(WriteLines({shortLine, noFrequency, noPosition, noSymbolRate})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "Before");
-    EXPECT_EQ(db_.networks[0]->position, 130);
-    EXPECT_TRUE(db_.transponders.empty());
+    EXPECT_EQ(db_.networks()[0]->name, "Before");
+    EXPECT_EQ(db_.networks()[0]->position, 130);
+    EXPECT_TRUE(db_.transponders().empty());
     EXPECT_EQ(result_.matchedLines, 0u);
 }
 
 TEST_F(SatcodxImportTest, LineOfExactly74CharactersIsRead) {
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000), 74)})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->symbolRate, 22000);
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->symbolRate, 22000);
 }
 
 // ---- reading in pieces of 128 characters ----
@@ -214,22 +215,22 @@ TEST_F(SatcodxImportTest, LongLineIsReadAs128CharacterPieceAndSkippedRemainder) 
     std::string line = Line(With(11362, '1', 22000), 200);
     line.replace(128, 9, "SATCODX03"); // a remainder of 72 characters is too short to use
     ASSERT_EQ(Import(WriteLines({line, Line(With(11393, '1', 22000))})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 2u);
-    EXPECT_EQ(db_.transponders[0]->frequency, 11362);
-    EXPECT_EQ(db_.transponders[1]->frequency, 11393);
+    ASSERT_EQ(db_.transponders().size(), 2u);
+    EXPECT_EQ(db_.transponders()[0]->frequency, 11362);
+    EXPECT_EQ(db_.transponders()[1]->frequency, 11393);
     EXPECT_EQ(result_.matchedLines, 2u);
 }
 
 TEST_F(SatcodxImportTest, ContinuationPieceThatPassesTheFilterIsALineOfItsOwn) {
     const std::string physical = Line(With(11362, '1', 22000), 128) + Line(With(12603, '0', 22000), 100);
     ASSERT_EQ(Import(WriteLines({physical})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 2u);
-    EXPECT_EQ(db_.transponders[1]->frequency, 12603);
+    ASSERT_EQ(db_.transponders().size(), 2u);
+    EXPECT_EQ(db_.transponders()[1]->frequency, 12603);
 }
 
 TEST_F(SatcodxImportTest, LineOf128CharactersLeavesOnlyItsLineEndForTheNextRead) {
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000), 128), Line(With(11393, '0', 22000), 128)})), NDF_OK);
-    EXPECT_EQ(db_.transponders.size(), 2u);
+    EXPECT_EQ(db_.transponders().size(), 2u);
     EXPECT_EQ(result_.matchedLines, 2u);
 }
 
@@ -239,8 +240,8 @@ TEST_F(SatcodxImportTest, Version105LineOf132CharactersIsRead) {
     std::string line = Line(f, 132);
     line.replace(128, 4, "ABCD");
     ASSERT_EQ(Import(WriteLines({line, line}, "\r\n")), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->frequency, 11720);
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->frequency, 11720);
     EXPECT_EQ(result_.matchedLines, 2u);
 }
 
@@ -250,15 +251,15 @@ TEST_F(SatcodxImportTest, WindowsLineEndsAreNotPartOfAnyField) {
     const std::string exact = Line(f, 74);             // the symbol rate ends right before CR LF
     const std::string tooShort = Line(f, 74).substr(0, 73); // its CR must not make it long enough
     ASSERT_EQ(Import(WriteLines({exact, tooShort}, "\r\n")), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "Eutelsat 7A");
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->symbolRate, 22000);
+    EXPECT_EQ(db_.networks()[0]->name, "Eutelsat 7A");
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->symbolRate, 22000);
     EXPECT_EQ(result_.matchedLines, 1u);
 }
 
 TEST_F(SatcodxImportTest, LastLineWithoutLineEndIsRead) {
     ASSERT_EQ(Import(Write(Line(With(11362, '1', 22000)))), NDF_OK);
-    EXPECT_EQ(db_.transponders.size(), 1u);
+    EXPECT_EQ(db_.transponders().size(), 1u);
 }
 
 // ---- duplicates and order ----
@@ -271,9 +272,9 @@ TEST_F(SatcodxImportTest, LastMatchingLineGivesNameAndPositionAndRepeatsAddOnce)
     second.name = "New name";
     second.position = 192;
     ASSERT_EQ(Import(WriteLines({Line(first), Line(second), "SATCODX104 not read"})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "New name");
-    EXPECT_EQ(db_.networks[0]->position, 192);
-    EXPECT_EQ(db_.transponders.size(), 1u);
+    EXPECT_EQ(db_.networks()[0]->name, "New name");
+    EXPECT_EQ(db_.networks()[0]->position, 192);
+    EXPECT_EQ(db_.transponders().size(), 1u);
     EXPECT_EQ(result_.matchedLines, 2u);
     EXPECT_EQ(result_.addedTransponders, 1u);
 }
@@ -282,9 +283,9 @@ TEST_F(SatcodxImportTest, PolarityOrSymbolRateOrFrequencyMakesATransponderNew) {
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '0', 22000)), Line(With(11362, '1', 22000)),
                                  Line(With(11362, '1', 27500)), Line(With(11363, '1', 27500))})),
               NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 4u);
-    EXPECT_EQ(db_.transponders[0]->polFec, 0);
-    EXPECT_EQ(db_.transponders[1]->polFec, 1);
+    ASSERT_EQ(db_.transponders().size(), 4u);
+    EXPECT_EQ(db_.transponders()[0]->polFec, 0);
+    EXPECT_EQ(db_.transponders()[1]->polFec, 1);
 }
 
 TEST_F(SatcodxImportTest, ExistingTransponderOfTheNetworkIsFoundWhateverItsFec) {
@@ -300,16 +301,16 @@ TEST_F(SatcodxImportTest, OnlyTheFirstRunOfTheNetworkCountsAsExisting) {
     AddExisting(1, 10800, 0, 22000);
     AddExisting(0, 11362, 1, 22000); // a second, stray run of network 0
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(With(10700, '0', 22000))})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 4u);
-    EXPECT_EQ(db_.transponders[1]->frequency, 11362); // added at the end of the first run
-    EXPECT_EQ(db_.transponders[1]->networkIndex, 0);
-    EXPECT_EQ(db_.transponders[2]->frequency, 10800);
+    ASSERT_EQ(db_.transponders().size(), 4u);
+    EXPECT_EQ(db_.transponders()[1]->frequency, 11362); // added at the end of the first run
+    EXPECT_EQ(db_.transponders()[1]->networkIndex, 0);
+    EXPECT_EQ(db_.transponders()[2]->frequency, 10800);
 }
 
 TEST_F(SatcodxImportTest, RepeatedLineWithPolarityOutsideTheDigitsAddsOnce) {
     ASSERT_EQ(Import(WriteLines({Line(With(11362, 'x', 22000)), Line(With(11362, 'x', 22000))})), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 1u);
-    EXPECT_EQ(db_.transponders[0]->polFec, static_cast<uint8_t>('x' - '0'));
+    ASSERT_EQ(db_.transponders().size(), 1u);
+    EXPECT_EQ(db_.transponders()[0]->polFec, static_cast<uint8_t>('x' - '0'));
 }
 
 // ---- insertion and program references ----
@@ -323,20 +324,20 @@ TEST_F(SatcodxImportTest, InsertionAfterTheRunKeepsEveryProgramOnItsTransponder)
         programs.push_back(AddProgramOn(t));
     std::vector<Transponder*> owner;
     for (Program* p : programs)
-        owner.push_back(db_.transponders[p->transponderIndex].get());
+        owner.push_back(db_.transponders()[p->transponderIndex].get());
 
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(With(11393, '0', 22000))}), 2), NDF_OK);
 
-    ASSERT_EQ(db_.transponders.size(), 6u);
-    EXPECT_EQ(db_.transponders[0].get(), before[0]);
-    EXPECT_EQ(db_.transponders[1].get(), before[1]);
-    EXPECT_EQ(db_.transponders[2]->frequency, 11362);
-    EXPECT_EQ(db_.transponders[3]->frequency, 11393);
-    EXPECT_EQ(db_.transponders[4].get(), before[2]);
-    EXPECT_EQ(db_.transponders[5].get(), before[3]);
+    ASSERT_EQ(db_.transponders().size(), 6u);
+    EXPECT_EQ(db_.transponders()[0].get(), before[0]);
+    EXPECT_EQ(db_.transponders()[1].get(), before[1]);
+    EXPECT_EQ(db_.transponders()[2]->frequency, 11362);
+    EXPECT_EQ(db_.transponders()[3]->frequency, 11393);
+    EXPECT_EQ(db_.transponders()[4].get(), before[2]);
+    EXPECT_EQ(db_.transponders()[5].get(), before[3]);
     for (size_t i = 0; i < programs.size(); ++i) {
-        ASSERT_LT(programs[i]->transponderIndex, db_.transponders.size());
-        EXPECT_EQ(db_.transponders[programs[i]->transponderIndex].get(), owner[i]) << "program " << i;
+        ASSERT_LT(programs[i]->transponderIndex, db_.transponders().size());
+        EXPECT_EQ(db_.transponders()[programs[i]->transponderIndex].get(), owner[i]) << "program " << i;
     }
 }
 
@@ -344,10 +345,10 @@ TEST_F(SatcodxImportTest, NetworkWithoutTranspondersGetsThemAtTheEnd) {
     AddExisting(1, 11000, 0, 22000);
     AddProgramOn(0);
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000))}), 3), NDF_OK);
-    ASSERT_EQ(db_.transponders.size(), 2u);
-    EXPECT_EQ(db_.transponders[1]->networkIndex, 3);
-    EXPECT_EQ(db_.programs[0]->transponderIndex, 0);
-    EXPECT_EQ(db_.antennaConfigs.size(), 4u);
+    ASSERT_EQ(db_.transponders().size(), 2u);
+    EXPECT_EQ(db_.transponders()[1]->networkIndex, 3);
+    EXPECT_EQ(db_.programs()[0]->transponderIndex, 0);
+    EXPECT_EQ(db_.antennaConfigs().size(), 4u);
 }
 
 TEST_F(SatcodxImportTest, StopsAddingWhenTheTranspondersAreFullButStillTakesTheName) {
@@ -356,31 +357,31 @@ TEST_F(SatcodxImportTest, StopsAddingWhenTheTranspondersAreFullButStillTakesTheN
     Fields last = With(11393, '0', 22000);
     last.name = "Last";
     ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(last)})), NDF_OK);
-    EXPECT_EQ(db_.transponders.size(), 0xFFFFu);
+    EXPECT_EQ(db_.transponders().size(), 0xFFFFu);
     EXPECT_EQ(result_.addedTransponders, 1u);
-    EXPECT_EQ(db_.networks[0]->name, "Last");
+    EXPECT_EQ(db_.networks()[0]->name, "Last");
 }
 
 // ---- status ----
 
 TEST_F(SatcodxImportTest, ListingWithoutMatchingLinesChangesNothing) {
-    db_.networks[0]->name = "Kept";
+    db_.networks()[0]->name = "Kept";
     ASSERT_EQ(Import(WriteLines({"", "SATCODX", "; comment", "SATCODX04 x"})), NDF_OK);
-    EXPECT_EQ(db_.networks[0]->name, "Kept");
-    EXPECT_TRUE(db_.transponders.empty());
+    EXPECT_EQ(db_.networks()[0]->name, "Kept");
+    EXPECT_TRUE(db_.transponders().empty());
     EXPECT_EQ(result_.matchedLines, 0u);
     EXPECT_EQ(result_.addedTransponders, 0u);
     EXPECT_EQ(Import(Write("", "empty.sdx")), NDF_OK);
 }
 
 TEST_F(SatcodxImportTest, FileThatCannotBeReadGivesNoFileFoundAndChangesNothing) {
-    db_.networks[0]->name = "Kept";
+    db_.networks()[0]->name = "Kept";
     result_.matchedLines = 7;
     EXPECT_EQ(Import((dir_ / "missing.sdx").string()), NDF_NO_FILE_FOUND);
     EXPECT_EQ(result_.matchedLines, 0u);
     EXPECT_EQ(Import(dir_.string()), NDF_NO_FILE_FOUND); // a folder opens but cannot be read
-    EXPECT_EQ(db_.networks[0]->name, "Kept");
-    EXPECT_TRUE(db_.transponders.empty());
+    EXPECT_EQ(db_.networks()[0]->name, "Kept");
+    EXPECT_TRUE(db_.transponders().empty());
 }
 
 TEST_F(SatcodxImportTest, NetworkThatIsNotARecordOfTheDatabaseIsRefused) {
@@ -388,8 +389,8 @@ TEST_F(SatcodxImportTest, NetworkThatIsNotARecordOfTheDatabaseIsRefused) {
     const std::string path = WriteLines({Line(With(11362, '1', 22000))});
     EXPECT_EQ(ImportSatcodx(db_, stranger, path, &result_), NDF_NO_FILE_FOUND);
     EXPECT_TRUE(stranger.name.empty());
-    EXPECT_TRUE(db_.transponders.empty());
-    EXPECT_EQ(ImportSatcodx(db_, *db_.networks[1], path), NDF_OK); // no result wanted
+    EXPECT_TRUE(db_.transponders().empty());
+    EXPECT_EQ(ImportSatcodx(db_, *db_.networks()[1], path), NDF_OK); // no result wanted
     EXPECT_EQ(CountOn(1), 1u);
 }
 

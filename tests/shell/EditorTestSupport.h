@@ -35,12 +35,12 @@ inline void BuildSample(NetworkDatabase& db) {
     const char* names[] = {"Astra 2", "Astra 1", "Hotbird"};
     const uint16_t positions[] = {282, 192, 130};
     for (int n = 0; n < 3; ++n) {
-        db.antennaConfigs.push_back(std::make_unique<AntennaConfig>());
+        db.AppendAntennaConfig();
         auto network = std::make_unique<Network>();
         network->name = names[n];
         network->position = positions[n];
         network->antennaIndex = static_cast<uint8_t>(n);
-        db.networks.push_back(std::move(network));
+        db.AppendNetwork(*network);
     }
     const int transpondersPer[] = {2, 1, 1};
     int programNumber = 0;
@@ -61,9 +61,9 @@ inline void BuildSample(NetworkDatabase& db) {
     for (int g = 0; g < 8; ++g) {
         auto group = std::make_unique<FavoriteGroup>();
         group->name = "Group " + std::to_string(g + 1);
-        db.favoriteGroups.push_back(std::move(group));
+        db.AppendFavoriteGroup(*group);
     }
-    db.favoriteGroups[0]->tvList = {0, 3};
+    db.favoriteGroups()[0]->tvList = {0, 3};
     db.keepStamp = true;
 }
 
@@ -128,9 +128,9 @@ protected:
     }
 
     NetworkDatabase& db() { return view->Database(); }
-    TreeItemHandle NetworkItem(int n) { return db().networks[n]->treeItem; }
-    TreeItemHandle TransponderItem(int t) { return db().transponders[t]->treeItem; }
-    TreeItemHandle ProgramItem(int p) { return db().programs[p]->treeItem; }
+    TreeItemHandle NetworkItem(int n) { return db().networks()[n]->treeItem; }
+    TreeItemHandle TransponderItem(int t) { return db().transponders()[t]->treeItem; }
+    TreeItemHandle ProgramItem(int p) { return db().programs()[p]->treeItem; }
 
     void Select(TreeItemHandle item) { tree->SelectItem(item); }
 

@@ -70,7 +70,7 @@ TEST_F(EditorTest, CancelledOpenChangesNothingAndSaysNothing) {
     FileDialog::SetNextCancel();
     Trigger(ID_FILE_OPEN);
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(db().networks.size(), 3u);
+    EXPECT_EQ(db().networks().size(), 3u);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF - ") + AppTitle());
 }
 
@@ -90,7 +90,7 @@ TEST_F(EditorTest, FailedOpenShowsTheStatusAndKeepsTheDatabaseOnScreen) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Bad checksum"));
     EXPECT_EQ(boxes[0].icon, MessageBox::IconStop);
-    EXPECT_EQ(db().networks.size(), 3u);
+    EXPECT_EQ(db().networks().size(), 3u);
     EXPECT_EQ(db().pathName, samplePath);
     EXPECT_EQ(tree->ChildCount(nullptr), 3);
 
@@ -137,14 +137,14 @@ TEST_F(EditorTest, TitleFollowsModificationSaveAndCloseButNotTheSelection) {
     std::vector<uint8_t> image;
     ASSERT_EQ(reread.Open(samplePath, image), NDF_OK);
     ASSERT_EQ(reread.Parse(image), NDF_OK);
-    EXPECT_EQ(reread.programs[2]->name, "Renamed");
+    EXPECT_EQ(reread.programs()[2]->name, "Renamed");
 
     Trigger(ID_FILE_CLOSE);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(frame->windowTitle(), AppTitle());
     EXPECT_EQ(view->Pane(), PANE_EMPTY);
     EXPECT_EQ(tree->ChildCount(nullptr), 0);
-    EXPECT_TRUE(db().networks.empty());
+    EXPECT_TRUE(db().networks().empty());
 }
 
 TEST_F(EditorTest, SaveAsAsksWithTheFilterAndRefreshesTheTitle) {
@@ -162,7 +162,7 @@ TEST_F(EditorTest, SaveAsAsksWithTheFilterAndRefreshesTheTitle) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("copy.NDF - ") + AppTitle());
     NetworkDatabase reread;
     ASSERT_EQ(reread.Parse(ReadBytes(copy.toStdString())), NDF_OK);
-    EXPECT_EQ(reread.programs.size(), 8u);
+    EXPECT_EQ(reread.programs().size(), 8u);
     EXPECT_EQ(db().pathName, copy.toStdString());
 }
 
@@ -248,20 +248,20 @@ TEST_F(EditorTest, ApplyPromptCancelKeepsTheSelectionNoDropsYesApplies) {
     EXPECT_EQ(tree->SelectedItem(), ProgramItem(0));
     EXPECT_EQ(view->CurrentItem(), ProgramItem(0));
     EXPECT_EQ(Field("programName")->text(), QStringLiteral("Edited"));
-    EXPECT_EQ(db().programs[0]->name, "Channel 1");
+    EXPECT_EQ(db().programs()[0]->name, "Channel 1");
 
     MessageBox::SetNextAnswer(MessageBox::No);
     Select(ProgramItem(1));
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(tree->SelectedItem(), ProgramItem(1));
-    EXPECT_EQ(db().programs[0]->name, "Channel 1");
+    EXPECT_EQ(db().programs()[0]->name, "Channel 1");
     EXPECT_FALSE(view->IsModified());
 
     Type("programName", QStringLiteral("Edited again"));
     MessageBox::SetNextAnswer(MessageBox::Yes);
     Select(ProgramItem(0));
     EXPECT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(db().programs[1]->name, "Edited again");
+    EXPECT_EQ(db().programs()[1]->name, "Edited again");
     EXPECT_EQ(tree->LabelOf(ProgramItem(1)), QStringLiteral("Edited again"));
     EXPECT_TRUE(view->IsModified());
 }
@@ -274,9 +274,9 @@ TEST_F(EditorTest, NetworkNamePromptAndLabel) {
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Some of network parameters are changed.\nDo you want to apply?"));
-    EXPECT_EQ(db().networks[0]->name, "Eutelsat");
+    EXPECT_EQ(db().networks()[0]->name, "Eutelsat");
     EXPECT_EQ(tree->LabelOf(NetworkItem(0)), QStringLiteral("Eutelsat"));
-    EXPECT_EQ(db().networks[0]->treeItem, NetworkItem(0));
+    EXPECT_EQ(db().networks()[0]->treeItem, NetworkItem(0));
 }
 
 TEST_F(EditorTest, OkButtonAppliesWithoutAsking) {
@@ -285,7 +285,7 @@ TEST_F(EditorTest, OkButtonAppliesWithoutAsking) {
     Type("frequency", QStringLiteral("11111"));
     bar->findChild<QWidget*>(QStringLiteral("transponderPane"))->findChild<QPushButton*>(QStringLiteral("ok"))->click();
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(db().transponders[1]->frequency, 11111);
+    EXPECT_EQ(db().transponders()[1]->frequency, 11111);
     EXPECT_TRUE(tree->LabelOf(TransponderItem(1)).contains(QStringLiteral("11.111")));
     EXPECT_TRUE(view->IsModified());
 }
@@ -360,18 +360,18 @@ TEST_F(EditorTest, ExitOfAnUntouchedDatabaseAsksNothing) {
 
 TEST_F(EditorTest, RadioFlagChangeMovesTheFavoriteEntry) {
     OpenSample();
-    ASSERT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{0, 3}));
+    ASSERT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{0, 3}));
     Select(ProgramItem(0));
     EditBar* editBar = bar;
-    Program changed = *db().programs[0];
+    Program changed = *db().programs()[0];
     changed.attributes |= PA_RADIO;
     editBar->ShowProgram(changed); // as if the user had ticked the radio box
     MessageBox::SetNextAnswer(MessageBox::Yes);
     Select(ProgramItem(1));
     EXPECT_EQ(Boxes().size(), 1u);
-    EXPECT_TRUE(db().programs[0]->IsRadio());
-    EXPECT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{3}));
-    EXPECT_EQ(db().favoriteGroups[0]->radioList, (std::vector<uint16_t>{0}));
+    EXPECT_TRUE(db().programs()[0]->IsRadio());
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{3}));
+    EXPECT_EQ(db().favoriteGroups()[0]->radioList, (std::vector<uint16_t>{0}));
 }
 
 // ---- record commands ----
@@ -381,8 +381,8 @@ TEST_F(EditorTest, AddTransponderFromEachPane) {
     // From the network pane: after the network's transponders.
     Select(NetworkItem(1));
     Trigger(ID_TRANSPONDER_ADD);
-    ASSERT_EQ(db().transponders.size(), 5u);
-    Transponder* added = db().transponders[3].get();
+    ASSERT_EQ(db().transponders().size(), 5u);
+    Transponder* added = db().transponders()[3].get();
     EXPECT_EQ(added->networkIndex, 1);
     EXPECT_EQ(added->frequency, 0);
     EXPECT_EQ(tree->SelectedItem(), added->treeItem);
@@ -390,17 +390,17 @@ TEST_F(EditorTest, AddTransponderFromEachPane) {
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
     EXPECT_TRUE(view->IsModified());
     // Programs still on their transponders.
-    EXPECT_EQ(db().programs[6]->transponderIndex, 4);
+    EXPECT_EQ(db().programs()[6]->transponderIndex, 4);
     Trigger(ID_TRANSPONDER_DELETE);
 
     // From a program pane: before that program's transponder.
     Select(ProgramItem(2)); // on transponder 1
     Trigger(ID_TRANSPONDER_ADD);
-    Transponder* before = db().transponders[1].get();
+    Transponder* before = db().transponders()[1].get();
     EXPECT_EQ(before->frequency, 0);
     EXPECT_EQ(tree->ChildAt(NetworkItem(0), 1), before->treeItem);
-    EXPECT_EQ(tree->ChildAt(NetworkItem(0), 2), db().transponders[2]->treeItem);
-    EXPECT_EQ(db().programs[2]->transponderIndex, 2);
+    EXPECT_EQ(tree->ChildAt(NetworkItem(0), 2), db().transponders()[2]->treeItem);
+    EXPECT_EQ(db().programs()[2]->transponderIndex, 2);
 }
 
 TEST_F(EditorTest, AddWithNoThenCancelAtTheSecondPromptKeepsTheRecordAndTheSelection) {
@@ -411,11 +411,11 @@ TEST_F(EditorTest, AddWithNoThenCancelAtTheSecondPromptKeepsTheRecordAndTheSelec
     MessageBox::SetNextAnswer(MessageBox::Cancel); // the prompt at the selection change
     Trigger(ID_PROGRAM_ADD);
     EXPECT_EQ(Boxes().size(), 2u);
-    ASSERT_EQ(db().programs.size(), 9u);
-    EXPECT_EQ(db().programs[4]->name, "");
-    EXPECT_NE(db().programs[4]->treeItem, nullptr);
-    EXPECT_EQ(db().programs[5]->name, "Channel 5");
-    EXPECT_EQ(tree->SelectedItem(), db().programs[5]->treeItem);
+    ASSERT_EQ(db().programs().size(), 9u);
+    EXPECT_EQ(db().programs()[4]->name, "");
+    EXPECT_NE(db().programs()[4]->treeItem, nullptr);
+    EXPECT_EQ(db().programs()[5]->name, "Channel 5");
+    EXPECT_EQ(tree->SelectedItem(), db().programs()[5]->treeItem);
     EXPECT_EQ(Field("programName")->text(), QStringLiteral("Unapplied"));
     EXPECT_TRUE(view->IsModified());
 }
@@ -424,26 +424,26 @@ TEST_F(EditorTest, AddProgramAppendsFromATransponderAndInsertsBeforeAProgram) {
     OpenSample();
     Select(TransponderItem(2));
     Trigger(ID_PROGRAM_ADD);
-    ASSERT_EQ(db().programs.size(), 9u);
-    EXPECT_EQ(db().programs[8]->transponderIndex, 2);
-    EXPECT_EQ(tree->ChildAt(TransponderItem(2), 2), db().programs[8]->treeItem);
-    EXPECT_EQ(tree->SelectedItem(), db().programs[8]->treeItem);
+    ASSERT_EQ(db().programs().size(), 9u);
+    EXPECT_EQ(db().programs()[8]->transponderIndex, 2);
+    EXPECT_EQ(tree->ChildAt(TransponderItem(2), 2), db().programs()[8]->treeItem);
+    EXPECT_EQ(tree->SelectedItem(), db().programs()[8]->treeItem);
     EXPECT_EQ(view->Pane(), PANE_PROGRAM);
 
     Select(ProgramItem(1));
     Trigger(ID_PROGRAM_ADD);
-    EXPECT_EQ(db().programs[1]->name, "");
-    EXPECT_EQ(tree->ChildAt(TransponderItem(0), 1), db().programs[1]->treeItem);
-    EXPECT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{0, 4}));
+    EXPECT_EQ(db().programs()[1]->name, "");
+    EXPECT_EQ(tree->ChildAt(TransponderItem(0), 1), db().programs()[1]->treeItem);
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{0, 4}));
 }
 
 TEST_F(EditorTest, DeleteSelectedTransponderFromAProgramBlanksAndMovesTheSelection) {
     OpenSample();
     Select(ProgramItem(0));
     Trigger(ID_TRANSPONDER_DELETE);
-    ASSERT_EQ(db().transponders.size(), 3u);
-    EXPECT_EQ(db().programs.size(), 6u);
-    EXPECT_EQ(db().programs[0]->name, "Channel 3");
+    ASSERT_EQ(db().transponders().size(), 3u);
+    EXPECT_EQ(db().programs().size(), 6u);
+    EXPECT_EQ(db().programs()[0]->name, "Channel 3");
     EXPECT_EQ(tree->ChildCount(NetworkItem(0)), 1);
     // The selection moved to the next transponder, which the pane shows.
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(0));
@@ -459,8 +459,8 @@ TEST_F(EditorTest, DeleteAllTranspondersInNetFromTheNetworkKeepsTheNetworkPane) 
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(view->Pane(), PANE_NETWORK);
     EXPECT_EQ(tree->ChildCount(NetworkItem(0)), 0);
-    EXPECT_EQ(db().transponders.size(), 2u);
-    EXPECT_EQ(db().programs.size(), 4u);
+    EXPECT_EQ(db().transponders().size(), 2u);
+    EXPECT_EQ(db().programs().size(), 4u);
     // The pending edit stays in the form.
     EXPECT_EQ(Field("networkName")->text(), QStringLiteral("Pending edit"));
     MessageBox::SetNextAnswer(MessageBox::No);
@@ -482,15 +482,15 @@ TEST_F(EditorTest, DeleteSelectedProgramMovesToTheNextSibling) {
     OpenSample();
     Select(ProgramItem(6));
     Trigger(ID_PROGRAM_DELETE);
-    ASSERT_EQ(db().programs.size(), 7u);
+    ASSERT_EQ(db().programs().size(), 7u);
     EXPECT_EQ(tree->SelectedItem(), ProgramItem(6));
-    EXPECT_EQ(db().programs[6]->name, "Channel 8");
+    EXPECT_EQ(db().programs()[6]->name, "Channel 8");
     EXPECT_EQ(view->Pane(), PANE_PROGRAM);
     Trigger(ID_PROGRAM_DELETE);
     // No sibling left: the transponder.
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(3));
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
-    EXPECT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{0, 3}));
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{0, 3}));
 }
 
 TEST_F(EditorTest, DeleteAllProgramsInTransponderKeepsOrBlanksThePane) {
@@ -499,14 +499,14 @@ TEST_F(EditorTest, DeleteAllProgramsInTransponderKeepsOrBlanksThePane) {
     Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
     EXPECT_EQ(tree->ChildCount(TransponderItem(0)), 0);
-    EXPECT_EQ(db().programs.size(), 6u);
+    EXPECT_EQ(db().programs().size(), 6u);
 
     Select(ProgramItem(0)); // now Channel 3, on transponder 1
     Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(1));
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
-    EXPECT_EQ(db().programs.size(), 4u);
-    EXPECT_EQ(db().favoriteGroups[0]->tvList, std::vector<uint16_t>{});
+    EXPECT_EQ(db().programs().size(), 4u);
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, std::vector<uint16_t>{});
 }
 
 TEST_F(EditorTest, DeleteAllProgramsInNetKeepsTransponderPaneAndBlanksProgramPane) {
@@ -515,7 +515,7 @@ TEST_F(EditorTest, DeleteAllProgramsInNetKeepsTransponderPaneAndBlanksProgramPan
     Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(1));
-    EXPECT_EQ(db().programs.size(), 4u);
+    EXPECT_EQ(db().programs().size(), 4u);
     EXPECT_EQ(tree->ChildCount(TransponderItem(0)), 0);
     EXPECT_EQ(tree->ChildCount(TransponderItem(1)), 0);
 
@@ -523,16 +523,16 @@ TEST_F(EditorTest, DeleteAllProgramsInNetKeepsTransponderPaneAndBlanksProgramPan
     Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
     EXPECT_EQ(tree->SelectedItem(), TransponderItem(2));
     EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
-    EXPECT_EQ(db().programs.size(), 2u);
+    EXPECT_EQ(db().programs().size(), 2u);
 }
 
 TEST_F(EditorTest, SortByDegreeOrdersTheSatellitesAndRebuildsTheTree) {
     OpenSample();
     Trigger(ID_SATELLITE_SORT_BY_DEGREE);
-    ASSERT_EQ(db().networks.size(), 3u);
+    ASSERT_EQ(db().networks().size(), 3u);
     // With the offset of 180 degrees the order starts at 180W and runs east: 13.0E, 19.2E, 28.2E.
     std::vector<std::string> order;
-    for (const auto& network : db().networks)
+    for (const auto& network : db().networks())
         order.push_back(network->name);
     EXPECT_EQ(order, (std::vector<std::string>{"Hotbird", "Astra 1", "Astra 2"}));
     EXPECT_EQ(tree->LabelOf(tree->ChildAt(nullptr, 0)), QStringLiteral("Hotbird"));

@@ -168,7 +168,7 @@ TEST_F(EditorTest, ChannelListIsCheckedWhileOpenAndCancelChangesNothing) {
 TEST_F(EditorTest, ChannelListReorderMarksModifiedAndReordersTheTree) {
     OpenSample();
     Select(ProgramItem(1));
-    Program* shown = db().programs[1].get();
+    Program* shown = db().programs()[1].get();
     const bool ran = guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
                                        [&](QWidget* modal) {
                                            auto* dialog = qobject_cast<ChannelListDialog*>(modal);
@@ -178,13 +178,13 @@ TEST_F(EditorTest, ChannelListReorderMarksModifiedAndReordersTheTree) {
                                        });
     EXPECT_TRUE(ran);
     EXPECT_TRUE(view->IsModified());
-    EXPECT_EQ(db().programs[0].get(), shown);
+    EXPECT_EQ(db().programs()[0].get(), shown);
     EXPECT_EQ(tree->ChildAt(TransponderItem(0), 0), shown->treeItem);
     EXPECT_EQ(tree->SelectedItem(), shown->treeItem);
     EXPECT_EQ(view->CurrentItem(), shown->treeItem);
     EXPECT_EQ(view->Pane(), PANE_PROGRAM);
     // The favorite entries followed their programs.
-    EXPECT_EQ(db().favoriteGroups[0]->tvList, (std::vector<uint16_t>{1, 3}));
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{1, 3}));
 }
 
 // ---- SATCODX import ----
@@ -220,16 +220,16 @@ TEST_F(EditorTest, ImportSatcodxFillsTheSatelliteAndShowsTheNewTransponders) {
     EXPECT_EQ(dialogs[1].filter, QStringLiteral("SATCODX File (*.SDX);;All file (*.*)"));
     EXPECT_EQ(dialogs[1].defaultSuffix, QStringLiteral("SDX"));
 
-    EXPECT_EQ(db().networks[1]->name, "Astra 1L");
+    EXPECT_EQ(db().networks()[1]->name, "Astra 1L");
     EXPECT_EQ(tree->LabelOf(NetworkItem(1)), QStringLiteral("Astra 1L"));
     EXPECT_EQ(Field("networkName")->text(), QStringLiteral("Astra 1L"));
-    ASSERT_EQ(db().transponders.size(), 6u);
+    ASSERT_EQ(db().transponders().size(), 6u);
     ASSERT_EQ(tree->ChildCount(NetworkItem(1)), 3);
-    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 1), db().transponders[3]->treeItem);
-    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 2), db().transponders[4]->treeItem);
-    EXPECT_EQ(db().transponders[3]->frequency, 11700);
+    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 1), db().transponders()[3]->treeItem);
+    EXPECT_EQ(tree->ChildAt(NetworkItem(1), 2), db().transponders()[4]->treeItem);
+    EXPECT_EQ(db().transponders()[3]->frequency, 11700);
     // The programs of the satellite behind it still sit on their own transponder.
-    EXPECT_EQ(db().programs[6]->transponderIndex, 5);
+    EXPECT_EQ(db().programs()[6]->transponderIndex, 5);
     EXPECT_TRUE(view->IsModified());
 }
 
@@ -239,7 +239,7 @@ TEST_F(EditorTest, CancelledImportChangesNothing) {
     FileDialog::SetNextCancel();
     Trigger(ID_SATELLITE_IMPORT_SATCODX);
     EXPECT_FALSE(view->IsModified());
-    EXPECT_EQ(db().transponders.size(), 4u);
+    EXPECT_EQ(db().transponders().size(), 4u);
 }
 
 // ---- Modification date ----
@@ -298,7 +298,7 @@ TEST_F(EditorTest, DroppingAnNdfFileOpensItAfterAskingToSave) {
     QTest::qWait(20);
     EXPECT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("other.ndf - ") + AppTitle());
-    EXPECT_EQ(db().programs[0]->name, "Channel 1");
+    EXPECT_EQ(db().programs()[0]->name, "Channel 1");
 
     // Anything but a single NDF file is refused at the door.
     QMimeData text;

@@ -3,6 +3,7 @@
 #include "shell/NetworkTree.h"
 
 #include "database/NetworkDatabase.h"
+#include "tests/database/TestDatabases.h"
 
 #include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
@@ -24,13 +25,13 @@ protected:
     }
 
     Network& AddNetwork(const std::string& name) {
-        db.networks.push_back(std::make_unique<Network>());
-        db.networks.back()->name = name;
-        return *db.networks.back();
+        db.AppendNetwork();
+        db.networks().back()->name = name;
+        return *db.networks().back();
     }
     Transponder& AddTransponder(uint8_t network, uint16_t frequency, uint8_t polFec = 0, const std::string& name = {}) {
-        db.transponders.push_back(std::make_unique<Transponder>());
-        Transponder& t = *db.transponders.back();
+        db.AppendTransponder();
+        Transponder& t = *db.transponders().back();
         t.networkIndex = network;
         t.frequency = frequency;
         t.polFec = polFec;
@@ -38,9 +39,9 @@ protected:
         return t;
     }
     Program& AddProgram(uint16_t transponder, const std::string& name) {
-        db.programs.push_back(std::make_unique<Program>(transponder));
-        db.programs.back()->name = name;
-        return *db.programs.back();
+        testdb::Raw<Program>(db).push_back(std::make_unique<Program>(transponder));
+        db.programs().back()->name = name;
+        return *db.programs().back();
     }
 
     // A: T1 (P1, P2), T2 (P3), T3 () / B: T4 (P4) / C: no transponders.
@@ -114,21 +115,21 @@ TEST_F(NetworkTreeTest, LabelsOfTheThreeLevels) {
     AddProgram(0, "\xC4rger");
     tree.FillTree(db);
 
-    EXPECT_EQ(Shown(tree, db.networks[0]->treeItem), "(No name)");
-    EXPECT_EQ(Shown(tree, db.networks[1]->treeItem), QString::fromUtf8("Caf\u00E9 \u0080\u00FF"));
-    EXPECT_EQ(Shown(tree, db.transponders[0]->treeItem), "0.950 (H)");
+    EXPECT_EQ(Shown(tree, db.networks()[0]->treeItem), "(No name)");
+    EXPECT_EQ(Shown(tree, db.networks()[1]->treeItem), QString::fromUtf8("Caf\u00E9 \u0080\u00FF"));
+    EXPECT_EQ(Shown(tree, db.transponders()[0]->treeItem), "0.950 (H)");
     // Without the names flag a transponder's name is not shown.
-    EXPECT_EQ(Shown(tree, db.transponders[1]->treeItem), "0.000 (V)");
-    EXPECT_EQ(Shown(tree, db.transponders[2]->treeItem), "12.188 (L)");
-    EXPECT_EQ(Shown(tree, db.programs[0]->treeItem), "(No name)");
-    EXPECT_EQ(Shown(tree, db.programs[1]->treeItem), QString::fromUtf8("\u00C4rger"));
+    EXPECT_EQ(Shown(tree, db.transponders()[1]->treeItem), "0.000 (V)");
+    EXPECT_EQ(Shown(tree, db.transponders()[2]->treeItem), "12.188 (L)");
+    EXPECT_EQ(Shown(tree, db.programs()[0]->treeItem), "(No name)");
+    EXPECT_EQ(Shown(tree, db.programs()[1]->treeItem), QString::fromUtf8("\u00C4rger"));
 
     db.formatFlags = NDF_FLAG_TP_NAMES;
-    db.transponders[2]->name = "\xB0Hot";
+    db.transponders()[2]->name = "\xB0Hot";
     tree.FillTree(db);
-    EXPECT_EQ(Shown(tree, db.transponders[0]->treeItem), "0.950 (H)"); // empty name: the frequency
-    EXPECT_EQ(Shown(tree, db.transponders[1]->treeItem), "Named");
-    EXPECT_EQ(Shown(tree, db.transponders[2]->treeItem), QString::fromUtf8("\u00B0Hot"));
+    EXPECT_EQ(Shown(tree, db.transponders()[0]->treeItem), "0.950 (H)"); // empty name: the frequency
+    EXPECT_EQ(Shown(tree, db.transponders()[1]->treeItem), "Named");
+    EXPECT_EQ(Shown(tree, db.transponders()[2]->treeItem), QString::fromUtf8("\u00B0Hot"));
 }
 
 TEST_F(NetworkTreeTest, RelabellingUsesTheGivenRecord) {
@@ -207,8 +208,8 @@ TEST_F(NetworkTreeTest, FillTreeWithoutNetworksSelectsNothing) {
     EXPECT_EQ(tree.ChildCount(nullptr), 0);
     EXPECT_EQ(tree.SelectedItem(), nullptr);
     EXPECT_TRUE(notified.empty());
-    EXPECT_EQ(db.transponders[0]->treeItem, nullptr);
-    EXPECT_EQ(db.programs[0]->treeItem, nullptr);
+    EXPECT_EQ(db.transponders()[0]->treeItem, nullptr);
+    EXPECT_EQ(db.programs()[0]->treeItem, nullptr);
 }
 
 TEST_F(NetworkTreeTest, DamagedReferencesGetNoItem) {
@@ -468,10 +469,10 @@ TEST_F(NetworkTreeTest, RowsStayConsistentAfterRemovingFromTheMiddle) {
         AddProgram(static_cast<uint16_t>(i % 4), "P" + std::to_string(i));
     tree.FillTree(db);
 
-    tree.DeleteItem(db.transponders[5]->treeItem);
-    tree.DeleteItem(db.programs[10]->treeItem);
+    tree.DeleteItem(db.transponders()[5]->treeItem);
+    tree.DeleteItem(db.programs()[10]->treeItem);
     tree.DeleteGrandchildren(n.treeItem);
-    tree.DeleteItem(db.transponders[0]->treeItem);
+    tree.DeleteItem(db.transponders()[0]->treeItem);
     ASSERT_EQ(tree.ChildCount(n.treeItem), 38);
     for (int row = 0; row < 38; ++row) {
         TreeItemHandle item = tree.ChildAt(n.treeItem, row);
@@ -479,8 +480,8 @@ TEST_F(NetworkTreeTest, RowsStayConsistentAfterRemovingFromTheMiddle) {
         EXPECT_EQ(tree.PreviousSiblingOf(item), row > 0 ? tree.ChildAt(n.treeItem, row - 1) : nullptr);
     }
     // The records of the remaining items still point at them.
-    EXPECT_EQ(tree.TransponderOf(db.transponders[39]->treeItem), db.transponders[39].get());
-    EXPECT_EQ(tree.ChildAt(n.treeItem, 37), db.transponders[39]->treeItem);
+    EXPECT_EQ(tree.TransponderOf(db.transponders()[39]->treeItem), db.transponders()[39].get());
+    EXPECT_EQ(tree.ChildAt(n.treeItem, 37), db.transponders()[39]->treeItem);
 }
 
 TEST_F(NetworkTreeTest, ClearTreeDetachesAndFillTreeRebuilds) {
@@ -502,7 +503,7 @@ TEST_F(NetworkTreeTest, ClearTreeDetachesAndFillTreeRebuilds) {
     EXPECT_TRUE(notified.empty());
 
     // The database changes while detached, as an open or a sort does, then is shown again.
-    std::swap(db.networks[0], db.networks[1]);
+    std::swap(testdb::Raw<Network>(db)[0], testdb::Raw<Network>(db)[1]);
     t4->networkIndex = 0;
     for (const auto& t : {t1, t2, t3})
         t->networkIndex = 1;
