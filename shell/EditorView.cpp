@@ -1,12 +1,10 @@
 #include "shell/EditorView.h"
 
-#include "channellist/ChannelListDialog.h"
 #include "forms/EditBar.h"
-#include "import/ModificationDateDialog.h"
-#include "import/SatcodxImport.h"
 #include "shell/AppInfo.h"
 #include "shell/FileDialog.h"
 #include "shell/MessageBox.h"
+#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 
 #include <QFile>
@@ -18,16 +16,6 @@
 namespace {
 
 const char* const kNdfFilter = "Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||";
-const char* const kSatcodxFilter = "SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||";
-
-// Paths travel through the core as the file system's own bytes.
-std::string ToNativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString FromNativePath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 } // namespace
 
@@ -78,125 +66,131 @@ Network* EditorView::NetworkAt(uint8_t index) {
 
 // ---- the apply-changes rule ----
 
-bool EditorView::ApplyEdits(bool ask) {
+Flow EditorView::ApplyEdits(bool ask) {
     switch (Pane()) {
-    case PANE_EMPTY:
-        return false;
-
-    case PANE_NETWORK: {
-        editBar_->ReadNetwork();
-        const AntennaConfig& workingConfig = editBar_->workingAntennaConfig();
-        const Network& workingNetwork = editBar_->workingNetwork();
-        // A network whose configuration slot is missing was shown with the default configuration.
-        const AntennaConfig defaultConfig;
-        const AntennaConfig& storedConfig = currentAntennaConfig_ ? *currentAntennaConfig_ : defaultConfig;
-        const bool configChanged = storedConfig.Differs(workingConfig);
-        const bool networkChanged = currentNetwork_->Differs(workingNetwork, (workingConfig.diseqcMode & 0x04) != 0,
-                                                             workingConfig.skewController());
-        if (ask) {
-            const char* prompt = nullptr;
-            if (networkChanged)
-                prompt = "Some of network parameters are changed.\nDo you want to apply?";
-            else if (configChanged)
-                prompt = "Some of antenna configurations are changed.\nDo you want to apply?";
-            else
-                return false;
-            const MessageBox::Button answer = MessageBox::Question(window(), QString::fromLatin1(prompt));
-            if (answer == MessageBox::Cancel)
-                return true;
-            if (answer == MessageBox::No)
-                return false;
-        }
-        // The form never changes antennaIndex; the stored record's value stands, unless the
-        // configuration it names is missing and is created now.
-        uint8_t antennaIndex = currentNetwork_->antennaIndex;
-        if (configChanged && !currentAntennaConfig_) {
-            const uint8_t slot = database_.EnsureAntennaConfig(antennaIndex);
-            if (slot != NO_NETWORK) {
-                antennaIndex = slot;
-                currentAntennaConfig_ = database_.antennaConfigs()[slot].get();
-            }
-        }
-        if (configChanged && currentAntennaConfig_) {
-            database_.SetAntennaConfig(antennaIndex, workingConfig);
-            MarkModified();
-        }
-        if (networkChanged || antennaIndex != currentNetwork_->antennaIndex) {
-            Network value = networkChanged ? workingNetwork : *currentNetwork_;
-            value.antennaIndex = antennaIndex;
-            if (networkChanged && currentNetwork_->name != workingNetwork.name)
-                tree_->SetNameLabel(currentNetwork_->treeItem, workingNetwork);
-            database_.SetNetwork(database_.IndexOfNetwork(currentNetwork_), value);
-            if (networkChanged)
-                MarkModified();
-        }
-        return false;
+    case PANE_NETWORK:
+        return ApplyNetworkEdits(ask);
+    case PANE_TRANSPONDER:
+        return ApplyTransponderEdits(ask);
+    case PANE_PROGRAM:
+        return ApplyProgramEdits(ask);
+    default:
+        return Flow::Proceed;
     }
-
-    case PANE_TRANSPONDER: {
-        editBar_->ReadTransponder();
-        const Transponder& working = editBar_->workingTransponder();
-        if (working.frequency == 0 || working.symbolRate == 0) {
-            MessageBox::Error(window(), QStringLiteral("Invalid frequency or symbol rate\n"
-                                                       "Correct the errors or delete the transponder"));
-            return true;
-        }
-        if (!currentTransponder_->Differs(working))
-            return false;
-        if (ask) {
-            const MessageBox::Button answer = MessageBox::Question(
-                window(), QStringLiteral("Some of transponder parameters are changed.\nDo you want to apply?"));
-            if (answer == MessageBox::Cancel)
-                return true;
-            if (answer == MessageBox::No)
-                return false;
-        }
-        if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
-            currentTransponder_->polarity() != working.polarity())
-            tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
-        database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_), working);
-        MarkModified();
-        return false;
-    }
-
-    case PANE_PROGRAM: {
-        editBar_->ReadProgram();
-        const Program& working = editBar_->workingProgram();
-        if (!currentProgram_->Differs(working))
-            return false;
-        if (ask) {
-            const MessageBox::Button answer = MessageBox::Question(
-                window(), QStringLiteral("Some of program parameters are changed.\nDo you want to apply?"));
-            if (answer == MessageBox::Cancel)
-                return true;
-            if (answer == MessageBox::No)
-                return false;
-        }
-        if (currentProgram_->name != working.name)
-            tree_->SetNameLabel(currentProgram_->treeItem, working);
-        if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
-            database_.SetProgramRadio(currentProgram_->IsRadio(), database_.IndexOfProgram(currentProgram_));
-        database_.SetProgram(database_.IndexOfProgram(currentProgram_), working);
-        MarkModified();
-        return false;
-    }
-    }
-    return false;
 }
 
-bool EditorView::QuerySave() {
-    if (ApplyEdits(true))
-        return false;
+EditorView::Answer EditorView::AskToApply(const char* prompt) {
+    switch (MessageBox::Question(window(), QString::fromLatin1(prompt))) {
+    case MessageBox::Cancel:
+        return Answer::Stop;
+    case MessageBox::No:
+        return Answer::Skip;
+    default:
+        return Answer::Apply;
+    }
+}
+
+Flow EditorView::ApplyNetworkEdits(bool ask) {
+    editBar_->ReadNetwork();
+    const AntennaConfig& workingConfig = editBar_->workingAntennaConfig();
+    const Network& workingNetwork = editBar_->workingNetwork();
+    // A network whose configuration slot is missing was shown with the default configuration.
+    const AntennaConfig defaultConfig;
+    const AntennaConfig& storedConfig = currentAntennaConfig_ ? *currentAntennaConfig_ : defaultConfig;
+    const bool configChanged = storedConfig.Differs(workingConfig);
+    const bool networkChanged = currentNetwork_->Differs(workingNetwork, (workingConfig.diseqcMode & 0x04) != 0,
+                                                         workingConfig.skewController());
+    if (ask) {
+        if (!networkChanged && !configChanged)
+            return Flow::Proceed;
+        const Answer answer = AskToApply(networkChanged
+                                             ? "Some of network parameters are changed.\nDo you want to apply?"
+                                             : "Some of antenna configurations are changed.\nDo you want to apply?");
+        if (answer != Answer::Apply)
+            return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
+    }
+    // The form never changes antennaIndex; the stored record's value stands, unless the
+    // configuration it names is missing and is created now.
+    uint8_t antennaIndex = currentNetwork_->antennaIndex;
+    if (configChanged && !currentAntennaConfig_) {
+        const uint8_t slot = database_.EnsureAntennaConfig(antennaIndex);
+        if (slot != NO_NETWORK) {
+            antennaIndex = slot;
+            currentAntennaConfig_ = database_.antennaConfigs()[slot].get();
+        }
+    }
+    if (configChanged && currentAntennaConfig_) {
+        database_.SetAntennaConfig(antennaIndex, workingConfig);
+        MarkModified();
+    }
+    if (networkChanged || antennaIndex != currentNetwork_->antennaIndex) {
+        Network value = networkChanged ? workingNetwork : *currentNetwork_;
+        value.antennaIndex = antennaIndex;
+        if (networkChanged && currentNetwork_->name != workingNetwork.name)
+            tree_->SetNameLabel(currentNetwork_->treeItem, workingNetwork);
+        database_.SetNetwork(database_.IndexOfNetwork(currentNetwork_), value);
+        if (networkChanged)
+            MarkModified();
+    }
+    return Flow::Proceed;
+}
+
+Flow EditorView::ApplyTransponderEdits(bool ask) {
+    editBar_->ReadTransponder();
+    const Transponder& working = editBar_->workingTransponder();
+    if (working.frequency == 0 || working.symbolRate == 0) {
+        MessageBox::Error(window(), QStringLiteral("Invalid frequency or symbol rate\n"
+                                                   "Correct the errors or delete the transponder"));
+        return Flow::Stop;
+    }
+    if (!currentTransponder_->Differs(working))
+        return Flow::Proceed;
+    if (ask) {
+        const Answer answer = AskToApply("Some of transponder parameters are changed.\nDo you want to apply?");
+        if (answer != Answer::Apply)
+            return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
+    }
+    if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
+        currentTransponder_->polarity() != working.polarity())
+        tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
+    database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_), working);
+    MarkModified();
+    return Flow::Proceed;
+}
+
+Flow EditorView::ApplyProgramEdits(bool ask) {
+    editBar_->ReadProgram();
+    const Program& working = editBar_->workingProgram();
+    if (!currentProgram_->Differs(working))
+        return Flow::Proceed;
+    if (ask) {
+        const Answer answer = AskToApply("Some of program parameters are changed.\nDo you want to apply?");
+        if (answer != Answer::Apply)
+            return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
+    }
+    if (currentProgram_->name != working.name)
+        tree_->SetNameLabel(currentProgram_->treeItem, working);
+    const uint16_t index = database_.IndexOfProgram(currentProgram_);
+    if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
+        database_.SetProgramRadio(currentProgram_->IsRadio(), index);
+    database_.SetProgram(index, working);
+    MarkModified();
+    return Flow::Proceed;
+}
+
+Flow EditorView::QuerySave() {
+    if (ApplyEdits(true) == Flow::Stop)
+        return Flow::Stop;
     if (!modified_)
-        return true;
+        return Flow::Proceed;
     const QString prompt = QStringLiteral("Save changes to %1?").arg(FromNativePath(database_.pathName));
     switch (MessageBox::Question(window(), prompt)) {
     case MessageBox::Cancel:
-        return false;
+        return Flow::Stop;
     case MessageBox::No:
-        return true;
+        return Flow::Proceed;
     default:
-        return SaveFile(false) == NDF_OK;
+        return SaveFile(false) == NDF_OK ? Flow::Proceed : Flow::Stop;
     }
 }
 
@@ -258,7 +252,7 @@ void EditorView::MarkModified() {
 void EditorView::OnTreeSelChanged(TreeItemHandle newItem) {
     if (rebuildingTree_ || newItem == currentItem_)
         return;
-    if (ApplyEdits(true)) {
+    if (ApplyEdits(true) == Flow::Stop) {
         tree_->SelectItem(currentItem_);
         return;
     }
@@ -352,7 +346,7 @@ bool EditorView::IsCommandChecked(int id) const {
 }
 
 void EditorView::OnFileNew() {
-    if (Pane() != PANE_EMPTY && !QuerySave())
+    if (Pane() != PANE_EMPTY && QuerySave() == Flow::Stop)
         return;
     RebuildTree();
     database_.NewDefault();
@@ -366,7 +360,7 @@ void EditorView::OnFileOpen() {
 }
 
 void EditorView::OpenFile(const QString& path) {
-    if (Pane() != PANE_EMPTY && !QuerySave())
+    if (Pane() != PANE_EMPTY && QuerySave() == Flow::Stop)
         return;
     QString chosen = path;
     if (chosen.isEmpty()) {
@@ -402,7 +396,7 @@ void EditorView::OpenWithPath(const QString& path) {
 }
 
 void EditorView::OnFileClose() {
-    if (Pane() == PANE_EMPTY || !QuerySave())
+    if (Pane() == PANE_EMPTY || QuerySave() == Flow::Stop)
         return;
     rebuildingTree_ = true;
     tree_->ClearTree();
@@ -415,12 +409,12 @@ void EditorView::OnFileClose() {
 }
 
 void EditorView::OnFileSave() {
-    if (!ApplyEdits(true))
+    if (ApplyEdits(true) == Flow::Proceed)
         SaveFile(false);
 }
 
 void EditorView::OnFileSaveAs() {
-    if (!ApplyEdits(true))
+    if (ApplyEdits(true) == Flow::Proceed)
         SaveFile(true);
 }
 
@@ -438,237 +432,3 @@ void EditorView::OnMoreAudio() {
         editBar_->EditAudioList();
 }
 
-// ---- dialogs and the import ----
-
-void EditorView::OnModificationDate() {
-    if (Pane() == PANE_EMPTY)
-        return;
-    bool changed = false;
-    RunModificationDateDialog(window(), database_, &changed);
-    if (changed)
-        MarkModified();
-}
-
-void EditorView::OnChannelList() {
-    if (Pane() == PANE_EMPTY)
-        return;
-    uint32_t changes = 0;
-    {
-        ChannelListDialog dialog(database_, window());
-        channelListOpen_ = true;
-        emit commandStateChanged();
-        if (dialog.exec() == QDialog::Accepted)
-            changes = dialog.changeFlags();
-    }
-    if (changes != 0) {
-        MarkModified();
-        if (changes & CHANGED_ORDER) {
-            // The tree lists each transponder's programs in channel order: rebuild it and put the
-            // selection back on the record the pane shows, which keeps any pending form edits.
-            void* shown = tree_->RecordOf(currentItem_);
-            const TreeLevel level = tree_->LevelOf(currentItem_);
-            rebuildingTree_ = true;
-            tree_->ClearTree();
-            tree_->FillTree(database_);
-            TreeItemHandle item = nullptr;
-            if (level == LEVEL_NETWORK)
-                item = static_cast<Network*>(shown)->treeItem;
-            else if (level == LEVEL_TRANSPONDER)
-                item = static_cast<Transponder*>(shown)->treeItem;
-            else if (level == LEVEL_PROGRAM)
-                item = static_cast<Program*>(shown)->treeItem;
-            tree_->SelectItem(item);
-            currentItem_ = tree_->SelectedItem();
-            rebuildingTree_ = false;
-        }
-    }
-    channelListOpen_ = false;
-    emit commandStateChanged();
-}
-
-void EditorView::OnImportSatcodx() {
-    if (ApplyEdits(true) || Pane() != PANE_NETWORK)
-        return;
-    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kSatcodxFilter)),
-                                                     QStringLiteral("SDX"));
-    if (path.isEmpty())
-        return;
-    Network* network = currentNetwork_;
-    if (ImportSatcodx(database_, *network, ToNativePath(path)) != NDF_OK)
-        return;
-    tree_->SetNameLabel(network->treeItem, *network);
-    // The added transponders close the network's first run; give them their items at once, placed
-    // by the database order: before the item of a later run of the same network (a damaged file),
-    // else last. The place is found once, so that a long listing costs no search per transponder.
-    const uint8_t slot = database_.IndexOfNetwork(network);
-    const size_t end = database_.EndTransponderOf(slot);
-    TreeItemHandle before = LAST_ITEM;
-    for (size_t i = end; i < database_.transponders().size() && before == LAST_ITEM; ++i) {
-        const TreeItemHandle item = database_.transponders()[i]->treeItem;
-        if (item && network->treeItem && tree_->ParentOf(item) == network->treeItem)
-            before = item;
-    }
-    for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
-        Transponder& transponder = *database_.transponders()[i];
-        if (!transponder.treeItem)
-            tree_->InsertTransponderItem(transponder, before);
-    }
-    ShowItem(currentItem_);
-    MarkModified();
-}
-
-// ---- record commands ----
-
-void EditorView::OnSortByDegree() {
-    if (ApplyEdits(true) || Pane() == PANE_EMPTY)
-        return;
-    if (!database_.SortByDegree(1800))
-        return;
-    RebuildTree();
-    tree_->FillTree(database_);
-    MarkModified();
-}
-
-void EditorView::OnAddTransponder() {
-    if (ApplyEdits(true))
-        return;
-    Transponder* added = nullptr;
-    switch (Pane()) {
-    case PANE_NETWORK: {
-        const uint8_t slot = database_.IndexOfNetwork(currentNetwork_);
-        if (slot == NO_NETWORK)
-            return;
-        added = database_.AddTransponder(slot, NO_INDEX);
-        // It closes the network's first run. No hint lets the tree place it by the database order,
-        // which puts it last unless a later run of the same network (a damaged file) follows.
-        if (added)
-            tree_->InsertTransponderItem(*added, nullptr);
-        break;
-    }
-    case PANE_TRANSPONDER:
-    case PANE_PROGRAM: {
-        const uint16_t index = Pane() == PANE_TRANSPONDER ? database_.IndexOfTransponder(currentTransponder_)
-                                                          : currentProgram_->transponderIndex;
-        Transponder* reference = TransponderAt(index);
-        if (!reference)
-            return;
-        const TreeItemHandle before = reference->treeItem;
-        added = database_.AddTransponder(reference->networkIndex, index);
-        if (added)
-            tree_->InsertTransponderItem(*added, before);
-        break;
-    }
-    default:
-        return;
-    }
-    if (!added)
-        return;
-    tree_->SelectItem(added->treeItem);
-    MarkModified();
-}
-
-void EditorView::OnAddProgram() {
-    if (ApplyEdits(true))
-        return;
-    Program* added = nullptr;
-    if (Pane() == PANE_TRANSPONDER) {
-        const uint16_t index = database_.IndexOfTransponder(currentTransponder_);
-        if (index == NO_INDEX)
-            return;
-        added = database_.AddProgram(index, NO_INDEX);
-        if (added)
-            tree_->InsertProgramItem(*added, LAST_ITEM);
-    } else if (Pane() == PANE_PROGRAM) {
-        const TreeItemHandle before = currentProgram_->treeItem;
-        added = database_.AddProgram(currentProgram_->transponderIndex, database_.IndexOfProgram(currentProgram_));
-        if (added)
-            tree_->InsertProgramItem(*added, before);
-    }
-    if (!added)
-        return;
-    tree_->SelectItem(added->treeItem);
-    MarkModified();
-}
-
-uint16_t EditorView::TransponderIndexOfPane() const {
-    if (Pane() == PANE_TRANSPONDER)
-        return database_.IndexOfTransponder(currentTransponder_);
-    if (Pane() == PANE_PROGRAM)
-        return currentProgram_->transponderIndex;
-    return NO_INDEX;
-}
-
-uint8_t EditorView::NetworkSlotOfPane() const {
-    switch (Pane()) {
-    case PANE_NETWORK:
-        return database_.IndexOfNetwork(currentNetwork_);
-    case PANE_TRANSPONDER:
-        return currentTransponder_->networkIndex;
-    case PANE_PROGRAM:
-        if (currentProgram_->transponderIndex < database_.transponders().size())
-            return database_.transponders()[currentProgram_->transponderIndex]->networkIndex;
-        return NO_NETWORK;
-    default:
-        return NO_NETWORK;
-    }
-}
-
-void EditorView::OnDeleteTransponder() {
-    const uint16_t index = TransponderIndexOfPane();
-    Transponder* target = TransponderAt(index);
-    if (!target)
-        return;
-    SetPane(PANE_EMPTY);
-    tree_->DeleteItem(target->treeItem);
-    database_.DeleteTransponder(index);
-    MarkModified();
-}
-
-void EditorView::OnDeleteTranspondersInNet() {
-    const uint8_t slot = NetworkSlotOfPane();
-    Network* target = NetworkAt(slot);
-    if (!target)
-        return;
-    if (Pane() != PANE_NETWORK)
-        SetPane(PANE_EMPTY);
-    tree_->DeleteChildren(target->treeItem);
-    database_.DeleteTranspondersInNetwork(slot);
-    MarkModified();
-}
-
-void EditorView::OnDeleteProgram() {
-    if (Pane() != PANE_PROGRAM)
-        return;
-    const uint16_t index = database_.IndexOfProgram(currentProgram_);
-    if (index == NO_INDEX)
-        return;
-    const TreeItemHandle item = currentProgram_->treeItem;
-    SetPane(PANE_EMPTY);
-    tree_->DeleteItem(item);
-    database_.DeleteProgram(index);
-    MarkModified();
-}
-
-void EditorView::OnDeleteProgramsInTransponder() {
-    const uint16_t index = TransponderIndexOfPane();
-    Transponder* target = TransponderAt(index);
-    if (!target)
-        return;
-    if (Pane() == PANE_PROGRAM)
-        SetPane(PANE_EMPTY);
-    tree_->DeleteChildren(target->treeItem);
-    database_.DeleteProgramsInTransponder(index);
-    MarkModified();
-}
-
-void EditorView::OnDeleteProgramsInNet() {
-    const uint8_t slot = NetworkSlotOfPane();
-    Network* target = NetworkAt(slot);
-    if (!target)
-        return;
-    if (Pane() == PANE_PROGRAM)
-        SetPane(PANE_EMPTY);
-    tree_->DeleteGrandchildren(target->treeItem);
-    database_.DeleteProgramsInNetwork(slot);
-    MarkModified();
-}

@@ -12,6 +12,9 @@
 class EditBar;
 class NetworkTree;
 
+// What the caller of ApplyEdits or QuerySave does next: go on, or abandon what it was doing.
+enum class Flow { Proceed, Stop };
+
 class EditorView : public QWidget {
     Q_OBJECT
 
@@ -34,10 +37,10 @@ public:
 
     // ---- the apply-changes rule, saving and the title ----
 
-    // Writes the pane's pending edits back; true (stop) when the caller must abandon what it does.
-    bool ApplyEdits(bool ask);
-    // Before anything that discards the database: true when the caller may go on.
-    bool QuerySave();
+    // Writes the pane's pending edits back.
+    Flow ApplyEdits(bool ask);
+    // Before anything that discards the database.
+    Flow QuerySave();
     NdfStatus SaveFile(bool saveAs);
     void UpdateTitle();
     void MarkModified();
@@ -79,6 +82,12 @@ signals:
     void commandStateChanged();
 
 private:
+    // The answer to an apply prompt: apply the edits, go on without them, or stop.
+    enum class Answer { Apply, Skip, Stop };
+    Answer AskToApply(const char* prompt);
+    Flow ApplyNetworkEdits(bool ask);
+    Flow ApplyTransponderEdits(bool ask);
+    Flow ApplyProgramEdits(bool ask);
     void OpenWithPath(const QString& path);
     void RebuildTree();
     void ShowItem(TreeItemHandle item);

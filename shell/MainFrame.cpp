@@ -232,7 +232,7 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_->QuerySave())
+    if (view_->QuerySave() == Flow::Proceed)
         event->accept();
     else
         event->ignore();

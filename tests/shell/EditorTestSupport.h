@@ -108,6 +108,8 @@ protected:
     void Trigger(int id) {
         QAction* action = frame->Action(id);
         ASSERT_NE(action, nullptr);
+        // A user cannot reach a disabled command: neither may a test.
+        ASSERT_TRUE(action->isEnabled()) << "command " << id << " is disabled";
         action->trigger();
     }
 

@@ -290,6 +290,33 @@ TEST_F(EditorTest, OkButtonAppliesWithoutAsking) {
     EXPECT_TRUE(view->IsModified());
 }
 
+TEST_F(EditorTest, SymbolRateZeroIsRefusedLikeFrequencyZero) {
+    OpenSample();
+    Select(TransponderItem(1));
+    Type("symbolRate", QStringLiteral("0"));
+    MessageBox::SetNextAnswer(MessageBox::Ok);
+    Select(NetworkItem(2));
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              QStringLiteral("Invalid frequency or symbol rate\nCorrect the errors or delete the transponder"));
+    EXPECT_EQ(tree->SelectedItem(), TransponderItem(1));
+    EXPECT_EQ(db().transponders()[1]->symbolRate, 27500);
+}
+
+TEST_F(EditorTest, DeleteProgramDropsThePanesPendingEditsWithoutAsking) {
+    OpenSample();
+    Select(ProgramItem(1));
+    Type("programName", QStringLiteral("Edited, never applied"));
+    const std::string next = db().programs()[2]->name;
+    Trigger(ID_PROGRAM_DELETE);
+    EXPECT_TRUE(Boxes().empty()); // no apply prompt for a record that goes
+    ASSERT_EQ(db().programs().size(), 7u);
+    for (const auto& program : db().programs())
+        EXPECT_NE(program->name, "Edited, never applied");
+    EXPECT_EQ(db().programs()[1]->name, next);
+}
+
 TEST_F(EditorTest, InvalidTransponderBlocksSelectionSaveCloseAndExit) {
     OpenSample();
     Select(TransponderItem(0));

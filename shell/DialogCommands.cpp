@@ -1,0 +1,96 @@
+// The commands that run the Modification Date and Channel List dialogs and the SATCODX import.
+#include "shell/EditorView.h"
+
+#include "forms/EditBar.h"
+#include "shell/NetworkTree.h"
+#include "channellist/ChannelListDialog.h"
+#include "import/ModificationDateDialog.h"
+#include "import/SatcodxImport.h"
+#include "shell/FileDialog.h"
+#include "shell/NativePath.h"
+
+namespace {
+
+const char* const kSatcodxFilter = "SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||";
+
+} // namespace
+
+// ---- dialogs and the import ----
+
+void EditorView::OnModificationDate() {
+    if (Pane() == PANE_EMPTY)
+        return;
+    bool changed = false;
+    RunModificationDateDialog(window(), database_, &changed);
+    if (changed)
+        MarkModified();
+}
+
+void EditorView::OnChannelList() {
+    if (Pane() == PANE_EMPTY)
+        return;
+    uint32_t changes = 0;
+    {
+        ChannelListDialog dialog(database_, window());
+        channelListOpen_ = true;
+        emit commandStateChanged();
+        if (dialog.exec() == QDialog::Accepted)
+            changes = dialog.changeFlags();
+    }
+    if (changes != 0) {
+        MarkModified();
+        if (changes & CHANGED_ORDER) {
+            // The tree lists each transponder's programs in channel order: rebuild it and put the
+            // selection back on the record the pane shows, which keeps any pending form edits.
+            void* shown = tree_->RecordOf(currentItem_);
+            const TreeLevel level = tree_->LevelOf(currentItem_);
+            rebuildingTree_ = true;
+            tree_->ClearTree();
+            tree_->FillTree(database_);
+            TreeItemHandle item = nullptr;
+            if (level == LEVEL_NETWORK)
+                item = static_cast<Network*>(shown)->treeItem;
+            else if (level == LEVEL_TRANSPONDER)
+                item = static_cast<Transponder*>(shown)->treeItem;
+            else if (level == LEVEL_PROGRAM)
+                item = static_cast<Program*>(shown)->treeItem;
+            tree_->SelectItem(item);
+            currentItem_ = tree_->SelectedItem();
+            rebuildingTree_ = false;
+        }
+    }
+    channelListOpen_ = false;
+    emit commandStateChanged();
+}
+
+void EditorView::OnImportSatcodx() {
+    if (ApplyEdits(true) == Flow::Stop || Pane() != PANE_NETWORK)
+        return;
+    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kSatcodxFilter)),
+                                                     QStringLiteral("SDX"));
+    if (path.isEmpty())
+        return;
+    Network* network = currentNetwork_;
+    if (ImportSatcodx(database_, *network, ToNativePath(path)) != NDF_OK)
+        return;
+    tree_->SetNameLabel(network->treeItem, *network);
+    // The added transponders close the network's first run; give them their items at once, placed
+    // by the database order: before the item of a later run of the same network (a damaged file),
+    // else last. The place is found once, so that a long listing costs no search per transponder.
+    const uint8_t slot = database_.IndexOfNetwork(network);
+    const size_t end = database_.EndTransponderOf(slot);
+    TreeItemHandle before = LAST_ITEM;
+    for (size_t i = end; i < database_.transponders().size() && before == LAST_ITEM; ++i) {
+        const TreeItemHandle item = database_.transponders()[i]->treeItem;
+        if (item && network->treeItem && tree_->ParentOf(item) == network->treeItem)
+            before = item;
+    }
+    for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
+        Transponder& transponder = *database_.transponders()[i];
+        if (!transponder.treeItem)
+            tree_->InsertTransponderItem(transponder, before);
+    }
+    ShowItem(currentItem_);
+    MarkModified();
+}
+

@@ -1,0 +1,161 @@
+// The commands that add, delete and sort records, each keeping the tree in step with the database.
+#include "shell/EditorView.h"
+
+#include "forms/EditBar.h"
+#include "shell/NetworkTree.h"
+
+// ---- record commands ----
+
+void EditorView::OnSortByDegree() {
+    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+        return;
+    if (!database_.SortByDegree(1800))
+        return;
+    RebuildTree();
+    tree_->FillTree(database_);
+    MarkModified();
+}
+
+void EditorView::OnAddTransponder() {
+    if (ApplyEdits(true) == Flow::Stop)
+        return;
+    Transponder* added = nullptr;
+    switch (Pane()) {
+    case PANE_NETWORK: {
+        const uint8_t slot = database_.IndexOfNetwork(currentNetwork_);
+        if (slot == NO_NETWORK)
+            return;
+        added = database_.AddTransponder(slot, NO_INDEX);
+        // It closes the network's first run. No hint lets the tree place it by the database order,
+        // which puts it last unless a later run of the same network (a damaged file) follows.
+        if (added)
+            tree_->InsertTransponderItem(*added, nullptr);
+        break;
+    }
+    case PANE_TRANSPONDER:
+    case PANE_PROGRAM: {
+        const uint16_t index = Pane() == PANE_TRANSPONDER ? database_.IndexOfTransponder(currentTransponder_)
+                                                          : currentProgram_->transponderIndex;
+        Transponder* reference = TransponderAt(index);
+        if (!reference)
+            return;
+        const TreeItemHandle before = reference->treeItem;
+        added = database_.AddTransponder(reference->networkIndex, index);
+        if (added)
+            tree_->InsertTransponderItem(*added, before);
+        break;
+    }
+    default:
+        return;
+    }
+    if (!added)
+        return;
+    tree_->SelectItem(added->treeItem);
+    MarkModified();
+}
+
+void EditorView::OnAddProgram() {
+    if (ApplyEdits(true) == Flow::Stop)
+        return;
+    Program* added = nullptr;
+    if (Pane() == PANE_TRANSPONDER) {
+        const uint16_t index = database_.IndexOfTransponder(currentTransponder_);
+        if (index == NO_INDEX)
+            return;
+        added = database_.AddProgram(index, NO_INDEX);
+        if (added)
+            tree_->InsertProgramItem(*added, LAST_ITEM);
+    } else if (Pane() == PANE_PROGRAM) {
+        const TreeItemHandle before = currentProgram_->treeItem;
+        added = database_.AddProgram(currentProgram_->transponderIndex, database_.IndexOfProgram(currentProgram_));
+        if (added)
+            tree_->InsertProgramItem(*added, before);
+    }
+    if (!added)
+        return;
+    tree_->SelectItem(added->treeItem);
+    MarkModified();
+}
+
+uint16_t EditorView::TransponderIndexOfPane() const {
+    if (Pane() == PANE_TRANSPONDER)
+        return database_.IndexOfTransponder(currentTransponder_);
+    if (Pane() == PANE_PROGRAM)
+        return currentProgram_->transponderIndex;
+    return NO_INDEX;
+}
+
+uint8_t EditorView::NetworkSlotOfPane() const {
+    switch (Pane()) {
+    case PANE_NETWORK:
+        return database_.IndexOfNetwork(currentNetwork_);
+    case PANE_TRANSPONDER:
+        return currentTransponder_->networkIndex;
+    case PANE_PROGRAM:
+        if (currentProgram_->transponderIndex < database_.transponders().size())
+            return database_.transponders()[currentProgram_->transponderIndex]->networkIndex;
+        return NO_NETWORK;
+    default:
+        return NO_NETWORK;
+    }
+}
+
+void EditorView::OnDeleteTransponder() {
+    const uint16_t index = TransponderIndexOfPane();
+    Transponder* target = TransponderAt(index);
+    if (!target)
+        return;
+    SetPane(PANE_EMPTY);
+    tree_->DeleteItem(target->treeItem);
+    database_.DeleteTransponder(index);
+    MarkModified();
+}
+
+void EditorView::OnDeleteTranspondersInNet() {
+    const uint8_t slot = NetworkSlotOfPane();
+    Network* target = NetworkAt(slot);
+    if (!target)
+        return;
+    if (Pane() != PANE_NETWORK)
+        SetPane(PANE_EMPTY);
+    tree_->DeleteChildren(target->treeItem);
+    database_.DeleteTranspondersInNetwork(slot);
+    MarkModified();
+}
+
+void EditorView::OnDeleteProgram() {
+    if (Pane() != PANE_PROGRAM)
+        return;
+    const uint16_t index = database_.IndexOfProgram(currentProgram_);
+    if (index == NO_INDEX)
+        return;
+    const TreeItemHandle item = currentProgram_->treeItem;
+    SetPane(PANE_EMPTY);
+    tree_->DeleteItem(item);
+    database_.DeleteProgram(index);
+    MarkModified();
+}
+
+void EditorView::OnDeleteProgramsInTransponder() {
+    const uint16_t index = TransponderIndexOfPane();
+    Transponder* target = TransponderAt(index);
+    if (!target)
+        return;
+    if (Pane() == PANE_PROGRAM)
+        SetPane(PANE_EMPTY);
+    tree_->DeleteChildren(target->treeItem);
+    database_.DeleteProgramsInTransponder(index);
+    MarkModified();
+}
+
+void EditorView::OnDeleteProgramsInNet() {
+    const uint8_t slot = NetworkSlotOfPane();
+    Network* target = NetworkAt(slot);
+    if (!target)
+        return;
+    if (Pane() == PANE_PROGRAM)
+        SetPane(PANE_EMPTY);
+    tree_->DeleteGrandchildren(target->treeItem);
+    database_.DeleteProgramsInNetwork(slot);
+    MarkModified();
+}
