@@ -10,6 +10,8 @@ enum CommandId : int {
     ID_FILE_PRINT = 57607,
     ID_FILE_MODIFICATION_DATE = 32789,
     ID_APP_EXIT = 57665,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_VIEW_EDITBAR = 32773,
     ID_VIEW_CHANNEL_LIST = 32790,
     ID_VIEW_TOOLBAR = 59392,
@@ -31,7 +33,7 @@ struct CommandInfo {
     const char* menu;       // "&File", ...
     const char* text;       // menu item text, "\t" and the shortcut's name included
     const char* shortcut;   // QKeySequence text, or nullptr
-    int toolBarPosition;    // 1..11 from the left, 0 when the command has no button
+    int toolBarPosition;    // 1..13 from the left, 0 when the command has no button
     const char* statusTip;  // shown in the status bar while the item or button is highlighted
     const char* toolTip;    // tool-bar tooltip, or nullptr
     const char* icon;       // resource path of the button image, or nullptr
@@ -47,15 +49,19 @@ inline constexpr CommandInfo kCommands[] = {
     {ID_FILE_SAVE, "&File", "&Save\tCtrl+S", "Ctrl+S", 3, "Saves the NDF file", "Save", ":/icons/save.svg", false},
     {ID_FILE_SAVE_AS, "&File", "Save &As...", nullptr, 0, "Saves the NDF file with a new name", "Save As", nullptr,
      true},
-    {ID_FILE_PRINT, "&File", "&Print...\tCtrl+P", "Ctrl+P", 4, "Print all or parts of the NDF file", "Print",
+    {ID_FILE_PRINT, "&File", "&Print...\tCtrl+P", "Ctrl+P", 6, "Print all or parts of the NDF file", "Print",
      ":/icons/print.svg", true},
     {ID_FILE_MODIFICATION_DATE, "&File", "Modification &Date...", nullptr, 0, "Show/Edit the recent modification date",
      nullptr, nullptr, true},
     {ID_APP_EXIT, "&File", "E&xit\tAlt+F4", nullptr, 0, "Quit the application; prompts to save the NDF file", "Exit",
      nullptr, false},
-    {ID_VIEW_EDITBAR, "&View", "&Editbar", nullptr, 9, "Show or hide the edit bar", "Toggle EditBar",
+    // The texts of Undo and Redo name the step they take; these are the texts with nothing to take.
+    {ID_EDIT_UNDO, "&Edit", "&Undo", "Ctrl+Z", 4, "Undo the last change", "Undo", ":/icons/undo.svg", false},
+    {ID_EDIT_REDO, "&Edit", "&Redo", "Ctrl+Y", 5, "Redo the change that was undone", "Redo", ":/icons/redo.svg",
+     false},
+    {ID_VIEW_EDITBAR, "&View", "&Editbar", nullptr, 11, "Show or hide the edit bar", "Toggle EditBar",
      ":/icons/editbar.svg", false},
-    {ID_VIEW_CHANNEL_LIST, "&View", "&Channel List", nullptr, 10, "Show the channel list", "Ch List",
+    {ID_VIEW_CHANNEL_LIST, "&View", "&Channel List", nullptr, 12, "Show the channel list", "Ch List",
      ":/icons/channel_list.svg", true},
     {ID_VIEW_TOOLBAR, "&View", "&Toolbar", nullptr, 0, "Show or hide the toolbar", "Toggle ToolBar", nullptr, false},
     {ID_VIEW_STATUS_BAR, "&View", "&Status Bar", nullptr, 0, "Show or hide the status bar", "Toggle StatusBar",
@@ -64,26 +70,29 @@ inline constexpr CommandInfo kCommands[] = {
      "Load the selected satellite from SATCODX file", "SATCODX", nullptr, true},
     {ID_SATELLITE_SORT_BY_DEGREE, "&Satellite", "Sort by &Degree", nullptr, 0, "Sort the satellite list by degree",
      "Sort by Degree", nullptr, false},
-    {ID_TRANSPONDER_ADD, "&Transponder", "&Add New", nullptr, 5, "Add a new transponder", "Add Tp",
+    {ID_TRANSPONDER_ADD, "&Transponder", "&Add New", nullptr, 7, "Add a new transponder", "Add Tp",
      ":/icons/add_transponder.svg", true},
-    {ID_TRANSPONDER_DELETE, "&Transponder", "&Delete Selected", nullptr, 6, "Delete the selected transponder",
+    {ID_TRANSPONDER_DELETE, "&Transponder", "&Delete Selected", nullptr, 8, "Delete the selected transponder",
      "Delete Tp", ":/icons/delete_transponder.svg", false},
     {ID_TRANSPONDER_DELETE_ALL_IN_NET, "&Transponder", "Delete All in &Net", nullptr, 0,
      "Delete all transponders in the selected network", "Delete All Tps in Net", nullptr, false},
-    {ID_PROGRAM_ADD, "&Program", "&Add New", nullptr, 7, "Add a new program", "Add Prog", ":/icons/add_program.svg",
+    {ID_PROGRAM_ADD, "&Program", "&Add New", nullptr, 9, "Add a new program", "Add Prog", ":/icons/add_program.svg",
      true},
-    {ID_PROGRAM_DELETE, "&Program", "&Delete Selected", nullptr, 8, "Delete the selected program", "Delete Prog",
+    {ID_PROGRAM_DELETE, "&Program", "&Delete Selected", nullptr, 10, "Delete the selected program", "Delete Prog",
      ":/icons/delete_program.svg", false},
     {ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER, "&Program", "Delete All in &Transponder", nullptr, 0,
      "Delete all programs in the selected transponder", "Delete Progs In Tp", nullptr, false},
     {ID_PROGRAM_DELETE_ALL_IN_NET, "&Program", "Delete All in &Net", nullptr, 0,
      "Delete all programs in the selected network", "Delete Progs In Net", nullptr, false},
-    {ID_APP_ABOUT, "&Help", "&About Dishline...", nullptr, 11,
+    {ID_APP_ABOUT, "&Help", "&About Dishline...", nullptr, 13,
      "Display program information, version number and copyright", "About", ":/icons/about.svg", false},
 };
 
 // Menu bar titles, left to right.
-inline constexpr const char* kMenuTitles[] = {"&File", "&View", "&Satellite", "&Transponder", "&Program", "&Help"};
+inline constexpr const char* kMenuTitles[] = {"&File",        "&Edit",    "&View", "&Satellite",
+                                              "&Transponder", "&Program", "&Help"};
 
-// Tool-bar buttons that a separator follows: Save | Print | Delete transponder | Delete program | Channel List.
-inline constexpr int kToolBarSeparatorsAfter[] = {3, 4, 6, 8, 10};
+// Tool-bar buttons that a separator follows: Save | Redo | Print | Delete transponder | Delete program |
+// Channel List.
+inline constexpr int kToolBarSeparatorsAfter[] = {3, 5, 6, 8, 10, 12};
+inline constexpr int kToolBarButtons = 13;

@@ -20,15 +20,17 @@ const char* const kSatcodxFilter = "SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.
 void EditorView::OnModificationDate() {
     if (Pane() == PANE_EMPTY)
         return;
+    CommandStep step(*this, "Modification Date");
     bool changed = false;
     RunModificationDateDialog(window(), database_, &changed);
-    if (changed)
-        MarkModified();
+    // Confirming without a change only pins the stamp: nothing the user would take back.
+    step.End(changed);
 }
 
 void EditorView::OnChannelList() {
     if (Pane() == PANE_EMPTY)
         return;
+    CommandStep step(*this, "Channel List");
     uint32_t changes = 0;
     {
         ChannelListDialog dialog(database_, window());
@@ -37,27 +39,19 @@ void EditorView::OnChannelList() {
         if (dialog.exec() == QDialog::Accepted)
             changes = dialog.changeFlags();
     }
-    if (changes != 0) {
-        MarkModified();
-        if (changes & CHANGED_ORDER) {
-            // The tree lists each transponder's programs in channel order: rebuild it and put the
-            // selection back on the record the pane shows, which keeps any pending form edits.
-            void* shown = tree_->RecordOf(currentItem_);
-            const TreeLevel level = tree_->LevelOf(currentItem_);
-            rebuildingTree_ = true;
-            tree_->ClearTree();
-            tree_->FillTree(database_);
-            TreeItemHandle item = nullptr;
-            if (level == LEVEL_NETWORK)
-                item = static_cast<Network*>(shown)->treeItem;
-            else if (level == LEVEL_TRANSPONDER)
-                item = static_cast<Transponder*>(shown)->treeItem;
-            else if (level == LEVEL_PROGRAM)
-                item = static_cast<Program*>(shown)->treeItem;
-            tree_->SelectItem(item);
-            currentItem_ = tree_->SelectedItem();
-            rebuildingTree_ = false;
-        }
+    step.End();
+    if (changes & CHANGED_ORDER) {
+        // The tree lists each transponder's programs in channel order: rebuild it and put the
+        // selection back on the record the pane shows, which keeps any pending form edits.
+        const StepPlace shown = CurrentPlace();
+        const std::vector<const void*> expanded = tree_->ExpandedRecords();
+        rebuildingTree_ = true;
+        tree_->ClearTree();
+        tree_->FillTree(database_);
+        tree_->ExpandRecords(expanded);
+        tree_->SelectItem(ItemOfPlace(shown));
+        currentItem_ = tree_->SelectedItem();
+        rebuildingTree_ = false;
     }
     channelListOpen_ = false;
     emit commandStateChanged();
@@ -70,6 +64,7 @@ void EditorView::OnImportSatcodx() {
                                                      QStringLiteral("SDX"));
     if (path.isEmpty())
         return;
+    CommandStep step(*this, "Import SATCODX");
     Network* network = currentNetwork_;
     if (ImportSatcodx(database_, *network, ToNativePath(path)) != NDF_OK)
         return;

@@ -27,6 +27,7 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     tree_->setObjectName(QStringLiteral("networkTree"));
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
+    database_.SetChangeListener(&history_);
 }
 
 EditorView::~EditorView() {
@@ -90,16 +91,21 @@ EditorView::Answer EditorView::AskToApply(const char* prompt) {
     }
 }
 
-Flow EditorView::ApplyNetworkEdits(bool ask) {
+EditorView::NetworkEdits EditorView::ReadNetworkEdits() const {
     editBar_->ReadNetwork();
     const AntennaConfig& workingConfig = editBar_->workingAntennaConfig();
-    const Network& workingNetwork = editBar_->workingNetwork();
     // A network whose configuration slot is missing was shown with the default configuration.
     const AntennaConfig defaultConfig;
     const AntennaConfig& storedConfig = currentAntennaConfig_ ? *currentAntennaConfig_ : defaultConfig;
-    const bool configChanged = storedConfig.Differs(workingConfig);
-    const bool networkChanged = currentNetwork_->Differs(workingNetwork, (workingConfig.diseqcMode & 0x04) != 0,
-                                                         workingConfig.skewController());
+    return NetworkEdits{storedConfig.Differs(workingConfig),
+                        currentNetwork_->Differs(editBar_->workingNetwork(), (workingConfig.diseqcMode & 0x04) != 0,
+                                                 workingConfig.skewController())};
+}
+
+Flow EditorView::ApplyNetworkEdits(bool ask) {
+    const auto [configChanged, networkChanged] = ReadNetworkEdits();
+    const AntennaConfig& workingConfig = editBar_->workingAntennaConfig();
+    const Network& workingNetwork = editBar_->workingNetwork();
     if (ask) {
         if (!networkChanged && !configChanged)
             return Flow::Proceed;
@@ -109,6 +115,7 @@ Flow EditorView::ApplyNetworkEdits(bool ask) {
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
+    CommandStep step(*this, "Edit Satellite");
     // The form never changes antennaIndex; the stored record's value stands, unless the
     // configuration it names is missing and is created now.
     uint8_t antennaIndex = currentNetwork_->antennaIndex;
@@ -150,6 +157,7 @@ Flow EditorView::ApplyTransponderEdits(bool ask) {
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
+    CommandStep step(*this, "Edit Transponder");
     if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
         currentTransponder_->polarity() != working.polarity())
         tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
@@ -168,6 +176,7 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
+    CommandStep step(*this, "Edit Program");
     if (currentProgram_->name != working.name)
         tree_->SetNameLabel(currentProgram_->treeItem, working);
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
@@ -181,7 +190,7 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
 Flow EditorView::QuerySave() {
     if (ApplyEdits(true) == Flow::Stop)
         return Flow::Stop;
-    if (!modified_)
+    if (!IsModified())
         return Flow::Proceed;
     const QString prompt = QStringLiteral("Save changes to %1?").arg(FromNativePath(database_.pathName));
     switch (MessageBox::Question(window(), prompt)) {
@@ -205,10 +214,10 @@ NdfStatus EditorView::SaveFile(bool saveAs) {
     if (!target.empty())
         status = database_.Save(target);
     if (status == NDF_OK) {
-        if (saveAs || modified_) {
-            modified_ = false;
+        const bool wasModified = IsModified();
+        history_.MarkSaved();
+        if (saveAs || wasModified)
             UpdateTitle();
-        }
     } else if (status > NDF_LAST_SILENT_STATUS) {
         ShowOpenOrSaveError(status);
     }
@@ -233,18 +242,17 @@ void EditorView::UpdateTitle() {
     } else {
         QString name = database_.pathName.empty() ? QStringLiteral("No Name")
                                                   : QFileInfo(FromNativePath(database_.pathName)).fileName();
-        if (modified_)
+        if (IsModified())
             name += QStringLiteral(" (Modified)");
         title_ = name + QStringLiteral(" - ") + appTitle;
     }
+    titleModified_ = IsModified();
     window()->setWindowTitle(title_);
 }
 
 void EditorView::MarkModified() {
-    if (modified_)
-        return;
-    modified_ = true;
-    UpdateTitle();
+    if (IsModified() != titleModified_)
+        UpdateTitle();
 }
 
 // ---- the tree ----
@@ -260,6 +268,9 @@ void EditorView::OnTreeSelChanged(TreeItemHandle newItem) {
 }
 
 void EditorView::ShowItem(TreeItemHandle item) {
+    // Form edits that Undo took back belong to the record they were made on.
+    if (revertedForm_ && revertedForm_->item != item)
+        revertedForm_.reset();
     currentItem_ = item;
     switch (tree_->LevelOf(item)) {
     case LEVEL_NETWORK:
@@ -300,6 +311,8 @@ bool EditorView::HandleCommand(int id) {
     case ID_FILE_CLOSE: OnFileClose(); break;
     case ID_FILE_SAVE: OnFileSave(); break;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
+    case ID_EDIT_UNDO: OnUndo(); break;
+    case ID_EDIT_REDO: OnRedo(); break;
     case ID_FILE_PRINT: OnFilePrint(); break;
     case ID_FILE_MODIFICATION_DATE: OnModificationDate(); break;
     case ID_VIEW_CHANNEL_LIST: OnChannelList(); break;
@@ -336,6 +349,10 @@ bool EditorView::IsCommandEnabled(int id) const {
         return pane == PANE_TRANSPONDER || pane == PANE_PROGRAM;
     case ID_PROGRAM_DELETE:
         return pane == PANE_PROGRAM;
+    case ID_EDIT_UNDO:
+        return history_.CanUndo() || PaneHasPendingEdits();
+    case ID_EDIT_REDO:
+        return history_.CanRedo() || (revertedForm_ && revertedForm_->item == currentItem_);
     default:
         return true;
     }
@@ -349,9 +366,9 @@ void EditorView::OnFileNew() {
     if (Pane() != PANE_EMPTY && QuerySave() == Flow::Stop)
         return;
     RebuildTree();
+    history_.Clear();
     database_.NewDefault();
     tree_->FillTree(database_);
-    modified_ = false;
     UpdateTitle();
 }
 
@@ -389,9 +406,9 @@ void EditorView::OpenWithPath(const QString& path) {
         return;
     }
     RebuildTree();
+    history_.Clear();
     database_ = std::move(loaded);
     tree_->FillTree(database_);
-    modified_ = false;
     UpdateTitle();
 }
 
@@ -400,11 +417,11 @@ void EditorView::OnFileClose() {
         return;
     rebuildingTree_ = true;
     tree_->ClearTree();
+    history_.Clear();
     database_.Clear();
     rebuildingTree_ = false;
     SetPane(PANE_EMPTY);
     currentItem_ = nullptr;
-    modified_ = false;
     UpdateTitle();
 }
 

@@ -3,17 +3,36 @@
 #pragma once
 
 #include "database/NetworkDatabase.h"
+#include "database/UndoHistory.h"
 #include "forms/PaneKind.h"
 #include "shell/Commands.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class EditBar;
+class EditorView;
 class NetworkTree;
 
 // What the caller of ApplyEdits or QuerySave does next: go on, or abandon what it was doing.
 enum class Flow { Proceed, Stop };
+
+// One command's changes as one step of the view's history, from construction to destruction.
+class CommandStep {
+public:
+    CommandStep(EditorView& view, const char* name);
+    ~CommandStep();
+    CommandStep(const CommandStep&) = delete;
+    CommandStep& operator=(const CommandStep&) = delete;
+    // Ends the step early; with keep false its changes stay but cannot be undone.
+    void End(bool keep = true);
+
+private:
+    EditorView& view_;
+    bool open_ = true;
+};
 
 class EditorView : public QWidget {
     Q_OBJECT
@@ -29,7 +48,9 @@ public:
     NetworkTree* Tree() const { return tree_; }
     EditBar* Bar() const { return editBar_; }
     PaneKind Pane() const;
-    bool IsModified() const { return modified_; }
+    // The database differs from its file: the history is not at the step that was last saved.
+    bool IsModified() const { return !history_.AtSavedPoint(); }
+    const UndoHistory& History() const { return history_; }
     bool IsChannelListOpen() const { return channelListOpen_; }
     TreeItemHandle CurrentItem() const { return currentItem_; }
     // The title the view last set on the main window.
@@ -43,6 +64,7 @@ public:
     Flow QuerySave();
     NdfStatus SaveFile(bool saveAs);
     void UpdateTitle();
+    // Refreshes the title when the modified flag changed with the history.
     void MarkModified();
     void OnTreeSelChanged(TreeItemHandle newItem);
 
@@ -73,6 +95,11 @@ public:
     void OnDeleteProgram();
     void OnDeleteProgramsInTransponder();
     void OnDeleteProgramsInNet();
+    // Edit Undo and Redo, and the menu texts that name the step they take.
+    void OnUndo();
+    void OnRedo();
+    QString UndoText() const;
+    QString RedoText() const;
     // The "OK" button of the form panes and the program pane's "More Audio..." button.
     void OnFormOk();
     void OnMoreAudio();
@@ -82,9 +109,27 @@ signals:
     void commandStateChanged();
 
 private:
+    friend class CommandStep;
+    // Where the user is: the record shown and its level, for the history to return to.
+    StepPlace CurrentPlace() const;
+    // The item of a record that exists in the database, or null.
+    TreeItemHandle ItemOfPlace(const StepPlace& place) const;
+    // Shows the database again after it changed under the tree: the same records expanded, and the
+    // given place selected (or the first satellite), its stored record in the pane.
+    void RebuildTreeAt(const StepPlace& place);
+    // The pane holds edits that differ from the stored record.
+    bool PaneHasPendingEdits() const;
+    // What the pane's edits would be applied as, e.g. "Edit Program"; empty for the empty pane.
+    const char* PaneStepName() const;
     // The answer to an apply prompt: apply the edits, go on without them, or stop.
     enum class Answer { Apply, Skip, Stop };
     Answer AskToApply(const char* prompt);
+    struct NetworkEdits {
+        bool config;
+        bool network;
+    };
+    // Reads the network pane and tells what differs from the stored records.
+    NetworkEdits ReadNetworkEdits() const;
     Flow ApplyNetworkEdits(bool ask);
     Flow ApplyTransponderEdits(bool ask);
     Flow ApplyProgramEdits(bool ask);
@@ -110,7 +155,18 @@ private:
     Network* currentNetwork_ = nullptr;
     Transponder* currentTransponder_ = nullptr;
     Program* currentProgram_ = nullptr;
-    bool modified_ = false;
+    UndoHistory history_;
+    bool titleModified_ = false; // the modified flag the title shows
+    // Pane edits that Undo took back, for Redo to put back while the same record is shown.
+    struct RevertedForm {
+        TreeItemHandle item;
+        PaneKind pane;
+        AntennaConfig config;
+        Network network;
+        Transponder transponder;
+        Program program;
+    };
+    std::optional<RevertedForm> revertedForm_;
     bool channelListOpen_ = false;
     bool rebuildingTree_ = false;
     QString title_;

@@ -88,7 +88,9 @@ void CMainFrame::CreateActions() {
         action->setStatusTip(QString::fromLatin1(command.statusTip));
         if (command.toolTip)
             action->setToolTip(QString::fromLatin1(command.toolTip));
-        if (command.shortcut)
+        if (command.id == ID_EDIT_REDO)
+            action->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+        else if (command.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
         if (command.icon)
             action->setIcon(QIcon(QString::fromLatin1(command.icon)));
@@ -128,7 +130,7 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(true);
     toolBar_->setIconSize(QSize(20, 20));
-    for (int position = 1; position <= 11; ++position) {
+    for (int position = 1; position <= kToolBarButtons; ++position) {
         for (const CommandInfo& command : kCommands) {
             if (command.toolBarPosition != position)
                 continue;
@@ -224,6 +226,12 @@ void CMainFrame::UpdateCommandStates() {
             break;
         case ID_VIEW_CHANNEL_LIST:
             action->setChecked(view_->IsCommandChecked(id));
+            break;
+        case ID_EDIT_UNDO:
+            action->setText(view_->UndoText());
+            break;
+        case ID_EDIT_REDO:
+            action->setText(view_->RedoText());
             break;
         default:
             break;

@@ -8,6 +8,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -388,4 +389,38 @@ void NetworkTree::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     QTreeView::mouseMoveEvent(event);
+}
+
+std::vector<const void*> NetworkTree::ExpandedRecords() const {
+    std::vector<const void*> records;
+    const int networks = ChildCount(nullptr);
+    for (int n = 0; n < networks; ++n) {
+        TreeItemHandle network = ChildAt(nullptr, n);
+        if (!isExpanded(IndexOf(network)))
+            continue;
+        records.push_back(RecordOf(network));
+        const int transponders = ChildCount(network);
+        for (int t = 0; t < transponders; ++t) {
+            TreeItemHandle transponder = ChildAt(network, t);
+            if (isExpanded(IndexOf(transponder)))
+                records.push_back(RecordOf(transponder));
+        }
+    }
+    return records;
+}
+
+void NetworkTree::ExpandRecords(const std::vector<const void*>& records) {
+    // Records are found by address: networks and transponders carry their items.
+    NetworkDatabase* database = Database();
+    if (!database || records.empty())
+        return;
+    std::unordered_set<const void*> wanted(records.begin(), records.end());
+    for (const auto& network : database->networks()) {
+        if (network->treeItem && wanted.count(network.get()))
+            expand(IndexOf(network->treeItem));
+    }
+    for (const auto& transponder : database->transponders()) {
+        if (transponder->treeItem && wanted.count(transponder.get()))
+            expand(IndexOf(transponder->treeItem));
+    }
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTreeView>
 
+#include <vector>
+
 class NetworkDatabase;
 class QMouseEvent;
 
@@ -59,6 +61,11 @@ public:
     // for null. Notifies when the selected item changes.
     void SelectItem(TreeItemHandle item);
     TreeItemHandle SelectedItem() const { return selected_; }
+
+    // The networks and transponders whose items are expanded, and expanding the items of such
+    // records again after the tree was filled anew.
+    std::vector<const void*> ExpandedRecords() const;
+    void ExpandRecords(const std::vector<const void*>& records);
 
     // The database shown, null while detached.
     NetworkDatabase* Database() const { return model_->Database(); }

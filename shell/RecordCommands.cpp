@@ -9,16 +9,20 @@
 void EditorView::OnSortByDegree() {
     if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
         return;
+    CommandStep step(*this, "Sort by Degree");
     if (!database_.SortByDegree(1800))
         return;
+    // The first satellite ends up selected; the satellites and transponders that were open stay open.
+    const std::vector<const void*> expanded = tree_->ExpandedRecords();
     RebuildTree();
     tree_->FillTree(database_);
-    MarkModified();
+    tree_->ExpandRecords(expanded);
 }
 
 void EditorView::OnAddTransponder() {
     if (ApplyEdits(true) == Flow::Stop)
         return;
+    CommandStep step(*this, "Add Transponder");
     Transponder* added = nullptr;
     switch (Pane()) {
     case PANE_NETWORK: {
@@ -57,6 +61,7 @@ void EditorView::OnAddTransponder() {
 void EditorView::OnAddProgram() {
     if (ApplyEdits(true) == Flow::Stop)
         return;
+    CommandStep step(*this, "Add Program");
     Program* added = nullptr;
     if (Pane() == PANE_TRANSPONDER) {
         const uint16_t index = database_.IndexOfTransponder(currentTransponder_);
@@ -105,6 +110,7 @@ void EditorView::OnDeleteTransponder() {
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
+    CommandStep step(*this, "Delete Transponder");
     SetPane(PANE_EMPTY);
     tree_->DeleteItem(target->treeItem);
     database_.DeleteTransponder(index);
@@ -116,6 +122,7 @@ void EditorView::OnDeleteTranspondersInNet() {
     Network* target = NetworkAt(slot);
     if (!target)
         return;
+    CommandStep step(*this, "Delete All Transponders in Net");
     if (Pane() != PANE_NETWORK)
         SetPane(PANE_EMPTY);
     tree_->DeleteChildren(target->treeItem);
@@ -129,6 +136,7 @@ void EditorView::OnDeleteProgram() {
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
     if (index == NO_INDEX)
         return;
+    CommandStep step(*this, "Delete Program");
     const TreeItemHandle item = currentProgram_->treeItem;
     SetPane(PANE_EMPTY);
     tree_->DeleteItem(item);
@@ -141,6 +149,7 @@ void EditorView::OnDeleteProgramsInTransponder() {
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
+    CommandStep step(*this, "Delete All Programs in Transponder");
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
     tree_->DeleteChildren(target->treeItem);
@@ -153,6 +162,7 @@ void EditorView::OnDeleteProgramsInNet() {
     Network* target = NetworkAt(slot);
     if (!target)
         return;
+    CommandStep step(*this, "Delete All Programs in Net");
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
     tree_->DeleteGrandchildren(target->treeItem);

@@ -1,0 +1,171 @@
+// Undo and redo: each command's changes as one step of the history, and the screen after a step
+// is taken back or made again.
+#include "shell/EditorView.h"
+
+#include "forms/EditBar.h"
+#include "shell/NetworkTree.h"
+
+CommandStep::CommandStep(EditorView& view, const char* name) : view_(view) {
+    view_.history_.BeginStep(name, view_.CurrentPlace());
+}
+
+CommandStep::~CommandStep() {
+    End();
+}
+
+void CommandStep::End(bool keep) {
+    if (!open_)
+        return;
+    open_ = false;
+    if (view_.history_.EndStep(view_.CurrentPlace(), keep))
+        view_.revertedForm_.reset();
+    view_.MarkModified();
+    emit view_.commandStateChanged();
+}
+
+StepPlace EditorView::CurrentPlace() const {
+    return StepPlace{tree_->RecordOf(currentItem_), static_cast<int>(tree_->LevelOf(currentItem_))};
+}
+
+TreeItemHandle EditorView::ItemOfPlace(const StepPlace& place) const {
+    // The record is looked for by address among the records the database holds now.
+    switch (place.level) {
+    case LEVEL_NETWORK:
+        for (const auto& network : database_.networks()) {
+            if (network.get() == place.record)
+                return network->treeItem;
+        }
+        break;
+    case LEVEL_TRANSPONDER:
+        for (const auto& transponder : database_.transponders()) {
+            if (transponder.get() == place.record)
+                return transponder->treeItem;
+        }
+        break;
+    case LEVEL_PROGRAM:
+        for (const auto& program : database_.programs()) {
+            if (program.get() == place.record)
+                return program->treeItem;
+        }
+        break;
+    default:
+        break;
+    }
+    return nullptr;
+}
+
+void EditorView::RebuildTreeAt(const StepPlace& place) {
+    const std::vector<const void*> expanded = tree_->ExpandedRecords();
+    SetPane(PANE_EMPTY);
+    currentItem_ = nullptr;
+    rebuildingTree_ = true;
+    tree_->ClearTree();
+    tree_->FillTree(database_);
+    tree_->ExpandRecords(expanded);
+    rebuildingTree_ = false;
+    TreeItemHandle item = ItemOfPlace(place);
+    if (!item)
+        item = tree_->FirstRootItem();
+    tree_->SelectItem(item);
+    // FillTree selected the first satellite quietly: when that is the place, nothing notified.
+    if (currentItem_ != tree_->SelectedItem())
+        ShowItem(tree_->SelectedItem());
+    emit commandStateChanged();
+}
+
+bool EditorView::PaneHasPendingEdits() const {
+    switch (Pane()) {
+    case PANE_NETWORK: {
+        const NetworkEdits edits = ReadNetworkEdits();
+        return edits.config || edits.network;
+    }
+    case PANE_TRANSPONDER:
+        editBar_->ReadTransponder();
+        return currentTransponder_->Differs(editBar_->workingTransponder());
+    case PANE_PROGRAM:
+        editBar_->ReadProgram();
+        return currentProgram_->Differs(editBar_->workingProgram());
+    default:
+        return false;
+    }
+}
+
+const char* EditorView::PaneStepName() const {
+    switch (Pane()) {
+    case PANE_NETWORK:
+        return "Edit Satellite";
+    case PANE_TRANSPONDER:
+        return "Edit Transponder";
+    case PANE_PROGRAM:
+        return "Edit Program";
+    default:
+        return "";
+    }
+}
+
+void EditorView::OnUndo() {
+    if (PaneHasPendingEdits()) {
+        // The edits were never applied: taking them back is the whole step.
+        revertedForm_ = RevertedForm{currentItem_,
+                                     Pane(),
+                                     editBar_->workingAntennaConfig(),
+                                     editBar_->workingNetwork(),
+                                     editBar_->workingTransponder(),
+                                     editBar_->workingProgram()};
+        ShowItem(currentItem_);
+        return;
+    }
+    const UndoStep* step = history_.Undo(database_);
+    if (!step)
+        return;
+    revertedForm_.reset();
+    RebuildTreeAt(step->before);
+    MarkModified();
+}
+
+void EditorView::OnRedo() {
+    if (revertedForm_ && revertedForm_->item == currentItem_ && revertedForm_->pane == Pane() &&
+        !PaneHasPendingEdits()) {
+        const RevertedForm form = *revertedForm_;
+        revertedForm_.reset();
+        switch (form.pane) {
+        case PANE_NETWORK:
+            editBar_->ShowNetwork(form.config, form.network);
+            break;
+        case PANE_TRANSPONDER:
+            editBar_->ShowTransponder(form.transponder);
+            break;
+        case PANE_PROGRAM:
+            editBar_->ShowProgram(form.program);
+            break;
+        default:
+            break;
+        }
+        emit commandStateChanged();
+        return;
+    }
+    revertedForm_.reset();
+    const UndoStep* step = history_.Redo(database_);
+    if (!step)
+        return;
+    RebuildTreeAt(step->after);
+    MarkModified();
+}
+
+QString EditorView::UndoText() const {
+    std::string name = history_.UndoName();
+    if (PaneHasPendingEdits())
+        name = PaneStepName();
+    else if (!history_.CanUndo())
+        return QStringLiteral("&Undo");
+    return QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(name));
+}
+
+QString EditorView::RedoText() const {
+    std::string name = history_.RedoName();
+    if (revertedForm_ && revertedForm_->item == currentItem_)
+        name = PaneStepName();
+    else if (!history_.CanRedo())
+        return QStringLiteral("&Redo");
+    return QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(name));
+}
