@@ -22,6 +22,7 @@
 #include "bench/BigDatabase.h"
 #include "channellist/ChannelListDialog.h"
 #include "database/NetworkDatabase.h"
+#include "forms/EditBar.h"
 #include "shell/Commands.h"
 #include "shell/EditorView.h"
 #include "shell/FileDialog.h"
@@ -35,6 +36,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -325,6 +327,42 @@ void Round::Run() {
     // 5. The channel list.
     RunChannelList();
 
+    // 5b. Every step since the file was opened again, undone and then redone, one at a time.
+    std::vector<std::string> undone;
+    while (frame_->Action(ID_EDIT_UNDO)->isEnabled()) {
+        const std::string name = view->History().UndoName();
+        Time("Undo " + name, [&] {
+            Trigger(ID_EDIT_UNDO);
+            Settle();
+        });
+        undone.push_back(name);
+    }
+    Expect(!view->IsModified() && undone.size() >= 8, "every step is undone, back to the file as opened");
+    for (auto name = undone.rbegin(); name != undone.rend(); ++name) {
+        Time("Redo " + *name, [&] {
+            Trigger(ID_EDIT_REDO);
+            Settle();
+        });
+    }
+    Expect(view->IsModified() && !frame_->Action(ID_EDIT_REDO)->isEnabled(), "every step is redone");
+
+    // A hundred applied edits of one program: what they add to the history and to the process.
+    tree->SelectItem(db.programs()[db.programs().size() / 2]->treeItem);
+    Settle();
+    auto* nameField = frame_->Bar()->findChild<QLineEdit*>(QStringLiteral("programName"));
+    auto* okButton = frame_->Bar()->findChild<QWidget*>(QStringLiteral("programPane"))->findChild<QPushButton*>(
+        QStringLiteral("ok"));
+    Expect(nameField && okButton, "the program pane is shown");
+    const size_t historyBefore = view->History().Bytes();
+    const long residentBefore = ResidentKib();
+    for (int i = 0; i < 100; ++i) {
+        nameField->setText(QStringLiteral("Edited %1").arg(i));
+        okButton->click();
+    }
+    Settle();
+    std::printf("edits_kib\t%zu\t%ld\n", (view->History().Bytes() - historyBefore) / 1024,
+                ResidentKib() - residentBefore);
+
     // 6. Save and Close.
     Time("Save", [&] {
         Trigger(ID_FILE_SAVE);
@@ -527,12 +565,31 @@ const std::vector<std::string>& StepNames() {
         "Expand a satellite fully",
         "Program Delete All in Net, expanded",
         "Transponder Delete All in Net, expanded",
+        // Undo and redo of each step since the file was opened again.
+        "Undo Channel List",
+        "Undo Delete Program",
+        "Undo Add Program",
+        "Undo Delete Transponder",
+        "Undo Add Transponder",
+        "Undo Sort by Degree",
+        "Undo Import SATCODX",
+        "Undo Delete All Transponders in Net",
+        "Redo Delete All Transponders in Net",
+        "Redo Import SATCODX",
+        "Redo Sort by Degree",
+        "Redo Add Transponder",
+        "Redo Delete Transponder",
+        "Redo Add Program",
+        "Redo Delete Program",
+        "Redo Channel List",
     };
     return names;
 }
 
 // What a step may take at full size on a two-core machine, by the wall clock.
 double LimitSeconds(const std::string& step) {
+    if (step.rfind("Undo ", 0) == 0 || step.rfind("Redo ", 0) == 0)
+        return 0.1;
     if (step == "Open" || step == "Open replacing an open file" || step == "Sort by Degree" ||
         step == "Channel List: open")
         return 0.5;
@@ -594,6 +651,8 @@ struct SizeResult {
     Sample yardstick;
     long peakKib = 0;  // ru_maxrss over the whole run
     long shownKib = 0; // resident with the Channel List shown, the largest of the rounds
+    long editsHistoryKib = 0;  // what a hundred program edits add to the history
+    long editsResidentKib = 0; // and to the resident memory
     size_t fileBytes = 0;
 };
 
@@ -636,6 +695,10 @@ SizeResult RunSize(const std::string& self, const std::string& path, int rounds)
             result.peakKib = static_cast<long>(wall);
         else if (name == "shown_kib")
             result.shownKib = std::max(result.shownKib, static_cast<long>(wall));
+        else if (name == "edits_kib") {
+            result.editsHistoryKib = std::max(result.editsHistoryKib, static_cast<long>(wall));
+            result.editsResidentKib = std::max(result.editsResidentKib, static_cast<long>(cpu));
+        }
         else
             result.steps[name] = {wall, cpu};
     }
@@ -657,6 +720,8 @@ void PrintTable(const char* title, const SizeResult& main, bool full, const Size
     std::printf("memory: %.1f MiB resident with the Channel List shown%s, peak of the run (ru_maxrss) %.1f MiB\n",
                 shownMiB, full && shownMiB > kMemoryLimitMiB ? " (OVER)" : "",
                 static_cast<double>(main.peakKib) / 1024.0);
+    std::printf("memory: a hundred program edits add %ld KiB to the undo history, %ld KiB resident%s\n",
+                main.editsHistoryKib, main.editsResidentKib, full && main.editsResidentKib > 50 * 1024 ? " (OVER)" : "");
     std::printf("%-42s %9s %9s %8s", "step", "wall ms", "cpu ms", "x yard");
     if (half)
         std::printf(" %9s %9s", "full/half", "(cpu)");
