@@ -24,6 +24,9 @@ struct CollectionAccess {
 template <class T> RecordList<T>& Records(NetworkDatabase& db) {
     return CollectionAccess::List(db, static_cast<const T*>(nullptr));
 }
+template <class T> const RecordList<T>& Records(const NetworkDatabase& db) {
+    return CollectionAccess::List(const_cast<NetworkDatabase&>(db), static_cast<const T*>(nullptr));
+}
 
 // A record takes another's value; the links that belong to the live record (its tree item, a
 // program's favoriteMask) stay.

@@ -31,6 +31,12 @@ public:
     // Memory the edit holds, in bytes, as far as it grows with the change.
     virtual size_t Bytes() const = 0;
     virtual ChangeKind Kind() const = 0;
+    // The record whose fields a CHANGE_VALUES edit changed, as it is in the database now; null for
+    // every other kind of edit.
+    virtual const void* ChangedRecord(const NetworkDatabase& database) const {
+        (void)database;
+        return nullptr;
+    }
 };
 
 class ChangeListener {

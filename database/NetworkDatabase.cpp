@@ -17,6 +17,10 @@ public:
     void Redo(NetworkDatabase& db) override { Swap(db); }
     size_t Bytes() const override { return sizeof(*this) + RecordBytes(value_); }
     ChangeKind Kind() const override { return kind_; }
+    const void* ChangedRecord(const NetworkDatabase& db) const override {
+        const RecordList<T>& list = Records<T>(db);
+        return index_ < list.size() ? list[index_].get() : nullptr;
+    }
 
 private:
     void Swap(NetworkDatabase& db) {

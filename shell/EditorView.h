@@ -117,6 +117,9 @@ private:
     // Shows the database again after it changed under the tree: the same records expanded, and the
     // given place selected (or the first satellite), its stored record in the pane.
     void RebuildTreeAt(const StepPlace& place);
+    // The screen after a step was undone or redone: the tree, and the place selected and shown.
+    void ShowAfterHistoryMove(const UndoStep& step, const StepPlace& place);
+    void RefreshLabel(const void* record);
     // The pane holds edits that differ from the stored record.
     bool PaneHasPendingEdits() const;
     // What the pane's edits would be applied as, e.g. "Edit Program"; empty for the empty pane.

@@ -73,6 +73,54 @@ void EditorView::RebuildTreeAt(const StepPlace& place) {
     emit commandStateChanged();
 }
 
+void EditorView::ShowAfterHistoryMove(const UndoStep& step, const StepPlace& place) {
+    // Only field changes: the tree keeps its items and relabels the records that changed. A step
+    // with many of them (none of the editor's commands makes one) is shown by a rebuild.
+    constexpr size_t kMostRelabeled = 64;
+    if ((step.kinds & CHANGE_RECORDS) || step.edits.size() > kMostRelabeled) {
+        RebuildTreeAt(place);
+        return;
+    }
+    for (const auto& edit : step.edits) {
+        if (const void* record = edit->ChangedRecord(database_))
+            RefreshLabel(record);
+    }
+    // The pane goes blank first, so that showing the place again asks nothing about its old values.
+    SetPane(PANE_EMPTY);
+    currentItem_ = nullptr;
+    TreeItemHandle item = ItemOfPlace(place);
+    if (!item)
+        item = tree_->SelectedItem() ? tree_->SelectedItem() : tree_->FirstRootItem();
+    tree_->SelectItem(item);
+    if (currentItem_ != tree_->SelectedItem())
+        ShowItem(tree_->SelectedItem());
+    emit commandStateChanged();
+}
+
+void EditorView::RefreshLabel(const void* record) {
+    for (const auto& network : database_.networks()) {
+        if (network.get() == record) {
+            if (network->treeItem)
+                tree_->SetNameLabel(network->treeItem, *network);
+            return;
+        }
+    }
+    for (const auto& transponder : database_.transponders()) {
+        if (transponder.get() == record) {
+            if (transponder->treeItem)
+                tree_->SetTransponderLabel(transponder->treeItem, *transponder);
+            return;
+        }
+    }
+    for (const auto& program : database_.programs()) {
+        if (program.get() == record) {
+            if (program->treeItem)
+                tree_->SetNameLabel(program->treeItem, *program);
+            return;
+        }
+    }
+}
+
 bool EditorView::PaneHasPendingEdits() const {
     switch (Pane()) {
     case PANE_NETWORK: {
@@ -119,7 +167,7 @@ void EditorView::OnUndo() {
     if (!step)
         return;
     revertedForm_.reset();
-    RebuildTreeAt(step->before);
+    ShowAfterHistoryMove(*step, step->before);
     MarkModified();
 }
 
@@ -148,7 +196,7 @@ void EditorView::OnRedo() {
     const UndoStep* step = history_.Redo(database_);
     if (!step)
         return;
-    RebuildTreeAt(step->after);
+    ShowAfterHistoryMove(*step, step->after);
     MarkModified();
 }
 
