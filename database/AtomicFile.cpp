@@ -1,5 +1,5 @@
 #include "database/AtomicFile.h"
-#include "database/NetworkDatabase.h" // the save fault hook
+#include "database/testing/SaveFault.h"
 
 #include <algorithm>
 #include <atomic>
