@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -379,8 +381,19 @@ TEST_F(SatcodxImportTest, FileThatCannotBeReadGivesNoFileFoundAndChangesNothing)
     result_.matchedLines = 7;
     EXPECT_EQ(Import((dir_ / "missing.sdx").string()), NDF_NO_FILE_FOUND);
     EXPECT_EQ(result_.matchedLines, 0u);
-    EXPECT_EQ(Import(dir_.string()), NDF_NO_FILE_FOUND); // a folder opens but cannot be read
+    EXPECT_EQ(Import(""), NDF_NO_FILE_FOUND);
     EXPECT_EQ(db_.networks()[0]->name, "Kept");
+    EXPECT_TRUE(db_.transponders().empty());
+}
+
+TEST_F(SatcodxImportTest, FolderAndPipeAreNoListingAndDoNotHangTheImport) {
+    const std::string pipe = (dir_ / "pipe.sdx").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(dir_ / "folder.sdx");
+    for (const std::string& path : {pipe, (dir_ / "folder.sdx").string()}) {
+        EXPECT_EQ(Import(path), NDF_NO_FILE_FOUND) << path;
+        EXPECT_EQ(result_.matchedLines, 0u);
+    }
     EXPECT_TRUE(db_.transponders().empty());
 }
 
