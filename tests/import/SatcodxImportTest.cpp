@@ -343,6 +343,21 @@ TEST_F(SatcodxImportTest, InsertionAfterTheRunKeepsEveryProgramOnItsTransponder)
     }
 }
 
+TEST_F(SatcodxImportTest, DamagedProgramReferencesNearNoIndexClampInsteadOfWrapping) {
+    AddExisting(0, 10700, 0, 22000);
+    for (size_t t : {0xFFFDu, 0xFFFEu, 0xFFFFu, 0u})
+        AddProgramOn(t);
+    // Three new transponders: every damaged reference would pass 0xFFFF and wrap to a real one.
+    ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(With(11393, '0', 22000)),
+                                 Line(With(11420, '0', 22000))})),
+              NDF_OK);
+    ASSERT_EQ(db_.transponders().size(), 4u);
+    std::vector<uint16_t> indices;
+    for (const auto& program : db_.programs())
+        indices.push_back(program->transponderIndex);
+    EXPECT_EQ(indices, (std::vector<uint16_t>{0xFFFF, 0xFFFF, 0xFFFF, 0}));
+}
+
 TEST_F(SatcodxImportTest, NetworkWithoutTranspondersGetsThemAtTheEnd) {
     AddExisting(1, 11000, 0, 22000);
     AddProgramOn(0);
