@@ -479,7 +479,8 @@ std::string DatabaseToJson(const NetworkDatabase& db) {
     text.reserve(4096 + db.programs().size() * 400 + db.transponders().size() * 200);
 
     ObjectOut root(text, 0);
-    root.Integer("version", db.version);
+    // The document's own format, not the database's version byte: every file is written as version 1.
+    root.Integer("version", JSON_FORMAT_VERSION);
     root.Integer("stampYear", db.stampYear);
     root.Integer("stampMonth", db.stampMonth);
     root.Integer("stampDay", db.stampDay);

@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -191,11 +190,6 @@ private:
     RecordList<FavoriteGroup> favoriteGroups_;
     ChangeListener* listener_ = nullptr;
 };
-
-// Test hook for the writer: every save after this call writes at most `bytes` bytes of its image
-// and then fails as a full disk would. NO_SAVE_FAULT (the default) lets every write through.
-constexpr size_t NO_SAVE_FAULT = std::numeric_limits<size_t>::max();
-void SetSaveFaultAfterBytes(size_t bytes);
 
 // Sum of the first length bytes plus initial, modulo 256.
 uint8_t Checksum(const uint8_t* bytes, size_t length, uint8_t initial);

@@ -1,9 +1,10 @@
 #include "import/SatcodxImport.h"
 
+#include "database/AtomicFile.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -42,7 +43,7 @@ char ToUpperAscii(char c) {
 // Reads a physical line in pieces of at most kPieceLength characters.
 class PieceReader {
 public:
-    explicit PieceReader(std::FILE* file) : file_(file) {}
+    explicit PieceReader(InputFile& file) : file_(file) {}
 
     // False at the end of the file or on a read error (see failed()).
     bool Next(std::string& piece) {
@@ -58,16 +59,16 @@ public:
         return !piece.empty();
     }
 
-    bool failed() const { return std::ferror(file_) != 0; }
+    bool failed() const { return file_.Failed(); }
 
 private:
     bool Fill() {
         pos_ = 0;
-        end_ = std::fread(buffer_, 1, sizeof buffer_, file_);
+        end_ = file_.Read(buffer_, sizeof buffer_);
         return end_ > 0;
     }
 
-    std::FILE* file_;
+    InputFile& file_;
     char buffer_[64 * 1024];
     size_t pos_ = 0;
     size_t end_ = 0;
@@ -168,8 +169,9 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
     if (slot == NO_NETWORK)
         return NDF_NO_FILE_FOUND;
 
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    // A folder, a device or a pipe is no listing (and a pipe would keep the import waiting).
+    InputFile file;
+    if (!file.Open(path))
         return NDF_NO_FILE_FOUND;
 
     // The duplicate test sees the network's first run and the transponders this listing adds.
@@ -212,9 +214,7 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
         AddKeys(known, transponder);
         added.push_back(std::move(transponder));
     }
-    const bool readFailed = reader->failed();
-    std::fclose(file);
-    if (readFailed)
+    if (reader->failed())
         return NDF_NO_FILE_FOUND;
 
     if (haveNetworkValues) {

@@ -13,7 +13,8 @@ struct SatcodxImportResult {
 
 // Reads the listing at path and fills `network`, a record of `database`: name and position from
 // every matching line, one transponder per line unless the network already has it.
-// NDF_OK when the file was read to its end; NDF_NO_FILE_FOUND when it could not be opened.
+// NDF_OK when the file was read to its end; NDF_NO_FILE_FOUND when it is no regular file or could
+// not be read.
 // (Choosing the path is the caller's business.)
 NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::string& path,
                         SatcodxImportResult* result = nullptr);

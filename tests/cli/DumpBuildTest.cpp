@@ -2,6 +2,7 @@
 // of bad documents without leaving any file behind.
 #include "CliTest.h"
 
+#include "cli/NdfJson.h"
 #include "database/NetworkDatabase.h"
 
 #include <QJsonArray>
@@ -338,6 +339,25 @@ TEST_F(RoundTripTest, NewDatabaseAfterItsGroupsWereAdded) {
     ASSERT_EQ(Ndftool({"build", Path("new.json"), Path("groups.ndf")}).code, 0);
     EXPECT_EQ(ReadBytes(Path("groups.ndf")).size(), ReadBytes(Path("new.ndf")).size() + 86);
     ExpectRoundTrip(Path("groups.ndf"));
+}
+
+TEST(JsonRoundTrip, DatabaseThatWasNeverLoadedBuildsBack) {
+    // A new database has version byte 0 until it is saved; the document still carries its own format.
+    NetworkDatabase fresh;
+    fresh.NewDefault();
+    fresh.keepStamp = true;
+    ASSERT_EQ(fresh.version, 0);
+    const std::string document = DatabaseToJson(fresh);
+    EXPECT_EQ(ParseObject(document)["version"].toInt(), JSON_FORMAT_VERSION);
+
+    NetworkDatabase built;
+    std::string error;
+    ASSERT_TRUE(DatabaseFromJson(QByteArray::fromStdString(document), built, error)) << error;
+    std::vector<uint8_t> expected;
+    std::vector<uint8_t> image;
+    ASSERT_GT(fresh.Serialize(expected), 0u);
+    ASSERT_GT(built.Serialize(image), 0u);
+    EXPECT_EQ(image, expected);
 }
 
 TEST_F(RoundTripTest, SampleFilesOfTheProject) {

@@ -4,6 +4,7 @@
 #include "TestDatabases.h"
 
 #include "database/NetworkDatabase.h"
+#include "database/testing/SaveFault.h"
 
 #include <gtest/gtest.h>
 

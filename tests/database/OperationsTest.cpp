@@ -94,15 +94,25 @@ TEST(InsertTransponder, PlacesWithoutTouchingPrograms) {
 }
 
 TEST(AddTransponder, FullCollectionRefusesAndChangesNothing) {
+    struct Counter : ChangeListener {
+        int edits = 0;
+        void OnChange(std::unique_ptr<DatabaseEdit>) override { ++edits; }
+    } counter;
     NetworkDatabase db;
     testdb::Raw<Transponder>(db).resize(0xFFFF);
     for (auto& transponder : testdb::Raw<Transponder>(db))
         transponder = std::make_unique<Transponder>();
     AddProgram(db, 3);
-    EXPECT_EQ(db.AddTransponder(0, 0), nullptr);
+    const std::vector<Transponder*> ends = {db.transponders().front().get(), db.transponders().back().get()};
+    db.SetChangeListener(&counter);
+    // The record made for the insertion is freed when it is refused: null, never a pointer to it.
+    for (uint16_t position : {uint16_t{0}, NO_INDEX})
+        EXPECT_EQ(db.AddTransponder(0, position), nullptr);
     EXPECT_EQ(db.InsertTransponder(std::make_unique<Transponder>(), 0), NO_INDEX);
     EXPECT_EQ(db.transponders().size(), 0xFFFFu);
+    EXPECT_EQ(ends, (std::vector<Transponder*>{db.transponders().front().get(), db.transponders().back().get()}));
     EXPECT_EQ(db.programs()[0]->transponderIndex, 3);
+    EXPECT_EQ(counter.edits, 0);
 }
 
 TEST(AddProgram, PositionedInsertRenumbersFavoritesAppendDoesNot) {
@@ -443,6 +453,18 @@ TEST(SortByDegree, KeysRotateByTheOffsetAndTheSortIsStable) {
     EXPECT_FALSE(db.SortByDegree(1)); // 3599 + 1 wraps to key 0
     EXPECT_TRUE(db.SortByDegree(0));
     EXPECT_EQ(Positions(db), (std::vector<uint16_t>{1, 3599}));
+}
+
+TEST(SortByDegree, NetworksItDoesNotMoveKeepTheirAntennaIndex) {
+    NetworkDatabase db = PositionsDatabase({{100, "A"}, {300, "B"}, {200, "C"}, {0, ""}, {400, "D"}});
+    for (auto& network : db.networks())
+        network->antennaIndex = 99;
+    EXPECT_TRUE(db.SortByDegree(0)); // only C and B trade places
+    EXPECT_EQ(Positions(db), (std::vector<uint16_t>{100, 200, 300, 0, 400}));
+    std::vector<int> indices;
+    for (const auto& network : db.networks())
+        indices.push_back(network->antennaIndex);
+    EXPECT_EQ(indices, (std::vector<int>{99, 1, 2, 99, 99}));
 }
 
 TEST(SortByDegree, RefusesWithoutAnAntennaConfigurationPerSlot) {

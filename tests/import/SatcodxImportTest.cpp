@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -341,6 +343,21 @@ TEST_F(SatcodxImportTest, InsertionAfterTheRunKeepsEveryProgramOnItsTransponder)
     }
 }
 
+TEST_F(SatcodxImportTest, DamagedProgramReferencesNearNoIndexClampInsteadOfWrapping) {
+    AddExisting(0, 10700, 0, 22000);
+    for (size_t t : {0xFFFDu, 0xFFFEu, 0xFFFFu, 0u})
+        AddProgramOn(t);
+    // Three new transponders: every damaged reference would pass 0xFFFF and wrap to a real one.
+    ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(With(11393, '0', 22000)),
+                                 Line(With(11420, '0', 22000))})),
+              NDF_OK);
+    ASSERT_EQ(db_.transponders().size(), 4u);
+    std::vector<uint16_t> indices;
+    for (const auto& program : db_.programs())
+        indices.push_back(program->transponderIndex);
+    EXPECT_EQ(indices, (std::vector<uint16_t>{0xFFFF, 0xFFFF, 0xFFFF, 0}));
+}
+
 TEST_F(SatcodxImportTest, NetworkWithoutTranspondersGetsThemAtTheEnd) {
     AddExisting(1, 11000, 0, 22000);
     AddProgramOn(0);
@@ -379,8 +396,19 @@ TEST_F(SatcodxImportTest, FileThatCannotBeReadGivesNoFileFoundAndChangesNothing)
     result_.matchedLines = 7;
     EXPECT_EQ(Import((dir_ / "missing.sdx").string()), NDF_NO_FILE_FOUND);
     EXPECT_EQ(result_.matchedLines, 0u);
-    EXPECT_EQ(Import(dir_.string()), NDF_NO_FILE_FOUND); // a folder opens but cannot be read
+    EXPECT_EQ(Import(""), NDF_NO_FILE_FOUND);
     EXPECT_EQ(db_.networks()[0]->name, "Kept");
+    EXPECT_TRUE(db_.transponders().empty());
+}
+
+TEST_F(SatcodxImportTest, FolderAndPipeAreNoListingAndDoNotHangTheImport) {
+    const std::string pipe = (dir_ / "pipe.sdx").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(dir_ / "folder.sdx");
+    for (const std::string& path : {pipe, (dir_ / "folder.sdx").string()}) {
+        EXPECT_EQ(Import(path), NDF_NO_FILE_FOUND) << path;
+        EXPECT_EQ(result_.matchedLines, 0u);
+    }
     EXPECT_TRUE(db_.transponders().empty());
 }
 

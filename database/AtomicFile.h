@@ -1,0 +1,38 @@
+// Whole-file access for the NDF reader and writer, and for the listing import. Everything that
+// depends on the platform's file system lives behind this header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Writes bytes to a new file in the target's folder, makes it durable and renames it over the
+// target, so that a failed write never leaves a truncated file where the previous one was, nor a
+// temporary file beside it. An existing target keeps its permissions and, where the process may
+// give it, its owner; a symbolic link is followed. False for a target that is no regular file,
+// a write-protected one, or any failed step.
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// A regular file open for reading. Folders, devices and pipes are refused without waiting on them
+// (opening a pipe for reading would wait for a writer).
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // False when the path names no regular file that can be read.
+    bool Open(const std::string& path);
+    // The size of the file when it was opened.
+    uint64_t Size() const { return size_; }
+    // Reads up to count bytes; fewer only at the end of the file or on a read error.
+    size_t Read(void* into, size_t count);
+    bool Failed() const;
+
+private:
+    std::FILE* file_ = nullptr;
+    uint64_t size_ = 0;
+};
