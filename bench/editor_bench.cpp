@@ -24,10 +24,10 @@
 #include "database/NetworkDatabase.h"
 #include "shell/Commands.h"
 #include "shell/EditorView.h"
-#include "shell/FileDialog.h"
 #include "shell/MainFrame.h"
-#include "shell/MessageBox.h"
 #include "shell/NetworkTree.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>

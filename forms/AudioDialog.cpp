@@ -2,7 +2,7 @@
 
 #include "database/DisplayTables.h"
 #include "forms/NumberRules.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,10 +4,10 @@
 #include "forms/EditBar.h"
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
-#include "shell/AppInfo.h"
-#include "shell/FileDialog.h"
-#include "shell/MessageBox.h"
 #include "shell/NetworkTree.h"
+#include "ui/AppInfo.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QFile>
 #include <QFileInfo>
