@@ -234,16 +234,15 @@ void EditorView::ShowOpenOrSaveError(NdfStatus status) {
 
 void EditorView::UpdateTitle() {
     const QString appTitle = QString::fromLatin1(kApplicationTitle);
-    if (Pane() == PANE_EMPTY) {
-        title_ = appTitle;
-    } else {
+    QString title = appTitle;
+    if (Pane() != PANE_EMPTY) {
         QString name = database_.pathName.empty() ? QStringLiteral("No Name")
                                                   : QFileInfo(FromNativePath(database_.pathName)).fileName();
         if (modified_)
             name += QStringLiteral(" (Modified)");
-        title_ = name + QStringLiteral(" - ") + appTitle;
+        title = name + QStringLiteral(" - ") + appTitle;
     }
-    window()->setWindowTitle(title_);
+    window()->setWindowTitle(title);
 }
 
 void EditorView::MarkModified() {

@@ -29,8 +29,6 @@ public:
     bool IsModified() const { return modified_; }
     bool IsChannelListOpen() const { return channelListOpen_; }
     TreeItemHandle CurrentItem() const { return currentItem_; }
-    // The title the view last set on the main window.
-    const QString& Title() const { return title_; }
 
     // ---- the apply-changes rule, saving and the title ----
 
@@ -104,5 +102,4 @@ private:
     bool modified_ = false;
     bool channelListOpen_ = false;
     bool rebuildingTree_ = false;
-    QString title_;
 };
