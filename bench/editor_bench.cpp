@@ -25,10 +25,10 @@
 #include "forms/EditBar.h"
 #include "shell/Commands.h"
 #include "shell/EditorView.h"
-#include "shell/FileDialog.h"
 #include "shell/MainFrame.h"
-#include "shell/MessageBox.h"
 #include "shell/NetworkTree.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "channellist/ChannelListModel.h"
 #include "channellist/ChannelListView.h"
 #include "channellist/FavoriteNamesDialog.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -22,10 +22,10 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
 
     auto* form = new QFormLayout;
     auto* validator = new GroupNameValidator(this);
-    for (int i = 0; i < kNameCount; ++i) {
+    for (int i = 0; i < MAX_FAVORITE_GROUPS; ++i) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("name%1").arg(i + 1));
-        field->setMaxLength(kMaxNameLength);
+        field->setMaxLength(static_cast<int>(MAX_NAME_BYTES));
         field->setValidator(validator);
         field->setMinimumWidth(220);
         auto* label = new QLabel(QString::number(i + 1), this);
@@ -60,7 +60,7 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void FavoriteNamesDialog::SetName(int i, const std::string& name) {
-    if (i < 0 || i >= kNameCount)
+    if (i < 0 || i >= MAX_FAVORITE_GROUPS)
         return;
     names_[static_cast<size_t>(i)] = name;
     fields_[static_cast<size_t>(i)]->setText(QString::fromLatin1(name));
@@ -68,7 +68,7 @@ void FavoriteNamesDialog::SetName(int i, const std::string& name) {
 }
 
 void FavoriteNamesDialog::accept() {
-    for (int i = 0; i < kNameCount; ++i)
+    for (int i = 0; i < MAX_FAVORITE_GROUPS; ++i)
         names_[static_cast<size_t>(i)] = fields_[static_cast<size_t>(i)]->text().toLatin1().toStdString();
     QDialog::accept();
 }

@@ -1,6 +1,8 @@
 // The "Favorite Group Name" dialog: the names of the eight favorite groups, edited all at once.
 #pragma once
 
+#include "database/Limits.h"
+
 #include <QDialog>
 #include <QValidator>
 
@@ -21,10 +23,6 @@ public:
 class FavoriteNamesDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kNameCount = 8;
-    // A stored name is at most 255 bytes long.
-    static constexpr int kMaxNameLength = 255;
-
     explicit FavoriteNamesDialog(QWidget* parent = nullptr);
 
     // Sets string i (0..7) and the field that shows it.
@@ -35,6 +33,6 @@ public:
     void accept() override;
 
 private:
-    std::array<std::string, kNameCount> names_;
-    std::array<QLineEdit*, kNameCount> fields_{};
+    std::array<std::string, MAX_FAVORITE_GROUPS> names_;
+    std::array<QLineEdit*, MAX_FAVORITE_GROUPS> fields_{};
 };

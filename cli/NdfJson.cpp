@@ -317,8 +317,8 @@ public:
             }
             name += static_cast<char>(unit);
         }
-        if (name.size() > 255) {
-            return Fail(at, std::to_string(name.size()) + " characters, at most 255");
+        if (name.size() > MAX_NAME_BYTES) {
+            return Fail(at, std::to_string(name.size()) + " characters, at most " + std::to_string(MAX_NAME_BYTES));
         }
         return true;
     }
@@ -326,7 +326,7 @@ public:
     bool PidEntries(const QJsonObject& record, const Where& where, const char* key, PidList& list) {
         const Where at = MemberOf(&where, key);
         QJsonArray array;
-        if (!Array(record.value(QLatin1StringView(key)), at, 255, array)) {
+        if (!Array(record.value(QLatin1StringView(key)), at, MAX_PID_ENTRIES, array)) {
             return false;
         }
         list.pids.reserve(static_cast<size_t>(array.size()));
@@ -349,7 +349,7 @@ public:
                    std::vector<uint16_t>& list) {
         const Where at = MemberOf(&where, key);
         QJsonArray array;
-        if (!Array(record.value(QLatin1StringView(key)), at, 0xFFFF, array)) {
+        if (!Array(record.value(QLatin1StringView(key)), at, MAX_COUNT16, array)) {
             return false;
         }
         list.resize(static_cast<size_t>(array.size()));
@@ -404,7 +404,8 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
     }
 
     const bool antennasRead = in.Collection(
-        root, "antennaConfigs", 255, db, &NetworkDatabase::AppendAntennaConfig, [&](const QJsonObject& o, const Where& at, AntennaConfig& a) {
+        root, "antennaConfigs", MAX_COUNT8, db, &NetworkDatabase::AppendAntennaConfig,
+        [&](const QJsonObject& o, const Where& at, AntennaConfig& a) {
             return in.Keys(o, at, {"diseqcMode", "lnbSupply", "switchPort", "lnbType", "lnbFreq", "lnbFreqH"}) &&
                    in.Field(o, at, "diseqcMode", a.diseqcMode) && in.Field(o, at, "lnbSupply", a.lnbSupply) &&
                    in.Field(o, at, "switchPort", a.switchPort) && in.Field(o, at, "lnbType", a.lnbType) &&
@@ -415,8 +416,9 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
     }
 
     const size_t antennaCount = db.antennaConfigs().size();
-    const bool networksRead =
-        in.Collection(root, "networks", 255, db, &NetworkDatabase::AppendNetwork, [&](const QJsonObject& o, const Where& at, Network& n) {
+    const bool networksRead = in.Collection(
+        root, "networks", MAX_COUNT8, db, &NetworkDatabase::AppendNetwork,
+        [&](const QJsonObject& o, const Where& at, Network& n) {
             return in.Keys(o, at, {"name", "position", "positionerId", "antennaIndex", "skewV", "skewH"}) &&
                    in.Name(o, at, "name", n.name) && in.Field(o, at, "position", n.position) &&
                    in.Field(o, at, "positionerId", n.positionerId) &&
@@ -430,7 +432,8 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
 
     const size_t networkCount = db.networks().size();
     const bool transpondersRead = in.Collection(
-        root, "transponders", 0xFFFF, db, &NetworkDatabase::AppendTransponder, [&](const QJsonObject& o, const Where& at, Transponder& t) {
+        root, "transponders", MAX_COUNT16, db, &NetworkDatabase::AppendTransponder,
+        [&](const QJsonObject& o, const Where& at, Transponder& t) {
             return in.Keys(o, at,
                            {"name", "frequency", "symbolRate", "polFec", "freqDrift", "networkIndex", "gmtError"}) &&
                    in.Name(o, at, "name", t.name) && in.Field(o, at, "frequency", t.frequency) &&
@@ -445,8 +448,9 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
     }
 
     const size_t transponderCount = db.transponders().size();
-    const bool programsRead =
-        in.Collection(root, "programs", 0xFFFF, db, &NetworkDatabase::AppendProgram, [&](const QJsonObject& o, const Where& at, Program& p) {
+    const bool programsRead = in.Collection(
+        root, "programs", MAX_COUNT16, db, &NetworkDatabase::AppendProgram,
+        [&](const QJsonObject& o, const Where& at, Program& p) {
             return in.Keys(o, at,
                            {"name", "serviceId", "pmtPid", "pcrPid", "videoPids", "audioPids", "teletextPids", "caMask",
                             "attributes", "attributes2", "transponderIndex"}) &&
@@ -463,7 +467,7 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
     }
 
     const size_t programCount = db.programs().size();
-    return in.Collection(root, "favoriteGroups", 255, db, &NetworkDatabase::AppendFavoriteGroup,
+    return in.Collection(root, "favoriteGroups", MAX_COUNT8, db, &NetworkDatabase::AppendFavoriteGroup,
                          [&](const QJsonObject& o, const Where& at, FavoriteGroup& g) {
                              return in.Keys(o, at, {"name", "tvList", "radioList"}) && in.Name(o, at, "name", g.name) &&
                                     in.IndexList(o, at, "tvList", programCount, g.tvList) &&

@@ -9,10 +9,9 @@ const char* const kFecNames[6] = {"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"};
 const char* const kLanguageCodes[24] = {"ENG", "FRA", "SWE", "FIN", "HUN", "CZE", "GER", "POR",
                                         "SPA", "ITA", "DAN", "RUS", "ARA", "BUL", "CAT", "DUT",
                                         "EGY", "GRE", "EST", "NOR", "POL", "RUM", "TUR", "(Unknown)"};
-const char* const kDefaultFavoriteNames[8] = {"News", "Movies", "Drama", "Hobby",
-                                              "Music", "Cartoons", "Education", "Info"};
+const char* const kDefaultFavoriteNames[MAX_FAVORITE_GROUPS] = {"News",  "Movies",   "Drama",     "Hobby",
+                                                                "Music", "Cartoons", "Education", "Info"};
 const char* const kNdfMagic = "NDF";
-const char* const kNdfExtension = "NDF";
 
 namespace {
 
@@ -21,12 +20,6 @@ const char* const kCaNames[11] = {"VICS", "SECA", "IRDT", "NAGR", "ALPHAC", "BET
 constexpr int kCaUnknownBit = 30;
 
 } // namespace
-
-const char* CaName(int bit) {
-    if (bit >= 0 && bit < static_cast<int>(std::size(kCaNames)))
-        return kCaNames[bit];
-    return bit == kCaUnknownBit ? "UNKNOWN" : nullptr;
-}
 
 std::string FormatPosition(const Network& network) {
     const unsigned p = network.position % 3600u;

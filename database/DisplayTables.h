@@ -2,21 +2,19 @@
 // the forms, the audio dialog and the channel list.
 #pragma once
 
+#include "database/Limits.h"
 #include "database/Records.h"
 
 #include <cstdint>
 #include <string>
 
-extern const char* const kPolarityLetters[4];     // "V", "H", "R", "L"
-extern const char* const kPolarityNames[4];       // "Vert", "Horz", "Circular Right", "Circular Left"
-extern const char* const kFecNames[6];            // "Auto", "1/2", ... "7/8"
-extern const char* const kLanguageCodes[24];      // "ENG" .. "TUR", "(Unknown)"
-extern const char* const kDefaultFavoriteNames[8]; // "News" .. "Info"
-extern const char* const kNdfMagic;                // "NDF"
-extern const char* const kNdfExtension;            // "NDF"
-
-// Name of a caMask bit (0..10 and 30), or nullptr for a bit without a name.
-const char* CaName(int bit);
+extern const char* const kPolarityLetters[4]; // "V", "H", "R", "L"
+extern const char* const kPolarityNames[4];   // "Vert", "Horz", "Circular Right", "Circular Left"
+extern const char* const kFecNames[6];        // "Auto", "1/2", ... "7/8"
+extern const char* const kLanguageCodes[24];  // "ENG" .. "TUR", "(Unknown)"
+extern const char* const kNdfMagic;           // "NDF"
+// "News" .. "Info", the groups of a file that holds none.
+extern const char* const kDefaultFavoriteNames[MAX_FAVORITE_GROUPS];
 
 // "%d.%d" of the position modulo 3600 in tenths: 192 gives "19.2".
 std::string FormatPosition(const Network& network);

@@ -5,9 +5,6 @@
 
 namespace {
 
-// The editor shows and edits this many favorite groups; the file could hold up to 255.
-constexpr size_t kOfferedFavoriteGroups = 8;
-
 // "there are only 64 antenna configurations", "there is only 1 network", "there are no programs".
 std::string OnlyThisMany(size_t count, const char* singular, const char* plural) {
     if (count == 0) {
@@ -88,10 +85,10 @@ std::vector<DamagedReference> FindDamagedReferences(const NetworkDatabase& db) {
         CheckList(found, i, "tvList", db.favoriteGroups()[i]->tvList, programCount);
         CheckList(found, i, "radioList", db.favoriteGroups()[i]->radioList, programCount);
     }
-    if (db.favoriteGroups().size() > kOfferedFavoriteGroups) {
+    if (db.favoriteGroups().size() > static_cast<size_t>(MAX_FAVORITE_GROUPS)) {
         found.push_back({"favoriteGroups", db.favoriteGroups().size(), "count",
                          static_cast<long long>(db.favoriteGroups().size()),
-                         "more than the " + std::to_string(kOfferedFavoriteGroups) + " groups the editor offers"});
+                         "more than the " + std::to_string(MAX_FAVORITE_GROUPS) + " groups the editor offers"});
     }
     return found;
 }

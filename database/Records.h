@@ -2,6 +2,7 @@
 // transponders, programs (services) and favorite groups, with their per-record value operations.
 #pragma once
 
+#include "database/Limits.h"
 #include "database/SmallVector.h"
 
 #include <cstdint>
@@ -103,8 +104,8 @@ struct Network {
     uint16_t position = 0; // tenths of a degree east, below 3600
     uint8_t positionerId = 0;
     uint8_t antennaIndex = 0;
-    uint8_t skewV = 106;
-    uint8_t skewH = 33;
+    uint8_t skewV = DEFAULT_SKEW_V;
+    uint8_t skewH = DEFAULT_SKEW_H;
     TreeItemHandle treeItem = nullptr;
 
     // Position 0 with an empty name, or a name that starts with '-' or a blank.

@@ -2,7 +2,7 @@
 
 #include "database/DisplayTables.h"
 #include "forms/NumberRules.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -211,7 +211,7 @@ void AudioDialog::OnRowClicked(QTreeWidgetItem* row) {
 }
 
 void AudioDialog::Add() {
-    if (tracks_.Count() >= kMaxTracks) {
+    if (tracks_.Count() >= MAX_PID_ENTRIES) {
         MessageBox::Error(this, QStringLiteral("A program holds at most 255 audio tracks."));
         return;
     }

@@ -23,8 +23,6 @@ public:
     // The entry the edit row belongs to; -1 for none.
     int currentEntry() const { return current_; }
 
-    static constexpr size_t kMaxTracks = 255; // the file's count is one byte
-
 private:
     void ShowEntry(int index);
     // Reads the edit row into a track; false (after the message) when the PID is unusable.

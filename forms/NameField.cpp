@@ -15,14 +15,14 @@ QString NameToText(const std::string& name) {
 }
 
 std::string TextToName(const QString& text) {
-    const QByteArray bytes = text.left(kMaxNameBytes).toLatin1();
+    const QByteArray bytes = text.left(static_cast<qsizetype>(MAX_NAME_BYTES)).toLatin1();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 QLineEdit* CreateNameEdit(QWidget* parent, const char* objectName) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(kMaxNameBytes);
+    edit->setMaxLength(static_cast<int>(MAX_NAME_BYTES));
     edit->setValidator(new Latin1Validator(edit));
     return edit;
 }

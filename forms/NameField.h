@@ -2,14 +2,14 @@
 // the same value), so that show and read-back are lossless and nothing above U+00FF can be typed.
 #pragma once
 
+#include "database/Limits.h"
+
 #include <QString>
 #include <QValidator>
 
 #include <string>
 
 class QLineEdit;
-
-constexpr int kMaxNameBytes = 255; // the file stores the length in one byte
 
 // Refuses any text holding a character that has no byte of its own.
 class Latin1Validator : public QValidator {
@@ -20,7 +20,7 @@ public:
 };
 
 QString NameToText(const std::string& name);
-// At most kMaxNameBytes bytes.
+// At most MAX_NAME_BYTES bytes.
 std::string TextToName(const QString& text);
 
 // A text box for a name: the validator and the byte limit.

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr uint8_t kDefaultSkewV = 106;
-constexpr uint8_t kDefaultSkewH = 33;
-
 QComboBox* ListBox(QWidget* parent, const char* objectName, std::initializer_list<const char*> items) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(objectName));
@@ -167,8 +164,8 @@ void NetworkPane::Read() {
 
     a.setSkewController(skewController_->isChecked());
     if (a.skewController()) {
-        n.skewV = SkewFromText(skewV_, kDefaultSkewV);
-        n.skewH = SkewFromText(skewH_, kDefaultSkewH);
+        n.skewV = SkewFromText(skewV_, DEFAULT_SKEW_V);
+        n.skewH = SkewFromText(skewH_, DEFAULT_SKEW_H);
     }
 }
 

@@ -1,7 +1,7 @@
 // The modification date dialog.
 #include "import/ModificationDateDialog.h"
 
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QButtonGroup>

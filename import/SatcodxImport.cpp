@@ -30,8 +30,6 @@ constexpr size_t kSymbolRateColumn = 69;
 constexpr size_t kSymbolRateWidth = 5;
 constexpr size_t kShortestUsableLine = kSymbolRateColumn + kSymbolRateWidth;
 
-constexpr size_t kMaxTransponders = MAX_COUNT16;
-
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -205,7 +203,7 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
         const uint64_t key = TransponderKey(line.frequency, line.polarity, line.symbolRate);
         if (known.count(key) != 0)
             continue;
-        if (database.transponders().size() + added.size() >= kMaxTransponders)
+        if (database.transponders().size() + added.size() >= MAX_COUNT16)
             continue;
         Transponder transponder;
         transponder.InitTransponder(slot, line.frequency, line.polarity);

@@ -1,13 +1,13 @@
 // The commands that run the Modification Date and Channel List dialogs and the SATCODX import.
 #include "shell/EditorView.h"
 
-#include "forms/EditBar.h"
-#include "shell/NetworkTree.h"
 #include "channellist/ChannelListDialog.h"
+#include "forms/EditBar.h"
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
-#include "shell/FileDialog.h"
 #include "shell/NativePath.h"
+#include "shell/NetworkTree.h"
+#include "ui/FileDialog.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
-#include "shell/AppInfo.h"
-#include "shell/FileDialog.h"
-#include "shell/MessageBox.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
+#include "ui/AppInfo.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -237,17 +237,16 @@ void EditorView::ShowOpenOrSaveError(NdfStatus status) {
 
 void EditorView::UpdateTitle() {
     const QString appTitle = QString::fromLatin1(kApplicationTitle);
-    if (Pane() == PANE_EMPTY) {
-        title_ = appTitle;
-    } else {
+    QString title = appTitle;
+    if (Pane() != PANE_EMPTY) {
         QString name = database_.pathName.empty() ? QStringLiteral("No Name")
                                                   : QFileInfo(FromNativePath(database_.pathName)).fileName();
         if (IsModified())
             name += QStringLiteral(" (Modified)");
-        title_ = name + QStringLiteral(" - ") + appTitle;
+        title = name + QStringLiteral(" - ") + appTitle;
     }
     titleModified_ = IsModified();
-    window()->setWindowTitle(title_);
+    window()->setWindowTitle(title);
 }
 
 void EditorView::MarkModified() {

@@ -53,8 +53,6 @@ public:
     const UndoHistory& History() const { return history_; }
     bool IsChannelListOpen() const { return channelListOpen_; }
     TreeItemHandle CurrentItem() const { return currentItem_; }
-    // The title the view last set on the main window.
-    const QString& Title() const { return title_; }
 
     // ---- the apply-changes rule, saving and the title ----
 
@@ -172,5 +170,4 @@ private:
     std::optional<RevertedForm> revertedForm_;
     bool channelListOpen_ = false;
     bool rebuildingTree_ = false;
-    QString title_;
 };

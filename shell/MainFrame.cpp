@@ -1,10 +1,10 @@
 #include "shell/MainFrame.h"
 
 #include "forms/EditBar.h"
-#include "shell/AppInfo.h"
 #include "shell/Commands.h"
 #include "shell/EditorView.h"
 #include "shell/KeyboardLocks.h"
+#include "ui/AppInfo.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -343,10 +343,6 @@ QModelIndex NetworkTree::IndexOf(TreeItemHandle item) const {
     return model_->IndexOf(Node(item));
 }
 
-TreeItemHandle NetworkTree::ItemOf(const QModelIndex& index) const {
-    return model_->NodeOf(index);
-}
-
 QItemSelectionModel::SelectionFlags NetworkTree::selectionCommand(const QModelIndex& index,
                                                                   const QEvent* event) const {
     // One item is always the selected one: no deselecting with Ctrl, no selecting by dragging.

@@ -87,7 +87,6 @@ public:
     QString LabelOf(TreeItemHandle item) const;
 
     QModelIndex IndexOf(TreeItemHandle item) const;
-    TreeItemHandle ItemOf(const QModelIndex& index) const;
     NetworkTreeModel* TreeModel() const { return model_; }
 
 signals:

@@ -1,7 +1,7 @@
 // dishline: the desktop editor of NDF channel databases.
-#include "shell/AppInfo.h"
 #include "shell/EditorView.h"
 #include "shell/MainFrame.h"
+#include "ui/AppInfo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

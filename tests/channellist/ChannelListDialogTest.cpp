@@ -3,7 +3,7 @@
 #include "tests/channellist/ChannelListTestSupport.h"
 
 #include "channellist/FavoriteNamesDialog.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The audio track dialog: row texts, the current entry, Add, Modify and Delete, and "Invalid PID".
 #include "forms/AudioDialog.h"
-#include "shell/MessageBox.h"
 #include "tests/support/GuiTest.h"
+#include "ui/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "import/ModificationDateDialog.h"
 #include "tests/support/Stamp.h"
 
-#include "shell/MessageBox.h"
 #include "tests/support/GuiTest.h"
+#include "ui/MessageBox.h"
 
 #include <QDateEdit>
 #include <QLineEdit>

@@ -5,11 +5,11 @@
 #include "forms/EditBar.h"
 #include "shell/Commands.h"
 #include "shell/EditorView.h"
-#include "shell/FileDialog.h"
 #include "shell/MainFrame.h"
-#include "shell/MessageBox.h"
 #include "shell/NetworkTree.h"
 #include "tests/support/GuiTest.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QAction>
 #include <QLineEdit>

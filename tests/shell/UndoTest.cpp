@@ -147,13 +147,13 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
         Trigger(ID_EDIT_UNDO);
         EXPECT_EQ(Image(), before);
         EXPECT_FALSE(view->IsModified());
-        EXPECT_FALSE(view->Title().contains(QStringLiteral("(Modified)")));
+        EXPECT_FALSE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
         EXPECT_EQ(tree->RecordOf(tree->SelectedItem()), selectedBefore);
         EXPECT_EQ(view->CurrentItem(), tree->SelectedItem());
         EXPECT_EQ(frame->Action(ID_EDIT_REDO)->text(), QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromLatin1(step.name)));
         Trigger(ID_EDIT_REDO);
         EXPECT_EQ(Image(), after);
-        EXPECT_TRUE(view->Title().contains(QStringLiteral("(Modified)")));
+        EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
         EXPECT_NE(view->Pane(), PANE_EMPTY);
     }
     EXPECT_TRUE(Boxes().empty());
@@ -174,7 +174,7 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheHistoryToTheSavedStep) {
     EXPECT_TRUE(view->IsModified());
     Trigger(ID_EDIT_UNDO);
     EXPECT_FALSE(view->IsModified());
-    EXPECT_EQ(view->Title(), QStringLiteral("list.NDF - Orlanic Editor Kestrel Series"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF - Orlanic Editor Kestrel Series"));
     Trigger(ID_EDIT_UNDO);
     EXPECT_TRUE(view->IsModified());
     // Back at the saved step nothing asks to be saved.

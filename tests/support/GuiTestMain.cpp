@@ -1,7 +1,7 @@
 // main() of the widget tests: an offscreen application, and the message-box and file-dialog seams
 // in test mode, so that any box or dialog a test did not script fails it.
-#include "shell/FileDialog.h"
-#include "shell/MessageBox.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 

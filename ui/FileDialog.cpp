@@ -1,4 +1,4 @@
-#include "shell/FileDialog.h"
+#include "ui/FileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
-#include "shell/AppInfo.h"
+#include "ui/AppInfo.h"
 
 #include <QMessageBox>
 
