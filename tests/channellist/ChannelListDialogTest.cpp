@@ -5,6 +5,7 @@
 #include "channellist/FavoriteNamesDialog.h"
 #include "shell/MessageBox.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -253,6 +254,27 @@ TEST_F(ChannelListTest, DraggingBeyondAnEdgeScrollsOneRowPerMove) {
     EXPECT_EQ(view->dropIndicatorRow(), d.RowCount() - 1);
     view->DropAt(RowCenter(d, d.RowCount() - 1));
     EXPECT_EQ(RowNames(d).back(), "Das Erste");
+}
+
+TEST_F(ChannelListTest, TheModelKeepsItsContractThroughFillSortMoveAndRemove) {
+    ChannelListDialog& d = Open();
+    QAbstractItemModelTester check(View(d)->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QItemSelectionModel* selection = View(d)->selectionModel();
+    selection->setCurrentIndex(View(d)->model()->index(3, 0),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows); // zdf
+    ClickHeader(0);
+    EXPECT_EQ(selection->currentIndex().row(), 4); // the selection follows its row
+    Drag(d, 0, 3);
+    Drag(d, 3, 1);
+    SelectGroup(d, "News");
+    ClickHeader(0);
+    ChooseFromMenu(d, 0, ID_REMOVE_FROM_FAVORITE + 0);
+    ChooseFromMenu(d, 0, ID_REMOVE_FROM_FAVORITE + 0);
+    EXPECT_EQ(d.RowCount(), 0);
+    SetTab(1);
+    SelectGroup(d, "All Satellites");
+    d.ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+    EXPECT_EQ(d.CellText(1, 3), QStringLiteral("D")); // Klassik in the fourth group
 }
 
 TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {
