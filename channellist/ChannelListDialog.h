@@ -88,7 +88,7 @@ private:
     void OnGroupChanged(int entry);
     void OnTabChanged(int tab);
     void OnContextMenuRequested(int row, const QPoint& globalPos);
-    // Shows the state of the session after an edit: the title, the count and the favorite entries.
+    // Shows the session's change flags in the title and its row count in the count label.
     void ShowEdits();
     // Lists exactly the favorite groups that have entries, in group order after the networks.
     void SyncFavoriteEntries();
