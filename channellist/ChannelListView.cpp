@@ -1,15 +1,55 @@
 #include "channellist/ChannelListView.h"
 
-#include "channellist/ChannelListDialog.h"
+#include "channellist/ChannelListSession.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-ChannelListView::ChannelListView(ChannelListDialog& dialog, QWidget* parent) : QTreeView(parent), dialog_(dialog) {}
+namespace {
+
+constexpr int kColumnWidths[COLUMN_COUNT] = {130, 90, 170, 120};
+
+} // namespace
+
+ChannelListView::ChannelListView(QWidget* parent) : QTreeView(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setDragEnabled(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    QPalette colors = palette();
+    // The selection stays visible while another control has the focus.
+    colors.setColor(QPalette::Inactive, QPalette::Highlight, colors.color(QPalette::Active, QPalette::Highlight));
+    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    colors.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colors);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& viewportPos) {
+        if (!IsDragging())
+            emit contextMenuRequested(RowAt(viewportPos), viewport()->mapToGlobal(viewportPos));
+    });
+}
+
+ChannelListView::~ChannelListView() {
+    delete dragImage_;
+}
+
+int ChannelListView::ColumnWidth(int column) const {
+    // The widths suit an 8-point font with digits 6 pixels wide; a larger desktop font widens the
+    // columns in proportion, so that "Network" still holds a name, a frequency and a polarity.
+    const double scale = std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0);
+    return static_cast<int>(kColumnWidths[column] * scale + 0.5);
+}
 
 int ChannelListView::RowAt(const QPoint& viewportPos) const {
     if (!viewport()->rect().contains(viewportPos))
@@ -32,6 +72,105 @@ int ChannelListView::RowsPerPage() const {
     return rowHeight > 0 ? std::max(1, viewport()->height() / rowHeight) : 1;
 }
 
+// ---- the drag ----
+
+void ChannelListView::BeginDrag(int row, const QPoint& pressPos) {
+    if (IsDragging() || !model() || row < 0 || row >= model()->rowCount())
+        return;
+    dragSource_ = row;
+    dropRow_ = -1;
+
+    // The image is the row's name in a small box that rides beside the pointer, so that it hides
+    // little of the drop line. It belongs to the window, so that it can leave the list.
+    QWidget* host = window();
+    const QString name = model()->index(row, COLUMN_NAME).data().toString();
+    const QFontMetrics metrics = fontMetrics();
+    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(COLUMN_NAME)) + 12,
+                     metrics.height() + 6);
+    const QPalette& colors = palette();
+    QPixmap image(size * host->devicePixelRatioF());
+    image.setDevicePixelRatio(host->devicePixelRatioF());
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setOpacity(0.85);
+        painter.fillRect(QRect(QPoint(0, 0), size), colors.color(QPalette::Active, QPalette::Highlight));
+        painter.setOpacity(1.0);
+        painter.setPen(colors.color(QPalette::Active, QPalette::Dark));
+        painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+        painter.setPen(colors.color(QPalette::Active, QPalette::HighlightedText));
+        painter.setFont(font());
+        painter.drawText(QRect(QPoint(6, 0), size - QSize(12, 0)), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(name, Qt::ElideRight, size.width() - 8));
+    }
+
+    auto* label = new QLabel(host);
+    label->setObjectName(QStringLiteral("dragImage"));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setPixmap(image);
+    label->resize(size);
+    dragImage_ = label;
+    dragHotSpot_ = QPoint(-16, size.height() / 2);
+    const QPoint start = pressPos.x() >= 0 ? pressPos : visualRect(model()->index(row, 0)).center();
+    label->move(viewport()->mapTo(host, start) - dragHotSpot_);
+    label->raise();
+    label->show();
+}
+
+void ChannelListView::DragMoveTo(const QPoint& viewportPos) {
+    if (!IsDragging())
+        return;
+    dragImage_->move(viewport()->mapTo(window(), viewportPos) - dragHotSpot_);
+
+    // One row per pointer move when the pointer is beyond the top or bottom edge of the list.
+    const int count = model()->rowCount();
+    const int top = TopRow();
+    if (top >= 0) {
+        if (viewportPos.y() < 0) {
+            if (top > 0)
+                scrollTo(model()->index(top - 1, 0), QAbstractItemView::EnsureVisible);
+        } else if (viewportPos.y() >= viewport()->height()) {
+            const int perPage = RowsPerPage();
+            if (top + perPage - 1 < count - 1)
+                scrollTo(model()->index(top + perPage, 0), QAbstractItemView::EnsureVisible);
+        }
+    }
+
+    // The drop line shows where the row would land: after the target row when it is dragged
+    // downwards, before it when dragged upwards.
+    const int target = RowAt(viewportPos);
+    if (target < 0 || target == dragSource_)
+        SetDropIndicator(-1, false);
+    else
+        SetDropIndicator(target, target > dragSource_);
+}
+
+void ChannelListView::DropAt(const QPoint& viewportPos) {
+    if (!EndDrag())
+        return;
+    dropRow_ = RowAt(viewportPos);
+    if (dropRow_ != -1)
+        emit rowDropped(dragSource_, dropRow_);
+    else
+        emit dragCancelled();
+}
+
+void ChannelListView::CancelDrag() {
+    if (EndDrag())
+        emit dragCancelled();
+}
+
+bool ChannelListView::EndDrag() {
+    if (!dragImage_)
+        return false;
+    dragImage_->hide();
+    dragImage_->deleteLater();
+    dragImage_ = nullptr;
+    dropRow_ = -1;
+    SetDropIndicator(-1, false);
+    return true;
+}
+
 void ChannelListView::SetDropIndicator(int row, bool after) {
     if (row == indicatorRow_ && after == indicatorAfter_)
         return;
@@ -40,8 +179,17 @@ void ChannelListView::SetDropIndicator(int row, bool after) {
     viewport()->update();
 }
 
+// ---- input ----
+
+bool ChannelListView::event(QEvent* event) {
+    // The window lost the activation: the release of the button goes elsewhere.
+    if (event->type() == QEvent::WindowDeactivate)
+        CancelDrag();
+    return QTreeView::event(event);
+}
+
 void ChannelListView::mousePressEvent(QMouseEvent* event) {
-    if (dialog_.IsDragging()) {
+    if (IsDragging()) {
         event->accept();
         return;
     }
@@ -54,12 +202,12 @@ void ChannelListView::mousePressEvent(QMouseEvent* event) {
 
 void ChannelListView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    if (dialog_.IsDragging()) {
+    if (IsDragging()) {
         // A move without the left button means its release went elsewhere: the capture was lost.
         if (!(event->buttons() & Qt::LeftButton))
-            dialog_.CancelDrag();
+            CancelDrag();
         else
-            dialog_.DragMoveTo(pos);
+            DragMoveTo(pos);
         event->accept();
         return;
     }
@@ -68,17 +216,17 @@ void ChannelListView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     if (pressRow_ >= 0 && (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-        dialog_.BeginDrag(pressRow_, pressPos_);
+        BeginDrag(pressRow_, pressPos_);
         pressRow_ = -1;
-        dialog_.DragMoveTo(pos);
+        DragMoveTo(pos);
     }
     event->accept();
 }
 
 void ChannelListView::mouseReleaseEvent(QMouseEvent* event) {
-    if (dialog_.IsDragging()) {
+    if (IsDragging()) {
         if (event->button() == Qt::LeftButton)
-            dialog_.DropAt(event->position().toPoint());
+            DropAt(event->position().toPoint());
         event->accept();
         return;
     }
@@ -87,7 +235,7 @@ void ChannelListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChannelListView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (dialog_.IsDragging()) {
+    if (IsDragging()) {
         event->accept();
         return;
     }
@@ -95,9 +243,9 @@ void ChannelListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ChannelListView::keyPressEvent(QKeyEvent* event) {
-    if (dialog_.IsDragging()) {
+    if (IsDragging()) {
         if (event->key() == Qt::Key_Escape)
-            dialog_.CancelDrag();
+            CancelDrag();
         event->accept();
         return;
     }
@@ -105,9 +253,13 @@ void ChannelListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ChannelListView::focusOutEvent(QFocusEvent* event) {
-    if (dialog_.IsDragging())
-        dialog_.CancelDrag();
+    CancelDrag();
     QTreeView::focusOutEvent(event);
+}
+
+void ChannelListView::hideEvent(QHideEvent* event) {
+    CancelDrag();
+    QTreeView::hideEvent(event);
 }
 
 void ChannelListView::paintEvent(QPaintEvent* event) {

@@ -1,17 +1,23 @@
-// The list of channels: a tree view without branches that turns a left-button drag of a row into the
-// channel list's own drag and drop (no platform drag loop, so every step can be driven directly) and
-// paints the drop position while a drag runs.
+// The list of channels: a tree view without branches that runs the channel list's own drag and
+// drop of a row (no platform drag loop, so every step can be driven directly). While a drag runs
+// it shows an image of the row beside the pointer and the drop line, and scrolls by a row when the
+// pointer goes past the top or bottom edge. A drop is reported by rowDropped; the view itself
+// moves nothing.
 #pragma once
 
 #include <QPoint>
 #include <QTreeView>
 
-class ChannelListDialog;
+class QLabel;
 
 class ChannelListView : public QTreeView {
     Q_OBJECT
 public:
-    explicit ChannelListView(ChannelListDialog& dialog, QWidget* parent = nullptr);
+    explicit ChannelListView(QWidget* parent = nullptr);
+    ~ChannelListView() override;
+
+    // The width a column starts with, widened in proportion to a desktop font larger than 8 points.
+    int ColumnWidth(int column) const;
 
     // The row at a viewport position, or -1 when the position is outside every row.
     int RowAt(const QPoint& viewportPos) const;
@@ -19,24 +25,52 @@ public:
     // Rows that fit completely in the viewport.
     int RowsPerPage() const;
 
+    // ---- the drag, as the mouse handling runs it; positions are in the viewport ----
+    // pressPos (-1, -1) starts the image at the middle of the row.
+    void BeginDrag(int row, const QPoint& pressPos = QPoint(-1, -1));
+    void DragMoveTo(const QPoint& viewportPos);
+    // Ends the drag and reports a drop on a row (also on the dragged row itself).
+    void DropAt(const QPoint& viewportPos);
+    // Ends a drag without a drop (Escape, lost mouse capture, the window deactivated or hidden).
+    void CancelDrag();
+    bool IsDragging() const { return dragImage_ != nullptr; }
+    const QLabel* dragImage() const { return dragImage_; }
+    int dragSource() const { return dragSource_; }
+    int dropRow() const { return dropRow_; }
+
     // Draws the drop line at the top (before) or bottom (after) edge of row; -1 removes it.
     void SetDropIndicator(int row, bool after);
     int dropIndicatorRow() const { return indicatorRow_; }
     bool dropIndicatorAfter() const { return indicatorAfter_; }
 
+signals:
+    void rowDropped(int source, int target);
+    void dragCancelled();
+    // A right click, not during a drag: the row under the pointer (-1 for none) and the pointer's
+    // screen position.
+    void contextMenuRequested(int row, const QPoint& globalPos);
+
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ChannelListDialog& dialog_;
+    // Takes the image away; true when a drag was running.
+    bool EndDrag();
+
     int pressRow_ = -1;
     QPoint pressPos_;
+    QLabel* dragImage_ = nullptr;
+    QPoint dragHotSpot_;
+    int dragSource_ = -1;
+    int dropRow_ = -1;
     int indicatorRow_ = -1;
     bool indicatorAfter_ = false;
 };

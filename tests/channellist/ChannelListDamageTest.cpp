@@ -24,8 +24,8 @@ TEST(ChannelListDamage, FavoriteEntriesThatDesignateNoProgramAreSkippedAndKept) 
     data.AddGroup("Broken", {}, {7}); // only a bad entry: listed, but shows no rows
     ChannelListDialog d(data.db);
     EXPECT_EQ(GroupEntries(d), (Names{"All Satellites", "Sat", "News", "Broken"}));
-    EXPECT_EQ(data.db.programs()[0]->favoriteMask, 0x01);
-    EXPECT_EQ(data.db.programs()[2]->favoriteMask, 0x00);
+    EXPECT_EQ(d.session().FavoriteMask(0), 0x01);
+    EXPECT_EQ(d.session().FavoriteMask(2), 0x00);
     SelectGroup(d, "Broken");
     EXPECT_EQ(d.RowCount(), 0);
     SelectGroup(d, "News");
@@ -93,7 +93,7 @@ TEST(ChannelListDamage, OnlyTheFirstEightGroupsAreOfferedAndTheRestFollowTheirPr
     data.AddGroup("Ninth", {3, 1});
     data.AddGroup("Tenth", {2, 77});
     ChannelListDialog d(data.db);
-    EXPECT_EQ(d.FavoriteGroupCount(), 8);
+    EXPECT_EQ(d.session().FavoriteGroupCount(), 8);
     const Names entries = GroupEntries(d);
     EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(entries.back(), "G8");

@@ -5,10 +5,12 @@
 #include "channellist/FavoriteNamesDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 
 using namespace cltest;
@@ -19,31 +21,7 @@ namespace {
 
 class ChannelListTest : public ::testing::Test {
 protected:
-    // Networks Astra, Hotbird, an unused one and a radio-only one; eight favorite groups of which
-    // "News", an unnamed third group and "Music" have members.
-    void SetUp() override {
-        const uint8_t astra = data.AddNetwork("Astra");
-        const uint8_t hotbird = data.AddNetwork("Hotbird");
-        data.AddNetwork("Unused");
-        const uint8_t radioSat = data.AddNetwork("RadioSat");
-        const uint16_t t0 = data.AddTransponder(astra, 11778, 1);
-        const uint16_t t1 = data.AddTransponder(astra, 12000, 0);
-        const uint16_t t2 = data.AddTransponder(hotbird, 10992, 3);
-        const uint16_t t3 = data.AddTransponder(radioSat, 11300, 2);
-        data.AddProgram("Das Erste", t0);                // 0
-        data.AddProgram("Radio Eins", t0, true);         // 1
-        data.AddProgram("arte", t1, false, 0x40000003u); // 2: VICS, SECA, UNKNOWN
-        data.AddProgram("BBC", t2);                      // 3
-        data.AddProgram("zdf", t0);                      // 4
-        data.AddProgram("Klassik", t3, true);            // 5
-        data.AddProgram("Cnn", t2);                      // 6
-        data.AddGroup("News", {6, 3});
-        data.AddGroup("Movies");
-        data.AddGroup("", {0, 3});
-        data.AddGroup("Music", {}, {5});
-        for (const char* name : {"Cartoons", "Education", "Info", "Sport"})
-            data.AddGroup(name);
-    }
+    void SetUp() override { FillSample(data); }
 
     ChannelListDialog& Open() {
         dialog = std::make_unique<ChannelListDialog>(data.db);
@@ -78,7 +56,7 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(1), QStringLiteral("Radio"));
     EXPECT_EQ(RowNames(d), (Names{"Das Erste", "arte", "BBC", "zdf", "Cnn"}));
     EXPECT_EQ(CountText(), QStringLiteral("5 channels"));
-    EXPECT_EQ(data.db.programs()[3]->favoriteMask, 0x05);
+    EXPECT_EQ(d.session().FavoriteMask(3), 0x05);
 
     const QAbstractItemModel* model = View(d)->model();
     const char* headings[] = {"Name", "CA", "Network", "Favorite"};
@@ -133,9 +111,9 @@ TEST_F(ChannelListTest, HeaderClicksSortAscendingThenDescendingAndStartOverAfter
     SetTab(1);
     SetTab(0);
     EXPECT_EQ(RowNames(d), (Names{"zdf", "arte", "Cnn", "Das Erste", "BBC"})); // stored, then shown again
-    EXPECT_EQ(d.sortState(), -1);
+    EXPECT_EQ(d.session().sortState(), -1);
     ClickHeader(3);
-    EXPECT_EQ(d.sortState(), 3); // ascending again
+    EXPECT_EQ(d.session().sortState(), 3); // ascending again
 }
 
 TEST_F(ChannelListTest, SortWithFewerThanTwoRowsDoesNothingButAnUnchangedSortStillCounts) {
@@ -152,7 +130,7 @@ TEST_F(ChannelListTest, SortWithFewerThanTwoRowsDoesNothingButAnUnchangedSortSti
     ClickHeader(1); // no CA bits anywhere: nothing moves
     EXPECT_EQ(RowNames(d), (Names{"Cnn", "BBC"}));
     EXPECT_EQ(d.changeFlags(), CHANGED_FAVORITES);
-    EXPECT_TRUE(d.orderDirty());
+    EXPECT_TRUE(d.session().orderDirty());
 }
 
 TEST_F(ChannelListTest, CaSortIsATotalOrderEvenWithTheHighBits) {
@@ -212,10 +190,10 @@ TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
     QWidget* viewport = View(d)->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, RowCenter(d, 0));
     QTest::mouseMove(viewport, RowCenter(d, 0) + QPoint(0, 2)); // not yet a drag
-    EXPECT_FALSE(d.IsDragging());
+    EXPECT_FALSE(View(d)->IsDragging());
     QTest::mouseMove(viewport, RowCenter(d, 1));
-    ASSERT_TRUE(d.IsDragging());
-    EXPECT_TRUE(d.dragImage()->isVisible());
+    ASSERT_TRUE(View(d)->IsDragging());
+    EXPECT_TRUE(View(d)->dragImage()->isVisible());
     QTest::mouseMove(viewport, RowCenter(d, 3));
     EXPECT_EQ(View(d)->dropIndicatorRow(), 3);
     EXPECT_TRUE(View(d)->dropIndicatorAfter());
@@ -223,7 +201,7 @@ TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
     EXPECT_EQ(View(d)->dropIndicatorRow(), -1); // over its own row: no move to show
     QTest::mouseMove(viewport, RowCenter(d, 3));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, RowCenter(d, 3));
-    EXPECT_FALSE(d.IsDragging());
+    EXPECT_FALSE(View(d)->IsDragging());
     EXPECT_EQ(View(d)->dropIndicatorRow(), -1);
     EXPECT_EQ(RowNames(d), (Names{"arte", "BBC", "zdf", "Das Erste", "Cnn"}));
     EXPECT_TRUE(View(d)->selectionModel()->selectedRows().isEmpty()); // the moved row is not selected
@@ -232,12 +210,21 @@ TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
 
 TEST_F(ChannelListTest, DropsThatMoveNothing) {
     ChannelListDialog& d = Open();
+    ChannelListView* view = View(d);
+    QSignalSpy dropped(view, &ChannelListView::rowDropped);
+    QSignalSpy cancelled(view, &ChannelListView::dragCancelled);
     Drag(d, 1, 1);
-    d.BeginDrag(1, RowCenter(d, 1));
-    d.DropAt(QPoint(5, View(d)->viewport()->height() - 2)); // below the last row
-    d.BeginDrag(1, RowCenter(d, 1));
-    d.CancelDrag();
-    EXPECT_EQ(d.dropRow(), -1);
+    view->BeginDrag(1, RowCenter(d, 1));
+    view->DropAt(QPoint(5, view->viewport()->height() - 2)); // below the last row
+    EXPECT_EQ(view->dropRow(), -1);
+    view->BeginDrag(1, RowCenter(d, 1));
+    view->CancelDrag();
+    view->BeginDrag(1, RowCenter(d, 1));
+    QEvent deactivate(QEvent::WindowDeactivate); // the release will go to another window
+    QApplication::sendEvent(&d, &deactivate);
+    EXPECT_FALSE(view->IsDragging());
+    EXPECT_EQ(dropped.size(), 1);
+    EXPECT_EQ(cancelled.size(), 3);
     EXPECT_EQ(RowNames(d), (Names{"Das Erste", "arte", "BBC", "zdf", "Cnn"}));
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Channel List"));
     EXPECT_EQ(d.changeFlags(), 0u);
@@ -250,23 +237,44 @@ TEST_F(ChannelListTest, DraggingBeyondAnEdgeScrollsOneRowPerMove) {
     ChannelListView* view = View(d);
     const int perPage = view->RowsPerPage();
     ASSERT_LT(perPage, d.RowCount());
-    d.BeginDrag(0, RowCenter(d, 0));
+    view->BeginDrag(0, RowCenter(d, 0));
     const QPoint below(20, view->viewport()->height() + 10);
-    d.DragMoveTo(below);
+    view->DragMoveTo(below);
     EXPECT_EQ(view->TopRow(), 1);
-    d.DragMoveTo(below);
-    d.DragMoveTo(below);
+    view->DragMoveTo(below);
+    view->DragMoveTo(below);
     EXPECT_EQ(view->TopRow(), 3);
     for (int i = 0; i < 2 * d.RowCount(); ++i)
-        d.DragMoveTo(below);
+        view->DragMoveTo(below);
     EXPECT_EQ(view->TopRow(), d.RowCount() - perPage); // stops at the last row
-    d.DragMoveTo(QPoint(20, -10));
+    view->DragMoveTo(QPoint(20, -10));
     EXPECT_EQ(view->TopRow(), d.RowCount() - perPage - 1);
-    d.DragMoveTo(below);
-    d.DragMoveTo(RowCenter(d, d.RowCount() - 1));
+    view->DragMoveTo(below);
+    view->DragMoveTo(RowCenter(d, d.RowCount() - 1));
     EXPECT_EQ(view->dropIndicatorRow(), d.RowCount() - 1);
-    d.DropAt(RowCenter(d, d.RowCount() - 1));
+    view->DropAt(RowCenter(d, d.RowCount() - 1));
     EXPECT_EQ(RowNames(d).back(), "Das Erste");
+}
+
+TEST_F(ChannelListTest, TheModelKeepsItsContractThroughFillSortMoveAndRemove) {
+    ChannelListDialog& d = Open();
+    QAbstractItemModelTester check(View(d)->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QItemSelectionModel* selection = View(d)->selectionModel();
+    selection->setCurrentIndex(View(d)->model()->index(3, 0),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows); // zdf
+    ClickHeader(0);
+    EXPECT_EQ(selection->currentIndex().row(), 4); // the selection follows its row
+    Drag(d, 0, 3);
+    Drag(d, 3, 1);
+    SelectGroup(d, "News");
+    ClickHeader(0);
+    ChooseFromMenu(d, 0, ID_REMOVE_FROM_FAVORITE + 0);
+    ChooseFromMenu(d, 0, ID_REMOVE_FROM_FAVORITE + 0);
+    EXPECT_EQ(d.RowCount(), 0);
+    SetTab(1);
+    SelectGroup(d, "All Satellites");
+    d.ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+    EXPECT_EQ(d.CellText(1, 3), QStringLiteral("D")); // Klassik in the fourth group
 }
 
 TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {

@@ -3,7 +3,7 @@
 
 #include "channellist/ChannelListDialog.h"
 #include "channellist/ChannelListView.h"
-#include "database/NetworkDatabase.h"
+#include "tests/channellist/ChannelListTestDatabase.h"
 #include "tests/support/GuiTest.h"
 
 #include <QAbstractItemModel>
@@ -17,51 +17,6 @@
 #include <vector>
 
 namespace cltest {
-
-struct TestDatabase {
-    NetworkDatabase db;
-
-    uint8_t AddNetwork(const std::string& name) {
-        auto network = std::make_unique<Network>();
-        network->name = name;
-        db.AppendNetwork(*network);
-        return static_cast<uint8_t>(db.networks().size() - 1);
-    }
-    uint16_t AddTransponder(uint8_t network, uint16_t frequency, uint8_t polarity) {
-        auto transponder = std::make_unique<Transponder>();
-        transponder->InitTransponder(network, frequency, polarity);
-        db.AppendTransponder(*transponder);
-        return static_cast<uint16_t>(db.transponders().size() - 1);
-    }
-    uint16_t AddProgram(const std::string& name, uint16_t transponder, bool radio = false, uint32_t caMask = 0) {
-        auto program = std::make_unique<Program>(transponder);
-        program->name = name;
-        program->caMask = caMask;
-        program->attributes = radio ? PA_RADIO : 0;
-        db.AppendProgram(*program);
-        return static_cast<uint16_t>(db.programs().size() - 1);
-    }
-    void AddGroup(const std::string& name, std::vector<uint16_t> tv = {}, std::vector<uint16_t> radio = {}) {
-        auto group = std::make_unique<FavoriteGroup>();
-        group->name = name;
-        group->tvList = std::move(tv);
-        group->radioList = std::move(radio);
-        db.AppendFavoriteGroup(*group);
-    }
-    std::vector<std::string> ProgramNames() const {
-        std::vector<std::string> names;
-        for (const auto& program : db.programs())
-            names.push_back(program->name);
-        return names;
-    }
-    // The names of the programs a favorite list designates.
-    std::vector<std::string> ListNames(const std::vector<uint16_t>& list) const {
-        std::vector<std::string> names;
-        for (const uint16_t entry : list)
-            names.push_back(entry < db.programs().size() ? db.programs()[entry]->name : "?");
-        return names;
-    }
-};
 
 inline std::vector<std::string> RowNames(const ChannelListDialog& dialog) {
     std::vector<std::string> names;
@@ -96,9 +51,10 @@ inline QPoint RowCenter(const ChannelListDialog& dialog, int row) {
 
 // The drag as the list's mouse handling runs it, from the middle of one row to another.
 inline void Drag(ChannelListDialog& dialog, int from, int to) {
-    dialog.BeginDrag(from, RowCenter(dialog, from));
-    dialog.DragMoveTo(RowCenter(dialog, to));
-    dialog.DropAt(RowCenter(dialog, to));
+    ChannelListView* view = View(dialog);
+    view->BeginDrag(from, RowCenter(dialog, from));
+    view->DragMoveTo(RowCenter(dialog, to));
+    view->DropAt(RowCenter(dialog, to));
 }
 
 inline QAction* MenuAction(QMenu& menu, int command) {

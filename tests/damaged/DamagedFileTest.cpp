@@ -5,6 +5,7 @@
 #include "tests/shell/EditorTestSupport.h"
 
 #include "channellist/ChannelListDialog.h"
+#include "channellist/ChannelListView.h"
 #include "database/Integrity.h"
 
 #include <QComboBox>
@@ -355,7 +356,7 @@ protected:
         };
         int wanted = 0;
         if (d.groupKind() == GROUP_FAVORITE) {
-            const FavoriteGroup& group = d.workingGroups()[d.groupIndex()];
+            const FavoriteGroup& group = d.session().workingGroups()[d.groupIndex()];
             for (const uint16_t e : d.currentTab() == 0 ? group.tvList : group.radioList)
                 wanted += e < data.programs().size() ? 1 : 0;
         } else {
@@ -381,17 +382,18 @@ protected:
         auto* list = Find<QTreeView>(&d, "channelView");
         const int rows = d.RowCount();
         if (rows >= 2) {
-            EXPECT_EQ(d.sortState(), 3) << "the header clicks did not sort";
+            EXPECT_EQ(d.session().sortState(), 3) << "the header clicks did not sort";
             const int target = std::min(rows - 1, 3);
             auto center = [&](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
-            d.BeginDrag(0, center(0));
-            d.DragMoveTo(center(target));
-            d.DropAt(center(target));
-            EXPECT_EQ(d.dropRow(), target);
+            auto* view = Find<ChannelListView>(&d, "channelView");
+            view->BeginDrag(0, center(0));
+            view->DragMoveTo(center(target));
+            view->DropAt(center(target));
+            EXPECT_EQ(view->dropRow(), target);
         }
         if (rows == 0)
             return;
-        for (int g = 0; g < d.FavoriteGroupCount(); ++g) {
+        for (int g = 0; g < d.session().FavoriteGroupCount(); ++g) {
             const bool shownGroup = d.groupKind() == GROUP_FAVORITE && d.groupIndex() == g;
             std::unique_ptr<QMenu> menu = d.BuildContextMenu(0);
             ASSERT_NE(menu, nullptr);
@@ -413,7 +415,7 @@ protected:
 
     // Every group entry with both tabs, then the search, the help and the names dialog.
     void WalkChannelList(ChannelListDialog& d, bool edit) {
-        EXPECT_EQ(d.FavoriteGroupCount(),
+        EXPECT_EQ(d.session().FavoriteGroupCount(),
                   static_cast<int>(std::min<size_t>(MAX_FAVORITE_GROUPS, db().favoriteGroups().size())));
         auto* groups = Find<QComboBox>(&d, "groupList");
         auto* tabs = Find<QTabBar>(&d, "tabBar");

@@ -1,0 +1,439 @@
+#include "channellist/ChannelListSession.h"
+
+#include "database/DisplayTables.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+constexpr int32_t kDescendingBit = INT32_MIN; // bit 31 of sortState
+
+// What a row is sorted by: the folded name for "Name", a number for the other columns.
+struct SortKey {
+    std::string text;
+    int64_t number = 0;
+};
+
+int CompareKeys(const SortKey& a, const SortKey& b) {
+    if (const int text = a.text.compare(b.text); text != 0)
+        return text < 0 ? -1 : 1;
+    return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+}
+
+ChannelListSession::Listener& NoListener() {
+    static ChannelListSession::Listener none;
+    return none;
+}
+
+} // namespace
+
+unsigned char FoldLatin1(unsigned char c) {
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned char>(c + 32);
+    // Latin-1 capitals À..Þ, except the multiplication sign.
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+std::string FoldName(const std::string& name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = static_cast<char>(FoldLatin1(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+int NetworkIndexOf(const NetworkDatabase& database, const Program& program) {
+    if (program.transponderIndex >= database.transponders().size())
+        return -1;
+    const uint8_t network = database.transponders()[program.transponderIndex]->networkIndex;
+    return network < database.networks().size() ? network : -1;
+}
+
+ChannelListSession::ChannelListSession(NetworkDatabase& database) : database_(database), listener_(&NoListener()) {
+    const size_t programCount = database_.programs().size();
+    state_.workingOrder.resize(programCount);
+    std::iota(state_.workingOrder.begin(), state_.workingOrder.end(), uint32_t{0});
+
+    // The network of every program, found once: the group filter and the counts use it. A program
+    // whose transponder or network does not exist belongs to no network and shows only under
+    // "All Satellites".
+    programNetwork_.resize(programCount);
+    for (size_t k = 0; k < programCount; ++k)
+        programNetwork_[k] = NetworkIndexOf(database_, *database_.programs()[k]);
+
+    // favoriteMask has one bit per group, so only the first eight groups are offered; the others
+    // are left as they are (OK only renumbers their entries when the channel order changed).
+    const size_t groupCount = std::min<size_t>(database_.favoriteGroups().size(), MAX_FAVORITE_GROUPS);
+    state_.favoriteMasks.assign(programCount, 0);
+    state_.workingGroups.reserve(groupCount);
+    for (size_t i = 0; i < groupCount; ++i) {
+        const FavoriteGroup& group = *database_.favoriteGroups()[i];
+        state_.workingGroups.push_back(group);
+        const uint8_t bit = static_cast<uint8_t>(1u << i);
+        // An entry that designates no program (a damaged file) marks nothing.
+        for (const std::vector<uint16_t>* list : {&group.tvList, &group.radioList}) {
+            for (const uint16_t entry : *list) {
+                if (entry < programCount)
+                    state_.favoriteMasks[entry] |= bit;
+            }
+        }
+    }
+    FillList();
+}
+
+void ChannelListSession::SetListener(Listener* listener) {
+    listener_ = listener ? listener : &NoListener();
+}
+
+void ChannelListSession::Restore(ChannelListState state) {
+    listener_->RowsAboutToBeReplaced();
+    state_ = std::move(state);
+    listener_->RowsReplaced();
+}
+
+// ---- rows ----
+
+std::string ChannelListSession::CellText(int row, int column) const {
+    const Program& program = RowProgram(row);
+    std::string text;
+    switch (column) {
+    case COLUMN_NAME:
+        return program.name;
+    case COLUMN_CA:
+        FormatCaNames(program.caMask & CA_SHOWN_BITS, text);
+        return text;
+    case COLUMN_NETWORK: {
+        const int network = NetworkIndexOf(database_, program);
+        if (network < 0)
+            return text;
+        const Transponder& transponder = *database_.transponders()[program.transponderIndex];
+        return database_.networks()[static_cast<size_t>(network)]->name + ' ' + std::to_string(transponder.frequency) +
+               PolarityLetter(transponder.polarity());
+    }
+    case COLUMN_FAVORITE:
+        return FavoriteText(RowValue(row));
+    default:
+        return text;
+    }
+}
+
+std::string ChannelListSession::FavoriteText(uint32_t programIndex) const {
+    const uint8_t mask = FavoriteMask(programIndex);
+    std::string text;
+    for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
+        if (!(mask & (1u << i)))
+            continue;
+        if (!text.empty())
+            text += '/';
+        const std::string& name = state_.workingGroups[i].name;
+        text += name.empty() ? "Fav" + std::to_string(i + 1) : name;
+    }
+    return text;
+}
+
+// ---- groups ----
+
+std::vector<ChannelGroupEntry> ChannelListSession::GroupEntries() const {
+    std::vector<ChannelGroupEntry> entries{{"All Satellites", GROUP_ALL}};
+    // Programs of both service types count, so a network of radio programs only is listed too.
+    std::vector<uint32_t> counts(database_.networks().size(), 0);
+    for (const int network : programNetwork_) {
+        if (network >= 0)
+            ++counts[static_cast<size_t>(network)];
+    }
+    for (size_t i = 0; i < counts.size(); ++i) {
+        if (counts[i] != 0)
+            entries.push_back({database_.networks()[i]->name, static_cast<int>(i * 256 + GROUP_NETWORK)});
+    }
+    for (int i = 0; i < FavoriteGroupCount(); ++i) {
+        if (HasEntries(i))
+            entries.push_back({state_.workingGroups[static_cast<size_t>(i)].name, i * 256 + GROUP_FAVORITE});
+    }
+    return entries;
+}
+
+bool ChannelListSession::HasEntries(int group) const {
+    if (group < 0 || group >= FavoriteGroupCount())
+        return false;
+    const FavoriteGroup& working = state_.workingGroups[static_cast<size_t>(group)];
+    return !working.tvList.empty() || !working.radioList.empty();
+}
+
+// ---- showing ----
+
+bool ChannelListSession::IsShown(uint32_t programIndex) const {
+    const bool radio = database_.programs()[programIndex]->IsRadio();
+    if (radio != (state_.currentTab == 1))
+        return false;
+    return state_.groupKind != GROUP_NETWORK || programNetwork_[programIndex] == state_.groupIndex;
+}
+
+std::vector<uint16_t>& ChannelListSession::TabList(FavoriteGroup& group) {
+    return state_.currentTab == 0 ? group.tvList : group.radioList;
+}
+
+void ChannelListSession::SelectGroup(uint8_t kind, uint8_t index) {
+    StoreRowOrder();
+    state_.groupKind = kind;
+    state_.groupIndex = index;
+    FillList();
+}
+
+void ChannelListSession::SelectTab(uint8_t tab) {
+    StoreRowOrder();
+    state_.currentTab = tab;
+    FillList();
+}
+
+void ChannelListSession::FillList() {
+    std::vector<uint32_t> rows;
+    if (state_.groupKind == GROUP_FAVORITE) {
+        if (state_.groupIndex < state_.workingGroups.size()) {
+            const size_t programCount = database_.programs().size();
+            const std::vector<uint16_t>& list = TabList(state_.workingGroups[state_.groupIndex]);
+            rows.reserve(list.size());
+            for (const uint16_t entry : list) {
+                if (entry < programCount)
+                    rows.push_back(entry);
+            }
+        }
+    } else {
+        rows.reserve(state_.workingOrder.size());
+        for (const uint32_t program : state_.workingOrder) {
+            if (IsShown(program))
+                rows.push_back(program);
+        }
+    }
+    listener_->RowsAboutToBeReplaced();
+    state_.sortState = -1;
+    state_.rows = std::move(rows);
+    listener_->RowsReplaced();
+}
+
+void ChannelListSession::StoreRowOrder() {
+    if (!state_.orderDirty)
+        return;
+    state_.orderDirty = false;
+    const std::vector<uint32_t>& rows = state_.rows;
+    size_t row = 0;
+    if (state_.groupKind == GROUP_FAVORITE) {
+        if (state_.groupIndex >= state_.workingGroups.size())
+            return;
+        // The rows are the valid entries of the list; entries that designate no program keep their
+        // places and the rows fill the others in row order.
+        const size_t programCount = database_.programs().size();
+        for (uint16_t& entry : TabList(state_.workingGroups[state_.groupIndex])) {
+            if (row == rows.size())
+                break;
+            if (entry < programCount)
+                entry = static_cast<uint16_t>(rows[row++]);
+        }
+        return;
+    }
+    // The shown programs are permuted among the positions they hold; every other position keeps
+    // its program.
+    for (uint32_t& program : state_.workingOrder) {
+        if (row == rows.size())
+            break;
+        if (IsShown(program))
+            program = rows[row++];
+    }
+}
+
+// ---- ordering ----
+
+namespace {
+
+SortKey KeyOf(const Program& program, uint8_t favoriteMask, int column) {
+    SortKey key;
+    switch (column) {
+    case COLUMN_NAME:
+        key.text = FoldName(program.name);
+        break;
+    case COLUMN_CA:
+        // The mask as an unsigned value: a 32-bit difference of two masks would wrap for masks
+        // with bit 30 or 31 and give an order that is not transitive.
+        key.number = program.caMask & CA_SHOWN_BITS;
+        break;
+    case COLUMN_NETWORK:
+        key.number = program.transponderIndex;
+        break;
+    case COLUMN_FAVORITE:
+        key.number = favoriteMask;
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+} // namespace
+
+int ChannelListSession::CompareRows(uint32_t a, uint32_t b) const {
+    const int column = state_.sortState & ~kDescendingBit;
+    const int result = CompareKeys(KeyOf(*database_.programs()[a], FavoriteMask(a), column),
+                                   KeyOf(*database_.programs()[b], FavoriteMask(b), column));
+    return (state_.sortState & kDescendingBit) ? -result : result;
+}
+
+bool ChannelListSession::SortByColumn(int column) {
+    if (RowCount() < 2 || column < 0 || column >= COLUMN_COUNT)
+        return false;
+    int32_t& sortState = state_.sortState;
+    if (sortState != -1 && (sortState & ~kDescendingBit) == column)
+        sortState ^= kDescendingBit;
+    else
+        sortState = column;
+    // The keys are taken once, in row order: comparing them needs no visit to the records.
+    std::vector<uint32_t>& rows = state_.rows;
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size());
+    for (const uint32_t value : rows)
+        keys.push_back(KeyOf(*database_.programs()[value], FavoriteMask(value), column));
+    const bool descending = (sortState & kDescendingBit) != 0;
+    // Rows with equal keys keep their order.
+    std::vector<size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys, descending](size_t a, size_t b) {
+        const int result = CompareKeys(keys[a], keys[b]);
+        return descending ? result > 0 : result < 0;
+    });
+
+    listener_->RowsAboutToBeSorted();
+    std::vector<uint32_t> sorted(rows.size());
+    std::vector<int> newRowOf(rows.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        sorted[k] = rows[order[k]];
+        newRowOf[order[k]] = static_cast<int>(k);
+    }
+    rows.swap(sorted);
+    listener_->RowsSorted(newRowOf);
+    MarkChanged(ReorderFlag());
+    state_.orderDirty = true;
+    return true;
+}
+
+bool ChannelListSession::MoveRow(int source, int target) {
+    const int count = RowCount();
+    if (source < 0 || target < 0 || source >= count || target >= count || source == target)
+        return false;
+    MarkChanged(ReorderFlag());
+    state_.orderDirty = true;
+    listener_->RowAboutToMove(source, target);
+    const auto first = state_.rows.begin();
+    if (target > source)
+        std::rotate(first + source, first + source + 1, first + target + 1);
+    else
+        std::rotate(first + target, first + source, first + source + 1);
+    listener_->RowMoved();
+    return true;
+}
+
+// ---- favorites ----
+
+bool ChannelListSession::ValidEdit(int group, int row) const {
+    return group >= 0 && group < FavoriteGroupCount() && row >= 0 && row < RowCount();
+}
+
+bool ChannelListSession::AddToFavorite(int group, int row) {
+    if (!ValidEdit(group, row))
+        return false;
+    const uint32_t value = RowValue(row);
+    if (value >= NO_INDEX)
+        return false; // beyond what a 16-bit favorite entry can name
+    const uint8_t bit = static_cast<uint8_t>(1u << group);
+    uint8_t& mask = state_.favoriteMasks[value];
+    if (mask & bit)
+        return false; // already a member: the menu offers only removal
+    mask |= bit;
+    // Every row value is the program's position in the programs table, which cannot change before OK.
+    TabList(state_.workingGroups[static_cast<size_t>(group)]).push_back(static_cast<uint16_t>(value));
+    MarkChanged(CHANGED_FAVORITES);
+    listener_->FavoriteTextsChanged();
+    return true;
+}
+
+bool ChannelListSession::RemoveFromFavorite(int group, int row) {
+    if (!ValidEdit(group, row))
+        return false;
+    const uint32_t value = RowValue(row);
+    const uint8_t bit = static_cast<uint8_t>(1u << group);
+    uint8_t& mask = state_.favoriteMasks[value];
+    if (!(mask & bit))
+        return false; // not a member: the menu offers only adding
+    mask &= static_cast<uint8_t>(~bit);
+    listener_->FavoriteTextsChanged();
+
+    std::vector<uint16_t>& list = TabList(state_.workingGroups[static_cast<size_t>(group)]);
+    const auto found = std::find(list.begin(), list.end(), static_cast<uint16_t>(value));
+    if (found != list.end())
+        list.erase(found);
+
+    if (state_.groupKind == GROUP_FAVORITE && state_.groupIndex == group) {
+        listener_->RowAboutToBeRemoved(row);
+        state_.rows.erase(state_.rows.begin() + row);
+        listener_->RowRemoved();
+    }
+    MarkChanged(CHANGED_FAVORITES);
+    return true;
+}
+
+bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
+    bool changed = false;
+    for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
+        if (state_.workingGroups[i].name != names[i]) {
+            state_.workingGroups[i].name = names[i];
+            changed = true;
+        }
+    }
+    if (changed) {
+        MarkChanged(CHANGED_NAMES);
+        listener_->FavoriteTextsChanged();
+    }
+    return changed;
+}
+
+// ---- search ----
+
+int ChannelListSession::FindRow(const std::string& prefix, int start) const {
+    const int count = RowCount();
+    const std::string pattern = FoldName(prefix);
+    for (int step = 0; step < count; ++step) {
+        const int row = (std::max(start, 0) + step) % count;
+        const std::string& name = RowProgram(row).name;
+        if (name.size() < pattern.size())
+            continue;
+        bool match = true;
+        for (size_t i = 0; i < pattern.size() && match; ++i)
+            match = FoldLatin1(static_cast<unsigned char>(name[i])) == static_cast<unsigned char>(pattern[i]);
+        if (match)
+            return row;
+    }
+    return -1;
+}
+
+// ---- OK ----
+
+void ChannelListSession::WriteBack() {
+    StoreRowOrder();
+    // The offered groups take their names and lists first, still numbered by the old order; the
+    // new channel order then renumbers every group, offered or not.
+    const uint32_t flags = state_.changeFlags;
+    const size_t groupCount = std::min(state_.workingGroups.size(), database_.favoriteGroups().size());
+    if (flags & (CHANGED_NAMES | CHANGED_FAVORITES)) {
+        for (size_t i = 0; i < groupCount; ++i) {
+            FavoriteGroup group = *database_.favoriteGroups()[i];
+            if (flags & CHANGED_NAMES)
+                group.name = state_.workingGroups[i].name;
+            if (flags & CHANGED_FAVORITES) {
+                group.tvList = state_.workingGroups[i].tvList;
+                group.radioList = state_.workingGroups[i].radioList;
+            }
+            database_.SetFavoriteGroup(i, group);
+        }
+    }
+    if (flags & CHANGED_ORDER)
+        database_.ReorderPrograms(state_.workingOrder);
+}
