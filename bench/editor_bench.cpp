@@ -500,7 +500,7 @@ void Round::RunChannelList() {
 
         // A favorite change, so that OK writes both the order and the groups.
         int row = 0;
-        while (row < dialog->RowCount() && (dialog->RowProgram(row).favoriteMask & 1))
+        while (row < dialog->RowCount() && (dialog->session().FavoriteMask(dialog->RowValue(row)) & 1))
             ++row;
         Expect(row < dialog->RowCount() && dialog->BuildContextMenu(row) != nullptr, "a row outside group 1");
         Time("Channel List: add to a favorite", [&] {
