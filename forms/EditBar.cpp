@@ -4,7 +4,10 @@
 #include "forms/ProgramPane.h"
 #include "forms/TransponderPane.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStackedWidget>
 
 #include <initializer_list>
@@ -46,6 +49,14 @@ EditBar::EditBar(QWidget* parent) : QDockWidget(parent) {
         connect(pane, &FormPane::okClicked, this, &EditBar::okClicked);
     }
     connect(programPane_, &ProgramPane::moreAudioClicked, this, &EditBar::moreAudioClicked);
+
+    // Whatever the user does in a pane may make or drop pending edits.
+    for (QLineEdit* edit : stack_->findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textEdited, this, &EditBar::edited);
+    for (QComboBox* box : stack_->findChildren<QComboBox*>())
+        connect(box, &QComboBox::activated, this, &EditBar::edited);
+    for (QAbstractButton* button : stack_->findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::clicked, this, &EditBar::edited);
 }
 
 EditBar::~EditBar() = default;

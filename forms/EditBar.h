@@ -60,6 +60,8 @@ signals:
     void okClicked();
     // The program pane's "More Audio..." button; the owner answers with EditAudioList.
     void moreAudioClicked();
+    // The user changed a control of a pane (typed, picked, clicked).
+    void edited();
 
 private:
     PaneKind paneKind_ = PANE_EMPTY;

@@ -40,6 +40,7 @@ void EditorView::SetEditBar(EditBar* editBar) {
     editBar_ = editBar;
     connect(editBar_, &EditBar::okClicked, this, &EditorView::OnFormOk);
     connect(editBar_, &EditBar::moreAudioClicked, this, &EditorView::OnMoreAudio);
+    connect(editBar_, &EditBar::edited, this, &EditorView::commandStateChanged);
 }
 
 PaneKind EditorView::Pane() const {
@@ -351,7 +352,9 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_EDIT_UNDO:
         return history_.CanUndo() || PaneHasPendingEdits();
     case ID_EDIT_REDO:
-        return history_.CanRedo() || (revertedForm_ && revertedForm_->item == currentItem_);
+        // Edits typed since the last undo end the way forward, as typing does in a text box.
+        return (revertedForm_ && revertedForm_->item == currentItem_) ? true
+                                                                     : history_.CanRedo() && !PaneHasPendingEdits();
     default:
         return true;
     }

@@ -193,6 +193,8 @@ void EditorView::OnRedo() {
         return;
     }
     revertedForm_.reset();
+    if (PaneHasPendingEdits())
+        return; // new edits in the pane end the way forward, as typing does in a text box
     const UndoStep* step = history_.Redo(database_);
     if (!step)
         return;
@@ -213,7 +215,7 @@ QString EditorView::RedoText() const {
     std::string name = history_.RedoName();
     if (revertedForm_ && revertedForm_->item == currentItem_)
         name = PaneStepName();
-    else if (!history_.CanRedo())
+    else if (!history_.CanRedo() || PaneHasPendingEdits())
         return QStringLiteral("&Redo");
     return QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(name));
 }

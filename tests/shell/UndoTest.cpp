@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QTest>
 
 #include <fstream>
 #include <functional>
@@ -236,6 +237,40 @@ TEST_F(UndoTest, AHundredProgramEditsStayUndoable) {
         Trigger(ID_EDIT_UNDO);
     EXPECT_EQ(Image(), before);
     EXPECT_FALSE(frame->Action(ID_EDIT_UNDO)->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(UndoTest, TypingInAFormEnablesUndoAndEndsTheWayForward) {
+    OpenSample();
+    Select(ProgramItem(0));
+    Trigger(ID_PROGRAM_DELETE);
+    Trigger(ID_EDIT_UNDO);
+    ASSERT_TRUE(frame->Action(ID_EDIT_REDO)->isEnabled());
+    Select(ProgramItem(1));
+    EXPECT_FALSE(frame->Action(ID_EDIT_UNDO)->isEnabled() && view->History().CanUndo());
+    QLineEdit* name = Field("programName");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("x")); // a real edit, announced by the pane
+    EXPECT_TRUE(frame->Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Edit Program\tCtrl+Z"));
+    EXPECT_FALSE(frame->Action(ID_EDIT_REDO)->isEnabled());
+    EXPECT_EQ(frame->Action(ID_EDIT_REDO)->text(), QStringLiteral("&Redo"));
+}
+
+TEST_F(UndoTest, CtrlZInATextBoxUndoesTheTyping) {
+    OpenSample();
+    Select(ProgramItem(0));
+    Trigger(ID_PROGRAM_ADD); // a step the window's Undo would take
+    frame->activateWindow();
+    QLineEdit* name = Field("programName");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("ab"));
+    QTest::keyClick(frame->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(name->text(), QStringLiteral("ab")); // the box took the key
+    EXPECT_EQ(db().programs().size(), 9u);          // the step is still done
 }
 
 } // namespace
