@@ -3,7 +3,6 @@
 #include "database/ProgramMatching.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace {
 
@@ -56,24 +55,38 @@ std::vector<size_t> BrokenEntries(const std::vector<uint16_t>& list, size_t prog
     return broken;
 }
 
+// The first of each run of equal keys keeps; the pairs are sorted, so that the search walks memory
+// in order however large the database.
+template <class Visit> void ForEachRepeat(std::vector<std::pair<uint64_t, uint32_t>>& keyed, Visit visit) {
+    std::sort(keyed.begin(), keyed.end());
+    for (size_t i = 1; i < keyed.size(); ++i) {
+        size_t first = i - 1;
+        while (i < keyed.size() && keyed[i].first == keyed[first].first)
+            visit(keyed[i++].second, keyed[first].second);
+    }
+}
+
 void FindDuplicateTransponders(const NetworkDatabase& db, CleanUpPlan& plan) {
     const size_t count = db.transponders().size();
     plan.transponderKeeper.resize(count);
-    std::unordered_map<uint64_t, uint32_t> first;
-    first.reserve(count);
+    std::vector<std::pair<uint64_t, uint32_t>> keyed;
+    keyed.reserve(count);
     for (size_t t = 0; t < count; ++t) {
         const Transponder& transponder = *db.transponders()[t];
-        const uint64_t key = (uint64_t{transponder.networkIndex} << 40) | (uint64_t{transponder.polarity()} << 32) |
-                             (uint64_t{transponder.frequency} << 16) | transponder.symbolRate;
-        const auto [at, inserted] = first.emplace(key, static_cast<uint32_t>(t));
-        plan.transponderKeeper[t] = at->second;
-        if (!inserted) {
-            plan.duplicateTransponders.push_back(t);
-            plan.found[CLEAN_DUPLICATE_TRANSPONDERS].push_back(TransponderText(db, t) + " (transponder " +
-                                                               std::to_string(t) + ", same as transponder " +
-                                                               std::to_string(at->second) + ")");
-        }
+        plan.transponderKeeper[t] = static_cast<uint32_t>(t);
+        keyed.emplace_back((uint64_t{transponder.networkIndex} << 40) | (uint64_t{transponder.polarity()} << 32) |
+                               (uint64_t{transponder.frequency} << 16) | transponder.symbolRate,
+                           static_cast<uint32_t>(t));
     }
+    ForEachRepeat(keyed, [&plan](uint32_t t, uint32_t keeper) {
+        plan.transponderKeeper[t] = keeper;
+        plan.duplicateTransponders.push_back(t);
+    });
+    std::sort(plan.duplicateTransponders.begin(), plan.duplicateTransponders.end());
+    for (const size_t t : plan.duplicateTransponders)
+        plan.found[CLEAN_DUPLICATE_TRANSPONDERS].push_back(TransponderText(db, t) + " (transponder " +
+                                                           std::to_string(t) + ", same as transponder " +
+                                                           std::to_string(plan.transponderKeeper[t]) + ")");
 }
 
 void FindProgramsToRemove(const NetworkDatabase& db, CleanUpPlan& plan) {
@@ -81,8 +94,8 @@ void FindProgramsToRemove(const NetworkDatabase& db, CleanUpPlan& plan) {
     const size_t count = db.programs().size();
     const bool merge = plan.options.on[CLEAN_DUPLICATE_TRANSPONDERS];
     plan.programKeeper.resize(count);
-    std::unordered_map<uint32_t, uint32_t> first;
-    first.reserve(count);
+    std::vector<std::pair<uint64_t, uint32_t>> keyed;
+    keyed.reserve(count);
     std::vector<uint32_t> programsOn(transponderCount, 0);
     for (size_t p = 0; p < count; ++p) {
         plan.programKeeper[p] = static_cast<uint32_t>(p);
@@ -97,14 +110,17 @@ void FindProgramsToRemove(const NetworkDatabase& db, CleanUpPlan& plan) {
         const uint32_t transponder =
             merge ? plan.transponderKeeper[program.transponderIndex] : uint32_t{program.transponderIndex};
         ++programsOn[transponder];
-        const auto [at, inserted] = first.emplace((transponder << 16) | program.serviceId, static_cast<uint32_t>(p));
-        if (!inserted) {
-            plan.programKeeper[p] = at->second;
-            plan.duplicatePrograms.push_back(p);
-            plan.found[CLEAN_DUPLICATE_PROGRAMS].push_back(DescribeProgram(db, p) + " (program " + std::to_string(p) +
-                                                           ", same as program " + std::to_string(at->second) + ")");
-        }
+        keyed.emplace_back((uint64_t{transponder} << 16) | program.serviceId, static_cast<uint32_t>(p));
     }
+    ForEachRepeat(keyed, [&plan](uint32_t p, uint32_t keeper) {
+        plan.programKeeper[p] = keeper;
+        plan.duplicatePrograms.push_back(p);
+    });
+    std::sort(plan.duplicatePrograms.begin(), plan.duplicatePrograms.end());
+    for (const size_t p : plan.duplicatePrograms)
+        plan.found[CLEAN_DUPLICATE_PROGRAMS].push_back(DescribeProgram(db, p) + " (program " + std::to_string(p) +
+                                                       ", same as program " + std::to_string(plan.programKeeper[p]) +
+                                                       ")");
     for (size_t t = 0; t < transponderCount; ++t) {
         if (programsOn[t] == 0 && !(merge && plan.transponderKeeper[t] != t)) {
             plan.emptyTransponders.push_back(t);

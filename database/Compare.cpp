@@ -15,21 +15,27 @@ std::string Hex(unsigned value, int digits) {
     return text;
 }
 
-// Collects "field old -> new" for the fields that differ.
+// Collects "field old -> new" for the fields that differ; values are formatted only then, since
+// most fields of most records are equal.
 class Changes {
 public:
     void Text(const char* field, const std::string& a, const std::string& b) {
         if (a != b)
-            parts_.push_back(std::string(field) + " " + a + " -> " + b);
+            Add(field, a, b);
     }
-    void Number(const char* field, long long a, long long b) { Text(field, std::to_string(a), std::to_string(b)); }
+    void Number(const char* field, long long a, long long b) {
+        if (a != b)
+            Add(field, std::to_string(a), std::to_string(b));
+    }
     void HexNumber(const char* field, unsigned a, unsigned b, int digits) {
-        Text(field, Hex(a, digits), Hex(b, digits));
+        if (a != b)
+            Add(field, Hex(a, digits), Hex(b, digits));
     }
     void Name(const char* field, const std::string& a, const std::string& b) {
         if (a != b)
-            Text(field, Quoted(a), Quoted(b));
+            Add(field, Quoted(a), Quoted(b));
     }
+    void Pids(const char* field, const PidList& a, const PidList& b);
     bool Empty() const { return parts_.empty(); }
     std::string Joined() const {
         std::string text;
@@ -39,14 +45,26 @@ public:
     }
 
 private:
+    void Add(const char* field, const std::string& a, const std::string& b) {
+        parts_.push_back(std::string(field) + " " + a + " -> " + b);
+    }
     std::vector<std::string> parts_;
 };
 
 std::string ShowPids(const PidList& list) {
     std::string text = "[";
-    for (size_t i = 0; i < list.Count(); ++i)
-        text += (i ? " " : "") + Hex(list.pids[i], 4) + "/" + std::to_string(list.languages[i]);
-    return text + "]";
+    for (size_t i = 0; i < list.Count(); ++i) {
+        if (i > 0)
+            text += ' ';
+        text.append(Hex(list.pids[i], 4)).append("/").append(std::to_string(list.languages[i]));
+    }
+    text += ']';
+    return text;
+}
+
+void Changes::Pids(const char* field, const PidList& a, const PidList& b) {
+    if (a.Differs(b))
+        Add(field, ShowPids(a), ShowPids(b));
 }
 
 std::string ShowGmt(int32_t gmt) {
@@ -95,14 +113,16 @@ private:
             const Network& y = *nb[s];
             Changes c;
             c.Name("name", x.name, y.name);
-            c.Text("position", DescribePosition(x.position), DescribePosition(y.position));
+            if (x.position != y.position)
+                c.Text("position", DescribePosition(x.position), DescribePosition(y.position));
             c.Number("positionerId", x.positionerId, y.positionerId);
             c.Number("skewV", x.skewV, y.skewV);
             c.Number("skewH", x.skewH, y.skewH);
             const AntennaConfig none;
             const bool hasA = s < a_.antennaConfigs().size();
             const bool hasB = s < b_.antennaConfigs().size();
-            c.Text("antenna configuration", hasA ? "present" : "missing", hasB ? "present" : "missing");
+            if (hasA != hasB)
+                c.Text("antenna configuration", hasA ? "present" : "missing", hasB ? "present" : "missing");
             const AntennaConfig& p = hasA ? *a_.antennaConfigs()[s] : none;
             const AntennaConfig& q = hasB ? *b_.antennaConfigs()[s] : none;
             if (hasA && hasB) {
@@ -154,7 +174,8 @@ private:
             c.Number("symbolRate", x.symbolRate, y.symbolRate);
             c.HexNumber("polFec", x.polFec, y.polFec, 2);
             c.Number("freqDrift", x.freqDrift, y.freqDrift);
-            c.Text("gmtError", ShowGmt(x.gmtError), ShowGmt(y.gmtError));
+            if (x.gmtError != y.gmtError)
+                c.Text("gmtError", ShowGmt(x.gmtError), ShowGmt(y.gmtError));
             if (!c.Empty())
                 changed.push_back(DescribeTransponder(a_, t) + ": " + c.Joined());
         }
@@ -212,9 +233,9 @@ private:
             c.Number("serviceId", x.serviceId, y.serviceId);
             c.HexNumber("pmtPid", x.pmtPid, y.pmtPid, 4);
             c.HexNumber("pcrPid", x.pcrPid, y.pcrPid, 4);
-            c.Text("videoPids", ShowPids(x.videoPids), ShowPids(y.videoPids));
-            c.Text("audioPids", ShowPids(x.audioPids), ShowPids(y.audioPids));
-            c.Text("teletextPids", ShowPids(x.teletextPids), ShowPids(y.teletextPids));
+            c.Pids("videoPids", x.videoPids, y.videoPids);
+            c.Pids("audioPids", x.audioPids, y.audioPids);
+            c.Pids("teletextPids", x.teletextPids, y.teletextPids);
             c.HexNumber("caMask", x.caMask, y.caMask, 8);
             c.HexNumber("attributes", x.attributes, y.attributes, 2);
             c.HexNumber("attributes2", x.attributes2, y.attributes2, 2);
@@ -320,11 +341,18 @@ private:
 std::string DatabaseDiff::Text() const {
     if (sections.empty())
         return "No differences.\n";
-    std::string text;
+    size_t size = 0;
     for (const Section& section : sections) {
-        text += section.title + ": " + std::to_string(section.lines.size()) + "\n";
+        size += section.title.size() + 16;
         for (const std::string& line : section.lines)
-            text += "  " + line + "\n";
+            size += line.size() + 3;
+    }
+    std::string text;
+    text.reserve(size);
+    for (const Section& section : sections) {
+        text.append(section.title).append(": ").append(std::to_string(section.lines.size())).append("\n");
+        for (const std::string& line : section.lines)
+            text.append("  ").append(line).append("\n");
     }
     return text;
 }

@@ -3,7 +3,7 @@
 #include "database/DisplayTables.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <functional>
 
 namespace {
 
@@ -18,27 +18,42 @@ uint64_t PackKey(uint64_t group, int value) {
     return (group << 16) | static_cast<uint64_t>(value);
 }
 
-// Groups the entries (hash, program index) by hash with the programs of a group in channel order,
-// and finds a group's queue by its hash.
+// Groups the entries (key, program index) by key with the programs of a group in channel order,
+// and finds a group's queue by its key. An open-addressing table of queue numbers keeps the
+// look-ups within a few cache lines on the largest databases.
 template <class Key> class QueueIndex {
 public:
     explicit QueueIndex(std::vector<std::pair<Key, uint32_t>> entries) {
         std::sort(entries.begin(), entries.end());
         order_.reserve(entries.size());
-        queues_.reserve(entries.size());
         for (size_t i = 0; i < entries.size();) {
             const auto at = static_cast<uint32_t>(order_.size());
             size_t j = i;
             for (; j < entries.size() && entries[j].first == entries[i].first; ++j)
                 order_.push_back(entries[j].second);
-            queues_.emplace(std::move(entries[i].first), Queue{at, static_cast<uint32_t>(order_.size()), at});
+            keys_.push_back(std::move(entries[i].first));
+            queues_.push_back(Queue{at, static_cast<uint32_t>(order_.size()), at});
             i = j;
+        }
+        size_t capacity = 16;
+        while (capacity < 2 * keys_.size())
+            capacity *= 2;
+        slots_.assign(capacity, kEmpty);
+        for (uint32_t q = 0; q < keys_.size(); ++q) {
+            size_t slot = Hash(keys_[q]) & (capacity - 1);
+            while (slots_[slot] != kEmpty)
+                slot = (slot + 1) & (capacity - 1);
+            slots_[slot] = q;
         }
     }
 
     Queue* Find(const Key& key) {
-        const auto found = queues_.find(key);
-        return found == queues_.end() ? nullptr : &found->second;
+        const size_t mask = slots_.size() - 1;
+        for (size_t slot = Hash(key) & mask; slots_[slot] != kEmpty; slot = (slot + 1) & mask) {
+            if (keys_[slots_[slot]] == key)
+                return &queues_[slots_[slot]];
+        }
+        return nullptr;
     }
     // The first program of the queue that is still unmatched, or NO_PARTNER.
     uint32_t Front(Queue& queue, const std::vector<uint32_t>& partner) const {
@@ -48,8 +63,19 @@ public:
     }
 
 private:
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+    static size_t Hash(uint64_t key) {
+        key ^= key >> 33;
+        key *= 0xff51afd7ed558ccdULL;
+        key ^= key >> 33;
+        return static_cast<size_t>(key);
+    }
+    static size_t Hash(const std::string& key) { return Hash(std::hash<std::string>()(key)); }
+
     std::vector<uint32_t> order_;
-    std::unordered_map<Key, Queue> queues_;
+    std::vector<Key> keys_;
+    std::vector<Queue> queues_;
+    std::vector<uint32_t> slots_;
 };
 
 std::string NameKey(uint16_t position, const std::string& name) {
