@@ -139,7 +139,8 @@ void FindBrokenEntries(const NetworkDatabase& db, CleanUpPlan& plan) {
     for (size_t g = 0; g < db.favoriteGroups().size(); ++g) {
         const FavoriteGroup& group = *db.favoriteGroups()[g];
         for (const bool radio : {false, true}) {
-            const std::vector<uint16_t> list = TransferEntries(plan, radio ? group.radioList : group.tvList, mark, ++stamp);
+            const std::vector<uint16_t> list =
+                TransferEntries(plan, radio ? group.radioList : group.tvList, mark, ++stamp);
             // Entries of programs that go are dropped with them, not counted here.
             std::vector<uint16_t> staying;
             std::vector<size_t> position;

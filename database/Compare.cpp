@@ -184,7 +184,7 @@ private:
     // The matched programs in A's order, and which of them keep their relative order in B: the
     // longest increasing run of their indices in B (patience sorting).
     std::vector<bool> KeptOrder(const std::vector<uint32_t>& partnerInB) const {
-        std::vector<uint32_t> tails;     // index into partnerInB of the smallest tail of each length
+        std::vector<uint32_t> tails; // index into partnerInB of the smallest tail of each length
         std::vector<uint32_t> previous(partnerInB.size(), NO_PARTNER);
         for (size_t i = 0; i < partnerInB.size(); ++i) {
             const auto at = std::lower_bound(tails.begin(), tails.end(), partnerInB[i],

@@ -108,8 +108,8 @@ ProgramKey KeyOf(const NetworkDatabase& db, const Program& program) {
     return key;
 }
 
-void MatchTolerant(const std::vector<TolerantKey>& a, const std::vector<TolerantKey>& b, std::vector<uint32_t>& partnerOfA,
-                   std::vector<uint32_t>& partnerOfB) {
+void MatchTolerant(const std::vector<TolerantKey>& a, const std::vector<TolerantKey>& b,
+                   std::vector<uint32_t>& partnerOfA, std::vector<uint32_t>& partnerOfB) {
     partnerOfA.assign(a.size(), NO_PARTNER);
     partnerOfB.assign(b.size(), NO_PARTNER);
     std::vector<std::pair<uint64_t, uint32_t>> keyed;

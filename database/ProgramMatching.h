@@ -54,8 +54,8 @@ struct TolerantKey {
     uint64_t group = 0; // at most 48 bits
     uint16_t value = 0;
 };
-void MatchTolerant(const std::vector<TolerantKey>& a, const std::vector<TolerantKey>& b, std::vector<uint32_t>& partnerOfA,
-                   std::vector<uint32_t>& partnerOfB);
+void MatchTolerant(const std::vector<TolerantKey>& a, const std::vector<TolerantKey>& b,
+                   std::vector<uint32_t>& partnerOfA, std::vector<uint32_t>& partnerOfB);
 
 // The 1-based channel number of every program within its TV or radio list.
 std::vector<uint32_t> ChannelNumbers(const NetworkDatabase& db);

@@ -72,8 +72,8 @@ void EditorView::OnCompareWithFile() {
     QString name;
     if (!LoadOtherFile(other, name))
         return;
-    const QString thisName =
-        database_.pathName.empty() ? QStringLiteral("No Name") : QFileInfo(FromNativePath(database_.pathName)).fileName();
+    const QString thisName = database_.pathName.empty() ? QStringLiteral("No Name")
+                                                        : QFileInfo(FromNativePath(database_.pathName)).fileName();
     const QString report = QString::fromStdString(CompareDatabases(database_, other).Text());
     CompareDialog dialog(report, QStringLiteral("A: %1 (open)\nB: %2").arg(thisName, name), window());
     dialog.exec();

@@ -96,8 +96,7 @@ bool ApplyOrderDialog::FavoriteGroups() const {
 
 // ---- Clean Up ----
 
-CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent)
-    : QDialog(parent), database_(database) {
+CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent) : QDialog(parent), database_(database) {
     setObjectName(QStringLiteral("cleanUpDialog"));
     setWindowTitle(QStringLiteral("Clean Up"));
     auto* layout = new QVBoxLayout(this);

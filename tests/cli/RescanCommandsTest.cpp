@@ -69,7 +69,8 @@ TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {
     EXPECT_EQ(ReadBytes(file), dirty);
 
     const ToolResult withEmpty = Ndftool({"clean", file, "--empty-transponders", "-o", Path("bare.ndf")});
-    EXPECT_EQ(withEmpty.out, report + "transponders without programs: 1\n  \"Astra 1\" 12188 H 27500 (transponder 1)\n");
+    EXPECT_EQ(withEmpty.out,
+              report + "transponders without programs: 1\n  \"Astra 1\" 12188 H 27500 (transponder 1)\n");
     EXPECT_EQ(Load(Path("bare.ndf")).transponders().size(), 3u);
 
     const ToolResult clean = Ndftool({"clean", file});

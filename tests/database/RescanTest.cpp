@@ -67,7 +67,9 @@ TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
              Put(t, 192, 11780, 1, "a");
              Put(t, 192, 11775, 2, "b");
          },
-         {0, NO_PARTNER}, 1, 0},
+         {0, NO_PARTNER},
+         1,
+         0},
         {"polarity and position are part of the key",
          [](NetworkDatabase& r, NetworkDatabase& t) {
              Put(r, 192, 11778, 1, "A");
@@ -75,7 +77,9 @@ TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
              Put(t, 192, 11778, 1, "a", 1);
              Put(t, 130, 11778, 2, "b");
          },
-         {NO_PARTNER, NO_PARTNER}, 0, 0},
+         {NO_PARTNER, NO_PARTNER},
+         0,
+         0},
         {"the earliest unmatched program wins, not the nearest frequency",
          [](NetworkDatabase& r, NetworkDatabase& t) {
              Put(r, 192, 11778, 1, "A");
@@ -83,7 +87,9 @@ TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
              Put(t, 192, 11780, 1, "x");
              Put(t, 192, 11778, 1, "y");
          },
-         {0, 1}, 2, 0},
+         {0, 1},
+         2,
+         0},
         {"a new service ID falls back to the name at the same position",
          [](NetworkDatabase& r, NetworkDatabase& t) {
              Put(r, 192, 11778, 1, "ZDF");
@@ -91,14 +97,18 @@ TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
              Put(t, 130, 11778, 9, "ARD");
              Put(t, 192, 12000, 9, "ZDF");
          },
-         {1, NO_PARTNER}, 0, 1},
+         {1, NO_PARTNER},
+         0,
+         1},
         {"one partner each: a key match is not taken again by name",
          [](NetworkDatabase& r, NetworkDatabase& t) {
              Put(r, 192, 11778, 1, "ZDF");
              Put(r, 192, 11778, 2, "ZDF");
              Put(t, 192, 11778, 1, "ZDF");
          },
-         {0, NO_PARTNER}, 1, 0},
+         {0, NO_PARTNER},
+         1,
+         0},
         {"programs without transponder or network match by name at position 0",
          [](NetworkDatabase& r, NetworkDatabase& t) {
              Put(r, 192, 11778, 1, "Lost");
@@ -109,7 +119,9 @@ TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
              Put(t, 0, 10000, 4, "Zero");
              Put(t, 0, 10000, 5, "Lost");
          },
-         {2, 1}, 0, 2},
+         {2, 1},
+         0,
+         2},
     };
     for (const MatchCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,7 +163,8 @@ protected:
 
 TEST_F(ApplyOrderTest, SummaryCountsAndNamesWithoutPartner) {
     const ApplyOrderPlan plan = PlanApplyOrder(reference, target);
-    EXPECT_EQ(ApplyOrderSummary(plan, "new.ndf"), "2 matched by key, 1 by name, 1 without partner, 1 missing from new.ndf");
+    EXPECT_EQ(ApplyOrderSummary(plan, "new.ndf"),
+              "2 matched by key, 1 by name, 1 without partner, 1 missing from new.ndf");
     EXPECT_EQ(plan.namesWithoutPartner, std::vector<std::string>{"B"});
 }
 
@@ -224,32 +237,52 @@ TEST(CleanUp, EachRuleWithItsFavoriteAndIndexFixUps) {
              AddGroup(db, {2, 1});
              AddGroup(db, {0, 3, 2});
          },
-         Only({CLEAN_DUPLICATE_PROGRAMS}), {2, 0, 0, 0, 0}, {"P", "Q"}, {0, 0}, 1, {"\"G0\" tv 0 1 radio", "\"G1\" tv 0 radio"}},
+         Only({CLEAN_DUPLICATE_PROGRAMS}),
+         {2, 0, 0, 0, 0},
+         {"P", "Q"},
+         {0, 0},
+         1,
+         {"\"G0\" tv 0 1 radio", "\"G1\" tv 0 radio"}},
         {"duplicate transponders hand their programs to the earlier one, which may make them duplicates",
          [](NetworkDatabase& db) {
              Put(db, 192, 11778, 1, "P");
              Put(db, 192, 12000, 2, "Q");
              AddTransponder(db, 0, 11778);
-             AddProgram(db, 2).serviceId = 1;  // repeats P
-             AddProgram(db, 2).serviceId = 3;  // stays, on transponder 0
+             AddProgram(db, 2).serviceId = 1;                 // repeats P
+             AddProgram(db, 2).serviceId = 3;                 // stays, on transponder 0
              AddTransponder(db, 0, 11778).symbolRate = 22000; // another symbol rate: no duplicate
              AddGroup(db, {2, 3});
          },
-         CleanUpOptions(), {1, 1, 0, 0, 1}, {"P", "Q", "P3"}, {0, 1, 0}, 3, {"\"G0\" tv 0 2 radio"}},
+         CleanUpOptions(),
+         {1, 1, 0, 0, 1},
+         {"P", "Q", "P3"},
+         {0, 1, 0},
+         3,
+         {"\"G0\" tv 0 2 radio"}},
         {"without the transponder rule their programs stay apart",
          [](NetworkDatabase& db) {
              Put(db, 192, 11778, 1, "P");
              AddTransponder(db, 0, 11778);
              AddProgram(db, 1).serviceId = 1;
          },
-         Only({CLEAN_DUPLICATE_PROGRAMS}), {0, 1, 0, 0, 0}, {"P", "P1"}, {0, 1}, 2, {}},
+         Only({CLEAN_DUPLICATE_PROGRAMS}),
+         {0, 1, 0, 0, 0},
+         {"P", "P1"},
+         {0, 1},
+         2,
+         {}},
         {"broken favorite entries: past the programs and repeats, the first stays",
          [](NetworkDatabase& db) {
              Put(db, 192, 11778, 1, "P");
              Put(db, 192, 11778, 2, "Q", 0, true);
              AddGroup(db, {0, 99, 0}, {1, 1, NO_INDEX});
          },
-         Only({CLEAN_BROKEN_FAVORITES}), {0, 0, 4, 0, 0}, {"P", "Q"}, {0, 0}, 1, {"\"G0\" tv 0 radio 1"}},
+         Only({CLEAN_BROKEN_FAVORITES}),
+         {0, 0, 4, 0, 0},
+         {"P", "Q"},
+         {0, 0},
+         1,
+         {"\"G0\" tv 0 radio 1"}},
         {"programs whose transponder does not exist go, favorite entries renumbered",
          [](NetworkDatabase& db) {
              AddProgram(db, 4);
@@ -257,7 +290,12 @@ TEST(CleanUp, EachRuleWithItsFavoriteAndIndexFixUps) {
              AddProgram(db, NO_INDEX);
              AddGroup(db, {1, 0, 2});
          },
-         Only({CLEAN_ORPHAN_PROGRAMS}), {0, 0, 0, 2, 0}, {"P"}, {0}, 1, {"\"G0\" tv 0 radio"}},
+         Only({CLEAN_ORPHAN_PROGRAMS}),
+         {0, 0, 0, 2, 0},
+         {"P"},
+         {0},
+         1,
+         {"\"G0\" tv 0 radio"}},
         {"transponders without programs, on request, with programs renumbered",
          [](NetworkDatabase& db) {
              AddAntenna(db);
@@ -266,7 +304,12 @@ TEST(CleanUp, EachRuleWithItsFavoriteAndIndexFixUps) {
              AddTransponder(db, 0, 10800);
              AddProgram(db, 1);
          },
-         Only({CLEAN_EMPTY_TRANSPONDERS}), {0, 0, 0, 0, 1}, {"P0"}, {0}, 1, {}},
+         Only({CLEAN_EMPTY_TRANSPONDERS}),
+         {0, 0, 0, 0, 1},
+         {"P0"},
+         {0},
+         1,
+         {}},
     };
     for (const CleanCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -298,7 +341,8 @@ TEST(CleanUp, RandomDatabasesLoseExactlyWhatWasFoundAndAreCleanAfterwards) {
         const size_t programs = db.programs().size();
         const size_t transponders = db.transponders().size();
         ApplyCleanUp(db, plan);
-        EXPECT_EQ(db.programs().size(), programs - plan.Count(CLEAN_DUPLICATE_PROGRAMS) - plan.Count(CLEAN_ORPHAN_PROGRAMS));
+        EXPECT_EQ(db.programs().size(),
+                  programs - plan.Count(CLEAN_DUPLICATE_PROGRAMS) - plan.Count(CLEAN_ORPHAN_PROGRAMS));
         EXPECT_EQ(db.transponders().size(),
                   transponders - plan.Count(CLEAN_DUPLICATE_TRANSPONDERS) - plan.Count(CLEAN_EMPTY_TRANSPONDERS));
         const CleanUpPlan again = FindCleanUp(db, all);
@@ -310,12 +354,11 @@ TEST(CleanUp, ReportNamesEachRemovedRecord) {
     NetworkDatabase db;
     Put(db, 192, 11778, 1, "ZDF");
     Put(db, 192, 11778, 1, "ZDF HD");
-    EXPECT_EQ(CleanUpReport(FindCleanUp(db)),
-              "duplicate programs: 1\n"
-              "  \"ZDF HD\" on \"S192\" 11778 V, SID 1 (program 1, same as program 0)\n"
-              "duplicate transponders: 0\n"
-              "broken favorite entries: 0\n"
-              "programs whose transponder does not exist: 0\n");
+    EXPECT_EQ(CleanUpReport(FindCleanUp(db)), "duplicate programs: 1\n"
+                                              "  \"ZDF HD\" on \"S192\" 11778 V, SID 1 (program 1, same as program 0)\n"
+                                              "duplicate transponders: 0\n"
+                                              "broken favorite entries: 0\n"
+                                              "programs whose transponder does not exist: 0\n");
 }
 
 // ---------------------------------------------------------------- compare
@@ -349,7 +392,9 @@ TEST(Compare, EachKindOfDifferenceIsOneLineUnderItsSection) {
          },
          "Programs changed: 1\n  \"ZDF\": name \"ZDF\" -> \"ZDF HD\", pmtPid 0xFFFF -> 0x0065\n"},
         {"a program moved to the front is the only one moved",
-         [](NetworkDatabase& b) { b.ReorderPrograms({2, 0, 1, 3}); },
+         [](NetworkDatabase& b) {
+             b.ReorderPrograms({2, 0, 1, 3});
+         },
          "Programs moved: 1\n  \"SAT1\": TV 3 -> TV 1\n"},
         {"programs only in one file",
          [](NetworkDatabase& b) {
@@ -358,8 +403,7 @@ TEST(Compare, EachKindOfDifferenceIsOneLineUnderItsSection) {
          },
          "Programs only in A: 1\n  \"ARD\" on \"S192\" 11778 V, SID 2\nPrograms only in B: 1\n"
          "  \"New\" on \"S192\" 12000 V, SID 9\nFavorite groups changed: 1\n  group 1 \"G0\": TV \"ARD\" only in A\n"},
-        {"a transponder's symbol rate",
-         [](NetworkDatabase& b) { Raw<Transponder>(b)[1]->symbolRate = 22000; },
+        {"a transponder's symbol rate", [](NetworkDatabase& b) { Raw<Transponder>(b)[1]->symbolRate = 22000; },
          "Transponders changed: 1\n  \"S192\" 12000 V: symbolRate 27500 -> 22000\n"},
         {"a satellite and its antenna configuration",
          [](NetworkDatabase& b) {

@@ -81,9 +81,10 @@ TEST_F(ToolCommandsTest, ApplyOrderSummarizesTheMatchAndCancelChangesNothing) {
     const std::vector<uint8_t> before = Image();
     FileDialog::SetNextPath(WriteReference());
     RunTool(ID_TOOLS_APPLY_ORDER, [](QWidget* modal) {
-        EXPECT_EQ(guitest::Find<QLabel>(modal, "summaryLabel")->text(),
-                  QStringLiteral("Reference: reference.NDF\nMatched by key: 7\nMatched by name: 0\n"
-                                 "Programs of this file without a partner: 1\nPrograms of the reference missing here: 1"));
+        EXPECT_EQ(
+            guitest::Find<QLabel>(modal, "summaryLabel")->text(),
+            QStringLiteral("Reference: reference.NDF\nMatched by key: 7\nMatched by name: 0\n"
+                           "Programs of this file without a partner: 1\nPrograms of the reference missing here: 1"));
         auto* without = guitest::Find<QListWidget>(modal, "withoutPartnerList");
         ASSERT_EQ(without->count(), 1);
         EXPECT_EQ(without->item(0)->text(), QStringLiteral("Channel 8"));
@@ -107,8 +108,8 @@ TEST_F(ToolCommandsTest, ApplyOrderTakesTheChosenPartsAsOneStep) {
         guitest::Find<QCheckBox>(modal, "favoriteGroupsCheck")->setChecked(false);
         guitest::Find<QPushButton>(modal, "okButton")->click();
     });
-    EXPECT_EQ(ProgramNames(), (std::vector<std::string>{"Channel 7", "Channel 6", "Channel 5", "Channel 4",
-                                                        "Channel 3", "Channel 2", "Channel 1", "Channel 8"}));
+    EXPECT_EQ(ProgramNames(), (std::vector<std::string>{"Channel 7", "Channel 6", "Channel 5", "Channel 4", "Channel 3",
+                                                        "Channel 2", "Channel 1", "Channel 8"}));
     // The file's own group, renumbered: Channel 1 and Channel 4.
     EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{6, 3}));
     EXPECT_EQ(tree->RecordOf(tree->SelectedItem()), db().programs()[4].get()); // still Channel 3
