@@ -1,7 +1,7 @@
 // Benchmarks of the core on the largest realistic database (and on half of it, so that the growth
 // of every operation shows): loading and saving against a plain read and copy of the file, the
-// delete-all operations, adding a program at the front and sorting the satellites, and the peak
-// memory of the process with the largest database loaded.
+// delete-all operations, adding a program at the front and sorting the satellites, the after-rescan
+// tools (core_bench_rescan.cpp), and the peak memory of the process with the largest database loaded.
 //
 // Each benchmark takes the size in percent of the largest database as its argument (50 and 100).
 // After the runs a summary compares load and save with the yardstick and each operation at full
@@ -453,6 +453,12 @@ void PrintSummary(const SummaryReporter& r) {
         }
     }
 
+    std::printf("\nAfter-rescan tools at full size against a shuffled copy, wall time (at most 300 ms each):\n");
+    for (const char* name : {"BM_RescanMatch", "BM_RescanApplyOrder", "BM_RescanCleanUp", "BM_RescanDiff"}) {
+        if (const auto* t = r.Find(name, kFull))
+            std::printf("  %-30s %8.3f ms  %s\n", name + 3, t->real * 1e3, Verdict(t->real <= 0.3));
+    }
+
     std::printf("\nGrowth from half to full size, CPU time (database operations linear: at most 2.5x):\n");
     std::printf("  %-30s %11s %11s %9s\n", "", "half", "full", "ratio");
     std::map<std::string, bool> names;
@@ -469,7 +475,7 @@ void PrintSummary(const SummaryReporter& r) {
         // above (a fresh database at full size also pays first-touch page faults the half size
         // finds already mapped, see ParseOverLoaded for the parse alone).
         const bool operation = name == "BM_AddProgramAtFront" || name == "BM_SortByDegree" ||
-                               name.rfind("BM_Delete", 0) == 0;
+                               name.rfind("BM_Delete", 0) == 0 || name.rfind("BM_Rescan", 0) == 0;
         std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3, ratio,
                     yardstick ? "(yardstick)" : operation ? Verdict(ratio <= 2.5) : "");
     }

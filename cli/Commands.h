@@ -98,5 +98,48 @@ protected:
                 std::ostream& err) override;
 };
 
+// apply-order REFERENCE FILE [-o OUT] [--order-only]: the channel order and favorite groups of
+// REFERENCE, given to the matching programs of FILE.
+class ApplyOrderCommand : public Command {
+public:
+    const char* Name() const override { return "apply-order"; }
+    const char* Summary() const override;
+    const char* Description() const override;
+    std::vector<CommandArgument> Arguments() const override;
+    QList<QCommandLineOption> Options() const override;
+
+protected:
+    int Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                std::ostream& err) override;
+};
+
+// clean FILE [-o OUT] [--dry-run] [--empty-transponders]: removes duplicate and broken records.
+class CleanCommand : public Command {
+public:
+    const char* Name() const override { return "clean"; }
+    const char* Summary() const override;
+    const char* Description() const override;
+    std::vector<CommandArgument> Arguments() const override;
+    QList<QCommandLineOption> Options() const override;
+
+protected:
+    int Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                std::ostream& err) override;
+};
+
+// diff A B [--exit-code]: what differs between two files.
+class DiffCommand : public Command {
+public:
+    const char* Name() const override { return "diff"; }
+    const char* Summary() const override;
+    const char* Description() const override;
+    std::vector<CommandArgument> Arguments() const override;
+    QList<QCommandLineOption> Options() const override;
+
+protected:
+    int Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                std::ostream& err) override;
+};
+
 // The -o option of the commands that save in place by default.
 QCommandLineOption OutputOption();

@@ -25,6 +25,9 @@ enum CommandId : int {
     ID_PROGRAM_DELETE = 32784,
     ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER = 32787,
     ID_PROGRAM_DELETE_ALL_IN_NET = 32788,
+    ID_TOOLS_APPLY_ORDER = 32809,
+    ID_TOOLS_CLEAN_UP = 32810,
+    ID_TOOLS_COMPARE = 32811,
     ID_APP_ABOUT = 57664,
 };
 
@@ -84,13 +87,19 @@ inline constexpr CommandInfo kCommands[] = {
      "Delete all programs in the selected transponder", "Delete Progs In Tp", nullptr, false},
     {ID_PROGRAM_DELETE_ALL_IN_NET, "&Program", "Delete All in &Net", nullptr, 0,
      "Delete all programs in the selected network", "Delete Progs In Net", nullptr, false},
+    {ID_TOOLS_APPLY_ORDER, "T&ools", "Apply &Order from File...", nullptr, 0,
+     "Take the channel order and favorite groups from another NDF file", "Apply Order", nullptr, false},
+    {ID_TOOLS_CLEAN_UP, "T&ools", "&Clean Up...", nullptr, 0, "Find duplicate and broken records and remove them",
+     "Clean Up", nullptr, true},
+    {ID_TOOLS_COMPARE, "T&ools", "Co&mpare with File...", nullptr, 0,
+     "Show what differs between this file and another NDF file", "Compare", nullptr, false},
     {ID_APP_ABOUT, "&Help", "&About Dishline...", nullptr, 13,
      "Display program information, version number and copyright", "About", ":/icons/about.svg", false},
 };
 
 // Menu bar titles, left to right.
-inline constexpr const char* kMenuTitles[] = {"&File",        "&Edit",    "&View", "&Satellite",
-                                              "&Transponder", "&Program", "&Help"};
+inline constexpr const char* kMenuTitles[] = {"&File",        "&Edit",    "&View",   "&Satellite",
+                                              "&Transponder", "&Program", "T&ools", "&Help"};
 
 // Tool-bar buttons that a separator follows: Save | Redo | Print | Delete transponder | Delete program |
 // Channel List.

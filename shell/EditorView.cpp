@@ -325,6 +325,9 @@ bool EditorView::HandleCommand(int id) {
     case ID_PROGRAM_DELETE: OnDeleteProgram(); break;
     case ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER: OnDeleteProgramsInTransponder(); break;
     case ID_PROGRAM_DELETE_ALL_IN_NET: OnDeleteProgramsInNet(); break;
+    case ID_TOOLS_APPLY_ORDER: OnApplyOrderFromFile(); break;
+    case ID_TOOLS_CLEAN_UP: OnCleanUp(); break;
+    case ID_TOOLS_COMPARE: OnCompareWithFile(); break;
     default: return false;
     }
     emit commandStateChanged();
@@ -340,6 +343,9 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_TRANSPONDER_ADD:
     case ID_TRANSPONDER_DELETE_ALL_IN_NET:
     case ID_PROGRAM_DELETE_ALL_IN_NET:
+    case ID_TOOLS_APPLY_ORDER:
+    case ID_TOOLS_CLEAN_UP:
+    case ID_TOOLS_COMPARE:
         return pane != PANE_EMPTY;
     case ID_SATELLITE_IMPORT_SATCODX:
         return pane == PANE_NETWORK;

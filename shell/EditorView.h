@@ -93,6 +93,10 @@ public:
     void OnDeleteProgram();
     void OnDeleteProgramsInTransponder();
     void OnDeleteProgramsInNet();
+    // Tools: the order of a reference file, the clean-up, and the comparison with another file.
+    void OnApplyOrderFromFile();
+    void OnCleanUp();
+    void OnCompareWithFile();
     // Edit Undo and Redo, and the menu texts that name the step they take.
     void OnUndo();
     void OnRedo();
@@ -135,6 +139,9 @@ private:
     Flow ApplyTransponderEdits(bool ask);
     Flow ApplyProgramEdits(bool ask);
     void OpenWithPath(const QString& path);
+    // Asks for another NDF file and reads it into `other`; false, after saying why as Open does,
+    // when it is cancelled or cannot be read. `name` gets the file's name.
+    bool LoadOtherFile(NetworkDatabase& other, QString& name);
     void RebuildTree();
     void ShowItem(TreeItemHandle item);
     void SetPane(PaneKind kind);

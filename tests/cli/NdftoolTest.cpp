@@ -5,7 +5,8 @@
 
 namespace {
 
-const char* const kCommands[] = {"check", "info", "dump", "build", "new", "sort", "import-sdx"};
+const char* const kCommands[] = {"check", "info", "dump",        "build", "new",
+                                 "sort",  "import-sdx", "apply-order", "clean", "diff"};
 
 NetworkDatabase Load(const std::string& path) {
     NetworkDatabase database;
@@ -59,6 +60,9 @@ TEST_F(UsageTest, UsageErrorsExitWithOneAndExplainOnStandardError) {
         {"build", Path("doc.json")},
         {"import-sdx", file, "one", Path("list.sdx")},
         {"import-sdx", file, "-1", Path("list.sdx")},
+        {"apply-order", file},
+        {"clean", file, "--order-only"},
+        {"diff", file},
     };
     for (const std::vector<std::string>& arguments : cases) {
         QStringList list;

@@ -2,6 +2,9 @@
 // exactly and makes it again: checked on random databases with damaged references.
 #include "TestDatabases.h"
 
+#include "database/ApplyOrder.h"
+#include "database/CleanUp.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -102,6 +105,16 @@ const std::vector<Operation>& Operations() {
                  db.SetFavoriteGroup(0, FavoriteGroup{"renamed", {1, 2}, {}});
          }},
         {"SetFavoriteGroups", [](NetworkDatabase& db) { db.SetFavoriteGroups({FavoriteGroup{"only", {0}, {1}}}); }},
+        {"ApplyOrder from another database", [](NetworkDatabase& db) {
+             NetworkDatabase reference;
+             FillRandom(reference, static_cast<uint32_t>(db.programs().size()));
+             ApplyOrder(db, PlanApplyOrder(reference, db), true, true);
+         }},
+        {"ApplyCleanUp with every rule", [](NetworkDatabase& db) {
+             CleanUpOptions all;
+             all.on[CLEAN_EMPTY_TRANSPONDERS] = true;
+             ApplyCleanUp(db, FindCleanUp(db, all));
+         }},
         {"EnsureAntennaConfig", [](NetworkDatabase& db) { db.EnsureAntennaConfig(9); }},
         {"stamp and keepStamp", [](NetworkDatabase& db) {
              db.SetStampVersion("C017");

@@ -42,7 +42,8 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
         titles << action->text();
         menus << action->menu();
     }
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
+    EXPECT_EQ(titles,
+              (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "T&ools", "&Help"}));
     EXPECT_EQ(MenuEntries(menus[0]),
               (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
                            "&Print...\tCtrl+P", "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
@@ -53,7 +54,9 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(MenuEntries(menus[4]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
     EXPECT_EQ(MenuEntries(menus[5]),
               (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Transponder", "Delete All in &Net"}));
-    EXPECT_EQ(MenuEntries(menus[6]), (QStringList{"&About Dishline..."}));
+    EXPECT_EQ(MenuEntries(menus[6]),
+              (QStringList{"Apply &Order from File...", "&Clean Up...", "-", "Co&mpare with File..."}));
+    EXPECT_EQ(MenuEntries(menus[7]), (QStringList{"&About Dishline..."}));
 
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -67,6 +70,10 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), QStringLiteral("Creates a new NDF file"));
     EXPECT_EQ(frame->Action(ID_PROGRAM_DELETE_ALL_IN_NET)->statusTip(),
               QStringLiteral("Delete all programs in the selected network"));
+    EXPECT_EQ(frame->Action(ID_TOOLS_APPLY_ORDER)->statusTip(),
+              QStringLiteral("Take the channel order and favorite groups from another NDF file"));
+    EXPECT_EQ(frame->Action(ID_TOOLS_CLEAN_UP)->statusTip(),
+              QStringLiteral("Find duplicate and broken records and remove them"));
 }
 
 TEST_F(EditorTest, ToolBarHasItsButtonsInOrderWithTheirTips) {

@@ -64,6 +64,18 @@ protected:
         Trigger(ID_SATELLITE_IMPORT_SATCODX);
     }
 
+    // A reference file with the sample's channel order reversed, then Tools Apply Order from File.
+    void ApplyReversedOrder() {
+        NetworkDatabase reference;
+        BuildSample(reference);
+        reference.ReorderPrograms({7, 6, 5, 4, 3, 2, 1, 0});
+        const std::string path = dir.StdPath("reference.NDF");
+        ASSERT_EQ(reference.Save(path), NDF_OK);
+        FileDialog::SetNextPath(QString::fromStdString(path));
+        RunModal(ID_TOOLS_APPLY_ORDER,
+                 [](QWidget* modal) { guitest::Find<QPushButton>(modal, "okButton")->click(); });
+    }
+
     void RunModal(int id, const std::function<void(QWidget*)>& interact) {
         EXPECT_TRUE(guitest::RunModal([&] { Trigger(id); }, interact));
     }
@@ -114,6 +126,8 @@ const std::vector<StepCase>& EveryStepTest::Cases() {
                  guitest::Find<QPushButton>(modal, "okButton")->click();
              });
          }},
+        {"Apply Order from File", [](EveryStepTest& s) { s.Select(s.ProgramItem(5)); },
+         [](EveryStepTest& s) { s.ApplyReversedOrder(); }},
         {"Modification Date", [](EveryStepTest& s) { s.Select(s.NetworkItem(0)); },
          [](EveryStepTest& s) {
              s.RunModal(ID_FILE_MODIFICATION_DATE, [](QWidget* modal) {

@@ -1,0 +1,80 @@
+// The Tools menu: the channel order and favorite groups of a reference file, the clean-up of
+// duplicate and broken records, and the comparison with another file.
+#include "shell/EditorView.h"
+
+#include "database/Compare.h"
+#include "shell/FileDialog.h"
+#include "shell/NativePath.h"
+#include "shell/NetworkTree.h"
+#include "shell/ToolDialogs.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The filter of File Open.
+const char* const kNdfFilter = "Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||";
+
+} // namespace
+
+bool EditorView::LoadOtherFile(NetworkDatabase& other, QString& name) {
+    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
+                                                     QStringLiteral("NDF"), FromNativePath(database_.pathName));
+    if (path.isEmpty())
+        return false;
+    std::vector<uint8_t> image;
+    NdfStatus status = other.Open(ToNativePath(path), image);
+    if (status == NDF_OK)
+        status = other.Parse(image);
+    if (status != NDF_OK) {
+        if (status > NDF_LAST_SILENT_STATUS)
+            ShowOpenOrSaveError(status);
+        return false;
+    }
+    name = QFileInfo(path).fileName();
+    return true;
+}
+
+void EditorView::OnApplyOrderFromFile() {
+    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+        return;
+    NetworkDatabase reference;
+    QString name;
+    if (!LoadOtherFile(reference, name))
+        return;
+    const ApplyOrderPlan plan = PlanApplyOrder(reference, database_);
+    ApplyOrderDialog dialog(plan, name, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const StepPlace place = CurrentPlace();
+    CommandStep step(*this, "Apply Order from File");
+    // The tree lists each transponder's programs in channel order.
+    if (ApplyOrder(database_, plan, dialog.ChannelOrder(), dialog.FavoriteGroups()))
+        RebuildTreeAt(place);
+}
+
+void EditorView::OnCleanUp() {
+    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+        return;
+    CleanUpDialog dialog(database_, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const StepPlace place = CurrentPlace();
+    CommandStep step(*this, "Clean Up");
+    if (ApplyCleanUp(database_, dialog.Plan()))
+        RebuildTreeAt(place);
+}
+
+void EditorView::OnCompareWithFile() {
+    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+        return;
+    NetworkDatabase other;
+    QString name;
+    if (!LoadOtherFile(other, name))
+        return;
+    const QString thisName = database_.pathName.empty() ? QStringLiteral("No Name")
+                                                        : QFileInfo(FromNativePath(database_.pathName)).fileName();
+    const QString report = QString::fromStdString(CompareDatabases(database_, other).Text());
+    CompareDialog dialog(report, QStringLiteral("A: %1 (open)\nB: %2").arg(thisName, name), window());
+    dialog.exec();
+}

@@ -1,0 +1,161 @@
+#include "shell/ToolDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Names and reports are UTF-8 of the ISO-8859-1 view; names alone are bytes.
+QString FromName(const std::string& name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QPushButton* AddButton(QDialogButtonBox* box, QDialogButtonBox::StandardButton which, const char* objectName) {
+    QPushButton* button = box->addButton(which);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+QPlainTextEdit* ReportView(const QString& text, const char* objectName) {
+    auto* view = new QPlainTextEdit;
+    view->setObjectName(QString::fromLatin1(objectName));
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    view->setPlainText(text);
+    view->setMinimumSize(560, 320);
+    return view;
+}
+
+} // namespace
+
+// ---- Apply Order from File ----
+
+ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const QString& referenceName, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("applyOrderDialog"));
+    setWindowTitle(QStringLiteral("Apply Order from File"));
+    auto* layout = new QVBoxLayout(this);
+    const ProgramMatching& m = plan.matching;
+    auto* summary = new QLabel(QStringLiteral("Reference: %1\n"
+                                              "Matched by key: %2\n"
+                                              "Matched by name: %3\n"
+                                              "Programs of this file without a partner: %4\n"
+                                              "Programs of the reference missing here: %5")
+                                   .arg(referenceName)
+                                   .arg(m.byKey)
+                                   .arg(m.byName)
+                                   .arg(m.TargetWithoutPartner())
+                                   .arg(m.MissingFromTarget()));
+    summary->setObjectName(QStringLiteral("summaryLabel"));
+    layout->addWidget(summary);
+
+    auto* without = new QListWidget;
+    without->setObjectName(QStringLiteral("withoutPartnerList"));
+    for (const std::string& name : plan.namesWithoutPartner)
+        without->addItem(FromName(name));
+    without->setVisible(!plan.namesWithoutPartner.empty());
+    layout->addWidget(without);
+
+    order_ = new QCheckBox(QStringLiteral("Channel order"));
+    order_->setObjectName(QStringLiteral("channelOrderCheck"));
+    groups_ = new QCheckBox(QStringLiteral("Favorite groups"));
+    groups_->setObjectName(QStringLiteral("favoriteGroupsCheck"));
+    for (QCheckBox* box : {order_, groups_}) {
+        box->setChecked(true);
+        layout->addWidget(box);
+    }
+
+    auto* buttons = new QDialogButtonBox;
+    ok_ = AddButton(buttons, QDialogButtonBox::Ok, "okButton");
+    AddButton(buttons, QDialogButtonBox::Cancel, "cancelButton");
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Nothing to take, nothing to confirm.
+    auto update = [this] { ok_->setEnabled(order_->isChecked() || groups_->isChecked()); };
+    connect(order_, &QCheckBox::toggled, this, update);
+    connect(groups_, &QCheckBox::toggled, this, update);
+}
+
+bool ApplyOrderDialog::ChannelOrder() const {
+    return order_->isChecked();
+}
+
+bool ApplyOrderDialog::FavoriteGroups() const {
+    return groups_->isChecked();
+}
+
+// ---- Clean Up ----
+
+CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent) : QDialog(parent), database_(database) {
+    setObjectName(QStringLiteral("cleanUpDialog"));
+    setWindowTitle(QStringLiteral("Clean Up"));
+    auto* layout = new QVBoxLayout(this);
+    const CleanUpOptions defaults;
+    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
+        rules_[rule] = new QCheckBox;
+        rules_[rule]->setObjectName(QStringLiteral("rule%1Check").arg(rule + 1));
+        rules_[rule]->setChecked(defaults.on[rule]);
+        layout->addWidget(rules_[rule]);
+        connect(rules_[rule], &QCheckBox::toggled, this, &CleanUpDialog::Find);
+    }
+    findings_ = ReportView(QString(), "findingsView");
+    layout->addWidget(findings_);
+    auto* buttons = new QDialogButtonBox;
+    ok_ = AddButton(buttons, QDialogButtonBox::Ok, "okButton");
+    AddButton(buttons, QDialogButtonBox::Cancel, "cancelButton");
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Find();
+}
+
+void CleanUpDialog::Find() {
+    CleanUpOptions options;
+    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule)
+        options.on[rule] = rules_[rule]->isChecked();
+    plan_ = FindCleanUp(database_, options);
+    QString text;
+    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
+        QString name = QString::fromLatin1(CleanUpRuleName(rule));
+        name[0] = name[0].toUpper();
+        const QString counted = QStringLiteral("%1: %2").arg(name).arg(plan_.Count(rule));
+        rules_[rule]->setText(counted);
+        if (plan_.Count(rule) == 0)
+            continue;
+        text += counted + (options.on[rule] ? QString() : QStringLiteral(" (kept)")) + QLatin1Char('\n');
+        for (const std::string& line : plan_.found[rule])
+            text += QStringLiteral("  ") + QString::fromStdString(line) + QLatin1Char('\n');
+    }
+    findings_->setPlainText(text.isEmpty() ? QStringLiteral("Nothing to clean up.") : text);
+    ok_->setEnabled(!plan_.NothingToDo());
+}
+
+// ---- Compare with File ----
+
+CompareDialog::CompareDialog(const QString& report, const QString& files, QWidget* parent)
+    : QDialog(parent), report_(report) {
+    setObjectName(QStringLiteral("compareDialog"));
+    setWindowTitle(QStringLiteral("Compare with File"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(files);
+    label->setObjectName(QStringLiteral("filesLabel"));
+    layout->addWidget(label);
+    layout->addWidget(ReportView(report, "reportView"));
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("copyButton"));
+    AddButton(buttons, QDialogButtonBox::Close, "closeButton");
+    layout->addWidget(buttons);
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}

@@ -1,0 +1,199 @@
+// The Tools menu in the main window: Apply Order from File, Clean Up and Compare with File through
+// the file-dialog and message-box seams, each change one step that Undo takes back.
+#include "EditorTestSupport.h"
+
+#include "database/Compare.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <functional>
+
+using namespace editortest;
+
+namespace {
+
+class ToolCommandsTest : public EditorTest {
+protected:
+    std::vector<uint8_t> Image() {
+        std::vector<uint8_t> image;
+        db().Serialize(image);
+        return image;
+    }
+
+    // The sample in reverse channel order, its last program ("Channel 8") replaced by "Gone".
+    QString WriteReference() {
+        NetworkDatabase reference;
+        BuildSample(reference);
+        Program gone = *reference.programs()[7];
+        gone.name = "Gone";
+        gone.serviceId = 99;
+        reference.SetProgram(7, gone);
+        reference.ReorderPrograms({7, 6, 5, 4, 3, 2, 1, 0});
+        const std::string path = dir.StdPath("reference.NDF");
+        EXPECT_EQ(reference.Save(path), NDF_OK);
+        return QString::fromStdString(path);
+    }
+
+    // Opens the sample with a repeat of its first program and a group with a repeated and a dangling entry.
+    void OpenDirtySample() {
+        NetworkDatabase dirty;
+        BuildSample(dirty);
+        dirty.AppendProgram(*dirty.programs()[0]);
+        dirty.SetFavoriteGroup(1, FavoriteGroup{"Group 2", {1, 1, 200}, {}});
+        samplePath = dir.StdPath("dirty.NDF");
+        ASSERT_EQ(dirty.Save(samplePath), NDF_OK);
+        OpenThroughMenu(QString::fromStdString(samplePath));
+    }
+
+    // Runs the command's dialog; `interact` closes it.
+    void RunTool(int id, const std::function<void(QWidget*)>& interact) {
+        EXPECT_TRUE(guitest::RunModal([&] { Trigger(id); }, interact));
+    }
+
+    std::vector<std::string> ProgramNames() {
+        std::vector<std::string> names;
+        for (const auto& program : db().programs())
+            names.push_back(program->name);
+        return names;
+    }
+
+    // Undo gives the bytes before, Redo those after.
+    void ExpectOneUndoableStep(const std::vector<uint8_t>& before, const QString& name) {
+        const std::vector<uint8_t> after = Image();
+        ASSERT_NE(before, after);
+        frame->UpdateCommandStates();
+        EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo %1\tCtrl+Z").arg(name));
+        Trigger(ID_EDIT_UNDO);
+        EXPECT_EQ(Image(), before);
+        EXPECT_FALSE(view->IsModified());
+        Trigger(ID_EDIT_REDO);
+        EXPECT_EQ(Image(), after);
+    }
+};
+
+TEST_F(ToolCommandsTest, ApplyOrderSummarizesTheMatchAndCancelChangesNothing) {
+    OpenSample();
+    const std::vector<uint8_t> before = Image();
+    FileDialog::SetNextPath(WriteReference());
+    RunTool(ID_TOOLS_APPLY_ORDER, [](QWidget* modal) {
+        EXPECT_EQ(
+            guitest::Find<QLabel>(modal, "summaryLabel")->text(),
+            QStringLiteral("Reference: reference.NDF\nMatched by key: 7\nMatched by name: 0\n"
+                           "Programs of this file without a partner: 1\nPrograms of the reference missing here: 1"));
+        auto* without = guitest::Find<QListWidget>(modal, "withoutPartnerList");
+        ASSERT_EQ(without->count(), 1);
+        EXPECT_EQ(without->item(0)->text(), QStringLiteral("Channel 8"));
+        EXPECT_TRUE(guitest::Find<QCheckBox>(modal, "channelOrderCheck")->isChecked());
+        EXPECT_TRUE(guitest::Find<QCheckBox>(modal, "favoriteGroupsCheck")->isChecked());
+        guitest::Find<QPushButton>(modal, "cancelButton")->click();
+    });
+    EXPECT_EQ(Image(), before);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    const std::vector<FileDialog::Shown> shown = FileDialog::TakeShown(); // Open's, then the reference's
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].filter, QStringLiteral("Network Dababase File (*.NDF);;All file (*.*)"));
+}
+
+TEST_F(ToolCommandsTest, ApplyOrderTakesTheChosenPartsAsOneStep) {
+    OpenSample();
+    Select(ProgramItem(2));
+    const std::vector<uint8_t> before = Image();
+    FileDialog::SetNextPath(WriteReference());
+    RunTool(ID_TOOLS_APPLY_ORDER, [](QWidget* modal) {
+        guitest::Find<QCheckBox>(modal, "favoriteGroupsCheck")->setChecked(false);
+        guitest::Find<QPushButton>(modal, "okButton")->click();
+    });
+    EXPECT_EQ(ProgramNames(), (std::vector<std::string>{"Channel 7", "Channel 6", "Channel 5", "Channel 4", "Channel 3",
+                                                        "Channel 2", "Channel 1", "Channel 8"}));
+    // The file's own group, renumbered: Channel 1 and Channel 4.
+    EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{6, 3}));
+    EXPECT_EQ(tree->RecordOf(tree->SelectedItem()), db().programs()[4].get()); // still Channel 3
+    ExpectOneUndoableStep(before, QStringLiteral("Apply Order from File"));
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(ToolCommandsTest, AnUnreadableOrCancelledFileChangesNothing) {
+    OpenSample();
+    const std::vector<uint8_t> before = Image();
+    std::vector<uint8_t> damaged = ReadBytes(samplePath);
+    damaged.back() = static_cast<uint8_t>(damaged.back() ^ 1);
+    const std::string damagedPath = dir.StdPath("damaged.NDF");
+    {
+        FILE* file = std::fopen(damagedPath.c_str(), "wb");
+        std::fwrite(damaged.data(), 1, damaged.size(), file);
+        std::fclose(file);
+    }
+    for (const int id : {ID_TOOLS_APPLY_ORDER, ID_TOOLS_COMPARE}) {
+        FileDialog::SetNextPath(QString::fromStdString(damagedPath));
+        MessageBox::SetNextAnswer(MessageBox::Ok);
+        Trigger(id);
+        const std::vector<MessageBox::Shown> boxes = Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, QStringLiteral("Bad checksum"));
+        FileDialog::SetNextCancel();
+        Trigger(id);
+        EXPECT_TRUE(Boxes().empty());
+    }
+    EXPECT_EQ(Image(), before);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+}
+
+TEST_F(ToolCommandsTest, CleanUpRemovesTheCheckedGroupsAsOneStep) {
+    OpenDirtySample();
+    const std::vector<uint8_t> before = Image();
+    RunTool(ID_TOOLS_CLEAN_UP, [](QWidget* modal) {
+        const bool expectedOn[] = {true, true, true, true, false};
+        for (int rule = 0; rule < 5; ++rule) {
+            const std::string name = "rule" + std::to_string(rule + 1) + "Check";
+            EXPECT_EQ(guitest::Find<QCheckBox>(modal, name.c_str())->isChecked(), expectedOn[rule]) << name;
+        }
+        auto* broken = guitest::Find<QCheckBox>(modal, "rule3Check");
+        EXPECT_EQ(broken->text(), QStringLiteral("Broken favorite entries: 2"));
+        const QString findings = guitest::Find<QPlainTextEdit>(modal, "findingsView")->toPlainText();
+        EXPECT_TRUE(findings.contains(QStringLiteral("Duplicate programs: 1\n  \"Channel 1\" on \"Astra 2\" 10700 V, "
+                                                     "SID 1 (program 8, same as program 0)")))
+            << findings.toStdString();
+        broken->setChecked(false);
+        EXPECT_TRUE(guitest::Find<QPlainTextEdit>(modal, "findingsView")
+                        ->toPlainText()
+                        .contains(QStringLiteral("Broken favorite entries: 2 (kept)")));
+        guitest::Find<QPushButton>(modal, "okButton")->click();
+    });
+    EXPECT_EQ(db().programs().size(), 8u);
+    // Kept as they were; the dangling entry moves down with the programs, as every delete does.
+    EXPECT_EQ(db().favoriteGroups()[1]->tvList, (std::vector<uint16_t>{1, 1, 199}));
+    ExpectOneUndoableStep(before, QStringLiteral("Clean Up"));
+}
+
+TEST_F(ToolCommandsTest, CompareShowsTheReportAndCopiesIt) {
+    OpenSample();
+    const std::vector<uint8_t> before = Image();
+    const QString reference = WriteReference();
+    NetworkDatabase other;
+    std::vector<uint8_t> image;
+    ASSERT_EQ(other.Open(reference.toStdString(), image), NDF_OK);
+    ASSERT_EQ(other.Parse(image), NDF_OK);
+    const QString expected = QString::fromStdString(CompareDatabases(db(), other).Text());
+    ASSERT_TRUE(expected.contains(QStringLiteral("Programs moved: 6\n")));
+    FileDialog::SetNextPath(reference);
+    RunTool(ID_TOOLS_COMPARE, [&](QWidget* modal) {
+        EXPECT_EQ(guitest::Find<QLabel>(modal, "filesLabel")->text(),
+                  QStringLiteral("A: list.NDF (open)\nB: reference.NDF"));
+        auto* report = guitest::Find<QPlainTextEdit>(modal, "reportView");
+        EXPECT_TRUE(report->isReadOnly());
+        EXPECT_EQ(report->toPlainText().trimmed().toStdString(), expected.trimmed().toStdString());
+        guitest::Find<QPushButton>(modal, "copyButton")->click();
+        EXPECT_EQ(QApplication::clipboard()->text(), expected);
+        guitest::Find<QPushButton>(modal, "closeButton")->click();
+    });
+    EXPECT_EQ(Image(), before);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_TRUE(Boxes().empty());
+}
+
+} // namespace
