@@ -5,15 +5,10 @@
 #include "forms/EditBar.h"
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
+#include "shell/FileFilters.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
-
-namespace {
-
-const char* const kSatcodxFilter = "SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||";
-
-} // namespace
 
 // ---- dialogs and the import ----
 

@@ -1,6 +1,7 @@
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
+#include "shell/FileFilters.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/AppInfo.h"
@@ -12,12 +13,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-const char* const kNdfFilter = "Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||";
-
-} // namespace
 
 EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("editorView"));

@@ -3,19 +3,13 @@
 #include "shell/EditorView.h"
 
 #include "database/Compare.h"
-#include "shell/FileDialog.h"
+#include "shell/FileFilters.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "shell/ToolDialogs.h"
+#include "ui/FileDialog.h"
 
 #include <QFileInfo>
-
-namespace {
-
-// The filter of File Open.
-const char* const kNdfFilter = "Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||";
-
-} // namespace
 
 bool EditorView::LoadOtherFile(NetworkDatabase& other, QString& name) {
     const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
