@@ -2,6 +2,8 @@
 // named on the command line (a file, or every file of a folder), so the corpus and any finding can
 // be replayed with any compiler. Options such as -runs=0 are libFuzzer's and are skipped, so the
 // same command line suits both builds.
+#include "fuzz/FuzzTarget.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,8 +14,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
