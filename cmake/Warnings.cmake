@@ -42,3 +42,16 @@ function(dishline_quiet_generated_code)
     endwhile()
 endfunction()
 
+# Every Qt target of ours gets these through dishline_seams or ndftool_lib: no silent conversion of
+# 8-bit strings to or from QString, QByteArray or QUrl, QString concatenation through QStringBuilder,
+# no API deprecated before 6.4. The tests (DISHLINE_TEST) may still make a QString of a char literal.
+function(dishline_add_qt_definitions)
+    if(TARGET dishline_qt_definitions)
+        return()
+    endif()
+    add_library(dishline_qt_definitions INTERFACE)
+    target_compile_definitions(dishline_qt_definitions INTERFACE
+        $<$<NOT:$<BOOL:$<TARGET_PROPERTY:DISHLINE_TEST>>>:QT_NO_CAST_FROM_ASCII>
+        QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING QT_USE_QSTRINGBUILDER
+        QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+endfunction()
