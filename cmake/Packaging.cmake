@@ -3,6 +3,8 @@ include(GNUInstallDirs)
 if(TARGET ndftool)
     install(TARGETS ndftool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+# The licence, under the name and in the place where Debian keeps a package's copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dishline RENAME copyright)
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "dishline")
@@ -12,6 +14,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor of satellite receiver channel data
 set(CPACK_PACKAGE_DESCRIPTION
     "dishline edits the antenna configurations, satellites, transponders, programs and favorite groups of an NDF file; ndftool checks, dumps, builds and batch-edits such files.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")

@@ -1,6 +1,7 @@
 // Arbitrary bytes as an NDF image: checking and parsing never read outside the image, and an image
 // that parses is written back and read again to the same database.
 #include "database/NetworkDatabase.h"
+#include "fuzz/FuzzTarget.h"
 
 #include <cstddef>
 #include <cstdint>

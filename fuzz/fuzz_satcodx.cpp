@@ -2,6 +2,7 @@
 // outside its lines, and the database stays consistent (every reference valid, each network's
 // transponders in one run, programs still on their own transponders) and can be written and read.
 #include "database/NetworkDatabase.h"
+#include "fuzz/FuzzTarget.h"
 #include "import/SatcodxImport.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 # corpus in fuzz/corpus/<target>/ (the seeds are copied; new inputs stay in the build folder).
 # Exits non-zero when a target finds a crash, a sanitizer report, a leak or a broken property; the
 # input that caused it is left in BUILD_DIR/fuzz-findings/.
-#   usage: fuzz/run-fuzzers.sh BUILD_DIR SECONDS
+#   usage: fuzz/run-fuzzers.sh BUILD_DIR SECONDS      (DISHLINE_WERROR=ON: warnings are errors)
 set -euo pipefail
 
 if [[ $# -ne 2 ]]; then
@@ -17,7 +17,8 @@ cxx=${CXX_FOR_FUZZING:-clang++-14}
 targets=(fuzz_ndf fuzz_satcodx)
 
 cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
-    -DDISHLINE_FUZZ=ON -DDISHLINE_GUI=OFF -DDISHLINE_CLI=OFF -DDISHLINE_TESTS=OFF -DDISHLINE_BENCH=OFF
+    -DDISHLINE_FUZZ=ON -DDISHLINE_GUI=OFF -DDISHLINE_CLI=OFF -DDISHLINE_TESTS=OFF -DDISHLINE_BENCH=OFF \
+    ${DISHLINE_WERROR:+"-DDISHLINE_WERROR=$DISHLINE_WERROR"}
 cmake --build "$build_dir" -j2 --target "${targets[@]}"
 
 findings="$build_dir/fuzz-findings"

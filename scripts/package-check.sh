@@ -26,6 +26,7 @@ QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/dishline samples/demo.NDF || status
 [ "$status" -eq 124 ] || { echo "dishline ended early with status $status" >&2; exit 1; }
 test -f /usr/share/applications/dishline.desktop
 test -f /usr/share/mime/packages/dishline-ndf.xml
+grep -q "MIT License" /usr/share/doc/dishline/copyright
 
 echo "--- dishline on a virtual display"
 source scripts/xvfb-session.sh
