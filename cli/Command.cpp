@@ -5,7 +5,11 @@
 #include <algorithm>
 
 std::string LocalPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toStdString(); // UTF-8, which the core opens as a wide path
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }
 
 std::string DisplayPath(const QString& path) {

@@ -55,7 +55,7 @@ protected:
     static NdfStatus SaveDatabase(NetworkDatabase& database, const QString& path, std::ostream& err);
 };
 
-// A path as the file functions of the core take it (the local 8-bit encoding).
+// A path as the file functions of the core take it: the local 8-bit encoding, UTF-8 on Windows.
 std::string LocalPath(const QString& path);
 // A path for messages (UTF-8).
 std::string DisplayPath(const QString& path);

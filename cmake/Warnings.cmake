@@ -10,14 +10,18 @@
 option(DISHLINE_WERROR "Turn the warnings of the project's own code into errors (CI)" OFF)
 
 add_library(dishline_warnings INTERFACE)
-target_compile_options(dishline_warnings INTERFACE
-    -Wall -Wextra -Wpedantic
-    -Wold-style-cast -Wcast-qual -Wcast-align
-    -Wnon-virtual-dtor -Woverloaded-virtual -Wsuggest-override
-    -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough -Wundef -Wvla
-    -Wextra-semi -Wzero-as-null-pointer-constant -Wmissing-declarations -Wredundant-decls -Wmismatched-tags
-    $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wduplicated-branches -Wlogical-op>
-    $<$<BOOL:${DISHLINE_WERROR}>:-Werror>)
+if(MSVC)
+    target_compile_options(dishline_warnings INTERFACE /W4 /utf-8 $<$<BOOL:${DISHLINE_WERROR}>:/WX>)
+else()
+    target_compile_options(dishline_warnings INTERFACE
+        -Wall -Wextra -Wpedantic
+        -Wold-style-cast -Wcast-qual -Wcast-align
+        -Wnon-virtual-dtor -Woverloaded-virtual -Wsuggest-override
+        -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough -Wundef -Wvla
+        -Wextra-semi -Wzero-as-null-pointer-constant -Wmissing-declarations -Wredundant-decls -Wmismatched-tags
+        $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wduplicated-branches -Wlogical-op>
+        $<$<BOOL:${DISHLINE_WERROR}>:-Werror>)
+endif()
 
 # moc's output is compiled within our targets: no warnings of ours apply to it.
 function(dishline_quiet_generated_code)

@@ -1,18 +1,20 @@
-// Whole-file access for the NDF reader and writer, and for the listing import. Everything that
-// depends on the platform's file system lives behind this header.
+// Whole-file access for the NDF reader and writer, and for the listing import, and the local time.
+// Everything that depends on the platform lives behind this header. Paths are UTF-8 on Windows,
+// where they are opened as wide paths, and the file system's own bytes elsewhere.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
 // Writes bytes to a new file in the target's folder, makes it durable and renames it over the
-// target, so that a failed write never leaves a truncated file where the previous one was, nor a
-// temporary file beside it. An existing target keeps its permissions and, where the process may
-// give it, its owner; a symbolic link is followed. False for a target that is no regular file,
-// a write-protected one, or any failed step.
+// target in one step, so that a failed write never leaves a truncated file where the previous one
+// was, nor a temporary file beside it. An existing target keeps its permissions (on Windows its
+// attributes and security) and, where the process may give it, its owner; a symbolic link is
+// followed. False for a target that is no regular file, a write-protected one, or any failed step.
 bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // A regular file open for reading. Folders, devices and pipes are refused without waiting on them
@@ -36,3 +38,6 @@ private:
     std::FILE* file_ = nullptr;
     uint64_t size_ = 0;
 };
+
+// The local calendar time of a moment, through the platform's thread-safe conversion.
+std::tm LocalTime(std::time_t when);

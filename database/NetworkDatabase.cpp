@@ -1,5 +1,6 @@
 #include "database/NetworkDatabase.h"
 
+#include "database/AtomicFile.h"
 #include "database/CollectionAccess.h"
 
 #include <algorithm>
@@ -147,13 +148,7 @@ bool IsDigit(char c) {
 } // namespace
 
 CalendarDate LocalNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTime(std::time(nullptr));
     return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                         local.tm_hour,        local.tm_min,     local.tm_sec};
 }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
+#if QT_CONFIG(xcb)
 #include <dlfcn.h>
 
 namespace {
@@ -25,6 +26,7 @@ XkbGetIndicatorStateFn IndicatorStateFunction() {
 }
 
 } // namespace
+#endif
 
 bool ReadKeyboardLocks(KeyboardLocks& locks) {
 #if QT_CONFIG(xcb)
