@@ -137,6 +137,8 @@ private:
     void OpenWithPath(const QString& path);
     void RebuildTree();
     void ShowItem(TreeItemHandle item);
+    // Gives the transponders an import added to the network their tree items.
+    void InsertImportedItems(const Network& network);
     void SetPane(PaneKind kind);
     void ShowOpenOrSaveError(NdfStatus status);
     // The antenna configuration a network uses; null when its antennaIndex names none.
