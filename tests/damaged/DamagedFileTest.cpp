@@ -626,9 +626,17 @@ TEST_P(DamagedFile, SortByDegreeMovesTheConfigurationsAlongOrRefuses) {
     auto configOf = [](const NetworkDatabase& d, const Network& n) -> const AntennaConfig* {
         return n.antennaIndex < d.antennaConfigs().size() ? d.antennaConfigs()[n.antennaIndex].get() : nullptr;
     };
-    Trigger(ID_SATELLITE_SORT_BY_DEGREE);
-    ExpectTreeMatchesDatabase("after the sort");
     const bool refused = before.antennaConfigs().size() < before.networks().size();
+    if (refused)
+        MessageBox::SetNextAnswer(MessageBox::Ok);
+    Trigger(ID_SATELLITE_SORT_BY_DEGREE);
+    if (refused) {
+        const auto boxes = Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, QStringLiteral("Sort by Degree needs one antenna configuration for each satellite."));
+        EXPECT_EQ(boxes[0].icon, MessageBox::IconStop);
+    }
+    ExpectTreeMatchesDatabase("after the sort");
     EXPECT_EQ(view->IsModified(), !refused);
     for (size_t n = 0; n < db().networks().size(); ++n) {
         const Network& now = *db().networks()[n];
