@@ -1,6 +1,7 @@
 #include "forms/AudioDialog.h"
 
 #include "database/DisplayTables.h"
+#include "forms/FormWidgets.h"
 #include "forms/NumberRules.h"
 #include "ui/MessageBox.h"
 
@@ -80,7 +81,7 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
     pid_->setObjectName(QStringLiteral("pid"));
     pid_->setAlignment(Qt::AlignCenter);
     pid_->setAccessibleName(QStringLiteral("PID"));
-    language_ = new QComboBox(this);
+    language_ = new FormComboBox(this);
     language_->setObjectName(QStringLiteral("language"));
     language_->setAccessibleName(QStringLiteral("Language"));
     language_->addItem(QString());

@@ -2,6 +2,7 @@
 
 #include "database/DisplayTables.h"
 #include "database/Records.h"
+#include "forms/FormWidgets.h"
 #include "forms/NameField.h"
 #include "forms/NumberRules.h"
 
@@ -12,18 +13,22 @@
 
 namespace {
 
-QComboBox* ListBox(QWidget* parent, const char* objectName, std::initializer_list<const char*> items) {
-    auto* box = new QComboBox(parent);
+void AddItems(QComboBox* box, const char* objectName, std::initializer_list<const char*> items) {
     box->setObjectName(QString::fromLatin1(objectName));
     for (const char* item : items)
         box->addItem(QString::fromLatin1(item));
+}
+
+QComboBox* ListBox(QWidget* parent, const char* objectName, std::initializer_list<const char*> items) {
+    auto* box = new FormComboBox(parent);
+    AddItems(box, objectName, items);
     return box;
 }
 
 // The ten oscillator frequencies only fill the text; any number may be typed.
 QComboBox* FrequencyBox(QWidget* parent, const char* objectName) {
-    QComboBox* box = ListBox(parent, objectName,
-                             {"5150", "5700", "5750", "9750", "10000", "10050", "10600", "10750", "11200", "11475"});
+    auto* box = new NumberComboBox(parent);
+    AddItems(box, objectName, {"5150", "5700", "5750", "9750", "10000", "10050", "10600", "10750", "11200", "11475"});
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     // No completion: typing 1000 must not turn into 10000.

@@ -2,6 +2,7 @@
 
 #include "database/DisplayTables.h"
 #include "database/Records.h"
+#include "forms/FormWidgets.h"
 #include "forms/NameField.h"
 #include "forms/NumberRules.h"
 
@@ -50,11 +51,11 @@ TransponderPane::TransponderPane(Transponder* working, QWidget* parent) : FormPa
     name_ = CreateNameEdit(this, "tpName");
     frequency_ = NumberEdit(this, "frequency");
     symbolRate_ = NumberEdit(this, "symbolRate");
-    polarity_ = new QComboBox(this);
+    polarity_ = new FormComboBox(this);
     polarity_->setObjectName(QStringLiteral("polarity"));
     for (const char* name : kPolarityNames)
         polarity_->addItem(QString::fromLatin1(name));
-    fec_ = new QComboBox(this);
+    fec_ = new FormComboBox(this);
     fec_->setObjectName(QStringLiteral("fec"));
     for (const char* name : kFecNames)
         fec_->addItem(QString::fromLatin1(name));

@@ -45,6 +45,7 @@ public:
 
     // False at the end of the file or on a read error (see failed()).
     bool Next(std::string& piece) {
+        startsLine_ = nextStartsLine_;
         piece.clear();
         while (piece.size() < kPieceLength) {
             if (pos_ == end_ && !Fill())
@@ -54,10 +55,13 @@ public:
             if (c == '\n')
                 break;
         }
+        nextStartsLine_ = !piece.empty() && piece.back() == '\n';
         return !piece.empty();
     }
 
     bool failed() const { return file_.Failed(); }
+    // The last piece begins a physical line (it is no continuation of a longer one).
+    bool startsLine() const { return startsLine_; }
 
 private:
     bool Fill() {
@@ -70,6 +74,8 @@ private:
     char buffer_[64 * 1024];
     size_t pos_ = 0;
     size_t end_ = 0;
+    bool startsLine_ = true;
+    bool nextStartsLine_ = true;
 };
 
 // The line filter: "SATCODX" in any letter case at columns 0-6, then "03" or "05" at columns 8-9.
@@ -154,15 +160,18 @@ void AddKeys(std::unordered_set<uint64_t>& keys, const Transponder& transponder)
     keys.insert(TransponderKey(transponder.frequency, transponder.polFec, transponder.symbolRate));
 }
 
+bool IsBlank(const std::string& line) {
+    return std::all_of(line.begin(), line.end(), IsWhiteSpace);
+}
+
 } // namespace
 
-NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::string& path,
-                        SatcodxImportResult* result) {
-    if (result)
-        *result = SatcodxImportResult{};
+NdfStatus ReadSatcodx(const NetworkDatabase& database, const Network& network, const std::string& path,
+                      SatcodxPreview& preview) {
+    preview = SatcodxPreview{};
 
     // Only a record of this database has a slot that new transponders can refer to. Anything else is
-    // the caller's mistake: the file is not even opened, nothing changes.
+    // the caller's mistake: the file is not even opened.
     const uint8_t slot = database.IndexOfNetwork(&network);
     if (slot == NO_NETWORK)
         return NDF_NO_FILE_FOUND;
@@ -179,53 +188,74 @@ NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::
     for (size_t i = runBegin; i < runEnd && i < database.transponders().size(); ++i)
         AddKeys(known, *database.transponders()[i]);
 
-    // Everything is gathered first and applied once the whole file has been read, so that a read
-    // error leaves the database as it was.
-    SatcodxImportResult counts;
-    bool haveNetworkValues = false;
-    std::string name;
-    uint16_t position = 0;
-    std::vector<Transponder> added;
-
+    SatcodxPreview read;
+    read.slot = slot;
     auto reader = std::make_unique<PieceReader>(file);
     std::string piece;
     ListingLine line;
     while (reader->Next(piece)) {
         while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r'))
             piece.pop_back();
-        if (!PassesFilter(piece) || !ReadColumns(piece, line))
+        if (!PassesFilter(piece) || !ReadColumns(piece, line)) {
+            if (reader->startsLine() && !IsBlank(piece))
+                ++read.skippedLines;
             continue;
-        ++counts.matchedLines;
-        name = line.name;
-        position = line.position;
-        haveNetworkValues = true;
+        }
+        ++read.matchedLines;
+        read.name = line.name;
+        read.position = line.position;
+        read.usable = true;
 
         const uint64_t key = TransponderKey(line.frequency, line.polarity, line.symbolRate);
-        if (known.count(key) != 0)
+        if (known.count(key) != 0) {
+            ++read.duplicateLines;
             continue;
-        if (database.transponders().size() + added.size() >= MAX_COUNT16)
+        }
+        if (database.transponders().size() + read.added.size() >= MAX_COUNT16) {
+            ++read.skippedLines;
             continue;
+        }
         Transponder transponder;
         transponder.InitTransponder(slot, line.frequency, line.polarity);
         transponder.symbolRate = line.symbolRate;
         transponder.treeItem = nullptr;
         AddKeys(known, transponder);
-        added.push_back(std::move(transponder));
+        read.added.push_back(std::move(transponder));
     }
+    // A read error leaves no half-read preview behind.
     if (reader->failed())
         return NDF_NO_FILE_FOUND;
+    preview = std::move(read);
+    return NDF_OK;
+}
 
-    if (haveNetworkValues) {
+size_t ApplySatcodx(NetworkDatabase& database, const SatcodxPreview& preview) {
+    if (preview.slot >= database.networks().size())
+        return 0;
+    const Network& network = *database.networks()[preview.slot];
+    // Only a real change reaches the database, so that an import that changes nothing records nothing.
+    if (preview.usable && (network.name != preview.name || network.position != preview.position)) {
         Network changed = network;
-        changed.name = name;
-        changed.position = position;
-        database.SetNetwork(slot, changed);
+        changed.name = preview.name;
+        changed.position = preview.position;
+        database.SetNetwork(preview.slot, changed);
     }
-    counts.addedTransponders = added.size();
     // The new transponders close the network's first run; the programs after it move along.
-    if (!added.empty() && !database.InsertTransponders(database.EndTransponderOf(slot), std::move(added)))
-        counts.addedTransponders = 0;
+    if (preview.added.empty() || !database.InsertTransponders(database.EndTransponderOf(preview.slot), preview.added))
+        return 0;
+    return preview.added.size();
+}
+
+NdfStatus ImportSatcodx(NetworkDatabase& database, Network& network, const std::string& path,
+                        SatcodxImportResult* result) {
     if (result)
-        *result = counts;
+        *result = SatcodxImportResult{};
+    SatcodxPreview preview;
+    const NdfStatus status = ReadSatcodx(database, network, path, preview);
+    if (status != NDF_OK)
+        return status;
+    const size_t added = ApplySatcodx(database, preview);
+    if (result)
+        *result = SatcodxImportResult{preview.matchedLines, added};
     return NDF_OK;
 }

@@ -2,6 +2,7 @@
 #include "shell/EditorView.h"
 
 #include "channellist/ChannelListDialog.h"
+#include "database/DisplayTables.h"
 #include "forms/EditBar.h"
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
@@ -9,6 +10,20 @@
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// An orbital position as the network pane shows it, e.g. "19.2".
+QString PositionText(uint16_t position) {
+    Network network;
+    network.position = position;
+    return QString::fromStdString(FormatPosition(network));
+}
+
+} // namespace
 
 // ---- dialogs and the import ----
 
@@ -55,24 +70,60 @@ void EditorView::OnChannelList() {
 void EditorView::OnImportSatcodx() {
     if (ApplyEdits(true) == Flow::Stop || Pane() != PANE_NETWORK)
         return;
-    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kSatcodxFilter)),
-                                                     QStringLiteral("SDX"));
+    const QString path = FileDialog::GetOpenFileName(
+        window(), FileDialog::QtFilter(QString::fromLatin1(kSatcodxFilter)), QStringLiteral("SDX"));
     if (path.isEmpty())
         return;
-    CommandStep step(*this, "Import SATCODX");
+    // The listing is read whole before anything changes, so that the user can still say no.
     Network* network = currentNetwork_;
-    if (ImportSatcodx(database_, *network, ToNativePath(path)) != NDF_OK)
+    SatcodxPreview preview;
+    if (const NdfStatus status = ReadSatcodx(database_, *network, ToNativePath(path), preview); status != NDF_OK) {
+        MessageBox::Error(window(), QString::fromStdString(StatusMessage(status)));
         return;
-    tree_->SetNameLabel(network->treeItem, *network);
+    }
+    if (!preview.usable) {
+        MessageBox::Notice(window(),
+                           QStringLiteral("No satellite lines were found in %1.").arg(QFileInfo(path).fileName()));
+        return;
+    }
+    const uint8_t slot = preview.slot;
+    const bool hasTransponders = database_.FirstTransponderOf(slot) < database_.transponders().size();
+    if (preview.position != network->position && (!network->name.empty() || hasTransponders)) {
+        const QString question =
+            QStringLiteral("The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?")
+                .arg(PositionText(preview.position), NetworkTreeModel::NameLabel(network->name),
+                     PositionText(network->position));
+        if (MessageBox::YesNoQuestion(window(), question) != MessageBox::Yes)
+            return;
+    }
+
+    const bool networkChanges = network->name != preview.name || network->position != preview.position;
+    size_t added = 0;
+    {
+        CommandStep step(*this, "Import SATCODX");
+        added = ApplySatcodx(database_, preview);
+        if (networkChanges || added > 0) {
+            tree_->SetNameLabel(network->treeItem, *network);
+            InsertImportedItems(*network);
+            ShowItem(currentItem_);
+        }
+    }
+    MessageBox::Notice(window(),
+                       QStringLiteral("%1 transponders added to %2; %3 already present, %4 lines skipped.")
+                           .arg(QString::number(added), NetworkTreeModel::NameLabel(network->name),
+                                QString::number(preview.duplicateLines), QString::number(preview.skippedLines)));
+}
+
+void EditorView::InsertImportedItems(const Network& network) {
     // The added transponders close the network's first run; give them their items at once, placed
     // by the database order: before the item of a later run of the same network (a damaged file),
     // else last. The place is found once, so that a long listing costs no search per transponder.
-    const uint8_t slot = database_.IndexOfNetwork(network);
+    const uint8_t slot = database_.IndexOfNetwork(&network);
     const size_t end = database_.EndTransponderOf(slot);
     TreeItemHandle before = LAST_ITEM;
     for (size_t i = end; i < database_.transponders().size() && before == LAST_ITEM; ++i) {
         const TreeItemHandle item = database_.transponders()[i]->treeItem;
-        if (item && network->treeItem && tree_->ParentOf(item) == network->treeItem)
+        if (item && network.treeItem && tree_->ParentOf(item) == network.treeItem)
             before = item;
     }
     for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
@@ -80,7 +131,4 @@ void EditorView::OnImportSatcodx() {
         if (!transponder.treeItem)
             tree_->InsertTransponderItem(transponder, before);
     }
-    ShowItem(currentItem_);
-    MarkModified();
 }
-

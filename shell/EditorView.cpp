@@ -188,7 +188,9 @@ Flow EditorView::QuerySave() {
         return Flow::Stop;
     if (!IsModified())
         return Flow::Proceed;
-    const QString prompt = QStringLiteral("Save changes to %1?").arg(FromNativePath(database_.pathName));
+    // A database never saved has no path: the prompt names it as the title does.
+    const QString name = database_.pathName.empty() ? QStringLiteral("No Name") : FromNativePath(database_.pathName);
+    const QString prompt = QStringLiteral("Save changes to %1?").arg(name);
     switch (MessageBox::Question(window(), prompt)) {
     case MessageBox::Cancel:
         return Flow::Stop;

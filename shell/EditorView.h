@@ -144,6 +144,8 @@ private:
     bool LoadOtherFile(NetworkDatabase& other, QString& name);
     void RebuildTree();
     void ShowItem(TreeItemHandle item);
+    // Gives the transponders an import added to the network their tree items.
+    void InsertImportedItems(const Network& network);
     void SetPane(PaneKind kind);
     void ShowOpenOrSaveError(NdfStatus status);
     // The antenna configuration a network uses; null when its antennaIndex names none.

@@ -3,12 +3,19 @@
 
 #include "forms/EditBar.h"
 #include "shell/NetworkTree.h"
+#include "ui/MessageBox.h"
 
 // ---- record commands ----
 
 void EditorView::OnSortByDegree() {
     if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
         return;
+    // Each moved satellite takes the antenna configuration of its slot along.
+    if (database_.antennaConfigs().size() < database_.networks().size()) {
+        MessageBox::Error(window(),
+                          QStringLiteral("Sort by Degree needs one antenna configuration for each satellite."));
+        return;
+    }
     CommandStep step(*this, "Sort by Degree");
     if (!database_.SortByDegree(1800))
         return;

@@ -2,6 +2,7 @@
 #include "shell/EditorView.h"
 #include "shell/MainFrame.h"
 #include "ui/AppInfo.h"
+#include "ui/PrivateSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    KeepSettingsPrivate();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));

@@ -1,5 +1,7 @@
 #include "ui/FileDialog.h"
 
+#include "ui/PrivateSettings.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -44,6 +46,8 @@ QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const
         return path;
     }
 
+    // The dialog writes its state to the per-user settings when it closes.
+    KeepSettingsPrivate();
     // Qt's own dialog: its name filters match without regard to case, so "*.NDF" also lists
     // "list.ndf" on case-sensitive file systems.
     QFileDialog dialog(parent);

@@ -2,7 +2,11 @@
 
 #include "ui/AppInfo.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 #include <deque>
 
@@ -28,6 +32,8 @@ QMessageBox::Icon ToQt(MessageBox::Icon icon) {
         return QMessageBox::Warning;
     case MessageBox::IconStop:
         return QMessageBox::Critical;
+    case MessageBox::IconInformation:
+        return QMessageBox::Information;
     case MessageBox::IconNone:
         break;
     }
@@ -36,12 +42,44 @@ QMessageBox::Icon ToQt(MessageBox::Icon icon) {
 
 } // namespace
 
-MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon icon, bool yesNoCancel,
-                                    const QString& caption) {
+std::unique_ptr<QMessageBox> MessageBox::Build(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
+                                               const QString& caption) {
     const QString title = caption.isEmpty() ? QString::fromLatin1(kApplicationName) : caption;
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == ButtonsYesNo)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == ButtonsYesNoCancel)
+        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    auto box = std::make_unique<QMessageBox>(ToQt(icon), title, text, standard, parent);
+    box->setDefaultButton(buttons == ButtonsOk ? QMessageBox::Ok : QMessageBox::Yes);
+    if (buttons != ButtonsOk)
+        box->setEscapeButton(buttons == ButtonsYesNo ? QMessageBox::No : QMessageBox::Cancel);
+
+    // A short text would make the box narrower than its caption, which the title bar then cuts.
+    // The box sizes itself from its layout and ignores a minimum width, so the width goes there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const int width = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarAllowance(box.get());
+        const QMargins margins = grid->contentsMargins();
+        grid->addItem(
+            new QSpacerItem(width - margins.left() - margins.right(), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
+}
+
+int MessageBox::TitleBarAllowance(const QWidget* window) {
+    // The window's icon and three buttons, each about a title bar high, and a little space around.
+    return 5 * window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+}
+
+MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
+                                    const QString& caption) {
     TestState& state = State();
     if (state.enabled) {
-        state.shown.push_back({icon, text, title, yesNoCancel});
+        const QString title = caption.isEmpty() ? QString::fromLatin1(kApplicationName) : caption;
+        state.shown.push_back({icon, text, title, buttons == ButtonsYesNoCancel, buttons});
         if (state.answers.empty()) {
             if (state.onUnexpected)
                 state.onUnexpected(text);
@@ -52,13 +90,8 @@ MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon i
         return answer;
     }
 
-    QMessageBox box(ToQt(icon), title, text,
-                    yesNoCancel ? (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) : QMessageBox::Ok,
-                    parent);
-    box.setDefaultButton(yesNoCancel ? QMessageBox::Yes : QMessageBox::Ok);
-    if (yesNoCancel)
-        box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    const std::unique_ptr<QMessageBox> box = Build(parent, text, icon, buttons, caption);
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return Yes;
     case QMessageBox::No:
@@ -66,24 +99,32 @@ MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon i
     case QMessageBox::Ok:
         return Ok;
     default:
-        return yesNoCancel ? Cancel : Ok;
+        return buttons == ButtonsYesNoCancel ? Cancel : (buttons == ButtonsYesNo ? No : Ok);
     }
 }
 
 MessageBox::Button MessageBox::Question(QWidget* parent, const QString& text) {
-    return Show(parent, text, IconQuestion, true, QString());
+    return Show(parent, text, IconQuestion, ButtonsYesNoCancel, QString());
+}
+
+MessageBox::Button MessageBox::YesNoQuestion(QWidget* parent, const QString& text) {
+    return Show(parent, text, IconQuestion, ButtonsYesNo, QString());
 }
 
 void MessageBox::Error(QWidget* parent, const QString& text, const QString& caption) {
-    Show(parent, text, IconStop, false, caption);
+    Show(parent, text, IconStop, ButtonsOk, caption);
 }
 
 void MessageBox::Warning(QWidget* parent, const QString& text) {
-    Show(parent, text, IconExclamation, false, QString());
+    Show(parent, text, IconExclamation, ButtonsOk, QString());
 }
 
 void MessageBox::Information(QWidget* parent, const QString& text) {
-    Show(parent, text, IconNone, false, QString());
+    Show(parent, text, IconNone, ButtonsOk, QString());
+}
+
+void MessageBox::Notice(QWidget* parent, const QString& text) {
+    Show(parent, text, IconInformation, ButtonsOk, QString());
 }
 
 void MessageBox::EnableTestMode(std::function<void(const QString&)> onUnexpected) {

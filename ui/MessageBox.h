@@ -4,30 +4,45 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 class MessageBox {
 public:
     enum Button { Ok, Yes, No, Cancel };
-    enum Icon { IconNone, IconQuestion, IconExclamation, IconStop };
+    enum Icon { IconNone, IconQuestion, IconExclamation, IconStop, IconInformation };
+    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel };
 
     struct Shown {
         Icon icon;
         QString text;
         QString caption;
         bool yesNoCancel;
+        Buttons buttons;
     };
 
     // Yes/No/Cancel with the question icon.
     static Button Question(QWidget* parent, const QString& text);
+    // Yes/No with the question icon; Escape answers No.
+    static Button YesNoQuestion(QWidget* parent, const QString& text);
     // OK with the stop icon.
     static void Error(QWidget* parent, const QString& text, const QString& caption = QString());
     // OK with the exclamation icon.
     static void Warning(QWidget* parent, const QString& text);
     // OK without an icon.
     static void Information(QWidget* parent, const QString& text);
+    // OK with the information icon.
+    static void Notice(QWidget* parent, const QString& text);
+
+    // The box as it is shown outside test mode, not yet run; the caption is the application's name
+    // when none is given. At least wide enough for the caption and the title bar's buttons.
+    static std::unique_ptr<QMessageBox> Build(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
+                                              const QString& caption = QString());
+    // The width a window needs beside its caption's text for the title bar's icon and buttons.
+    static int TitleBarAllowance(const QWidget* window);
 
     // ---- test seam ----
     // From now on boxes are not shown: each takes the next scripted answer (Ok for boxes with one
@@ -39,5 +54,5 @@ public:
     static std::vector<Shown> TakeShown();
 
 private:
-    static Button Show(QWidget* parent, const QString& text, Icon icon, bool yesNoCancel, const QString& caption);
+    static Button Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& caption);
 };

@@ -1,8 +1,11 @@
 // The network pane: rows, enabling rules, its handlers and the read-back rules.
 #include "tests/forms/FormsTest.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -258,4 +261,80 @@ TEST_F(NetworkPaneTest, HostileTextInEveryBoxReadsByTheRules) {
     EXPECT_EQ(read.skewH, 33);
     EXPECT_EQ(bar->workingAntennaConfig().lnbFreq, 0);
     EXPECT_EQ(bar->workingAntennaConfig().lnbKind(), 0); // both frequencies 0: a custom Single
+}
+
+// ---- the drop-down lists under the mouse wheel and the arrow keys ----
+
+namespace {
+
+// One notch of the wheel over the box: 120 away from the user (up the list), -120 toward the user.
+void TurnWheel(QComboBox* box, int delta = 120) {
+    QWheelEvent event(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &event);
+}
+
+} // namespace
+
+TEST_F(NetworkPaneTest, DropDownsTurnWithTheWheelOnlyWhileTheyHaveTheFocus) {
+    Show();
+    Edit("networkName")->setFocus();
+    QWidget* pane = guitest::Find<QWidget>(bar, kPane);
+    const QList<QComboBox*> boxes = pane->findChildren<QComboBox*>();
+    ASSERT_EQ(boxes.size(), 7);
+    for (QComboBox* box : boxes) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus); // the wheel does not give it the focus
+        const QString before = box->currentText();
+        TurnWheel(box, 120);
+        TurnWheel(box, -120);
+        TurnWheel(box, -120);
+        EXPECT_EQ(box->currentText(), before);
+    }
+    QComboBox* power = Combo("powerMode");
+    ASSERT_EQ(power->currentText(), "ON (Auto)");
+    power->setFocus();
+    ASSERT_TRUE(power->hasFocus());
+    TurnWheel(power);
+    EXPECT_EQ(power->currentText(), "18V");
+
+    bar->ShowTransponder(Transponder());
+    for (const char* name : {"polarity", "fec"}) {
+        auto* box = Control<QComboBox>("transponderPane", name);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus);
+        TurnWheel(box, -120);
+        EXPECT_EQ(box->currentIndex(), 0) << name;
+    }
+}
+
+TEST_F(NetworkPaneTest, LnbFrequencyListAndArrowKeysFollowTheNumberShown) {
+    Show(); // LNB Freq 9750, LNB Freq H 10600: the lists' picked items are not those
+    QComboBox* low = Combo("lnbFreq");
+    low->setFocus();
+    low->showPopup();
+    EXPECT_EQ(low->view()->currentIndex().row(), 3); // 9750
+    low->hidePopup();
+
+    QTest::keyClick(low, Qt::Key_Down);
+    EXPECT_EQ(low->currentText(), "10000");
+    QTest::keyClick(low, Qt::Key_Up);
+    QTest::keyClick(low, Qt::Key_Up);
+    EXPECT_EQ(low->currentText(), "5750");
+
+    // A typed number between two items steps to its neighbours; the list highlights the nearest.
+    QComboBox* high = Combo("lnbFreqH");
+    Retype(high, QStringLiteral("10700"));
+    high->showPopup();
+    EXPECT_EQ(high->view()->currentIndex().row(), 7); // 10750
+    high->hidePopup();
+    QTest::keyClick(high, Qt::Key_Down);
+    EXPECT_EQ(high->currentText(), "10750");
+    Retype(high, QStringLiteral("10700"));
+    QTest::keyClick(high, Qt::Key_Up);
+    EXPECT_EQ(high->currentText(), "10600");
+    QTest::keyClick(high, Qt::Key_Up);
+    EXPECT_EQ(high->currentText(), "10050");
+    EXPECT_EQ(Config().LnbFreqHigh(), 10050);
+    EXPECT_EQ(Config().LnbFreqLow(), 5750);
 }

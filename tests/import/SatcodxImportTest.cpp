@@ -1,4 +1,5 @@
 #include "import/SatcodxImport.h"
+#include "database/DatabaseEdit.h"
 #include "tests/database/FileTestSupport.h"
 #include "tests/database/TestDatabases.h"
 
@@ -376,6 +377,10 @@ TEST_F(SatcodxImportTest, StopsAddingWhenTheTranspondersAreFullButStillTakesTheN
     EXPECT_EQ(db_.transponders().size(), 0xFFFFu);
     EXPECT_EQ(result_.addedTransponders, 1u);
     EXPECT_EQ(db_.networks()[0]->name, "Last");
+    SatcodxPreview preview;
+    ASSERT_EQ(ReadSatcodx(db_, *db_.networks()[0], WriteLines({Line(With(12000, '1', 22000))}), preview), NDF_OK);
+    EXPECT_TRUE(preview.added.empty());
+    EXPECT_EQ(preview.skippedLines, 1u); // no room left
 }
 
 // ---- status ----
@@ -396,6 +401,10 @@ TEST_F(SatcodxImportTest, FileThatCannotBeReadGivesNoFileFoundAndChangesNothing)
     EXPECT_EQ(Import(filetest::Utf8(dir_ / "missing.sdx")), NDF_NO_FILE_FOUND);
     EXPECT_EQ(result_.matchedLines, 0u);
     EXPECT_EQ(Import(""), NDF_NO_FILE_FOUND);
+    SatcodxPreview preview;
+    preview.usable = true;
+    EXPECT_EQ(ReadSatcodx(db_, *db_.networks()[0], filetest::Utf8(dir_ / "missing.sdx"), preview), NDF_NO_FILE_FOUND);
+    EXPECT_FALSE(preview.usable);
     EXPECT_EQ(db_.networks()[0]->name, "Kept");
     EXPECT_TRUE(db_.transponders().empty());
 }
@@ -414,6 +423,71 @@ TEST_F(SatcodxImportTest, PipeIsNoListingAndDoesNotHangTheImport) {
     EXPECT_EQ(Import(pipe), NDF_NO_FILE_FOUND);
     EXPECT_EQ(result_.matchedLines, 0u);
     EXPECT_TRUE(db_.transponders().empty());
+}
+
+// ---- reading a preview, then applying it ----
+
+struct EditCounter : ChangeListener {
+    void OnChange(std::unique_ptr<DatabaseEdit>) override { ++count; }
+    int count = 0;
+};
+
+TEST_F(SatcodxImportTest, PreviewCountsNewDuplicateAndSkippedLinesAndChangesNothing) {
+    AddExisting(0, 10700, 0, 22000);
+    std::string longLine = Line(With(11393, '0', 22000), 200); // its remainder is no line of its own
+    std::string shortLine = Line(With(11420, '0', 22000)).substr(0, 60);
+    const std::string path =
+        WriteLines({"header", "", "   ", Line(With(10700, '0', 22000)), Line(With(11362, '1', 22000)),
+                    Line(With(11362, '1', 22000)), longLine, shortLine, "SATCODX104 other kind"});
+    EditCounter edits;
+    db_.SetChangeListener(&edits);
+    SatcodxPreview preview;
+    ASSERT_EQ(ReadSatcodx(db_, *db_.networks()[0], path, preview), NDF_OK);
+    EXPECT_EQ(edits.count, 0);
+    EXPECT_EQ(db_.transponders().size(), 1u);
+    EXPECT_TRUE(db_.networks()[0]->name.empty());
+
+    EXPECT_TRUE(preview.usable);
+    EXPECT_EQ(preview.slot, 0);
+    EXPECT_EQ(preview.name, "Astra 1KR");
+    EXPECT_EQ(preview.position, 192);
+    ASSERT_EQ(preview.added.size(), 2u);
+    EXPECT_EQ(preview.added[0].frequency, 11362);
+    EXPECT_EQ(preview.added[1].frequency, 11393);
+    EXPECT_EQ(preview.matchedLines, 4u);
+    EXPECT_EQ(preview.duplicateLines, 2u); // one already there, one repeated in the listing
+    EXPECT_EQ(preview.skippedLines, 3u);   // "header", the short line, the other kind
+
+    EXPECT_EQ(ApplySatcodx(db_, preview), 2u);
+    EXPECT_EQ(db_.networks()[0]->name, "Astra 1KR");
+    EXPECT_EQ(CountOn(0), 3u);
+}
+
+TEST_F(SatcodxImportTest, PreviewOfAListingWithoutUsableLinesIsNotUsable) {
+    SatcodxPreview preview;
+    ASSERT_EQ(ReadSatcodx(db_, *db_.networks()[1], WriteLines({"nothing", "SATCODX04 x"}), preview), NDF_OK);
+    EXPECT_FALSE(preview.usable);
+    EXPECT_EQ(preview.slot, 1);
+    EXPECT_TRUE(preview.added.empty());
+    EXPECT_EQ(preview.skippedLines, 2u);
+    EditCounter edits;
+    db_.SetChangeListener(&edits);
+    EXPECT_EQ(ApplySatcodx(db_, preview), 0u);
+    EXPECT_EQ(edits.count, 0);
+}
+
+TEST_F(SatcodxImportTest, ApplyingAListingTheNetworkHoldsAlreadyRecordsNoChange) {
+    db_.networks()[0]->name = "Astra 1KR";
+    db_.networks()[0]->position = 192;
+    AddExisting(0, 11362, 1, 22000);
+    SatcodxPreview preview;
+    ASSERT_EQ(ReadSatcodx(db_, *db_.networks()[0], WriteLines({Line(With(11362, '1', 22000))}), preview), NDF_OK);
+    EXPECT_TRUE(preview.usable);
+    EXPECT_EQ(preview.duplicateLines, 1u);
+    EditCounter edits;
+    db_.SetChangeListener(&edits);
+    EXPECT_EQ(ApplySatcodx(db_, preview), 0u);
+    EXPECT_EQ(edits.count, 0);
 }
 
 TEST_F(SatcodxImportTest, NetworkThatIsNotARecordOfTheDatabaseIsRefused) {

@@ -2,6 +2,7 @@
 // the title, and the record commands with the tree and the pane kept in step.
 #include "EditorTestSupport.h"
 
+#include "channellist/ChannelListDialog.h"
 #include "database/NdfStatus.h"
 
 #include <QFile>
@@ -234,6 +235,19 @@ TEST_F(EditorTest, CloseWithChangesAsksToSaveNamingTheFullPath) {
     EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(view->Pane(), PANE_EMPTY);
     EXPECT_FALSE(view->IsModified());
+}
+
+TEST_F(EditorTest, SavePromptNamesANeverSavedDatabaseAsTheTitleDoes) {
+    Trigger(ID_FILE_NEW);
+    Select(NetworkItem(0));
+    Type("networkName", QStringLiteral("Astra"));
+    MessageBox::SetNextAnswer(MessageBox::Yes);    // apply
+    MessageBox::SetNextAnswer(MessageBox::Cancel); // save prompt
+    Trigger(ID_FILE_CLOSE);
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, QStringLiteral("Save changes to No Name?"));
+    EXPECT_EQ(boxes[1].buttons, MessageBox::ButtonsYesNoCancel);
 }
 
 // ---- the apply rule ----
@@ -575,3 +589,41 @@ TEST_F(EditorTest, SortByDegreeOrdersTheSatellitesAndRebuildsTheTree) {
     EXPECT_FALSE(view->IsModified());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF - ") + AppTitle());
 }
+
+// The commands that build the tree anew keep the satellites and transponders that were open.
+class RebuildTest : public EditorTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RebuildTest, KeepsWhatWasExpanded) {
+    OpenSample();
+    Network* astra2 = db().networks()[0].get();
+    Network* astra1 = db().networks()[1].get();
+    Network* hotbird = db().networks()[2].get();
+    Transponder* first = db().transponders()[0].get();
+    Transponder* second = db().transponders()[1].get();
+    for (TreeItemHandle item : {astra2->treeItem, first->treeItem, hotbird->treeItem})
+        tree->expand(tree->IndexOf(item));
+
+    const std::string rebuild = GetParam();
+    if (rebuild == "Sort by Degree") {
+        Trigger(ID_SATELLITE_SORT_BY_DEGREE);
+        EXPECT_EQ(db().networks()[0].get(), hotbird);
+    } else if (rebuild == "Channel List") {
+        EXPECT_TRUE(guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                                      [](QWidget* modal) {
+                                          auto* dialog = qobject_cast<ChannelListDialog*>(modal);
+                                          ASSERT_NE(dialog, nullptr);
+                                          dialog->MoveRow(1, 0);
+                                          dialog->accept();
+                                      }));
+    } else {
+        Trigger(ID_TRANSPONDER_ADD);
+        Trigger(ID_EDIT_UNDO);
+        EXPECT_EQ(db().transponders().size(), 4u);
+    }
+    for (TreeItemHandle item : {astra2->treeItem, first->treeItem, hotbird->treeItem})
+        EXPECT_TRUE(tree->isExpanded(tree->IndexOf(item))) << tree->LabelOf(item).toStdString();
+    for (TreeItemHandle item : {astra1->treeItem, second->treeItem})
+        EXPECT_FALSE(tree->isExpanded(tree->IndexOf(item))) << tree->LabelOf(item).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RebuildTest, ::testing::Values("Sort by Degree", "Channel List", "Undo"));

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -227,7 +228,13 @@ TEST_F(EditorTest, ImportSatcodxFillsTheSatelliteAndShowsTheNewTransponders) {
         out << "SATCODX104 something else\r\n";
     }
     FileDialog::SetNextPath(QString::fromStdString(listing));
+    MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_SATELLITE_IMPORT_SATCODX);
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("2 transponders added to Astra 1L; 1 already present, 1 lines skipped."));
+    EXPECT_EQ(boxes[0].icon, MessageBox::IconInformation);
+    EXPECT_EQ(boxes[0].buttons, MessageBox::ButtonsOk);
     const auto dialogs = FileDialog::TakeShown();
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].filter, QStringLiteral("SATCODX File (*.SDX);;All file (*.*)"));
@@ -244,6 +251,129 @@ TEST_F(EditorTest, ImportSatcodxFillsTheSatelliteAndShowsTheNewTransponders) {
     // The programs of the satellite behind it still sit on their own transponder.
     EXPECT_EQ(db().programs()[6]->transponderIndex, 5);
     EXPECT_TRUE(view->IsModified());
+}
+
+// The import's boxes: what the listing would do is shown before anything changes.
+class ImportTest : public EditorTest {
+protected:
+    // A listing of SATCODX lines "name|frequency|polarity|position|symbol rate", or other text as is.
+    QString Listing(const std::vector<std::string>& lines, const char* fileName = "listing.sdx") {
+        const std::string path = dir.StdPath(fileName);
+        std::ofstream out(path, std::ios::binary);
+        for (const std::string& line : lines) {
+            if (line.find('|') == std::string::npos) {
+                out << line << "\n";
+                continue;
+            }
+            std::string text(80, ' ');
+            text.replace(0, 10, "SATCODX103");
+            std::vector<std::string> field;
+            std::string rest = line;
+            for (size_t bar; (bar = rest.find('|')) != std::string::npos; rest.erase(0, bar + 1))
+                field.push_back(rest.substr(0, bar));
+            field.push_back(rest);
+            text.replace(10, field[0].size(), field[0]);
+            text.replace(39 - field[1].size(), field[1].size(), field[1]);
+            text[42] = field[2][0];
+            text.replace(55 - field[3].size(), field[3].size(), field[3]);
+            text.replace(74 - field[4].size(), field[4].size(), field[4]);
+            out << text << "\n";
+        }
+        return QString::fromStdString(path);
+    }
+
+    // Runs the command on the listing with the given answers; returns the boxes shown.
+    std::vector<MessageBox::Shown> Import(const QString& listing, std::initializer_list<MessageBox::Button> answers) {
+        for (MessageBox::Button answer : answers)
+            MessageBox::SetNextAnswer(answer);
+        FileDialog::SetNextPath(listing);
+        Trigger(ID_SATELLITE_IMPORT_SATCODX);
+        return Boxes();
+    }
+};
+
+TEST_F(ImportTest, ListingForAnotherPositionAsksAndNoChangesNothing) {
+    OpenSample();
+    Select(NetworkItem(0)); // Astra 2 at 28.2
+    const QString listing = Listing({"Astra 1KR|11700|1|192|27500"});
+    const auto boxes = Import(listing, {MessageBox::No});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("The listing is for 19.2, but the selected satellite is Astra 2 at 28.2. "
+                                            "Import it anyway?"));
+    EXPECT_EQ(boxes[0].icon, MessageBox::IconQuestion);
+    EXPECT_EQ(boxes[0].buttons, MessageBox::ButtonsYesNo);
+    EXPECT_EQ(db().networks()[0]->name, "Astra 2");
+    EXPECT_EQ(db().transponders().size(), 4u);
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+
+    const auto yes = Import(listing, {MessageBox::Yes, MessageBox::Ok});
+    ASSERT_EQ(yes.size(), 2u);
+    EXPECT_EQ(yes[1].text, QStringLiteral("1 transponders added to Astra 1KR; 0 already present, 0 lines skipped."));
+    EXPECT_EQ(db().networks()[0]->position, 192);
+    EXPECT_EQ(tree->ChildCount(NetworkItem(0)), 3);
+    EXPECT_TRUE(view->IsModified());
+
+    // The whole import is one step.
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(db().networks()[0]->name, "Astra 2");
+    EXPECT_EQ(db().networks()[0]->position, 282);
+    EXPECT_EQ(db().transponders().size(), 4u);
+    EXPECT_FALSE(view->IsModified());
+}
+
+TEST_F(ImportTest, EmptySatelliteOrTheSamePositionIsImportedWithoutAsking) {
+    Trigger(ID_FILE_NEW); // 64 empty satellites at 0.0
+    const auto intoEmpty = Import(Listing({"Astra 1KR|11700|1|192|27500"}), {MessageBox::Ok});
+    ASSERT_EQ(intoEmpty.size(), 1u);
+    EXPECT_EQ(intoEmpty[0].text, QStringLiteral("1 transponders added to Astra 1KR; 0 already present, 0 lines skipped."));
+
+    // An unnamed satellite with transponders is no empty one.
+    MessageBox::SetNextAnswer(MessageBox::No); // do not save the new database
+    OpenSample();
+    Boxes();
+    Select(NetworkItem(2));
+    const auto named = Import(Listing({"|10700|0|130|22000"}), {MessageBox::Ok});
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].text, QStringLiteral("1 transponders added to (No name); 0 already present, 0 lines skipped."));
+    const auto unnamed = Import(Listing({"Hotbird|10700|0|192|22000"}), {MessageBox::No});
+    ASSERT_EQ(unnamed.size(), 1u);
+    EXPECT_EQ(unnamed[0].text, QStringLiteral("The listing is for 19.2, but the selected satellite is (No name) at "
+                                              "13.0. Import it anyway?"));
+}
+
+TEST_F(ImportTest, ListingWithoutUsableLinesSaysSoAndChangesNothing) {
+    OpenSample();
+    Select(NetworkItem(1));
+    const auto boxes = Import(Listing({"header", "SATCODX104 other kind"}, "junk.sdx"), {MessageBox::Ok});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("No satellite lines were found in junk.sdx."));
+    EXPECT_EQ(boxes[0].icon, MessageBox::IconInformation);
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF - ") + AppTitle());
+}
+
+TEST_F(ImportTest, ListingTheSatelliteHoldsAlreadyChangesNothingAndSaysSo) {
+    OpenSample();
+    Select(NetworkItem(1)); // Astra 1 at 19.2 with 10800 V 27500
+    const auto boxes = Import(Listing({"Astra 1|10800|0|192|27500", "", "note"}), {MessageBox::Ok});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("0 transponders added to Astra 1; 1 already present, 1 lines skipped."));
+    EXPECT_FALSE(view->IsModified());
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+}
+
+TEST_F(ImportTest, FileThatCannotBeReadGivesNoFileFound) {
+    OpenSample();
+    QDir().mkdir(dir.Path(QStringLiteral("folder.sdx")));
+    for (const QString& path : {dir.Path(QStringLiteral("missing.sdx")), dir.Path(QStringLiteral("folder.sdx"))}) {
+        const auto boxes = Import(path, {MessageBox::Ok});
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, QStringLiteral("No file found"));
+        EXPECT_EQ(boxes[0].icon, MessageBox::IconStop);
+    }
+    EXPECT_FALSE(view->IsModified());
 }
 
 TEST_F(EditorTest, CancelledImportChangesNothing) {

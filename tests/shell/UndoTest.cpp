@@ -61,6 +61,7 @@ protected:
             out << ListingLine("Astra 1L", "12100", '0', "0192", "22000");
         }
         FileDialog::SetNextPath(QString::fromStdString(listing));
+        MessageBox::SetNextAnswer(MessageBox::Ok); // the summary
         Trigger(ID_SATELLITE_IMPORT_SATCODX);
     }
 
