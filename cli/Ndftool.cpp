@@ -14,6 +14,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<SortCommand>());
     commands.push_back(std::make_unique<ImportSdxCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
     return commands;
 }
 
