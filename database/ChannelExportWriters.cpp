@@ -74,14 +74,14 @@ std::string Html(const std::string& text, bool utf8 = false) {
     return out;
 }
 
-// Print first: black on white, thin rules, small type so that the eleven columns fit a portrait
-// A4 page; the header row repeats on every page and no row is split between two.
-const char* const kStyle = R"(@page { size: A4; margin: 12mm 10mm 14mm 10mm; }
-body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 10pt; color: #000; background: #fff; margin: 16px; }
+// Print first: black on white, thin rules, small type so that the eleven columns fit across a
+// landscape A4 page; the header row repeats on every page and no row is split between two.
+const char* const kStyle = R"(@page { size: A4 landscape; margin: 12mm; }
+body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; font-size: 10pt; color: #000; background: #fff; }
 h1 { font-size: 15pt; margin: 0 0 4px 0; }
 p.scope { margin: 0 0 12px 0; }
 h2 { font-size: 12pt; margin: 16px 0 6px 0; page-break-after: avoid; break-after: avoid; }
-table { border-collapse: collapse; width: 100%; }
+table { border-collapse: collapse; width: 100%; margin: 0; }
 thead { display: table-header-group; }
 tr { page-break-inside: avoid; break-inside: avoid; }
 th, td { border: 1px solid #888; padding: 2px 4px; text-align: left; vertical-align: top; }
@@ -90,7 +90,7 @@ td.num { text-align: right; white-space: nowrap; }
 td.c { text-align: center; }
 p.empty { font-style: italic; }
 @media print {
-  body { margin: 0; font-size: 7.5pt; }
+  body { font-size: 7.5pt; }
   h1 { font-size: 12pt; }
   h2 { font-size: 10pt; }
 }
