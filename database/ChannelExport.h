@@ -63,6 +63,9 @@ bool ScopeIsValid(const NetworkDatabase& database, const ExportScope& scope);
 // whole list, also when only one satellite is listed); in a favorite group it is the entry's place
 // in the group. A reference that names no record (a damaged file) leaves the cells it would fill
 // empty, and a favorite entry that names no program is left out. An invalid scope gives no rows.
+// "Favorites" names every group that lists the channel (all of the file's groups, not only the
+// eight the Channel List edits), in group order with ", " between them; a group without a name is
+// "Fav%u" with its number, as the Channel List shows it.
 ChannelExport BuildChannelExport(const NetworkDatabase& database, const ExportScope& scope);
 
 // The stamp as ChannelExport::stamp holds it.

@@ -4,14 +4,15 @@
 
 #include "database/AtomicFile.h"
 #include "database/ChannelExport.h"
+#include "shell/ChannelPdf.h"
 #include "shell/ExportDialog.h"
 #include "shell/NativePath.h"
-#include "shell/PdfPage.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace {
 
@@ -58,6 +59,8 @@ void EditorView::OnExportChannelList() {
     if (path.isEmpty())
         return;
 
+    // A PDF of tens of thousands of channels takes a while to lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ChannelExport list = BuildChannelExport(database_, scope);
     std::vector<uint8_t> bytes;
     switch (FormatOf(path, filter)) {
@@ -72,13 +75,13 @@ void EditorView::OnExportChannelList() {
         break;
     }
     case ExportFormat::Pdf: {
-        const QString title =
-            list.stamp.empty() ? fileName : fileName + QStringLiteral(", ") + QString::fromStdString(list.stamp);
-        const QByteArray pdf = PrintPageToPdf(QString::fromStdString(ChannelHtml(list, fileName.toStdString())), title);
+        const QByteArray pdf = ChannelListPdf(list, fileName);
         bytes.assign(pdf.begin(), pdf.end());
         break;
     }
     }
-    if (bytes.empty() || !ReplaceFileAtomically(ToNativePath(path), bytes))
+    const bool written = !bytes.empty() && ReplaceFileAtomically(ToNativePath(path), bytes);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written)
         MessageBox::Error(window(), QString::fromLatin1(StatusMessage(NDF_CREATE_FAILED)));
 }

@@ -2,6 +2,8 @@
 // the database stays as it was.
 #include "EditorTestSupport.h"
 
+#include "shell/ChannelPdf.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QRadioButton>
@@ -132,6 +134,18 @@ TEST_F(ExportTest, CancelWritesNothingAndAFailedWriteSaysSo) {
     EXPECT_EQ(boxes[0].text, QStringLiteral("Creating file failed"));
     EXPECT_EQ(QDir(dir.Path(QString())).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"list.NDF"});
     EXPECT_FALSE(view->IsModified());
+}
+
+TEST(ChannelPdfTest, LongListsRunOverPagesAndAnEmptyListIsNoFault) {
+    ChannelExport list;
+    ChannelRow row;
+    row.cells = {"1", "Caf\xE9\x01", "TV", "Astra 1", "19.2", "11778", "V", "27500", "1", "", ""};
+    list.rows.assign(400, row);
+    list.coversRadio = true; // covered, but without rows
+    const QByteArray pdf = ChannelListPdf(list, QStringLiteral("list.NDF"));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_GT(PdfPages(pdf.toStdString()), 5u);
+    EXPECT_EQ(PdfPages(ChannelListPdf(ChannelExport{}, QString()).toStdString()), 1u);
 }
 
 } // namespace
