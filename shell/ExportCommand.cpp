@@ -49,17 +49,16 @@ void EditorView::OnExportChannelList() {
 
     const QString ndfPath = FromNativePath(database_.pathName);
     const QString fileName = ndfPath.isEmpty() ? QStringLiteral("No Name") : QFileInfo(ndfPath).fileName();
+    // The NDF file's name without a suffix: the dialog adds the one of the filter chosen.
     const QString initialPath =
-        ndfPath.isEmpty()
-            ? QString()
-            : QFileInfo(ndfPath).dir().filePath(QFileInfo(ndfPath).completeBaseName() + QStringLiteral(".csv"));
+        ndfPath.isEmpty() ? QString() : QFileInfo(ndfPath).dir().filePath(QFileInfo(ndfPath).completeBaseName());
     QString filter;
     const QString path = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kExportFilter)),
                                                      QStringLiteral("csv"), initialPath, &filter);
     if (path.isEmpty())
         return;
 
-    // A PDF of tens of thousands of channels takes a while to lay out.
+    // A PDF of tens of thousands of channels takes seconds.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ChannelExport list = BuildChannelExport(database_, scope);
     std::vector<uint8_t> bytes;

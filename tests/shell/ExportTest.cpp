@@ -72,7 +72,7 @@ TEST_F(ExportTest, EachFormatFollowsTheTypedSuffixOrElseTheChosenFilter) {
     ASSERT_EQ(dialogs.size(), std::size(cases));
     EXPECT_EQ(dialogs[0].mode, FileDialog::SaveOverwritePrompt);
     EXPECT_EQ(dialogs[0].filter, QStringLiteral("CSV file (*.csv);;Web page (*.html);;PDF file (*.pdf)"));
-    EXPECT_EQ(dialogs[0].initialPath, dir.Path(QStringLiteral("list.csv")));
+    EXPECT_EQ(dialogs[0].initialPath, dir.Path(QStringLiteral("list")));
     EXPECT_TRUE(Boxes().empty());
 
     // Reading only: no step to undo, nothing modified, the file untouched.
