@@ -11,13 +11,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUrl>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 
 #include <fstream>
 
@@ -43,11 +43,13 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
         menus << action->menu();
     }
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "&Help"}));
-    EXPECT_EQ(MenuEntries(menus[0]), (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S",
-                                                  "Save &As...", "-", "&Print...\tCtrl+P", "&Export Channel List...",
-                                                  "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(MenuEntries(menus[0]),
+              (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
+                           "&Print...\tCtrl+P", "&Export Channel List...", "-", "Modification &Date...", "-",
+                           "E&xit\tAlt+F4"}));
     EXPECT_EQ(MenuEntries(menus[1]), (QStringList{"&Undo", "&Redo"}));
-    EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(MenuEntries(menus[2]),
+              (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(menus[3]), (QStringList{"Import &SATCODX", "-", "Sort by &Degree"}));
     EXPECT_EQ(MenuEntries(menus[4]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
     EXPECT_EQ(MenuEntries(menus[5]),
@@ -59,9 +61,8 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(frame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(frame->Action(ID_FILE_PRINT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_EQ(
-        frame->Action(ID_EDIT_REDO)->shortcuts(),
-        (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    EXPECT_EQ(frame->Action(ID_EDIT_REDO)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->statusTip(), QStringLiteral("Undo the last change"));
     EXPECT_EQ(frame->Action(ID_EDIT_REDO)->statusTip(), QStringLiteral("Redo the change that was undone"));
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), QStringLiteral("Creates a new NDF file"));
@@ -75,9 +76,8 @@ TEST_F(EditorTest, ToolBarHasItsButtonsInOrderWithTheirTips) {
     QStringList entries;
     for (QAction* action : frame->ToolBar()->actions())
         entries << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
-    EXPECT_EQ(entries,
-              (QStringList{"New", "Open", "Save", "|", "Undo", "Redo", "|", "Print", "|", "Add Tp", "Delete Tp", "|",
-                           "Add Prog", "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
+    EXPECT_EQ(entries, (QStringList{"New", "Open", "Save", "|", "Undo", "Redo", "|", "Print", "|", "Add Tp", "Delete Tp",
+                                    "|", "Add Prog", "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
     for (QAction* action : frame->ToolBar()->actions()) {
         if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
