@@ -1,12 +1,14 @@
 // Benchmarks of the core on the largest realistic database (and on half of it, so that the growth
 // of every operation shows): loading and saving against a plain read and copy of the file, the
 // delete-all operations, adding a program at the front and sorting the satellites, the after-rescan
-// tools (core_bench_rescan.cpp), and the peak memory of the process with the largest database loaded.
+// tools (core_bench_rescan.cpp), the export of the channel list, and the peak memory of the process
+// with the largest database loaded.
 //
 // Each benchmark takes the size in percent of the largest database as its argument (50 and 100).
 // After the runs a summary compares load and save with the yardstick and each operation at full
 // size with itself at half size.
 #include "bench/BigDatabase.h"
+#include "database/ChannelExport.h"
 #include "database/NetworkDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -287,6 +289,25 @@ void BM_Serialize(benchmark::State& state) {
     }
 }
 
+// The channel list of every program, as File Export Channel List and ndftool export build it.
+void BM_ExportCsv(benchmark::State& state) {
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const std::string csv = ChannelCsv(BuildChannelExport(db, ExportScope{}));
+        benchmark::DoNotOptimize(csv.data());
+    }
+}
+
+void BM_ExportHtml(benchmark::State& state) {
+    NetworkDatabase db;
+    LoadInto(db, VARIANT_PLAIN, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const std::string html = ChannelHtml(BuildChannelExport(db, ExportScope{}), "largest.ndf");
+        benchmark::DoNotOptimize(html.data());
+    }
+}
+
 // Serialize and replace the file on disk, durably (the data and the rename are synced).
 void BM_Save(benchmark::State& state) {
     NetworkDatabase db;
@@ -458,6 +479,10 @@ void PrintSummary(const SummaryReporter& r) {
         if (const auto* t = r.Find(name, kFull))
             std::printf("  %-30s %8.3f ms  %s\n", name + 3, t->real * 1e3, Verdict(t->real <= 0.3));
     }
+    if (const auto* csv = r.Find("BM_ExportCsv", kFull)) {
+        std::printf("\nCSV export of the channel list at full size: %.1f ms wall, %.1f ms CPU (at most 1 s): %s\n",
+                    csv->real * 1e3, csv->cpu * 1e3, Verdict(csv->real <= 1.0));
+    }
 
     std::printf("\nGrowth from half to full size, CPU time (database operations linear: at most 2.5x):\n");
     std::printf("  %-30s %11s %11s %9s\n", "", "half", "full", "ratio");
@@ -493,6 +518,8 @@ BENCHMARK(BM_ParseOverLoaded)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisec
 BENCHMARK(BM_Serialize)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_Save)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_WriteSynced)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ExportCsv)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ExportHtml)->Arg(kHalf)->Arg(kFull)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_DeleteTranspondersInNetwork)
     ->Arg(kHalf)
     ->Arg(kFull)

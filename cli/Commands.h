@@ -141,5 +141,19 @@ protected:
                 std::ostream& err) override;
 };
 
+// export FILE [--format csv|html] [--scope SCOPE] [-o OUT]: the channel list as CSV or a web page.
+class ExportCommand : public Command {
+public:
+    const char* Name() const override { return "export"; }
+    const char* Summary() const override;
+    const char* Description() const override;
+    std::vector<CommandArgument> Arguments() const override;
+    QList<QCommandLineOption> Options() const override;
+
+protected:
+    int Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                std::ostream& err) override;
+};
+
 // The -o option of the commands that save in place by default.
 QCommandLineOption OutputOption();

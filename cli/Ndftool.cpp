@@ -17,6 +17,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     commands.push_back(std::make_unique<ApplyOrderCommand>());
     commands.push_back(std::make_unique<CleanCommand>());
     commands.push_back(std::make_unique<DiffCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
     return commands;
 }
 

@@ -311,6 +311,7 @@ bool EditorView::HandleCommand(int id) {
     case ID_EDIT_UNDO: OnUndo(); break;
     case ID_EDIT_REDO: OnRedo(); break;
     case ID_FILE_PRINT: OnFilePrint(); break;
+    case ID_FILE_EXPORT_CHANNEL_LIST: OnExportChannelList(); break;
     case ID_FILE_MODIFICATION_DATE: OnModificationDate(); break;
     case ID_VIEW_CHANNEL_LIST: OnChannelList(); break;
     case ID_SATELLITE_IMPORT_SATCODX: OnImportSatcodx(); break;
@@ -335,6 +336,7 @@ bool EditorView::IsCommandEnabled(int id) const {
     const PaneKind pane = Pane();
     switch (id) {
     case ID_FILE_MODIFICATION_DATE:
+    case ID_FILE_EXPORT_CHANNEL_LIST:
     case ID_VIEW_CHANNEL_LIST:
     case ID_SATELLITE_SORT_BY_DEGREE:
     case ID_TRANSPONDER_ADD:

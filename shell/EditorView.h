@@ -82,6 +82,8 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFilePrint();
+    // Reads the database only: it is neither changed nor marked modified.
+    void OnExportChannelList();
     void OnModificationDate();
     void OnChannelList();
     void OnImportSatcodx();

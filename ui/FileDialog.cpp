@@ -12,7 +12,7 @@ namespace {
 struct TestState {
     bool enabled = false;
     std::function<void()> onUnexpected;
-    std::deque<QString> paths;
+    std::deque<std::pair<QString, QString>> paths; // path and chosen filter entry
     std::vector<FileDialog::Shown> shown;
 };
 
@@ -31,8 +31,19 @@ QString FileDialog::QtFilter(const QString& pipeSeparatedFilter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString FileDialog::SuffixOfFilter(const QString& filterEntry) {
+    const qsizetype open = filterEntry.lastIndexOf(QLatin1Char('('));
+    const QString patterns = open < 0 ? filterEntry : filterEntry.mid(open + 1).chopped(1);
+    const QString first = patterns.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    if (!first.startsWith(QLatin1String("*.")))
+        return QString();
+    const QString suffix = first.mid(2);
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString() : suffix;
+}
+
 QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const QString& defaultSuffix,
-                        const QString& initialPath) {
+                        const QString& initialPath, QString* selectedFilter) {
+    const QStringList entries = filter.split(QStringLiteral(";;"));
     TestState& state = State();
     if (state.enabled) {
         state.shown.push_back({mode, filter, defaultSuffix, initialPath});
@@ -41,8 +52,13 @@ QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const
                 state.onUnexpected();
             return QString();
         }
-        QString path = state.paths.front();
+        auto [path, chosen] = state.paths.front();
         state.paths.pop_front();
+        if (selectedFilter) {
+            if (chosen.isEmpty())
+                chosen = selectedFilter->isEmpty() ? entries.constFirst() : *selectedFilter;
+            *selectedFilter = chosen;
+        }
         return path;
     }
 
@@ -63,10 +79,23 @@ QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     }
+    if (selectedFilter) {
+        // The suffix follows the filter entry, so that a name typed without one gets the format chosen.
+        const auto followFilter = [&dialog, defaultSuffix](const QString& entry) {
+            const QString suffix = SuffixOfFilter(entry);
+            dialog.setDefaultSuffix(suffix.isEmpty() ? defaultSuffix : suffix);
+        };
+        if (!selectedFilter->isEmpty())
+            dialog.selectNameFilter(*selectedFilter);
+        followFilter(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    }
     if (!initialPath.isEmpty())
         dialog.selectFile(initialPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 
@@ -76,8 +105,8 @@ QString FileDialog::GetOpenFileName(QWidget* parent, const QString& filter, cons
 }
 
 QString FileDialog::GetSaveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix,
-                                    const QString& initialPath) {
-    return Ask(parent, SaveOverwritePrompt, filter, defaultSuffix, initialPath);
+                                    const QString& initialPath, QString* selectedFilter) {
+    return Ask(parent, SaveOverwritePrompt, filter, defaultSuffix, initialPath, selectedFilter);
 }
 
 void FileDialog::EnableTestMode(std::function<void()> onUnexpected) {
@@ -88,8 +117,8 @@ void FileDialog::EnableTestMode(std::function<void()> onUnexpected) {
     state.shown.clear();
 }
 
-void FileDialog::SetNextPath(const QString& path) {
-    State().paths.push_back(path);
+void FileDialog::SetNextPath(const QString& path, const QString& selectedFilter) {
+    State().paths.emplace_back(path, selectedFilter);
 }
 
 size_t FileDialog::PendingPaths() {

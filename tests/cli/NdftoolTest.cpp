@@ -1,12 +1,12 @@
-// ndftool's commands run in process over real files: usage, check, info, new, sort and import-sdx.
+// ndftool's commands run in process over real files: usage, check, info, new, sort, import-sdx and export.
 #include "CliTest.h"
 
 #include "database/NetworkDatabase.h"
 
 namespace {
 
-const char* const kCommands[] = {"check", "info", "dump",        "build", "new",
-                                 "sort",  "import-sdx", "apply-order", "clean", "diff"};
+const char* const kCommands[] = {"check", "info",        "dump",  "build", "new",   "sort",
+                                 "import-sdx", "apply-order", "clean", "diff",  "export"};
 
 NetworkDatabase Load(const std::string& path) {
     NetworkDatabase database;
@@ -63,6 +63,11 @@ TEST_F(UsageTest, UsageErrorsExitWithOneAndExplainOnStandardError) {
         {"apply-order", file},
         {"clean", file, "--order-only"},
         {"diff", file},
+        {"export", file, "--format", "pdf"},
+        {"export", file, "--scope", "satellite"},
+        {"export", file, "--scope", "group:+1"},
+        {"export", file, "--scope", "satellite:3"},
+        {"export", file, "--scope", "group:2"},
     };
     for (const std::vector<std::string>& arguments : cases) {
         QStringList list;
@@ -414,6 +419,45 @@ TEST_F(ImportSdxTest, BadSlotsAndMissingFilesChangeNothing) {
 
     EXPECT_EQ(ReadBytes(file), SampleFile());
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.ndf", "list.sdx"}));
+}
+
+// ---------------------------------------------------------------- export
+
+using ExportTest = CliTest;
+
+TEST_F(ExportTest, WritesCsvToStandardOutput) {
+    const std::string file = Path("a.ndf");
+    WriteBytes(file, SampleFile());
+    const ToolResult result = Ndftool({"export", file});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "\xEF\xBB\xBFNo.,Name,Type,Satellite,Position,Frequency,Polarity,Symbol Rate,Service ID,CA,"
+                          "Favorites\r\n"
+                          "1,Das Erste,TV,Astra 1,19.2,11778,V,27500,28106,VICS/NAGR/UNKNOWN,News\r\n"
+                          "2,NRK1,TV,Thor,359.2,11325,H,24500,1101,,News\r\n"
+                          "1,Radio 1,Radio,Hot Bird,13.0,10992,H,27500,7,,Radio\r\n");
+    EXPECT_EQ(Ndftool({"export", "--scope", "satellite:2", file}).out.substr(3),
+              "No.,Name,Type,Satellite,Position,Frequency,Polarity,Symbol Rate,Service ID,CA,Favorites\r\n"
+              "2,NRK1,TV,Thor,359.2,11325,H,24500,1101,,News\r\n");
+    EXPECT_EQ(ReadBytes(file), SampleFile());
+}
+
+TEST_F(ExportTest, WritesAWebPageToTheOutputFileOrFailsLeavingNothing) {
+    const std::string file = Path("a.ndf");
+    WriteBytes(file, SampleFile());
+    const ToolResult result = Ndftool({"export", file, "--format", "html", "--scope", "group:1", "-o", Path("l.html")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(result.out.empty());
+    const std::string page = ReadText(Path("l.html"));
+    EXPECT_NE(page.find("<title>Channel list: a.ndf, B002</title>"), std::string::npos);
+    EXPECT_NE(page.find("<p class=\"scope\">Favorite group Radio</p>"), std::string::npos);
+    EXPECT_NE(page.find("<h2>TV (0 channels)</h2>"), std::string::npos);
+    EXPECT_NE(page.find("<td>Radio 1</td>"), std::string::npos);
+    EXPECT_EQ(page.find("<td>NRK1</td>"), std::string::npos);
+
+    const ToolResult failed = Ndftool({"export", file, "-o", Path("no/such/folder/l.csv")});
+    EXPECT_EQ(failed.code, 8);
+    EXPECT_EQ(failed.err, "ndftool: " + Path("no/such/folder/l.csv") + ": Creating file failed\n");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"a.ndf", "l.html"}));
 }
 
 } // namespace

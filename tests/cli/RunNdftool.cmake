@@ -20,7 +20,7 @@ file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
 run(0 "${NDFTOOL}" --help)
-foreach(command check info dump build new sort import-sdx)
+foreach(command check info dump build new sort import-sdx export)
     if(NOT out MATCHES "\n  ${command} ")
         message(FATAL_ERROR "ndftool --help does not list ${command}:\n${out}")
     endif()

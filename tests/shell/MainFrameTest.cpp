@@ -47,7 +47,8 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
               (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "T&ools", "&Help"}));
     EXPECT_EQ(MenuEntries(menus[0]),
               (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
-                           "&Print...\tCtrl+P", "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
+                           "&Print...\tCtrl+P", "&Export Channel List...", "-", "Modification &Date...", "-",
+                           "E&xit\tAlt+F4"}));
     EXPECT_EQ(MenuEntries(menus[1]), (QStringList{"&Undo", "&Redo"}));
     EXPECT_EQ(MenuEntries(menus[2]),
               (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
@@ -69,6 +70,8 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->statusTip(), QStringLiteral("Undo the last change"));
     EXPECT_EQ(frame->Action(ID_EDIT_REDO)->statusTip(), QStringLiteral("Redo the change that was undone"));
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), QStringLiteral("Creates a new NDF file"));
+    EXPECT_EQ(frame->Action(ID_FILE_EXPORT_CHANNEL_LIST)->statusTip(),
+              QStringLiteral("Save the channel list as a CSV, HTML or PDF file"));
     EXPECT_EQ(frame->Action(ID_PROGRAM_DELETE_ALL_IN_NET)->statusTip(),
               QStringLiteral("Delete all programs in the selected network"));
     EXPECT_EQ(frame->Action(ID_TOOLS_APPLY_ORDER)->statusTip(),

@@ -1,0 +1,111 @@
+#include "cli/Commands.h"
+
+#include "database/AtomicFile.h"
+#include "database/ChannelExport.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QCommandLineOption FormatOption() {
+    return QCommandLineOption(QStringLiteral("format"), QStringLiteral("csv (the default) or html."),
+                              QStringLiteral("FORMAT"), QStringLiteral("csv"));
+}
+
+QCommandLineOption ScopeOption() {
+    return QCommandLineOption(QStringLiteral("scope"),
+                              QStringLiteral("all (the default), tv, radio, satellite:SLOT or group:INDEX."),
+                              QStringLiteral("SCOPE"), QStringLiteral("all"));
+}
+
+QCommandLineOption ExportOutputOption() {
+    return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("Write the list to OUT instead of standard output."),
+                              QStringLiteral("OUT"));
+}
+
+// "all", "tv", "radio", "satellite:SLOT" or "group:INDEX"; false for anything else.
+bool ParseScope(const QString& text, ExportScope& scope) {
+    if (text == QLatin1String("all") || text == QLatin1String("tv") || text == QLatin1String("radio")) {
+        scope.kind = text == QLatin1String("all") ? SCOPE_ALL : text == QLatin1String("tv") ? SCOPE_TV : SCOPE_RADIO;
+        return true;
+    }
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    const QString kind = text.left(colon);
+    if (colon < 0 || (kind != QLatin1String("satellite") && kind != QLatin1String("group")))
+        return false;
+    const QString number = text.mid(colon + 1);
+    bool isNumber = false;
+    const uint index = number.toUInt(&isNumber, 10);
+    // toUInt takes a sign and blanks; a scope is digits only.
+    if (!isNumber || number.isEmpty() || !number.front().isDigit() || !number.back().isDigit())
+        return false;
+    scope.kind = kind == QLatin1String("satellite") ? SCOPE_SATELLITE : SCOPE_GROUP;
+    scope.index = index;
+    return true;
+}
+
+} // namespace
+
+const char* ExportCommand::Summary() const {
+    return "Write the channel list as CSV or as a web page";
+}
+
+const char* ExportCommand::Description() const {
+    return "Writes the channels of FILE, the TV list and then the radio list in channel order, as CSV\n"
+           "(UTF-8 with a byte-order mark, CRLF line ends) or as one self-contained web page. Each row\n"
+           "holds the channel number, name, type, satellite, position, frequency, polarity, symbol\n"
+           "rate, service ID, CA systems and favorite groups. --scope lists all channels, the TV or\n"
+           "the radio list, the channels of one network slot (counted from 0; the numbers stay those\n"
+           "of the whole list) or one favorite group (counted from 0; in the group's order, numbered\n"
+           "by place in the group). FILE is not changed.";
+}
+
+std::vector<CommandArgument> ExportCommand::Arguments() const {
+    return {{"FILE", "the NDF file to list"}};
+}
+
+QList<QCommandLineOption> ExportCommand::Options() const {
+    return {FormatOption(), ScopeOption(), ExportOutputOption()};
+}
+
+int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                           std::ostream& err) {
+    const QString format = parser.value(FormatOption());
+    if (format != QLatin1String("csv") && format != QLatin1String("html"))
+        return UsageError(err, "unknown format \"" + format.toStdString() + "\"; use csv or html");
+    ExportScope scope;
+    const QString scopeText = parser.value(ScopeOption());
+    if (!ParseScope(scopeText, scope))
+        return UsageError(err, "unknown scope \"" + scopeText.toStdString() +
+                                   "\"; use all, tv, radio, satellite:SLOT or group:INDEX");
+
+    NetworkDatabase database;
+    if (const NdfStatus status = LoadDatabase(positional[0], database, err); status != NDF_OK)
+        return status;
+    if (!ScopeIsValid(database, scope)) {
+        const bool satellite = scope.kind == SCOPE_SATELLITE;
+        const size_t count = satellite ? database.networks().size() : database.favoriteGroups().size();
+        const std::string what = satellite ? "network slot" : "favorite group";
+        const std::string range = count == 0 ? std::string("it has none") : "they are 0.." + std::to_string(count - 1);
+        return UsageError(err, what + " " + std::to_string(scope.index) + " names none of " +
+                                   DisplayPath(positional[0]) + ": " + range);
+    }
+
+    const ChannelExport list = BuildChannelExport(database, scope);
+    const std::string bytes = format == QLatin1String("csv")
+                                  ? ChannelCsv(list)
+                                  : ChannelHtml(list, QFileInfo(positional[0]).fileName().toStdString());
+    if (!parser.isSet(ExportOutputOption())) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return 0;
+    }
+    const QString target = parser.value(ExportOutputOption());
+    if (target.isEmpty())
+        return UsageError(err, "OUT is empty");
+    if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()))) {
+        Fail(err, DisplayPath(target) + ": " + StatusMessage(NDF_CREATE_FAILED));
+        return NDF_CREATE_FAILED;
+    }
+    return 0;
+}

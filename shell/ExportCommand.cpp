@@ -1,0 +1,86 @@
+// File "Export Channel List...": the channels of the open database as a CSV file, a web page or a
+// PDF file. Reads the database only: nothing changes and nothing becomes an undoable step.
+#include "shell/EditorView.h"
+
+#include "database/AtomicFile.h"
+#include "database/ChannelExport.h"
+#include "shell/ChannelPdf.h"
+#include "shell/ExportDialog.h"
+#include "shell/NativePath.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+const char* const kExportFilter = "CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||";
+
+enum class ExportFormat { Csv, Html, Pdf };
+
+// The suffix typed decides; a name without one of the three takes the filter chosen.
+ExportFormat FormatOf(const QString& path, const QString& filter) {
+    for (const QString& suffix : {QFileInfo(path).suffix(), FileDialog::SuffixOfFilter(filter)}) {
+        const QString lower = suffix.toLower();
+        if (lower == QLatin1String("csv"))
+            return ExportFormat::Csv;
+        if (lower == QLatin1String("html") || lower == QLatin1String("htm"))
+            return ExportFormat::Html;
+        if (lower == QLatin1String("pdf"))
+            return ExportFormat::Pdf;
+    }
+    return ExportFormat::Csv;
+}
+
+} // namespace
+
+void EditorView::OnExportChannelList() {
+    if (Pane() == PANE_EMPTY)
+        return;
+    ExportScope scope;
+    {
+        ExportDialog dialog(database_, window());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        scope = dialog.Scope();
+    }
+
+    const QString ndfPath = FromNativePath(database_.pathName);
+    const QString fileName = ndfPath.isEmpty() ? QStringLiteral("No Name") : QFileInfo(ndfPath).fileName();
+    // The NDF file's name without a suffix: the dialog adds the one of the filter chosen.
+    const QString initialPath =
+        ndfPath.isEmpty() ? QString() : QFileInfo(ndfPath).dir().filePath(QFileInfo(ndfPath).completeBaseName());
+    QString filter;
+    const QString path = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kExportFilter)),
+                                                     QStringLiteral("csv"), initialPath, &filter);
+    if (path.isEmpty())
+        return;
+
+    // A PDF of tens of thousands of channels takes seconds.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const ChannelExport list = BuildChannelExport(database_, scope);
+    std::vector<uint8_t> bytes;
+    switch (FormatOf(path, filter)) {
+    case ExportFormat::Csv: {
+        const std::string csv = ChannelCsv(list);
+        bytes.assign(csv.begin(), csv.end());
+        break;
+    }
+    case ExportFormat::Html: {
+        const std::string html = ChannelHtml(list, fileName.toStdString());
+        bytes.assign(html.begin(), html.end());
+        break;
+    }
+    case ExportFormat::Pdf: {
+        const QByteArray pdf = ChannelListPdf(list, fileName);
+        bytes.assign(pdf.begin(), pdf.end());
+        break;
+    }
+    }
+    const bool written = !bytes.empty() && ReplaceFileAtomically(ToNativePath(path), bytes);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written)
+        MessageBox::Error(window(), QString::fromLatin1(StatusMessage(NDF_CREATE_FAILED)));
+}
