@@ -502,7 +502,9 @@ void PrintSummary(const SummaryReporter& r) {
         const bool operation = name == "BM_AddProgramAtFront" || name == "BM_SortByDegree" ||
                                name.rfind("BM_Delete", 0) == 0 || name.rfind("BM_Rescan", 0) == 0;
         std::printf("  %-30s %8.3f ms %8.3f ms %8.2fx  %s\n", name.c_str() + 3, half->cpu * 1e3, full->cpu * 1e3, ratio,
-                    yardstick ? "(yardstick)" : operation ? Verdict(ratio <= 2.5) : "");
+                    yardstick   ? "(yardstick)"
+                    : operation ? Verdict(ratio <= 2.5)
+                                : "");
     }
 }
 

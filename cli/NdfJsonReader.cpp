@@ -17,7 +17,6 @@
 
 namespace {
 
-
 // Where a value sits in the document, as a chain up to the root; turned into text only for a message.
 struct Where {
     const Where* parent = nullptr;
@@ -383,4 +382,3 @@ bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std
     database = std::move(built);
     return true;
 }
-

@@ -53,7 +53,8 @@ inline size_t RecordBytes(const Transponder& t) {
     return sizeof(Transponder) + t.name.capacity();
 }
 inline size_t RecordBytes(const Program& p) {
-    return sizeof(Program) + p.name.capacity() + 3 * (p.videoPids.Count() + p.audioPids.Count() + p.teletextPids.Count());
+    return sizeof(Program) + p.name.capacity() +
+           3 * (p.videoPids.Count() + p.audioPids.Count() + p.teletextPids.Count());
 }
 inline size_t RecordBytes(const FavoriteGroup& g) {
     return sizeof(FavoriteGroup) + g.name.capacity() + 2 * (g.tvList.capacity() + g.radioList.capacity());

@@ -15,8 +15,8 @@ const char* const kNdfMagic = "NDF";
 
 namespace {
 
-const char* const kCaNames[11] = {"VICS", "SECA", "IRDT", "NAGR", "ALPHAC", "BETAC",
-                                  "CRYPTO", "CONAX", "NDS", "PWRVU", "SKYC"};
+const char* const kCaNames[11] = {"VICS",   "SECA",  "IRDT", "NAGR",  "ALPHAC", "BETAC",
+                                  "CRYPTO", "CONAX", "NDS",  "PWRVU", "SKYC"};
 constexpr int kCaUnknownBit = 30;
 
 } // namespace

@@ -82,7 +82,7 @@ public:
     // Clear, then the 64-slot new database.
     NdfStatus NewDefault();
 
-    uint8_t IndexOfNetwork(const Network* network) const;             // NO_NETWORK when absent
+    uint8_t IndexOfNetwork(const Network* network) const;              // NO_NETWORK when absent
     uint16_t IndexOfTransponder(const Transponder* transponder) const; // NO_INDEX when absent
     uint16_t IndexOfProgram(const Program* program) const;             // NO_INDEX when absent
     // First transponder of the network slot; the transponder count when there is none.

@@ -157,7 +157,8 @@ public:
     }
 
     size_t Bytes() const override {
-        size_t bytes = sizeof(*this) + indices_.capacity() * sizeof(size_t) + dropped_.capacity() * sizeof(DroppedEntry);
+        size_t bytes =
+            sizeof(*this) + indices_.capacity() * sizeof(size_t) + dropped_.capacity() * sizeof(DroppedEntry);
         for (const auto& program : held_)
             bytes += RecordBytes(*program);
         return bytes;
@@ -279,7 +280,8 @@ public:
     void Undo(NetworkDatabase& db) override {
         RecordList<Transponder>& transponders = Records<Transponder>(db);
         const auto first = transponders.begin() + static_cast<std::ptrdiff_t>(position_);
-        held_.assign(std::make_move_iterator(first), std::make_move_iterator(first + static_cast<std::ptrdiff_t>(count_)));
+        held_.assign(std::make_move_iterator(first),
+                     std::make_move_iterator(first + static_cast<std::ptrdiff_t>(count_)));
         transponders.erase(first, first + static_cast<std::ptrdiff_t>(count_));
         if (!shift_)
             return;
@@ -416,8 +418,8 @@ Transponder* NetworkDatabase::AddTransponder(uint8_t networkSlot, uint16_t posit
         return nullptr;
     created->InitTransponder(networkSlot, 0, 0);
     Transponder* transponder = created.get();
-    const size_t index = position != NO_INDEX && position < transponders_.size() ? position
-                                                                                 : EndTransponderOf(networkSlot);
+    const size_t index =
+        position != NO_INDEX && position < transponders_.size() ? position : EndTransponderOf(networkSlot);
     RecordList<Transponder> run;
     run.push_back(std::move(created));
     // The record belongs to the collection only when the insertion took it.

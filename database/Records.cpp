@@ -20,8 +20,7 @@ void PidList::Insert(size_t position, uint16_t pid, uint8_t language) {
     // A position past the end appends; each sequence is clamped on its own so that a list whose
     // sequences drifted apart never inserts out of range.
     pids.insert(pids.begin() + static_cast<std::ptrdiff_t>(std::min(position, pids.size())), pid);
-    languages.insert(languages.begin() + static_cast<std::ptrdiff_t>(std::min(position, languages.size())),
-                     language);
+    languages.insert(languages.begin() + static_cast<std::ptrdiff_t>(std::min(position, languages.size())), language);
 }
 
 void PidList::Remove(size_t position) {
@@ -186,9 +185,9 @@ bool Transponder::Differs(const Transponder& other) const {
 
 Program::Program(const Program& other)
     : name(other.name), serviceId(other.serviceId), pmtPid(other.pmtPid), pcrPid(other.pcrPid),
-      videoPids(other.videoPids), audioPids(other.audioPids), teletextPids(other.teletextPids),
-      caMask(other.caMask), attributes(other.attributes), attributes2(other.attributes2),
-      transponderIndex(other.transponderIndex), treeItem(other.treeItem) {}
+      videoPids(other.videoPids), audioPids(other.audioPids), teletextPids(other.teletextPids), caMask(other.caMask),
+      attributes(other.attributes), attributes2(other.attributes2), transponderIndex(other.transponderIndex),
+      treeItem(other.treeItem) {}
 
 Program& Program::operator=(const Program& other) {
     if (this == &other)

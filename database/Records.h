@@ -68,7 +68,9 @@ struct AntennaConfig {
     uint8_t positionerLevel() const { return (diseqcMode >> 2) & 0x03; }
     void setPositionerLevel(uint8_t v) { diseqcMode = static_cast<uint8_t>((diseqcMode & ~0x0C) | ((v & 0x03) << 2)); }
     bool skewController() const { return (diseqcMode & 0x80) != 0; }
-    void setSkewController(bool on) { diseqcMode = static_cast<uint8_t>(on ? (diseqcMode | 0x80) : (diseqcMode & ~0x80)); }
+    void setSkewController(bool on) {
+        diseqcMode = static_cast<uint8_t>(on ? (diseqcMode | 0x80) : (diseqcMode & ~0x80));
+    }
 
     uint8_t powerMode() const { return lnbSupply & 0x03; }
     void setPowerMode(uint8_t v) { lnbSupply = static_cast<uint8_t>((lnbSupply & ~0x03) | (v & 0x03)); }

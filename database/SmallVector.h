@@ -30,8 +30,7 @@ public:
     SmallVector() = default;
     SmallVector(size_t count, const T& value) { assign(count, value); }
     SmallVector(std::initializer_list<T> values) { assign(values.begin(), values.end()); }
-    template <typename It, typename = std::enable_if_t<!std::is_integral_v<It>>>
-    SmallVector(It first, It last) {
+    template <typename It, typename = std::enable_if_t<!std::is_integral_v<It>>> SmallVector(It first, It last) {
         assign(first, last);
     }
     SmallVector(const std::vector<T>& values) { assign(values.begin(), values.end()); }

@@ -15,8 +15,7 @@
 EditBar::EditBar(QWidget* parent) : QDockWidget(parent) {
     setObjectName(QStringLiteral("editBar"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                QDockWidget::DockWidgetFloatable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
 
     stack_ = new QStackedWidget(this);
     stack_->setObjectName(QStringLiteral("paneStack"));

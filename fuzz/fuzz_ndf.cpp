@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     NetworkDatabase db;
     const NdfStatus parsed = db.Parse(data, size);
     if (parsed != NDF_OK) {
-        Require(db.networks().empty() && db.transponders().empty() && db.programs().empty() && db.antennaConfigs().empty() &&
-                    db.favoriteGroups().empty(),
+        Require(db.networks().empty() && db.transponders().empty() && db.programs().empty() &&
+                    db.antennaConfigs().empty() && db.favoriteGroups().empty(),
                 "a refused image left records behind");
         return 0;
     }

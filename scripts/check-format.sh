@@ -26,7 +26,7 @@ if ! command -v "$clang_format" >/dev/null; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends clang-format-14
 fi
 
-folders=(database import forms shell channellist resources cli tests bench fuzz)
+folders=(database ui import forms shell channellist resources cli tests bench fuzz)
 pathspecs=()
 for folder in "${folders[@]}"; do
     pathspecs+=("$folder/*.h" "$folder/*.cpp")

@@ -34,14 +34,14 @@ enum CommandId : int {
 
 struct CommandInfo {
     CommandId id;
-    const char* menu;       // "&File", ...
-    const char* text;       // menu item text, "\t" and the shortcut's name included
-    const char* shortcut;   // QKeySequence text, or nullptr
-    int toolBarPosition;    // 1..13 from the left, 0 when the command has no button
-    const char* statusTip;  // shown in the status bar while the item or button is highlighted
-    const char* toolTip;    // tool-bar tooltip, or nullptr
-    const char* icon;       // resource path of the button image, or nullptr
-    bool separatorAfter;    // a menu separator follows the item
+    const char* menu;      // "&File", ...
+    const char* text;      // menu item text, "\t" and the shortcut's name included
+    const char* shortcut;  // QKeySequence text, or nullptr
+    int toolBarPosition;   // 1..13 from the left, 0 when the command has no button
+    const char* statusTip; // shown in the status bar while the item or button is highlighted
+    const char* toolTip;   // tool-bar tooltip, or nullptr
+    const char* icon;      // resource path of the button image, or nullptr
+    bool separatorAfter;   // a menu separator follows the item
 };
 
 // In menu order.
@@ -63,15 +63,14 @@ inline constexpr CommandInfo kCommands[] = {
      nullptr, false},
     // The texts of Undo and Redo name the step they take; these are the texts with nothing to take.
     {ID_EDIT_UNDO, "&Edit", "&Undo", "Ctrl+Z", 4, "Undo the last change", "Undo", ":/icons/undo.svg", false},
-    {ID_EDIT_REDO, "&Edit", "&Redo", "Ctrl+Y", 5, "Redo the change that was undone", "Redo", ":/icons/redo.svg",
-     false},
+    {ID_EDIT_REDO, "&Edit", "&Redo", "Ctrl+Y", 5, "Redo the change that was undone", "Redo", ":/icons/redo.svg", false},
     {ID_VIEW_EDITBAR, "&View", "&Editbar", nullptr, 11, "Show or hide the edit bar", "Toggle EditBar",
      ":/icons/editbar.svg", false},
     {ID_VIEW_CHANNEL_LIST, "&View", "&Channel List", nullptr, 12, "Show the channel list", "Ch List",
      ":/icons/channel_list.svg", true},
     {ID_VIEW_TOOLBAR, "&View", "&Toolbar", nullptr, 0, "Show or hide the toolbar", "Toggle ToolBar", nullptr, false},
-    {ID_VIEW_STATUS_BAR, "&View", "&Status Bar", nullptr, 0, "Show or hide the status bar", "Toggle StatusBar",
-     nullptr, false},
+    {ID_VIEW_STATUS_BAR, "&View", "&Status Bar", nullptr, 0, "Show or hide the status bar", "Toggle StatusBar", nullptr,
+     false},
     {ID_SATELLITE_IMPORT_SATCODX, "&Satellite", "Import &SATCODX", nullptr, 0,
      "Load the selected satellite from SATCODX file", "SATCODX", nullptr, true},
     {ID_SATELLITE_SORT_BY_DEGREE, "&Satellite", "Sort by &Degree", nullptr, 0, "Sort the satellite list by degree",
@@ -101,7 +100,7 @@ inline constexpr CommandInfo kCommands[] = {
 };
 
 // Menu bar titles, left to right.
-inline constexpr const char* kMenuTitles[] = {"&File",        "&Edit",    "&View",   "&Satellite",
+inline constexpr const char* kMenuTitles[] = {"&File",        "&Edit",    "&View",  "&Satellite",
                                               "&Transponder", "&Program", "T&ools", "&Help"};
 
 // Tool-bar buttons that a separator follows: Save | Redo | Print | Delete transponder | Delete program |

@@ -105,9 +105,9 @@ Flow EditorView::ApplyNetworkEdits(bool ask) {
     if (ask) {
         if (!networkChanged && !configChanged)
             return Flow::Proceed;
-        const Answer answer = AskToApply(networkChanged
-                                             ? "Some of network parameters are changed.\nDo you want to apply?"
-                                             : "Some of antenna configurations are changed.\nDo you want to apply?");
+        const Answer answer =
+            AskToApply(networkChanged ? "Some of network parameters are changed.\nDo you want to apply?"
+                                      : "Some of antenna configurations are changed.\nDo you want to apply?");
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
@@ -205,8 +205,9 @@ NdfStatus EditorView::SaveFile(bool saveAs) {
     NdfStatus status = NDF_CANCELED;
     std::string target = database_.pathName;
     if (saveAs || target.empty()) {
-        const QString chosen = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
-                                                           QStringLiteral("NDF"), FromNativePath(database_.pathName));
+        const QString chosen =
+            FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
+                                        QStringLiteral("NDF"), FromNativePath(database_.pathName));
         target = chosen.isEmpty() ? std::string() : ToNativePath(chosen);
     }
     if (!target.empty())
@@ -303,30 +304,77 @@ void EditorView::RebuildTree() {
 
 bool EditorView::HandleCommand(int id) {
     switch (id) {
-    case ID_FILE_NEW: OnFileNew(); break;
-    case ID_FILE_OPEN: OnFileOpen(); break;
-    case ID_FILE_CLOSE: OnFileClose(); break;
-    case ID_FILE_SAVE: OnFileSave(); break;
-    case ID_FILE_SAVE_AS: OnFileSaveAs(); break;
-    case ID_EDIT_UNDO: OnUndo(); break;
-    case ID_EDIT_REDO: OnRedo(); break;
-    case ID_FILE_PRINT: OnFilePrint(); break;
-    case ID_FILE_EXPORT_CHANNEL_LIST: OnExportChannelList(); break;
-    case ID_FILE_MODIFICATION_DATE: OnModificationDate(); break;
-    case ID_VIEW_CHANNEL_LIST: OnChannelList(); break;
-    case ID_SATELLITE_IMPORT_SATCODX: OnImportSatcodx(); break;
-    case ID_SATELLITE_SORT_BY_DEGREE: OnSortByDegree(); break;
-    case ID_TRANSPONDER_ADD: OnAddTransponder(); break;
-    case ID_TRANSPONDER_DELETE: OnDeleteTransponder(); break;
-    case ID_TRANSPONDER_DELETE_ALL_IN_NET: OnDeleteTranspondersInNet(); break;
-    case ID_PROGRAM_ADD: OnAddProgram(); break;
-    case ID_PROGRAM_DELETE: OnDeleteProgram(); break;
-    case ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER: OnDeleteProgramsInTransponder(); break;
-    case ID_PROGRAM_DELETE_ALL_IN_NET: OnDeleteProgramsInNet(); break;
-    case ID_TOOLS_APPLY_ORDER: OnApplyOrderFromFile(); break;
-    case ID_TOOLS_CLEAN_UP: OnCleanUp(); break;
-    case ID_TOOLS_COMPARE: OnCompareWithFile(); break;
-    default: return false;
+    case ID_FILE_NEW:
+        OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_FILE_CLOSE:
+        OnFileClose();
+        break;
+    case ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        OnFileSaveAs();
+        break;
+    case ID_EDIT_UNDO:
+        OnUndo();
+        break;
+    case ID_EDIT_REDO:
+        OnRedo();
+        break;
+    case ID_FILE_PRINT:
+        OnFilePrint();
+        break;
+    case ID_FILE_EXPORT_CHANNEL_LIST:
+        OnExportChannelList();
+        break;
+    case ID_FILE_MODIFICATION_DATE:
+        OnModificationDate();
+        break;
+    case ID_VIEW_CHANNEL_LIST:
+        OnChannelList();
+        break;
+    case ID_SATELLITE_IMPORT_SATCODX:
+        OnImportSatcodx();
+        break;
+    case ID_SATELLITE_SORT_BY_DEGREE:
+        OnSortByDegree();
+        break;
+    case ID_TRANSPONDER_ADD:
+        OnAddTransponder();
+        break;
+    case ID_TRANSPONDER_DELETE:
+        OnDeleteTransponder();
+        break;
+    case ID_TRANSPONDER_DELETE_ALL_IN_NET:
+        OnDeleteTranspondersInNet();
+        break;
+    case ID_PROGRAM_ADD:
+        OnAddProgram();
+        break;
+    case ID_PROGRAM_DELETE:
+        OnDeleteProgram();
+        break;
+    case ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER:
+        OnDeleteProgramsInTransponder();
+        break;
+    case ID_PROGRAM_DELETE_ALL_IN_NET:
+        OnDeleteProgramsInNet();
+        break;
+    case ID_TOOLS_APPLY_ORDER:
+        OnApplyOrderFromFile();
+        break;
+    case ID_TOOLS_CLEAN_UP:
+        OnCleanUp();
+        break;
+    case ID_TOOLS_COMPARE:
+        OnCompareWithFile();
+        break;
+    default:
+        return false;
     }
     emit commandStateChanged();
     return true;
@@ -359,7 +407,7 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_EDIT_REDO:
         // Edits typed since the last undo end the way forward, as typing does in a text box.
         return (revertedForm_ && revertedForm_->item == currentItem_) ? true
-                                                                     : history_.CanRedo() && !PaneHasPendingEdits();
+                                                                      : history_.CanRedo() && !PaneHasPendingEdits();
     default:
         return true;
     }
@@ -455,4 +503,3 @@ void EditorView::OnMoreAudio() {
     if (Pane() == PANE_PROGRAM)
         editBar_->EditAudioList();
 }
-

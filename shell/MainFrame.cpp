@@ -89,7 +89,8 @@ void CMainFrame::CreateActions() {
         if (command.toolTip)
             action->setToolTip(QString::fromLatin1(command.toolTip));
         if (command.id == ID_EDIT_REDO)
-            action->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+            action->setShortcuts(
+                {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
         else if (command.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
         if (command.icon)
@@ -113,7 +114,8 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateMenus() {
     for (const char* title : kMenuTitles) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
-        menu->setObjectName(QString::fromLatin1(title).remove(QLatin1Char('&')).toLower().append(QLatin1String("Menu")));
+        menu->setObjectName(
+            QString::fromLatin1(title).remove(QLatin1Char('&')).toLower().append(QLatin1String("Menu")));
         for (const CommandInfo& command : kCommands) {
             if (qstrcmp(command.menu, title) != 0)
                 continue;
@@ -270,8 +272,7 @@ void CMainFrame::focusInEvent(QFocusEvent* event) {
 }
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QString::fromLatin1(kAboutTitle));
     auto* layout = new QHBoxLayout(this);

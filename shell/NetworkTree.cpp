@@ -343,8 +343,7 @@ QModelIndex NetworkTree::IndexOf(TreeItemHandle item) const {
     return model_->IndexOf(Node(item));
 }
 
-QItemSelectionModel::SelectionFlags NetworkTree::selectionCommand(const QModelIndex& index,
-                                                                  const QEvent* event) const {
+QItemSelectionModel::SelectionFlags NetworkTree::selectionCommand(const QModelIndex& index, const QEvent* event) const {
     // One item is always the selected one: no deselecting with Ctrl, no selecting by dragging.
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;

@@ -187,8 +187,7 @@ void NetworkTreeModel::Clear() {
     endResetModel();
 }
 
-TreeNode* NetworkTreeModel::InsertNode(TreeNode* parent, int row, TreeLevel level, void* record,
-                                       const QString& label) {
+TreeNode* NetworkTreeModel::InsertNode(TreeNode* parent, int row, TreeLevel level, void* record, const QString& label) {
     if (!parent)
         parent = root_.get();
     const int count = static_cast<int>(parent->children.size());

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Editor of NDF channel databases"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An NDF file to open."), QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An NDF file to open."),
+                                 QStringLiteral("[file]"));
     parser.process(app);
 
     CMainFrame frame;

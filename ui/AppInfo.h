@@ -1,8 +1,8 @@
 // Names the program shows and registers.
 #pragma once
 
-inline constexpr const char* kApplicationName = "Tabulon";                      // caption of every message box
+inline constexpr const char* kApplicationName = "Tabulon";                        // caption of every message box
 inline constexpr const char* kApplicationTitle = "Orlanic Editor Kestrel Series"; // main window title
-inline constexpr const char* kOrganizationName = "Malvora";                     // settings key; nothing is stored
+inline constexpr const char* kOrganizationName = "Malvora";                       // settings key; nothing is stored
 inline constexpr const char* kAboutTitle = "About Dishline";
 inline constexpr const char* kAboutText = "Dishline Version 1.3";

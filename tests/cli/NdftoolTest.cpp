@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* const kCommands[] = {"check", "info",        "dump",  "build", "new",   "sort",
+const char* const kCommands[] = {"check",      "info",        "dump",  "build", "new",   "sort",
                                  "import-sdx", "apply-order", "clean", "diff",  "export"};
 
 NetworkDatabase Load(const std::string& path) {

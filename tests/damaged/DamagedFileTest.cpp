@@ -265,21 +265,23 @@ protected:
         for (const DamagedReference& d : FindDamagedReferences(before)) {
             const std::string line = FormatDamagedReference(d);
             if (d.field == "count") {
-                EXPECT_TRUE(std::any_of(found.begin(), found.end(),
-                                        [&](const DamagedReference& f) { return f.kind == d.kind && f.field == "count"; }))
-                    << line;
+                EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const DamagedReference& f) {
+                    return f.kind == d.kind && f.field == "count";
+                })) << line;
             } else if (d.kind == "networks") {
                 if (antennaIndicesMayBeMended)
                     continue;
                 const Network& old = *before.networks()[d.index];
-                const size_t now = FindRecord(after.networks(), [&](const Network& n) { return !n.Differs(old, true, true); });
+                const size_t now =
+                    FindRecord(after.networks(), [&](const Network& n) { return !n.Differs(old, true, true); });
                 ASSERT_LT(now, after.networks().size()) << "lost: " << line;
                 EXPECT_TRUE(reported(d.kind, now, d.field)) << line;
                 ExpectStillPast(d.value, before.antennaConfigs().size(), after.networks()[now]->antennaIndex,
                                 after.antennaConfigs().size(), -1, line);
             } else if (d.kind == "transponders") {
                 const Transponder& old = *before.transponders()[d.index];
-                const size_t now = FindRecord(after.transponders(), [&](const Transponder& t) { return !t.Differs(old); });
+                const size_t now =
+                    FindRecord(after.transponders(), [&](const Transponder& t) { return !t.Differs(old); });
                 ASSERT_LT(now, after.transponders().size()) << "lost: " << line;
                 EXPECT_TRUE(reported(d.kind, now, d.field)) << line;
                 if (d.value >= static_cast<long long>(before.networks().size()))
@@ -331,9 +333,9 @@ protected:
             for (auto lists : {std::pair{&old.tvList, &now.tvList}, std::pair{&old.radioList, &now.radioList}}) {
                 Lines wanted, got;
                 for (const uint16_t e : *lists.first)
-                    if (e < before.programs().size() &&
-                        FindRecord(after.programs(), [&](const Program& p) { return !p.Differs(*before.programs()[e]); }) <
-                            after.programs().size())
+                    if (e < before.programs().size() && FindRecord(after.programs(), [&](const Program& p) {
+                                                            return !p.Differs(*before.programs()[e]);
+                                                        }) < after.programs().size())
                         wanted.push_back(before.programs()[e]->name);
                 for (const uint16_t e : *lists.second)
                     if (e < after.programs().size())
@@ -575,7 +577,8 @@ TEST_P(DamagedFile, RecordCommandsKeepTheUnplacedRecords) {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
         step("programs deleted in a program's transponder");
     }
-    if (Program* program = FirstPlacedProgramOf(0); program && SelectRecord(db().transponders()[program->transponderIndex].get())) {
+    if (Program* program = FirstPlacedProgramOf(0);
+        program && SelectRecord(db().transponders()[program->transponderIndex].get())) {
         Trigger(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER);
         step("programs deleted in a transponder");
     }
@@ -678,7 +681,8 @@ TEST_P(DamagedFile, ChannelListEditsKeepTheUnplacedRecords) {
     // The dialog reorders the programs; it neither adds nor drops one.
     ASSERT_EQ(db().programs().size(), before.programs().size());
     for (const auto& p : before.programs())
-        EXPECT_LT(FindRecord(db().programs(), [&](const Program& q) { return !q.Differs(*p); }), db().programs().size());
+        EXPECT_LT(FindRecord(db().programs(), [&](const Program& q) { return !q.Differs(*p); }),
+                  db().programs().size());
 
     Trigger(ID_FILE_SAVE);
     ExpectDamageKept(Reread(), "channel list");
@@ -706,7 +710,8 @@ TEST_P(DamagedFile, ImportAndStampKeepTheUnplacedRecords) {
     Trigger(ID_SATELLITE_IMPORT_SATCODX);
     const auto boxes = Boxes();
     ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes.back().text, QStringLiteral("2 transponders added to Astra 19.2E; 1 already present, 0 lines skipped."));
+    EXPECT_EQ(boxes.back().text,
+              QStringLiteral("2 transponders added to Astra 19.2E; 1 already present, 0 lines skipped."));
     EXPECT_EQ(db().transponders().size(), transponders + 2);
     EXPECT_EQ(db().networks()[0]->name, "Astra 19.2E");
     ExpectTreeMatchesDatabase("after the import");
@@ -751,7 +756,8 @@ TEST_F(DamagedRecord, NetworkWithoutItsConfigurationShowsTheDefaultAndApplyingCr
     ASSERT_EQ(db().antennaConfigs().size(), slot + 1);
     EXPECT_EQ(db().antennaConfigs()[slot]->powerMode(), 1);
     for (size_t i = 0; i < slot; ++i)
-        EXPECT_EQ(std::memcmp(db().antennaConfigs()[i].get(), before.antennaConfigs()[i].get(), sizeof(AntennaConfig)), 0);
+        EXPECT_EQ(std::memcmp(db().antennaConfigs()[i].get(), before.antennaConfigs()[i].get(), sizeof(AntennaConfig)),
+                  0);
     Select(tree->FirstRootItem());
     ASSERT_TRUE(SelectRecord(network));
     EXPECT_EQ(power->currentText(), QStringLiteral("13V"));
@@ -794,9 +800,15 @@ TEST_F(DamagedRecord, NetworkNamingASlotTheFileCannotHoldGetsANewConfiguration) 
 }
 
 const char* const kCorpus[] = {
-    "antenna-index-past-configs.NDF",     "fewer-configs-than-networks.NDF", "transponder-network-past.NDF",
-    "program-transponder-past.NDF",       "favorite-entries-past-programs.NDF", "more-than-eight-groups.NDF",
-    "split-transponder-run.NDF",          "no-networks.NDF",                 "all-damage.NDF",
+    "antenna-index-past-configs.NDF",
+    "fewer-configs-than-networks.NDF",
+    "transponder-network-past.NDF",
+    "program-transponder-past.NDF",
+    "favorite-entries-past-programs.NDF",
+    "more-than-eight-groups.NDF",
+    "split-transponder-run.NDF",
+    "no-networks.NDF",
+    "all-damage.NDF",
 };
 
 INSTANTIATE_TEST_SUITE_P(Corpus, DamagedFile, ::testing::ValuesIn(kCorpus),

@@ -50,21 +50,31 @@ size_t Half(size_t n) {
 
 const std::vector<Operation>& Operations() {
     static const std::vector<Operation> operations = {
-        {"AddTransponder at a place", [](NetworkDatabase& db) { db.AddTransponder(0, static_cast<uint16_t>(Half(db.transponders().size()))); }},
+        {"AddTransponder at a place",
+         [](NetworkDatabase& db) { db.AddTransponder(0, static_cast<uint16_t>(Half(db.transponders().size()))); }},
         {"AddTransponder after its run", [](NetworkDatabase& db) { db.AddTransponder(1, NO_INDEX); }},
-        {"InsertTransponders", [](NetworkDatabase& db) {
+        {"InsertTransponders",
+         [](NetworkDatabase& db) {
              db.InsertTransponders(Half(db.transponders().size()), std::vector<Transponder>(3));
          }},
-        {"AddProgram at a place", [](NetworkDatabase& db) { db.AddProgram(0, static_cast<uint16_t>(Half(db.programs().size()))); }},
+        {"AddProgram at a place",
+         [](NetworkDatabase& db) { db.AddProgram(0, static_cast<uint16_t>(Half(db.programs().size()))); }},
         {"AddProgram at the end", [](NetworkDatabase& db) { db.AddProgram(1, NO_INDEX); }},
         {"DeleteProgram", [](NetworkDatabase& db) { db.DeleteProgram(Half(db.programs().size())); }},
-        {"DeletePrograms", [](NetworkDatabase& db) { db.DeletePrograms({7, 0, 3, 3, 99, 12}); }},
+        {"DeletePrograms",
+         [](NetworkDatabase& db) {
+             db.DeletePrograms({7, 0, 3, 3, 99, 12});
+         }},
         {"DeleteTransponder", [](NetworkDatabase& db) { db.DeleteTransponder(Half(db.transponders().size())); }},
-        {"DeleteTransponders", [](NetworkDatabase& db) { db.DeleteTransponders({5, 1, 2, 40}); }},
+        {"DeleteTransponders",
+         [](NetworkDatabase& db) {
+             db.DeleteTransponders({5, 1, 2, 40});
+         }},
         {"DeleteProgramsInTransponder", [](NetworkDatabase& db) { db.DeleteProgramsInTransponder(1); }},
         {"DeleteProgramsInNetwork", [](NetworkDatabase& db) { db.DeleteProgramsInNetwork(0); }},
         {"DeleteTranspondersInNetwork", [](NetworkDatabase& db) { db.DeleteTranspondersInNetwork(1); }},
-        {"ReorderPrograms", [](NetworkDatabase& db) {
+        {"ReorderPrograms",
+         [](NetworkDatabase& db) {
              // Reversed, with the first program kept in front.
              std::vector<uint32_t> order(db.programs().size());
              for (size_t j = 0; j < order.size(); ++j)
@@ -72,12 +82,14 @@ const std::vector<Operation>& Operations() {
              db.ReorderPrograms(order);
          }},
         {"SetProgramRadio", [](NetworkDatabase& db) { db.SetProgramRadio(false, 1); }},
-        {"MoveNetwork", [](NetworkDatabase& db) {
+        {"MoveNetwork",
+         [](NetworkDatabase& db) {
              if (db.networks().size() > 2)
                  db.MoveNetwork(db.networks().back().get(), db.networks()[1].get());
          }},
         {"SortByDegree", [](NetworkDatabase& db) { db.SortByDegree(1800); }},
-        {"SetProgram", [](NetworkDatabase& db) {
+        {"SetProgram",
+         [](NetworkDatabase& db) {
              if (!db.programs().empty()) {
                  Program value = *db.programs()[0];
                  value.name = "changed";
@@ -85,14 +97,16 @@ const std::vector<Operation>& Operations() {
                  db.SetProgram(0, value);
              }
          }},
-        {"SetTransponder", [](NetworkDatabase& db) {
+        {"SetTransponder",
+         [](NetworkDatabase& db) {
              if (!db.transponders().empty()) {
                  Transponder value = *db.transponders()[0];
                  value.frequency = 12345;
                  db.SetTransponder(0, value);
              }
          }},
-        {"SetNetwork and SetAntennaConfig", [](NetworkDatabase& db) {
+        {"SetNetwork and SetAntennaConfig",
+         [](NetworkDatabase& db) {
              Network network = *db.networks()[0];
              network.position = 1234;
              db.SetNetwork(0, network);
@@ -100,28 +114,36 @@ const std::vector<Operation>& Operations() {
              config.lnbFreq = 9999;
              db.SetAntennaConfig(0, config);
          }},
-        {"SetFavoriteGroup", [](NetworkDatabase& db) {
+        {"SetFavoriteGroup",
+         [](NetworkDatabase& db) {
              if (!db.favoriteGroups().empty())
                  db.SetFavoriteGroup(0, FavoriteGroup{"renamed", {1, 2}, {}});
          }},
-        {"SetFavoriteGroups", [](NetworkDatabase& db) { db.SetFavoriteGroups({FavoriteGroup{"only", {0}, {1}}}); }},
-        {"ApplyOrder from another database", [](NetworkDatabase& db) {
+        {"SetFavoriteGroups",
+         [](NetworkDatabase& db) {
+             db.SetFavoriteGroups({FavoriteGroup{"only", {0}, {1}}});
+         }},
+        {"ApplyOrder from another database",
+         [](NetworkDatabase& db) {
              NetworkDatabase reference;
              FillRandom(reference, static_cast<uint32_t>(db.programs().size()));
              ApplyOrder(db, PlanApplyOrder(reference, db), true, true);
          }},
-        {"ApplyCleanUp with every rule", [](NetworkDatabase& db) {
+        {"ApplyCleanUp with every rule",
+         [](NetworkDatabase& db) {
              CleanUpOptions all;
              all.on[CLEAN_EMPTY_TRANSPONDERS] = true;
              ApplyCleanUp(db, FindCleanUp(db, all));
          }},
         {"EnsureAntennaConfig", [](NetworkDatabase& db) { db.EnsureAntennaConfig(9); }},
-        {"stamp and keepStamp", [](NetworkDatabase& db) {
+        {"stamp and keepStamp",
+         [](NetworkDatabase& db) {
              db.SetStampVersion("C017");
              db.SetStampDate(CalendarDate{2011, 3, 4});
              db.SetKeepStamp(!db.keepStamp);
          }},
-        {"appends", [](NetworkDatabase& db) {
+        {"appends",
+         [](NetworkDatabase& db) {
              db.AppendAntennaConfig();
              db.AppendNetwork();
              db.AppendTransponder();
@@ -191,7 +213,7 @@ TEST(EditTest, DamagedReferencesNearNoIndexComeBackExactly) {
     db.SetChangeListener(&recorder);
     const Picture before = Take(db);
     db.InsertTransponders(1, std::vector<Transponder>(2)); // 0xFFFD and 0xFFFE both clamp at 0xFFFF
-    db.AddProgram(0, 0);                                    // 0xFFFE moves onto NO_INDEX
+    db.AddProgram(0, 0);                                   // 0xFFFE moves onto NO_INDEX
     EXPECT_EQ(db.programs()[1]->transponderIndex, NO_INDEX);
     EXPECT_EQ(db.programs()[2]->transponderIndex, NO_INDEX);
     for (auto edit = recorder.edits.rbegin(); edit != recorder.edits.rend(); ++edit)

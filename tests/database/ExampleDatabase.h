@@ -27,8 +27,8 @@ inline void BuildExampleDatabase(NetworkDatabase& db) {
         const char* name;
         uint16_t position;
     };
-    const Satellite satellites[] = {{"Astra 19.2E", 192}, {"Hot Bird 13.0E", 130}, {"Thor 0.8W", 3592},
-                                    {"Hispasat 30.0W", 3300}};
+    const Satellite satellites[] = {
+        {"Astra 19.2E", 192}, {"Hot Bird 13.0E", 130}, {"Thor 0.8W", 3592}, {"Hispasat 30.0W", 3300}};
     for (const Satellite& satellite : satellites) {
         const auto slot = static_cast<uint8_t>(db.networks().size());
         auto antenna = std::make_unique<AntennaConfig>();

@@ -87,7 +87,8 @@ TEST_F(IntegrityTest, ReferencesIntoEmptyCollections) {
     testdb::Raw<Transponder>(db).clear();
     testdb::Raw<Program>(db).push_back(std::make_unique<Program>(0));
     db.favoriteGroups()[0]->tvList = {0};
-    testdb::Raw<AntennaConfig>(db).erase(testdb::Raw<AntennaConfig>(db).begin() + 1, testdb::Raw<AntennaConfig>(db).end());
+    testdb::Raw<AntennaConfig>(db).erase(testdb::Raw<AntennaConfig>(db).begin() + 1,
+                                         testdb::Raw<AntennaConfig>(db).end());
     testdb::Raw<Network>(db).erase(testdb::Raw<Network>(db).begin() + 1, testdb::Raw<Network>(db).end());
     db.networks()[0]->antennaIndex = 1;
 

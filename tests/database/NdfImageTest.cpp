@@ -302,7 +302,8 @@ TEST(RoundTrip, SmallestFileGainsTheDefaultGroups) {
     const std::vector<uint8_t> smallest = Smallest();
     NetworkDatabase db;
     ASSERT_EQ(db.Parse(smallest), NDF_OK);
-    EXPECT_TRUE(db.networks().empty() && db.antennaConfigs().empty() && db.transponders().empty() && db.programs().empty());
+    EXPECT_TRUE(db.networks().empty() && db.antennaConfigs().empty() && db.transponders().empty() &&
+                db.programs().empty());
     ASSERT_EQ(db.favoriteGroups().size(), 8u);
     const char* names[] = {"News", "Movies", "Drama", "Hobby", "Music", "Cartoons", "Education", "Info"};
     for (size_t i = 0; i < 8; ++i) {
@@ -344,12 +345,13 @@ TEST(ParseDamaged, CountsThatClaimTheTrailerOrMoreAreRefused) {
     ExpectEmpty(db);
 
     // Counts far beyond the image, in every block.
-    for (const auto& build : {+[](ImageWriter& w) { w.U8(255); }, +[](ImageWriter& w) { w.U8(0).U8(255); },
-                              +[](ImageWriter& w) { w.U8(0).U8(0).U16(0xFFFF); },
-                              +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(0xFFFF).Name("x"); },
-                              +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(1).Name("x").U16(1).U16(2).U16(3).U8(255); },
-                              +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(0).U8(1).Name("g").U16(0xFFFF); },
-                              +[](ImageWriter& w) { w.U8(0).U8(1).U8(200); }}) {
+    for (const auto& build :
+         {+[](ImageWriter& w) { w.U8(255); }, +[](ImageWriter& w) { w.U8(0).U8(255); },
+          +[](ImageWriter& w) { w.U8(0).U8(0).U16(0xFFFF); },
+          +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(0xFFFF).Name("x"); },
+          +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(1).Name("x").U16(1).U16(2).U16(3).U8(255); },
+          +[](ImageWriter& w) { w.U8(0).U8(0).U16(0).U16(0).U8(1).Name("g").U16(0xFFFF); },
+          +[](ImageWriter& w) { w.U8(0).U8(1).U8(200); }}) {
         ImageWriter w(7);
         build(w);
         w.U8(0).U8(0).U8(0); // a few bytes that cannot satisfy the counts
@@ -378,39 +380,47 @@ struct LimitCase {
 };
 
 const LimitCase kLimitCases[] = {
-    {"antenna configurations", [](NetworkDatabase& db) {
+    {"antenna configurations",
+     [](NetworkDatabase& db) {
          for (int i = 0; i < 256; ++i)
              AddAntenna(db);
      }},
-    {"networks", [](NetworkDatabase& db) {
+    {"networks",
+     [](NetworkDatabase& db) {
          for (int i = 0; i < 256; ++i)
              AddNetwork(db, "", 0);
      }},
-    {"transponders", [](NetworkDatabase& db) {
+    {"transponders",
+     [](NetworkDatabase& db) {
          for (int i = 0; i < 0x10000; ++i)
              db.AppendTransponder();
      }},
-    {"programs", [](NetworkDatabase& db) {
+    {"programs",
+     [](NetworkDatabase& db) {
          for (int i = 0; i < 0x10000; ++i)
              db.AppendProgram();
      }},
-    {"favorite groups", [](NetworkDatabase& db) {
+    {"favorite groups",
+     [](NetworkDatabase& db) {
          for (int i = 0; i < 256; ++i)
              AddGroup(db, {});
      }},
     {"network name", [](NetworkDatabase& db) { AddNetwork(db, std::string(256, 'n'), 0); }},
-    {"transponder name", [](NetworkDatabase& db) {
+    {"transponder name",
+     [](NetworkDatabase& db) {
          db.formatFlags |= NDF_FLAG_TP_NAMES;
          AddTransponder(db, 0).name.assign(256, 't');
      }},
     {"program name", [](NetworkDatabase& db) { AddProgram(db, 0).name.assign(300, 'p'); }},
     {"group name", [](NetworkDatabase& db) { AddGroup(db, {}).name.assign(256, 'g'); }},
-    {"audio PIDs", [](NetworkDatabase& db) {
+    {"audio PIDs",
+     [](NetworkDatabase& db) {
          Program& program = AddProgram(db, 0);
          for (int i = 0; i < 256; ++i)
              program.audioPids.Append(1, 0);
      }},
-    {"video PIDs", [](NetworkDatabase& db) {
+    {"video PIDs",
+     [](NetworkDatabase& db) {
          Program& program = AddProgram(db, 0);
          for (int i = 0; i < 300; ++i)
              program.videoPids.Append(1, 0);
@@ -454,9 +464,9 @@ TEST(Limits, TheLargestValuesStillFitAndLengthBytesMatch) {
     db.favoriteGroups()[0]->tvList.assign(0xFFFF, 0);
     EXPECT_EQ(db.LimitProblem(), "");
     const std::vector<uint8_t> image = Serialized(db);
-    EXPECT_EQ(image[16], 255);                // antenna configurations
-    EXPECT_EQ(image[17 + 255 * 8], 255);      // networks
-    EXPECT_EQ(image[17 + 255 * 8 + 1], 255);  // the first network's name length
+    EXPECT_EQ(image[16], 255);               // antenna configurations
+    EXPECT_EQ(image[17 + 255 * 8], 255);     // networks
+    EXPECT_EQ(image[17 + 255 * 8 + 1], 255); // the first network's name length
     NetworkDatabase back;
     ASSERT_EQ(back.Parse(image), NDF_OK);
     EXPECT_EQ(back.networks()[0]->name, kLongName);

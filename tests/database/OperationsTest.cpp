@@ -617,7 +617,8 @@ TEST(Lookups, IndicesAndRunsOfTransponders) {
     db.loadedPathName = "a.ndf";
     db.keepStamp = true;
     db.Clear();
-    EXPECT_TRUE(db.networks().empty() && db.antennaConfigs().empty() && db.transponders().empty() && db.programs().empty());
+    EXPECT_TRUE(db.networks().empty() && db.antennaConfigs().empty() && db.transponders().empty() &&
+                db.programs().empty());
     EXPECT_EQ(db.pathName, "");
     EXPECT_FALSE(db.keepStamp);
     EXPECT_EQ(db.stampYear, 0x84);

@@ -1,14 +1,13 @@
 // Per-record value operations and the display tables.
+#include "database/Records.h"
 #include "database/DisplayTables.h"
 #include "database/NdfStatus.h"
-#include "database/Records.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-AntennaConfig Antenna(uint8_t diseqc, uint8_t supply, uint8_t port, uint8_t type, uint16_t low = 0,
-                      uint16_t high = 0) {
+AntennaConfig Antenna(uint8_t diseqc, uint8_t supply, uint8_t port, uint8_t type, uint16_t low = 0, uint16_t high = 0) {
     AntennaConfig a;
     a.diseqcMode = diseqc;
     a.lnbSupply = supply;
@@ -270,12 +269,12 @@ TEST(Program, DiffersComparesExactlyTheStoredFields) {
     b = a;
     b.audioPids.languages[0] = 1;
     EXPECT_TRUE(a.Differs(b));
-    for (auto change : {+[](Program& x) { x.name = "n"; }, +[](Program& x) { x.serviceId = 1; },
-                        +[](Program& x) { x.pmtPid = 1; }, +[](Program& x) { x.pcrPid = 1; },
-                        +[](Program& x) { x.videoPids.Append(1, LANG_NONE); },
-                        +[](Program& x) { x.teletextPids.Append(PID_FLAG_SUBT | 1, LANG_NONE); },
-                        +[](Program& x) { x.caMask = 1u << 31; }, +[](Program& x) { x.attributes = PA_SKIP; },
-                        +[](Program& x) { x.attributes2 = 1; }}) {
+    for (auto change :
+         {+[](Program& x) { x.name = "n"; }, +[](Program& x) { x.serviceId = 1; }, +[](Program& x) { x.pmtPid = 1; },
+          +[](Program& x) { x.pcrPid = 1; }, +[](Program& x) { x.videoPids.Append(1, LANG_NONE); },
+          +[](Program& x) { x.teletextPids.Append(PID_FLAG_SUBT | 1, LANG_NONE); },
+          +[](Program& x) { x.caMask = 1u << 31; }, +[](Program& x) { x.attributes = PA_SKIP; },
+          +[](Program& x) { x.attributes2 = 1; }}) {
         b = a;
         change(b);
         EXPECT_TRUE(a.Differs(b));
@@ -284,15 +283,22 @@ TEST(Program, DiffersComparesExactlyTheStoredFields) {
 
 TEST(DisplayTables, PositionsAndTransponderLabels) {
     Network n;
-    for (auto [position, text] : {std::pair{192, "19.2"}, {3408, "340.8"}, {0, "0.0"}, {3599, "359.9"},
-                                  {1800, "180.0"}, {3600, "0.0"}, {65535, "73.5"}}) {
+    for (auto [position, text] : {std::pair{192, "19.2"},
+                                  {3408, "340.8"},
+                                  {0, "0.0"},
+                                  {3599, "359.9"},
+                                  {1800, "180.0"},
+                                  {3600, "0.0"},
+                                  {65535, "73.5"}}) {
         n.position = static_cast<uint16_t>(position);
         EXPECT_EQ(FormatPosition(n), text);
     }
     Transponder t;
-    for (auto [frequency, polFec, text] :
-         {std::tuple{12188, 0x01, "12.188 (H)"}, {11034, 0x30, "11.034 (V)"}, {0, 0, "0.000 (V)"},
-          {9750, 0x02, "9.750 (R)"}, {65535, 0xF7, "65.535 (L)"}}) {
+    for (auto [frequency, polFec, text] : {std::tuple{12188, 0x01, "12.188 (H)"},
+                                           {11034, 0x30, "11.034 (V)"},
+                                           {0, 0, "0.000 (V)"},
+                                           {9750, 0x02, "9.750 (R)"},
+                                           {65535, 0xF7, "65.535 (L)"}}) {
         t.frequency = static_cast<uint16_t>(frequency);
         t.polFec = static_cast<uint8_t>(polFec);
         EXPECT_EQ(FormatTransponderLabel(t), text);

@@ -1,6 +1,6 @@
 // The modification stamp of the file header: a date or an area letter with a version number.
-#include "database/NetworkDatabase.h"
 #include "tests/support/Stamp.h"
+#include "database/NetworkDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +59,9 @@ TEST(StampDate, RefusesWhatIsNoDate) {
 
 TEST(StampDate, BytesThatHoldNoDateReadAsToday) {
     NetworkDatabase db;
-    for (Stamp stamp : {Stamp{0x84, 13, 1}, Stamp{0x84, 0, 1}, Stamp{0x84, 5, 0}, Stamp{0x84, 5, 32},
-                        Stamp{0x84, 4, 31}, Stamp{0x83, 2, 29}, Stamp{0xE4, 1, 1}, Stamp{0x04, 5, 19},
-                        Stamp{0, 1, 17}}) {
+    for (Stamp stamp :
+         {Stamp{0x84, 13, 1}, Stamp{0x84, 0, 1}, Stamp{0x84, 5, 0}, Stamp{0x84, 5, 32}, Stamp{0x84, 4, 31},
+          Stamp{0x83, 2, 29}, Stamp{0xE4, 1, 1}, Stamp{0x04, 5, 19}, Stamp{0, 1, 17}}) {
         SetStamp(db, stamp);
         ExpectReadsAsToday(db);
     }
@@ -78,8 +78,11 @@ TEST(StampVersion, ParsesLetterAndNumber) {
     EXPECT_FALSE(db.SetStampVersion("B017")); // the same stamp
     EXPECT_FALSE(db.SetStampVersion("b 17"));
 
-    for (auto [input, stamp] : {std::pair{"Z255", Stamp{0, 25, 255}}, {"a0", Stamp{0, 0, 0}},
-                                {"C \t 42", Stamp{0, 2, 42}}, {"D7x9", Stamp{0, 3, 7}}, {"E0000012", Stamp{0, 4, 12}},
+    for (auto [input, stamp] : {std::pair{"Z255", Stamp{0, 25, 255}},
+                                {"a0", Stamp{0, 0, 0}},
+                                {"C \t 42", Stamp{0, 2, 42}},
+                                {"D7x9", Stamp{0, 3, 7}},
+                                {"E0000012", Stamp{0, 4, 12}},
                                 {"F9 and more", Stamp{0, 5, 9}}}) {
         EXPECT_TRUE(db.SetStampVersion(input)) << input;
         EXPECT_EQ(StampOf(db), stamp) << input;

@@ -76,8 +76,8 @@ inline std::string Show(const AntennaConfig& a) {
 
 inline std::string Show(const Network& n) {
     std::ostringstream out;
-    out << '"' << n.name << "\" pos " << n.position << " id " << int(n.positionerId) << " ant "
-        << int(n.antennaIndex) << " skew " << int(n.skewV) << '/' << int(n.skewH) << " tag " << n.treeItem;
+    out << '"' << n.name << "\" pos " << n.position << " id " << int(n.positionerId) << " ant " << int(n.antennaIndex)
+        << " skew " << int(n.skewV) << '/' << int(n.skewH) << " tag " << n.treeItem;
     return out.str();
 }
 
@@ -143,8 +143,12 @@ struct Picture {
 
 inline Picture Take(const NetworkDatabase& db) {
     Picture picture;
-    picture.header = {std::to_string(db.version), std::to_string(db.stampYear), std::to_string(db.stampMonth),
-                      std::to_string(db.stampDay), std::to_string(db.formatFlags), std::to_string(db.keepStamp),
+    picture.header = {std::to_string(db.version),
+                      std::to_string(db.stampYear),
+                      std::to_string(db.stampMonth),
+                      std::to_string(db.stampDay),
+                      std::to_string(db.formatFlags),
+                      std::to_string(db.keepStamp),
                       db.pathName};
     picture.antennas = ShowAll(db.antennaConfigs());
     picture.networks = ShowAll(db.networks());

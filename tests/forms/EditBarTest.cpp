@@ -162,7 +162,7 @@ TEST_F(FormsTest, EveryPaneUsesTheSameLabelColumn) {
 TEST_F(FormsTest, UneditedRecordsReadBackUnchanged) {
     AntennaConfig config;
     config.diseqcMode = 0xF6; // level "1.1", positioner "1.2", carried bits 4-6, skew controller
-    config.lnbSupply = 0xF6; // 18V, 22 kHz on while Universal disables the box, carried bits 4-7
+    config.lnbSupply = 0xF6;  // 18V, 22 kHz on while Universal disables the box, carried bits 4-7
     config.switchPort = 0x5E;
     config.lnbType = 0x72; // Universal, carried bits 4-5, index 2
     Network network;

@@ -90,8 +90,8 @@ TEST_F(NetworkPaneTest, ShowsTheDefaultsOfANewSlot) {
 
 TEST_F(NetworkPaneTest, DegreeReadsAsTenthsWithinOneTurn) {
     Show();
-    const std::vector<std::pair<QString, int>> cases = {{"19.2", 192}, {"-5", 3550}, {"365", 50},
-                                                         {"-0.04", 3599}, {"west", 0}, {"19,2", 190}};
+    const std::vector<std::pair<QString, int>> cases = {{"19.2", 192},   {"-5", 3550}, {"365", 50},
+                                                        {"-0.04", 3599}, {"west", 0},  {"19,2", 190}};
     for (const auto& [text, position] : cases) {
         Retype(Edit("degree"), text);
         EXPECT_EQ(Net().position, position) << text.toStdString();

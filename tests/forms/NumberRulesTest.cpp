@@ -1,7 +1,7 @@
 // The number rules of the forms and the name conversion, on ordinary and hostile text.
+#include "forms/NumberRules.h"
 #include "database/DisplayTables.h"
 #include "forms/NameField.h"
-#include "forms/NumberRules.h"
 
 #include <QLocale>
 

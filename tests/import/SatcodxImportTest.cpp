@@ -250,7 +250,7 @@ TEST_F(SatcodxImportTest, Version105LineOf132CharactersIsRead) {
 TEST_F(SatcodxImportTest, WindowsLineEndsAreNotPartOfAnyField) {
     Fields f = With(11362, '1', 22000);
     f.name = "Eutelsat 7A";
-    const std::string exact = Line(f, 74);             // the symbol rate ends right before CR LF
+    const std::string exact = Line(f, 74);                  // the symbol rate ends right before CR LF
     const std::string tooShort = Line(f, 74).substr(0, 73); // its CR must not make it long enough
     ASSERT_EQ(Import(WriteLines({exact, tooShort}, "\r\n")), NDF_OK);
     EXPECT_EQ(db_.networks()[0]->name, "Eutelsat 7A");
@@ -348,8 +348,8 @@ TEST_F(SatcodxImportTest, DamagedProgramReferencesNearNoIndexClampInsteadOfWrapp
     for (size_t t : {0xFFFDu, 0xFFFEu, 0xFFFFu, 0u})
         AddProgramOn(t);
     // Three new transponders: every damaged reference would pass 0xFFFF and wrap to a real one.
-    ASSERT_EQ(Import(WriteLines({Line(With(11362, '1', 22000)), Line(With(11393, '0', 22000)),
-                                 Line(With(11420, '0', 22000))})),
+    ASSERT_EQ(Import(WriteLines(
+                  {Line(With(11362, '1', 22000)), Line(With(11393, '0', 22000)), Line(With(11420, '0', 22000))})),
               NDF_OK);
     ASSERT_EQ(db_.transponders().size(), 4u);
     std::vector<uint16_t> indices;

@@ -23,14 +23,14 @@ const QString kNdfQtFilter = QStringLiteral("Network Dababase File (*.NDF);;All 
 TEST_F(EditorTest, StartsEmptyWithOnlyTheAlwaysEnabledCommands) {
     EXPECT_EQ(frame->windowTitle(), AppTitle());
     EXPECT_EQ(view->Pane(), PANE_EMPTY);
-    for (int id : {ID_FILE_MODIFICATION_DATE, ID_VIEW_CHANNEL_LIST, ID_SATELLITE_IMPORT_SATCODX,
-                   ID_SATELLITE_SORT_BY_DEGREE, ID_TRANSPONDER_ADD, ID_TRANSPONDER_DELETE,
-                   ID_TRANSPONDER_DELETE_ALL_IN_NET, ID_PROGRAM_ADD, ID_PROGRAM_DELETE,
-                   ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER, ID_PROGRAM_DELETE_ALL_IN_NET, ID_TOOLS_APPLY_ORDER,
-                   ID_TOOLS_CLEAN_UP, ID_TOOLS_COMPARE})
+    for (int id :
+         {ID_FILE_MODIFICATION_DATE, ID_VIEW_CHANNEL_LIST, ID_SATELLITE_IMPORT_SATCODX, ID_SATELLITE_SORT_BY_DEGREE,
+          ID_TRANSPONDER_ADD, ID_TRANSPONDER_DELETE, ID_TRANSPONDER_DELETE_ALL_IN_NET, ID_PROGRAM_ADD,
+          ID_PROGRAM_DELETE, ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER, ID_PROGRAM_DELETE_ALL_IN_NET, ID_TOOLS_APPLY_ORDER,
+          ID_TOOLS_CLEAN_UP, ID_TOOLS_COMPARE})
         EXPECT_FALSE(Enabled(id)) << id;
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT,
-                   ID_APP_EXIT, ID_VIEW_EDITBAR, ID_APP_ABOUT})
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_APP_EXIT,
+                   ID_VIEW_EDITBAR, ID_APP_ABOUT})
         EXPECT_TRUE(Enabled(id)) << id;
 }
 
@@ -381,7 +381,7 @@ TEST_F(EditorTest, ExitWithoutChangesClosesAtOnceAndWithChangesAsks) {
     EXPECT_EQ(boxes[0].text, QStringLiteral("Some of program parameters are changed.\nDo you want to apply?"));
     EXPECT_TRUE(frame->isVisible());
 
-    MessageBox::SetNextAnswer(MessageBox::Yes); // apply
+    MessageBox::SetNextAnswer(MessageBox::Yes);    // apply
     MessageBox::SetNextAnswer(MessageBox::Cancel); // save prompt
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(Boxes().size(), 2u);

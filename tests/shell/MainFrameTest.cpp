@@ -6,19 +6,19 @@
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QUrl>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 #include <fstream>
 
@@ -45,13 +45,11 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     }
     EXPECT_EQ(titles,
               (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "T&ools", "&Help"}));
-    EXPECT_EQ(MenuEntries(menus[0]),
-              (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
-                           "&Print...\tCtrl+P", "&Export Channel List...", "-", "Modification &Date...", "-",
-                           "E&xit\tAlt+F4"}));
+    EXPECT_EQ(MenuEntries(menus[0]), (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S",
+                                                  "Save &As...", "-", "&Print...\tCtrl+P", "&Export Channel List...",
+                                                  "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
     EXPECT_EQ(MenuEntries(menus[1]), (QStringList{"&Undo", "&Redo"}));
-    EXPECT_EQ(MenuEntries(menus[2]),
-              (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(menus[3]), (QStringList{"Import &SATCODX", "-", "Sort by &Degree"}));
     EXPECT_EQ(MenuEntries(menus[4]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
     EXPECT_EQ(MenuEntries(menus[5]),
@@ -65,8 +63,9 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(frame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(frame->Action(ID_FILE_PRINT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_EQ(frame->Action(ID_EDIT_REDO)->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    EXPECT_EQ(
+        frame->Action(ID_EDIT_REDO)->shortcuts(),
+        (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->statusTip(), QStringLiteral("Undo the last change"));
     EXPECT_EQ(frame->Action(ID_EDIT_REDO)->statusTip(), QStringLiteral("Redo the change that was undone"));
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), QStringLiteral("Creates a new NDF file"));
@@ -84,8 +83,9 @@ TEST_F(EditorTest, ToolBarHasItsButtonsInOrderWithTheirTips) {
     QStringList entries;
     for (QAction* action : frame->ToolBar()->actions())
         entries << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
-    EXPECT_EQ(entries, (QStringList{"New", "Open", "Save", "|", "Undo", "Redo", "|", "Print", "|", "Add Tp", "Delete Tp",
-                                    "|", "Add Prog", "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
+    EXPECT_EQ(entries,
+              (QStringList{"New", "Open", "Save", "|", "Undo", "Redo", "|", "Print", "|", "Add Tp", "Delete Tp", "|",
+                           "Add Prog", "Delete Prog", "|", "Toggle EditBar", "Ch List", "|", "About"}));
     for (QAction* action : frame->ToolBar()->actions()) {
         if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
@@ -329,7 +329,8 @@ TEST_F(ImportTest, EmptySatelliteOrTheSamePositionIsImportedWithoutAsking) {
     Trigger(ID_FILE_NEW); // 64 empty satellites at 0.0
     const auto intoEmpty = Import(Listing({"Astra 1KR|11700|1|192|27500"}), {MessageBox::Ok});
     ASSERT_EQ(intoEmpty.size(), 1u);
-    EXPECT_EQ(intoEmpty[0].text, QStringLiteral("1 transponders added to Astra 1KR; 0 already present, 0 lines skipped."));
+    EXPECT_EQ(intoEmpty[0].text,
+              QStringLiteral("1 transponders added to Astra 1KR; 0 already present, 0 lines skipped."));
 
     // An unnamed satellite with transponders is no empty one.
     MessageBox::SetNextAnswer(MessageBox::No); // do not save the new database

@@ -214,9 +214,9 @@ TEST_F(NetworkTreeTest, FillTreeWithoutNetworksSelectsNothing) {
 
 TEST_F(NetworkTreeTest, DamagedReferencesGetNoItem) {
     BuildSample();
-    Transponder& orphan = AddTransponder(3, 12000);    // network index past the networks (index 4)
-    Program& underOrphan = AddProgram(4, "Orphan's");  // its transponder has no item
-    Program& pastEnd = AddProgram(5, "Nowhere");       // transponder index past the transponders
+    Transponder& orphan = AddTransponder(3, 12000);   // network index past the networks (index 4)
+    Program& underOrphan = AddProgram(4, "Orphan's"); // its transponder has no item
+    Program& pastEnd = AddProgram(5, "Nowhere");      // transponder index past the transponders
     Program& farPastEnd = AddProgram(0xFFFF, "None");
     orphan.treeItem = &orphan; // stale handles must not survive a fill
     pastEnd.treeItem = &pastEnd;
@@ -286,7 +286,7 @@ TEST_F(NetworkTreeTest, InsertionsFollowTheHint) {
     Transponder* last = db.AddTransponder(0, NO_INDEX);
     tree.InsertTransponderItem(*last, LAST_ITEM);
     EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{first->treeItem, t1->treeItem, t2->treeItem,
-                                                                   middle->treeItem, t3->treeItem, last->treeItem}));
+                                                                  middle->treeItem, t3->treeItem, last->treeItem}));
     EXPECT_EQ(tree.LabelOf(first->treeItem), "0.000 (V)");
     EXPECT_EQ(tree.TransponderOf(middle->treeItem), middle);
 
@@ -297,9 +297,9 @@ TEST_F(NetworkTreeTest, InsertionsFollowTheHint) {
     tree.InsertProgramItem(*beforeP2, p2->treeItem);
     Program* appended = db.AddProgram(db.IndexOfTransponder(t1), NO_INDEX);
     tree.InsertProgramItem(*appended, LAST_ITEM);
-    EXPECT_EQ(Children(t1->treeItem), (std::vector<TreeItemHandle>{beforeFirst->treeItem, p1->treeItem,
-                                                                    beforeP2->treeItem, p2->treeItem,
-                                                                    appended->treeItem}));
+    EXPECT_EQ(Children(t1->treeItem),
+              (std::vector<TreeItemHandle>{beforeFirst->treeItem, p1->treeItem, beforeP2->treeItem, p2->treeItem,
+                                           appended->treeItem}));
     EXPECT_EQ(tree.LabelOf(appended->treeItem), "(No name)");
 
     Network& added = AddNetwork("D");
@@ -320,7 +320,7 @@ TEST_F(NetworkTreeTest, HintOutsideTheParentFallsBackToDatabaseOrder) {
     Transponder* unhinted = db.AddTransponder(0, db.IndexOfTransponder(t3));
     tree.InsertTransponderItem(*unhinted, nullptr);
     EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{t1->treeItem, foreign->treeItem, t2->treeItem,
-                                                                   unhinted->treeItem, t3->treeItem}));
+                                                                  unhinted->treeItem, t3->treeItem}));
     EXPECT_EQ(Children(b->treeItem), std::vector<TreeItemHandle>{t4->treeItem});
 }
 

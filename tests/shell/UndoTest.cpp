@@ -14,7 +14,8 @@ using namespace editortest;
 namespace {
 
 // A SATCODX listing line with the fields the import reads in their columns.
-std::string ListingLine(const char* name, const char* frequency, char polarity, const char* position, const char* rate) {
+std::string ListingLine(const char* name, const char* frequency, char polarity, const char* position,
+                        const char* rate) {
     std::string text(100, ' ');
     text.replace(0, 10, "SATCODX103");
     std::string padded = name;
@@ -73,8 +74,7 @@ protected:
         const std::string path = dir.StdPath("reference.NDF");
         ASSERT_EQ(reference.Save(path), NDF_OK);
         FileDialog::SetNextPath(QString::fromStdString(path));
-        RunModal(ID_TOOLS_APPLY_ORDER,
-                 [](QWidget* modal) { guitest::Find<QPushButton>(modal, "okButton")->click(); });
+        RunModal(ID_TOOLS_APPLY_ORDER, [](QWidget* modal) { guitest::Find<QPushButton>(modal, "okButton")->click(); });
     }
 
     void RunModal(int id, const std::function<void(QWidget*)>& interact) {
@@ -157,7 +157,8 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
     ASSERT_NE(before, after);
     EXPECT_TRUE(view->IsModified());
     frame->UpdateCommandStates();
-    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromLatin1(step.name)));
+    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(),
+              QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromLatin1(step.name)));
 
     for (int round = 0; round < 2; ++round) {
         Trigger(ID_EDIT_UNDO);
@@ -166,7 +167,8 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
         EXPECT_FALSE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
         EXPECT_EQ(tree->RecordOf(tree->SelectedItem()), selectedBefore);
         EXPECT_EQ(view->CurrentItem(), tree->SelectedItem());
-        EXPECT_EQ(frame->Action(ID_EDIT_REDO)->text(), QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromLatin1(step.name)));
+        EXPECT_EQ(frame->Action(ID_EDIT_REDO)->text(),
+                  QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromLatin1(step.name)));
         Trigger(ID_EDIT_REDO);
         EXPECT_EQ(Image(), after);
         EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
@@ -285,7 +287,7 @@ TEST_F(UndoTest, CtrlZInATextBoxUndoesTheTyping) {
     QTest::keyClicks(name, QStringLiteral("ab"));
     QTest::keyClick(frame->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_NE(name->text(), QStringLiteral("ab")); // the box took the key
-    EXPECT_EQ(db().programs().size(), 9u);          // the step is still done
+    EXPECT_EQ(db().programs().size(), 9u);         // the step is still done
 }
 
 } // namespace

@@ -30,8 +30,8 @@ TEST(MessageBoxTest, SmallestBoxesAreWideEnoughForTheirCaption) {
 }
 
 TEST(MessageBoxTest, ButtonsOfEachKindOfBox) {
-    const auto question = MessageBox::Build(nullptr, QStringLiteral("?"), MessageBox::IconQuestion,
-                                            MessageBox::ButtonsYesNo);
+    const auto question =
+        MessageBox::Build(nullptr, QStringLiteral("?"), MessageBox::IconQuestion, MessageBox::ButtonsYesNo);
     EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(question->icon(), QMessageBox::Question);
     EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()), question->button(QMessageBox::Yes));
