@@ -36,28 +36,33 @@ QMessageBox::Icon ToQt(MessageBox::Icon icon) {
 
 } // namespace
 
-MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon icon, bool yesNoCancel,
+MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
                                     const QString& caption) {
     const QString title = caption.isEmpty() ? QString::fromLatin1(kApplicationName) : caption;
     TestState& state = State();
     if (state.enabled) {
-        state.shown.push_back({icon, text, title, yesNoCancel});
+        state.shown.push_back({icon, text, title, buttons == ButtonsYesNoCancel, buttons == ButtonsYesNo});
         if (state.answers.empty()) {
             if (state.onUnexpected)
                 state.onUnexpected(text);
-            return Cancel;
+            return buttons == ButtonsYesNo ? No : Cancel;
         }
         const Button answer = state.answers.front();
         state.answers.pop_front();
         return answer;
     }
 
-    QMessageBox box(ToQt(icon), title, text,
-                    yesNoCancel ? (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) : QMessageBox::Ok,
-                    parent);
-    box.setDefaultButton(yesNoCancel ? QMessageBox::Yes : QMessageBox::Ok);
-    if (yesNoCancel)
+    QMessageBox::StandardButtons choices = QMessageBox::Ok;
+    if (buttons == ButtonsYesNo)
+        choices = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == ButtonsYesNoCancel)
+        choices = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(ToQt(icon), title, text, choices, parent);
+    box.setDefaultButton(buttons == ButtonsOk ? QMessageBox::Ok : QMessageBox::Yes);
+    if (buttons == ButtonsYesNoCancel)
         box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons == ButtonsYesNo)
+        box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Yes;
@@ -66,24 +71,28 @@ MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon i
     case QMessageBox::Ok:
         return Ok;
     default:
-        return yesNoCancel ? Cancel : Ok;
+        return buttons == ButtonsYesNoCancel ? Cancel : (buttons == ButtonsYesNo ? No : Ok);
     }
 }
 
 MessageBox::Button MessageBox::Question(QWidget* parent, const QString& text) {
-    return Show(parent, text, IconQuestion, true, QString());
+    return Show(parent, text, IconQuestion, ButtonsYesNoCancel, QString());
+}
+
+MessageBox::Button MessageBox::QuestionYesNo(QWidget* parent, const QString& text) {
+    return Show(parent, text, IconQuestion, ButtonsYesNo, QString());
 }
 
 void MessageBox::Error(QWidget* parent, const QString& text, const QString& caption) {
-    Show(parent, text, IconStop, false, caption);
+    Show(parent, text, IconStop, ButtonsOk, caption);
 }
 
 void MessageBox::Warning(QWidget* parent, const QString& text) {
-    Show(parent, text, IconExclamation, false, QString());
+    Show(parent, text, IconExclamation, ButtonsOk, QString());
 }
 
 void MessageBox::Information(QWidget* parent, const QString& text) {
-    Show(parent, text, IconNone, false, QString());
+    Show(parent, text, IconNone, ButtonsOk, QString());
 }
 
 void MessageBox::EnableTestMode(std::function<void(const QString&)> onUnexpected) {

@@ -18,10 +18,13 @@ public:
         QString text;
         QString caption;
         bool yesNoCancel;
+        bool yesNo = false;
     };
 
     // Yes/No/Cancel with the question icon.
     static Button Question(QWidget* parent, const QString& text);
+    // Yes/No with the question icon; Escape answers No.
+    static Button QuestionYesNo(QWidget* parent, const QString& text);
     // OK with the stop icon.
     static void Error(QWidget* parent, const QString& text, const QString& caption = QString());
     // OK with the exclamation icon.
@@ -39,5 +42,6 @@ public:
     static std::vector<Shown> TakeShown();
 
 private:
-    static Button Show(QWidget* parent, const QString& text, Icon icon, bool yesNoCancel, const QString& caption);
+    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel };
+    static Button Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& caption);
 };
