@@ -90,11 +90,11 @@ void ChannelListModel::RowRemoved() {
     endRemoveRows();
 }
 
-void ChannelListModel::RowsAboutToBeSorted() {
+void ChannelListModel::RowsAboutToBeReordered() {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void ChannelListModel::RowsSorted(const std::vector<int>& newRowOf) {
+void ChannelListModel::RowsReordered(const std::vector<int>& newRowOf) {
     // Selections and the current row follow their rows.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

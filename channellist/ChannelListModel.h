@@ -34,8 +34,8 @@ private:
     void RowMoved() override;
     void RowAboutToBeRemoved(int row) override;
     void RowRemoved() override;
-    void RowsAboutToBeSorted() override;
-    void RowsSorted(const std::vector<int>& newRowOf) override;
+    void RowsAboutToBeReordered() override;
+    void RowsReordered(const std::vector<int>& newRowOf) override;
     void FavoriteTextsChanged() override;
 
     ChannelListSession& session_;

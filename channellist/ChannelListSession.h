@@ -3,6 +3,8 @@
 // flags. Nothing reaches the database before WriteBack, which goes through its operations only.
 #pragma once
 
+#include "channellist/ChannelListHistory.h"
+#include "channellist/ChannelListState.h"
 #include "database/Limits.h"
 #include "database/NetworkDatabase.h"
 
@@ -10,16 +12,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Bits of changeFlags.
-constexpr uint32_t CHANGED_ORDER = 1;
-constexpr uint32_t CHANGED_FAVORITES = 2;
-constexpr uint32_t CHANGED_NAMES = 4;
-
-// Kinds of the "Channel Group" entries; an entry's tag is groupIndex * 256 + groupKind.
-constexpr uint8_t GROUP_ALL = 0;
-constexpr uint8_t GROUP_NETWORK = 1;
-constexpr uint8_t GROUP_FAVORITE = 2;
 
 enum ChannelColumn { COLUMN_NAME = 0, COLUMN_CA = 1, COLUMN_NETWORK = 2, COLUMN_FAVORITE = 3, COLUMN_COUNT = 4 };
 
@@ -33,25 +25,6 @@ unsigned char FoldLatin1(unsigned char c);
 // The name with every letter folded to lower case: two names compare without regard to letter case
 // by comparing their folded forms byte by byte.
 std::string FoldName(const std::string& name);
-
-// Everything the dialog edits, as one value: a copy is a complete snapshot of the session.
-struct ChannelListState {
-    // Positions in the programs table as it was at opening; the table does not change before OK.
-    std::vector<uint32_t> workingOrder;
-    // Working copies of the offered favorite groups (at most MAX_FAVORITE_GROUPS).
-    std::vector<FavoriteGroup> workingGroups;
-    // Per program at opening: bit i set when the program stands in a list of working group i.
-    std::vector<uint8_t> favoriteMasks;
-    uint8_t currentTab = 0;
-    uint8_t groupKind = GROUP_ALL;
-    uint8_t groupIndex = 0;
-    // The row values of the list shown: a program's position in the programs table as it was at
-    // opening (for a favorite group, the list entry itself).
-    std::vector<uint32_t> rows;
-    bool orderDirty = false;
-    uint32_t changeFlags = 0;
-    int32_t sortState = -1; // the column last sorted by, bit 31 set when descending; -1 for none
-};
 
 // An entry of the "Channel Group" list: its text (ISO-8859-1 bytes) and its tag.
 struct ChannelGroupEntry {
@@ -74,9 +47,9 @@ public:
         virtual void RowMoved() {}
         virtual void RowAboutToBeRemoved(int /*row*/) {}
         virtual void RowRemoved() {}
-        virtual void RowsAboutToBeSorted() {}
-        // newRowOf[old row] is the row's index after the sort.
-        virtual void RowsSorted(const std::vector<int>& /*newRowOf*/) {}
+        // The same rows in another order (a sort): newRowOf[old row] is the row's index after it.
+        virtual void RowsAboutToBeReordered() {}
+        virtual void RowsReordered(const std::vector<int>& /*newRowOf*/) {}
         // The "Favorite" text of any row may have changed (membership or names).
         virtual void FavoriteTextsChanged() {}
     };
@@ -90,7 +63,7 @@ public:
 
     // ---- the state ----
     const ChannelListState& state() const { return state_; }
-    // Takes a state back that state() gave out earlier; the rows are replaced.
+    // Takes a state back that state() gave out earlier; the rows are replaced. Not an undo step.
     void Restore(ChannelListState state);
 
     const std::vector<uint32_t>& workingOrder() const { return state_.workingOrder; }
@@ -103,6 +76,8 @@ public:
     bool orderDirty() const { return state_.orderDirty; }
     uint32_t changeFlags() const { return state_.changeFlags; }
     int32_t sortState() const { return state_.sortState; }
+    // The rows stand in the order of the last sort (the header shows its indicator).
+    bool sortShown() const { return state_.sortShown; }
 
     // ---- rows ----
     const std::vector<uint32_t>& rows() const { return state_.rows; }
@@ -153,8 +128,21 @@ public:
     // (ISO-8859-1 bytes), letters compared without regard to case; -1 when there is none.
     int FindRow(const std::string& prefix, int start) const;
 
+    // ---- history: every edit above is one step ----
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // Takes the last step back, or does the last undone step again, and shows what the list showed
+    // then; false when there is none. `rows` receives the rows the step acted on, where they stand now.
+    bool Undo(std::vector<int>* rows = nullptr);
+    bool Redo(std::vector<int>* rows = nullptr);
+    const ChannelListHistory& history() const { return history_; }
+
     // ---- OK ----
-    // Stores the row order and writes the changed names, lists and order into the database.
+    // What OK would write: the change flags of the differences from the database as it was at
+    // opening (stores the row order first). 0 when every edit was undone.
+    uint32_t NetChanges();
+    // Stores the row order and writes what differs into the database; changeFlags then holds
+    // NetChanges.
     void WriteBack();
 
 private:
@@ -164,9 +152,15 @@ private:
     void MarkChanged(uint32_t flags) { state_.changeFlags |= flags; }
     uint32_t ReorderFlag() const { return state_.groupKind == GROUP_FAVORITE ? CHANGED_FAVORITES : CHANGED_ORDER; }
     bool ValidEdit(int group, int row) const;
+    // The rows of the group and tab shown, as FillList shows them.
+    std::vector<uint32_t> BuildRows() const;
+    ChannelListShown Shown() const;
+    // The edit just done changed the state, which was `before`: one undo step.
+    void RecordStep(ChannelListState before, std::vector<int> rowsBefore, std::vector<int> rowsAfter);
 
     NetworkDatabase& database_;
     std::vector<int> programNetwork_; // network index per program, -1 for none
     ChannelListState state_;
+    ChannelListHistory history_;
     Listener* listener_; // never null: a Listener that does nothing when none is set
 };

@@ -38,8 +38,8 @@ struct RowLog : ChannelListSession::Listener {
     void RowMoved() override { events.push_back("moved"); }
     void RowAboutToBeRemoved(int row) override { events.push_back("remove " + std::to_string(row)); }
     void RowRemoved() override { events.push_back("removed"); }
-    void RowsAboutToBeSorted() override { events.push_back("sort"); }
-    void RowsSorted(const std::vector<int>& newRowOf) override {
+    void RowsAboutToBeReordered() override { events.push_back("sort"); }
+    void RowsReordered(const std::vector<int>& newRowOf) override {
         std::string text = "sorted";
         for (const int row : newRowOf)
             text += " " + std::to_string(row);
