@@ -5,6 +5,7 @@
 #include "channellist/FavoriteNamesDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -77,6 +79,28 @@ void ChannelListDialog::BuildWidgets() {
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
 
+    // The shortcuts work anywhere in the dialog; a text box keeps Ctrl+Z for its own typing.
+    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), QStringLiteral("Undo"), this);
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setToolTip(QStringLiteral("Undo"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), QStringLiteral("Redo"), this);
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    redoAction_->setToolTip(QStringLiteral("Redo"));
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(undoAction_);
+    addAction(redoAction_);
+    const auto toolButton = [this](QAction* action, const char* name) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    QToolButton* undoButton = toolButton(undoAction_, "undoButton");
+    QToolButton* redoButton = toolButton(redoAction_, "redoButton");
+
     view_ = new ChannelListView(this);
     view_->setObjectName(QStringLiteral("channelView"));
     view_->setModel(model_);
@@ -113,9 +137,16 @@ void ChannelListDialog::BuildWidgets() {
     top->addWidget(searchEdit_, 1);
     top->addWidget(searchButton);
 
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setSpacing(0);
+    tabRow->addWidget(tabBar_, 0, Qt::AlignBottom);
+    tabRow->addStretch(1);
+    tabRow->addWidget(undoButton);
+    tabRow->addWidget(redoButton);
+
     auto* listBox = new QVBoxLayout;
     listBox->setSpacing(0);
-    listBox->addWidget(tabBar_);
+    listBox->addLayout(tabRow);
     listBox->addWidget(view_, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -141,6 +172,8 @@ void ChannelListDialog::BuildWidgets() {
     connect(renameButton, &QPushButton::clicked, this, &ChannelListDialog::RenameGroups);
     connect(searchButton, &QPushButton::clicked, this, &ChannelListDialog::Search);
     connect(header, &QHeaderView::sectionClicked, this, &ChannelListDialog::SortByColumn);
+    connect(undoAction_, &QAction::triggered, this, &ChannelListDialog::Undo);
+    connect(redoAction_, &QAction::triggered, this, &ChannelListDialog::Redo);
     connect(view_, &ChannelListView::contextMenuRequested, this, &ChannelListDialog::OnContextMenuRequested);
     connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::MoveRow);
     connect(helpButton, &QPushButton::clicked, this, &ChannelListDialog::ShowHelp);
@@ -188,6 +221,42 @@ void ChannelListDialog::ShowEdits() {
     setWindowTitle(session_.changeFlags() != 0 ? QStringLiteral("Channel List (Modified)")
                                                : QStringLiteral("Channel List"));
     countLabel_->setText(QStringLiteral("%1 channels").arg(RowCount()));
+    QHeaderView* header = view_->header();
+    const int32_t sortState = session_.sortState();
+    header->setSortIndicatorShown(session_.sortShown() && sortState != -1);
+    if (header->isSortIndicatorShown())
+        header->setSortIndicator(sortState & INT32_MAX, sortState < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    undoAction_->setEnabled(session_.CanUndo());
+    redoAction_->setEnabled(session_.CanRedo());
+}
+
+void ChannelListDialog::ShowRestored(const std::vector<int>& rows) {
+    SyncFavoriteEntries();
+    RefreshGroupNames();
+    updatingControls_ = true;
+    // A favorite group that lost its last member stays shown without an entry.
+    groupList_->setCurrentIndex(groupList_->findData(session_.groupIndex() * 256 + session_.groupKind()));
+    tabBar_->setCurrentIndex(session_.currentTab());
+    updatingControls_ = false;
+    SelectRows(rows);
+    ShowEdits();
+}
+
+void ChannelListDialog::SelectRows(const std::vector<int>& rows) {
+    QItemSelectionModel* selection = view_->selectionModel();
+    QItemSelection block;
+    for (const int row : rows) {
+        if (row >= 0 && row < RowCount())
+            block.select(model_->index(row, 0), model_->index(row, 0));
+    }
+    if (block.isEmpty()) {
+        selection->clearSelection();
+        return;
+    }
+    const QModelIndex first = block.first().topLeft();
+    selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selection->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view_->scrollTo(first, QAbstractItemView::EnsureVisible);
 }
 
 QString ChannelListDialog::CellText(int row, int column) const {
@@ -230,8 +299,10 @@ void ChannelListDialog::OnTabChanged(int tab) {
 // ---- ordering ----
 
 void ChannelListDialog::SortByColumn(int column) {
-    if (session_.SortByColumn(column))
-        ShowEdits();
+    view_->CancelDrag();
+    session_.SortByColumn(column);
+    // Also without a sort: the header's click moved its indicator.
+    ShowEdits();
 }
 
 void ChannelListDialog::MoveRow(int source, int target) {
@@ -320,7 +391,13 @@ void ChannelListDialog::RenameGroups() {
 }
 
 void ChannelListDialog::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
-    const bool changed = session_.ApplyGroupNames(names);
+    if (!session_.ApplyGroupNames(names))
+        return;
+    RefreshGroupNames();
+    ShowEdits();
+}
+
+void ChannelListDialog::RefreshGroupNames() {
     // setItemText keeps the entry's place, its tag and the selection.
     const std::vector<FavoriteGroup>& groups = session_.workingGroups();
     updatingControls_ = true;
@@ -333,8 +410,22 @@ void ChannelListDialog::ApplyGroupNames(const std::array<std::string, MAX_FAVORI
             groupList_->setItemText(entry, name);
     }
     updatingControls_ = false;
-    if (changed)
-        ShowEdits();
+}
+
+// ---- the dialog's own history ----
+
+void ChannelListDialog::Undo() {
+    view_->CancelDrag();
+    std::vector<int> rows;
+    if (session_.Undo(&rows))
+        ShowRestored(rows);
+}
+
+void ChannelListDialog::Redo() {
+    view_->CancelDrag();
+    std::vector<int> rows;
+    if (session_.Redo(&rows))
+        ShowRestored(rows);
 }
 
 // ---- search, help ----
@@ -380,4 +471,12 @@ void ChannelListDialog::accept() {
     view_->CancelDrag();
     session_.WriteBack();
     QDialog::accept();
+}
+
+void ChannelListDialog::reject() {
+    view_->CancelDrag();
+    if (HoldsChanges() &&
+        MessageBox::QuestionYesNo(this, QStringLiteral("Discard the changes to the channel list?")) != MessageBox::Yes)
+        return;
+    QDialog::reject();
 }

@@ -18,6 +18,7 @@
 
 class ChannelListModel;
 class ChannelListView;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,8 @@ public:
 
     const ChannelListSession& session() const { return session_; }
     uint32_t changeFlags() const { return session_.changeFlags(); }
+    // OK would write something: the edits differ from the database.
+    bool HoldsChanges() { return session_.NetChanges() != 0; }
     uint8_t currentTab() const { return session_.currentTab(); }
     uint8_t groupKind() const { return session_.groupKind(); }
     uint8_t groupIndex() const { return session_.groupIndex(); }
@@ -74,6 +77,11 @@ public:
     // that shows them.
     void ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names);
 
+    // ---- the dialog's own history ----
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), and the two buttons beside the tabs.
+    void Undo();
+    void Redo();
+
     // ---- search, help ----
     void Search();
     void ShowHelp();
@@ -81,6 +89,8 @@ public:
 public slots:
     // OK: writes the edits back, then closes.
     void accept() override;
+    // Cancel, Escape and the close box: asks before changes are thrown away.
+    void reject() override;
 
 private:
     void BuildWidgets();
@@ -88,8 +98,15 @@ private:
     void OnGroupChanged(int entry);
     void OnTabChanged(int tab);
     void OnContextMenuRequested(int row, const QPoint& globalPos);
-    // Shows the session's change flags in the title and its row count in the count label.
+    // Shows the session's change flags in the title, its row count in the count label, its sort in
+    // the header, and what can be undone.
     void ShowEdits();
+    // After an undo or redo: the controls show the restored group and tab, and `rows` are selected.
+    void ShowRestored(const std::vector<int>& rows);
+    // Selects the rows, makes the first of them current and scrolls it into view.
+    void SelectRows(const std::vector<int>& rows);
+    // The favorite entries of the group list show the working names.
+    void RefreshGroupNames();
     // Lists exactly the favorite groups that have entries, in group order after the networks.
     void SyncFavoriteEntries();
 
@@ -103,4 +120,6 @@ private:
     QTabBar* tabBar_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };

@@ -9,7 +9,11 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -74,5 +78,30 @@ inline void ChooseFromMenu(ChannelListDialog& dialog, int row, int command) {
     ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
     action->trigger();
 }
+
+// The dialog on the sample database, shown and active.
+class ChannelListTest : public ::testing::Test {
+public:
+    void SetUp() override { FillSample(data); }
+
+    ChannelListDialog& Open() {
+        dialog = std::make_unique<ChannelListDialog>(data.db);
+        dialog->show();
+        dialog->activateWindow(); // for the shortcuts
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        return *dialog;
+    }
+    QString CountText() const { return guitest::Find<QLabel>(dialog.get(), "countLabel")->text(); }
+    void ClickHeader(int column) {
+        QHeaderView* header = View(*dialog)->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+    }
+    void ClickOk() { guitest::Find<QPushButton>(dialog.get(), "okButton")->click(); }
+    void SetTab(int tab) { guitest::Find<QTabBar>(dialog.get(), "tabBar")->setCurrentIndex(tab); }
+
+    TestDatabase data;
+    std::unique_ptr<ChannelListDialog> dialog;
+};
 
 } // namespace cltest
