@@ -22,26 +22,20 @@
 
 #include <algorithm>
 
-namespace {
-
-// A menu text shows '&' only when it is doubled.
-QString MenuText(const char* prefix, const std::string& name) {
-    QString text = QString::fromLatin1(name);
-    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QString::fromLatin1(prefix) + text;
-}
-
-} // namespace
-
 ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent) : QDialog(parent), session_(database) {
     setWindowTitle(QStringLiteral("Channel List"));
     model_ = new ChannelListModel(session_, this);
     BuildWidgets();
     BuildGroupList();
+    BuildCommands();
     updatingControls_ = true;
     groupList_->setCurrentIndex(0);
     tabBar_->setCurrentIndex(0);
     updatingControls_ = false;
+    // The list's keys work at once.
+    view_->setFocus();
+    if (RowCount() > 0)
+        view_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
     ShowEdits();
 }
 
@@ -109,7 +103,7 @@ void ChannelListDialog::BuildWidgets() {
     header->setSectionsMovable(false);
     header->setSortIndicatorShown(false);
     header->setStretchLastSection(true);
-    for (int column = 0; column < COLUMN_COUNT; ++column)
+    for (int column = 0; column < VIEW_COLUMN_COUNT; ++column)
         header->resizeSection(column, view_->ColumnWidth(column));
 
     countLabel_ = new QLabel(this);
@@ -162,7 +156,7 @@ void ChannelListDialog::BuildWidgets() {
     layout->addLayout(bottom);
 
     int listWidth = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < COLUMN_COUNT; ++column)
+    for (int column = 0; column < VIEW_COLUMN_COUNT; ++column)
         listWidth += view_->ColumnWidth(column);
     const QMargins margins = layout->contentsMargins();
     resize(std::max(listWidth + margins.left() + margins.right(), sizeHint().width()), fontMetrics().height() * 32);
@@ -171,11 +165,16 @@ void ChannelListDialog::BuildWidgets() {
     connect(tabBar_, &QTabBar::currentChanged, this, &ChannelListDialog::OnTabChanged);
     connect(renameButton, &QPushButton::clicked, this, &ChannelListDialog::RenameGroups);
     connect(searchButton, &QPushButton::clicked, this, &ChannelListDialog::Search);
-    connect(header, &QHeaderView::sectionClicked, this, &ChannelListDialog::SortByColumn);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == VIEW_NUMBER_COLUMN)
+            ShowEdits(); // not sortable; the click moved the indicator
+        else
+            SortByColumn(SessionColumn(section));
+    });
     connect(undoAction_, &QAction::triggered, this, &ChannelListDialog::Undo);
     connect(redoAction_, &QAction::triggered, this, &ChannelListDialog::Redo);
     connect(view_, &ChannelListView::contextMenuRequested, this, &ChannelListDialog::OnContextMenuRequested);
-    connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::MoveRow);
+    connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::OnRowDropped);
     connect(helpButton, &QPushButton::clicked, this, &ChannelListDialog::ShowHelp);
     connect(okButton, &QPushButton::clicked, this, &ChannelListDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &ChannelListDialog::reject);
@@ -225,7 +224,8 @@ void ChannelListDialog::ShowEdits() {
     const int32_t sortState = session_.sortState();
     header->setSortIndicatorShown(session_.sortShown() && sortState != -1);
     if (header->isSortIndicatorShown())
-        header->setSortIndicator(sortState & INT32_MAX, sortState < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        header->setSortIndicator(ViewColumn(sortState & INT32_MAX),
+                                 sortState < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
     undoAction_->setEnabled(session_.CanUndo());
     redoAction_->setEnabled(session_.CanRedo());
 }
@@ -244,10 +244,15 @@ void ChannelListDialog::ShowRestored(const std::vector<int>& rows) {
 
 void ChannelListDialog::SelectRows(const std::vector<int>& rows) {
     QItemSelectionModel* selection = view_->selectionModel();
+    // One range per run of rows: a block of thousands is one range.
     QItemSelection block;
-    for (const int row : rows) {
-        if (row >= 0 && row < RowCount())
-            block.select(model_->index(row, 0), model_->index(row, 0));
+    for (size_t k = 0; k < rows.size();) {
+        size_t end = k + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        if (rows[k] >= 0 && rows[end - 1] < RowCount())
+            block.append(QItemSelectionRange(model_->index(rows[k], 0), model_->index(rows[end - 1], 0)));
+        k = end;
     }
     if (block.isEmpty()) {
         selection->clearSelection();
@@ -296,86 +301,6 @@ void ChannelListDialog::OnTabChanged(int tab) {
     ShowEdits();
 }
 
-// ---- ordering ----
-
-void ChannelListDialog::SortByColumn(int column) {
-    view_->CancelDrag();
-    session_.SortByColumn(column);
-    // Also without a sort: the header's click moved its indicator.
-    ShowEdits();
-}
-
-void ChannelListDialog::MoveRow(int source, int target) {
-    if (!session_.MoveRow(source, target))
-        return;
-    // The moved row arrives unselected.
-    view_->selectionModel()->select(model_->index(target, 0),
-                                    QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-    ShowEdits();
-}
-
-void ChannelListDialog::BeginDrag(int row) {
-    view_->BeginDrag(row);
-}
-
-void ChannelListDialog::DragMoveTo(const QPoint& viewportPos) {
-    view_->DragMoveTo(viewportPos);
-}
-
-void ChannelListDialog::DropAt(const QPoint& viewportPos) {
-    view_->DropAt(viewportPos);
-}
-
-// ---- favorites ----
-
-void ChannelListDialog::OnContextMenuRequested(int row, const QPoint& globalPos) {
-    std::unique_ptr<QMenu> menu = BuildContextMenu(row);
-    if (menu)
-        menu->exec(globalPos);
-}
-
-std::unique_ptr<QMenu> ChannelListDialog::BuildContextMenu(int row) {
-    contextRow_ = (row >= 0 && row < RowCount()) ? row : -1;
-    const int groupCount = session_.FavoriteGroupCount();
-    if (contextRow_ < 0 || groupCount == 0)
-        return nullptr;
-    const uint8_t mask = session_.FavoriteMask(RowValue(contextRow_));
-    const std::vector<FavoriteGroup>& groups = session_.workingGroups();
-    auto menu = std::make_unique<QMenu>(this);
-    menu->setObjectName(QStringLiteral("favoriteMenu"));
-    for (int i = 0; i < groupCount; ++i) {
-        QAction* add = menu->addAction(MenuText("Add to ", groups[static_cast<size_t>(i)].name));
-        add->setData(ID_ADD_TO_FAVORITE + i);
-        add->setEnabled(!(mask & (1u << i)));
-        connect(add, &QAction::triggered, this, [this, i] { AddToFavorite(i); });
-    }
-    menu->addSeparator();
-    for (int i = 0; i < groupCount; ++i) {
-        QAction* remove = menu->addAction(MenuText("Remove from ", groups[static_cast<size_t>(i)].name));
-        remove->setData(ID_REMOVE_FROM_FAVORITE + i);
-        remove->setEnabled((mask & (1u << i)) != 0);
-        connect(remove, &QAction::triggered, this, [this, i] { RemoveFromFavorite(i); });
-    }
-    return menu;
-}
-
-void ChannelListDialog::AddToFavorite(int group) {
-    if (!session_.AddToFavorite(group, contextRow_))
-        return;
-    SyncFavoriteEntries();
-    ShowEdits();
-}
-
-void ChannelListDialog::RemoveFromFavorite(int group) {
-    const int rowsBefore = RowCount();
-    if (!session_.RemoveFromFavorite(group, contextRow_))
-        return;
-    if (RowCount() != rowsBefore)
-        contextRow_ = -1; // its row left the group shown
-    SyncFavoriteEntries();
-    ShowEdits();
-}
-
 // ---- names ----
 
 void ChannelListDialog::RenameGroups() {
@@ -412,22 +337,6 @@ void ChannelListDialog::RefreshGroupNames() {
     updatingControls_ = false;
 }
 
-// ---- the dialog's own history ----
-
-void ChannelListDialog::Undo() {
-    view_->CancelDrag();
-    std::vector<int> rows;
-    if (session_.Undo(&rows))
-        ShowRestored(rows);
-}
-
-void ChannelListDialog::Redo() {
-    view_->CancelDrag();
-    std::vector<int> rows;
-    if (session_.Redo(&rows))
-        ShowRestored(rows);
-}
-
 // ---- search, help ----
 
 void ChannelListDialog::Search() {
@@ -447,9 +356,13 @@ void ChannelListDialog::Search() {
                 first = std::min(first, index.row());
             start = first + 1;
         }
-        // Down to the last row, then from the top; the selected row itself is tried last.
-        const QByteArray prefix = text.toLatin1();
-        const int row = session_.FindRow(std::string(prefix.constData(), static_cast<size_t>(prefix.size())), start);
+        // Down to the last row, then from the top; the selected row itself is tried last. A name
+        // that holds the text elsewhere is found when no name begins with it.
+        const QByteArray bytes = text.toLatin1();
+        const std::string pattern(bytes.constData(), static_cast<size_t>(bytes.size()));
+        int row = session_.FindRow(pattern, start);
+        if (row < 0)
+            row = session_.FindRowContaining(pattern, start);
         if (row >= 0) {
             const QModelIndex index = model_->index(row, 0);
             view_->selectionModel()->setCurrentIndex(index,

@@ -325,78 +325,7 @@ bool ChannelListSession::SortByColumn(int column) {
     return true;
 }
 
-bool ChannelListSession::MoveRow(int source, int target) {
-    const int count = RowCount();
-    if (source < 0 || target < 0 || source >= count || target >= count || source == target)
-        return false;
-    ChannelListState before = state_;
-    MarkChanged(ReorderFlag());
-    state_.orderDirty = true;
-    state_.sortShown = false;
-    listener_->RowAboutToMove(source, target);
-    const auto first = state_.rows.begin();
-    if (target > source)
-        std::rotate(first + source, first + source + 1, first + target + 1);
-    else
-        std::rotate(first + target, first + source, first + source + 1);
-    listener_->RowMoved();
-    RecordStep(std::move(before), {source}, {target});
-    return true;
-}
-
-// ---- favorites ----
-
-bool ChannelListSession::ValidEdit(int group, int row) const {
-    return group >= 0 && group < FavoriteGroupCount() && row >= 0 && row < RowCount();
-}
-
-bool ChannelListSession::AddToFavorite(int group, int row) {
-    if (!ValidEdit(group, row))
-        return false;
-    const uint32_t value = RowValue(row);
-    if (value >= NO_INDEX)
-        return false; // beyond what a 16-bit favorite entry can name
-    const uint8_t bit = static_cast<uint8_t>(1u << group);
-    const uint8_t mask = state_.favoriteMasks[value];
-    if (mask & bit)
-        return false; // already a member: the menu offers only removal
-    ChannelListState before = state_;
-    state_.favoriteMasks[value] |= bit;
-    // Every row value is the program's position in the programs table, which cannot change before OK.
-    TabList(state_.workingGroups[static_cast<size_t>(group)]).push_back(static_cast<uint16_t>(value));
-    MarkChanged(CHANGED_FAVORITES);
-    listener_->FavoriteTextsChanged();
-    RecordStep(std::move(before), {row}, {row});
-    return true;
-}
-
-bool ChannelListSession::RemoveFromFavorite(int group, int row) {
-    if (!ValidEdit(group, row))
-        return false;
-    const uint32_t value = RowValue(row);
-    const uint8_t bit = static_cast<uint8_t>(1u << group);
-    if (!(state_.favoriteMasks[value] & bit))
-        return false; // not a member: the menu offers only adding
-    ChannelListState before = state_;
-    state_.favoriteMasks[value] &= static_cast<uint8_t>(~bit);
-    listener_->FavoriteTextsChanged();
-
-    std::vector<uint16_t>& list = TabList(state_.workingGroups[static_cast<size_t>(group)]);
-    const auto found = std::find(list.begin(), list.end(), static_cast<uint16_t>(value));
-    if (found != list.end())
-        list.erase(found);
-
-    std::vector<int> rowsAfter{row};
-    if (state_.groupKind == GROUP_FAVORITE && state_.groupIndex == group) {
-        listener_->RowAboutToBeRemoved(row);
-        state_.rows.erase(state_.rows.begin() + row);
-        listener_->RowRemoved();
-        rowsAfter.clear();
-    }
-    MarkChanged(CHANGED_FAVORITES);
-    RecordStep(std::move(before), {row}, std::move(rowsAfter));
-    return true;
-}
+// ---- names ----
 
 bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
     ChannelListState before = state_;
@@ -417,18 +346,37 @@ bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVOR
 
 // ---- search ----
 
+namespace {
+
+bool BeginsWith(const std::string& name, const std::string& pattern) {
+    if (name.size() < pattern.size())
+        return false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (FoldLatin1(static_cast<unsigned char>(name[i])) != static_cast<unsigned char>(pattern[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int ChannelListSession::FindRow(const std::string& prefix, int start) const {
     const int count = RowCount();
     const std::string pattern = FoldName(prefix);
     for (int step = 0; step < count; ++step) {
         const int row = (std::max(start, 0) + step) % count;
-        const std::string& name = RowProgram(row).name;
-        if (name.size() < pattern.size())
-            continue;
-        bool match = true;
-        for (size_t i = 0; i < pattern.size() && match; ++i)
-            match = FoldLatin1(static_cast<unsigned char>(name[i])) == static_cast<unsigned char>(pattern[i]);
-        if (match)
+        if (BeginsWith(RowProgram(row).name, pattern))
+            return row;
+    }
+    return -1;
+}
+
+int ChannelListSession::FindRowContaining(const std::string& text, int start) const {
+    const int count = RowCount();
+    const std::string pattern = FoldName(text);
+    for (int step = 0; step < count; ++step) {
+        const int row = (std::max(start, 0) + step) % count;
+        if (FoldName(RowProgram(row).name).find(pattern) != std::string::npos)
             return row;
     }
     return -1;
@@ -441,21 +389,21 @@ ChannelListShown ChannelListSession::Shown() const {
 }
 
 void ChannelListSession::RecordStep(ChannelListState before, std::vector<int> rowsBefore, std::vector<int> rowsAfter) {
+    editedRows_ = rowsAfter;
     history_.Record({std::move(before), Shown(), std::move(rowsBefore), std::move(rowsAfter)});
 }
 
-bool ChannelListSession::Undo(std::vector<int>* rows) {
+bool ChannelListSession::Undo() {
     if (!history_.CanUndo())
         return false;
     listener_->RowsAboutToBeReplaced();
     const ChannelListStep& step = history_.Undo(state_);
     listener_->RowsReplaced();
-    if (rows)
-        *rows = step.rowsBefore;
+    editedRows_ = step.rowsBefore;
     return true;
 }
 
-bool ChannelListSession::Redo(std::vector<int>* rows) {
+bool ChannelListSession::Redo() {
     if (!history_.CanRedo())
         return false;
     listener_->RowsAboutToBeReplaced();
@@ -473,8 +421,7 @@ bool ChannelListSession::Redo(std::vector<int>* rows) {
         state_.sortShown = shown.sortShown;
     }
     listener_->RowsReplaced();
-    if (rows)
-        *rows = step.rowsAfter;
+    editedRows_ = step.rowsAfter;
     return true;
 }
 

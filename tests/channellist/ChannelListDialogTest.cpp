@@ -36,9 +36,10 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(d.session().FavoriteMask(3), 0x05);
 
     const QAbstractItemModel* model = View(d)->model();
-    const char* headings[] = {"Name", "CA", "Network", "Favorite"};
-    for (int column = 0; column < 4; ++column)
+    const char* headings[] = {"No.", "Name", "CA", "Network", "Favorite"};
+    for (int column = 0; column < 5; ++column)
         EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), QString::fromLatin1(headings[column]));
+    EXPECT_EQ(model->index(3, 0).data().toString(), QStringLiteral("4"));
     // Das Erste, arte, BBC: names, CA names, network with frequency and polarity, favorite names.
     EXPECT_EQ(d.CellText(1, 1), QStringLiteral("VICS/SECA/UNKNOWN"));
     EXPECT_EQ(d.CellText(0, 1), QString());
@@ -181,7 +182,9 @@ TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
     EXPECT_FALSE(View(d)->IsDragging());
     EXPECT_EQ(View(d)->dropIndicatorRow(), -1);
     EXPECT_EQ(RowNames(d), (Names{"arte", "BBC", "zdf", "Das Erste", "Cnn"}));
-    EXPECT_TRUE(View(d)->selectionModel()->selectedRows().isEmpty()); // the moved row is not selected
+    const QModelIndexList selected = View(d)->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1); // the dropped row is selected
+    EXPECT_EQ(selected[0].row(), 3);
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER);
 }
 
@@ -262,8 +265,14 @@ TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(d.contextRow(), 2);
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 17);
+    ASSERT_EQ(actions.size(), 25); // the moves and "Delete" follow the favorites
     EXPECT_TRUE(actions[8]->isSeparator());
+    EXPECT_TRUE(actions[17]->isSeparator());
+    const char* commands[] = {"Move Up", "Move Down", "Move to Top", "Move to Bottom", "Move to Position..."};
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(actions[18 + k]->text(), QString::fromLatin1(commands[k]));
+    EXPECT_TRUE(actions[23]->isSeparator());
+    EXPECT_EQ(actions[24]->text(), QStringLiteral("Delete"));
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Add to News"));
     EXPECT_EQ(actions[2]->text(), QStringLiteral("Add to "));
     EXPECT_EQ(actions[9]->text(), QStringLiteral("Remove from News"));
@@ -428,7 +437,7 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
     d.accept();
     ASSERT_EQ(small.db.favoriteGroups().size(), 2u);
     EXPECT_EQ(small.db.favoriteGroups()[1]->name, "second");
-    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 5); // two groups: 2 + separator + 2
+    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 13); // two groups: 2 + separator + 2, then 8 more
 }
 
 TEST_F(ChannelListTest, SearchFindsPrefixesCaseBlindAndWraps) {

@@ -35,12 +35,23 @@ const std::vector<EditCase>& EditCases() {
     static const std::vector<EditCase> cases = {
         {"sort", [](ChannelListSession&) {}, [](ChannelListSession& s) { return s.SortByColumn(COLUMN_NAME); }, {}, {}},
         {"move", [](ChannelListSession&) {}, [](ChannelListSession& s) { return s.MoveRow(0, 3); }, {0}, {3}},
-        {"add to a favorite", [](ChannelListSession&) {}, [](ChannelListSession& s) { return s.AddToFavorite(1, 2); },
-         {2}, {2}},
-        {"remove from the shown group", [](ChannelListSession& s) { s.SelectGroup(GROUP_FAVORITE, 0); },
-         [](ChannelListSession& s) { return s.RemoveFromFavorite(0, 1); }, {1}, {}},
-        {"rename", [](ChannelListSession&) {},
-         [](ChannelListSession& s) { return s.ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"}); }, {}, {}},
+        {"add to a favorite",
+         [](ChannelListSession&) {},
+         [](ChannelListSession& s) { return s.AddToFavorite(1, 2); },
+         {2},
+         {2}},
+        {"remove from the shown group",
+         [](ChannelListSession& s) { s.SelectGroup(GROUP_FAVORITE, 0); },
+         [](ChannelListSession& s) { return s.RemoveFromFavorite(0, 1); },
+         {1},
+         {0}},
+        {"rename",
+         [](ChannelListSession&) {},
+         [](ChannelListSession& s) {
+             return s.ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+         },
+         {},
+         {}},
     };
     return cases;
 }
@@ -54,14 +65,13 @@ TEST_F(HistoryTest, EachEditIsOneStepThatUndoTakesBackAndRedoDoesAgain) {
         ASSERT_TRUE(c.edit(session)) << c.what;
         const auto after = Fields(session.state());
         EXPECT_TRUE(session.CanUndo()) << c.what;
-        std::vector<int> rows;
-        ASSERT_TRUE(session.Undo(&rows));
+        ASSERT_TRUE(session.Undo());
         EXPECT_EQ(Fields(session.state()), before) << c.what;
-        EXPECT_EQ(rows, c.rowsBefore) << c.what;
+        EXPECT_EQ(session.editedRows(), c.rowsBefore) << c.what;
         EXPECT_FALSE(session.Undo()) << c.what;
-        ASSERT_TRUE(session.Redo(&rows));
+        ASSERT_TRUE(session.Redo());
         EXPECT_EQ(Fields(session.state()), after) << c.what;
-        EXPECT_EQ(rows, c.rowsAfter) << c.what;
+        EXPECT_EQ(session.editedRows(), c.rowsAfter) << c.what;
         EXPECT_FALSE(session.Redo()) << c.what;
         EXPECT_EQ(session.history().UndoCount(), 1u) << c.what;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channellist/ChannelListDialog.h"
+#include "channellist/ChannelListModel.h"
 #include "channellist/ChannelListView.h"
 #include "tests/channellist/ChannelListTestDatabase.h"
 #include "tests/support/GuiTest.h"
@@ -84,18 +85,20 @@ class ChannelListTest : public ::testing::Test {
 public:
     void SetUp() override { FillSample(data); }
 
-    ChannelListDialog& Open() {
-        dialog = std::make_unique<ChannelListDialog>(data.db);
+    ChannelListDialog& Open() { return Open(data.db); }
+    ChannelListDialog& Open(NetworkDatabase& db) {
+        dialog = std::make_unique<ChannelListDialog>(db);
         dialog->show();
         dialog->activateWindow(); // for the shortcuts
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return *dialog;
     }
     QString CountText() const { return guitest::Find<QLabel>(dialog.get(), "countLabel")->text(); }
+    // A click on the header of a session column.
     void ClickHeader(int column) {
         QHeaderView* header = View(*dialog)->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+                          QPoint(header->sectionViewportPosition(ViewColumn(column)) + 10, header->height() / 2));
     }
     void ClickOk() { guitest::Find<QPushButton>(dialog.get(), "okButton")->click(); }
     void SetTab(int tab) { guitest::Find<QTabBar>(dialog.get(), "tabBar")->setCurrentIndex(tab); }

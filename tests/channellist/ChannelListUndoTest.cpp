@@ -50,7 +50,9 @@ TEST_F(ChannelListUndoTest, EveryKindOfEditIsUndoneAndRedoneByItsKeys) {
          },
          [](ChannelListUndoTest& t) { ChooseFromMenu(*t.dialog, 0, ID_REMOVE_FROM_FAVORITE + 3); }},
         {"rename", [](ChannelListUndoTest&) {},
-         [](ChannelListUndoTest& t) { t.dialog->ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"}); }},
+         [](ChannelListUndoTest& t) {
+             t.dialog->ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+         }},
     };
     for (const auto& c : cases) {
         Open();
@@ -173,7 +175,8 @@ TEST_F(ChannelListUndoTest, TheHeaderShowsTheSortUntilTheOrderChangesOtherwise) 
     const auto indicator = [header]() -> std::pair<int, int> {
         if (!header->isSortIndicatorShown())
             return {-1, -1};
-        return {header->sortIndicatorSection(), header->sortIndicatorOrder() == Qt::AscendingOrder ? 0 : 1};
+        return {SessionColumn(header->sortIndicatorSection()),
+                header->sortIndicatorOrder() == Qt::AscendingOrder ? 0 : 1};
     };
     using Shown = std::pair<int, int>;
     EXPECT_EQ(indicator(), (Shown{-1, -1}));
