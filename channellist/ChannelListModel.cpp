@@ -47,11 +47,10 @@ QString ChannelListModel::CellText(int row, int column) const {
 QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    if (role == Qt::DisplayRole) {
-        if (index.column() == VIEW_NUMBER_COLUMN)
-            return QString::number(index.row() + 1);
-        return CellText(index.row(), SessionColumn(index.column()));
-    }
+    const bool number = index.column() == VIEW_NUMBER_COLUMN;
+    // The view shows the tooltip only when the text does not fit its column.
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && !number))
+        return number ? QString::number(index.row() + 1) : CellText(index.row(), SessionColumn(index.column()));
     if (role == Qt::TextAlignmentRole)
         return Alignment(index.column());
     return QVariant();
@@ -102,5 +101,5 @@ void ChannelListModel::FavoriteTextsChanged() {
     if (rowCount() == 0)
         return;
     const int column = ViewColumn(COLUMN_FAVORITE);
-    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole, Qt::ToolTipRole});
 }

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -65,6 +67,17 @@ std::vector<int> ChannelListView::ActedRows() const {
     if (rows.empty() && currentIndex().isValid())
         rows.push_back(currentIndex().row());
     return rows;
+}
+
+QString ChannelListView::ToolTipAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid())
+        return QString();
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    // The item delegate elides a text wider than the cell less a margin on each side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = visualRect(index).width() - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room ? text : QString();
 }
 
 int ChannelListView::RowAt(const QPoint& viewportPos) const {
@@ -208,6 +221,19 @@ bool ChannelListView::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate)
         CancelDrag();
     return QTreeView::event(event);
+}
+
+bool ChannelListView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = IsDragging() ? QString() : ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 void ChannelListView::mousePressEvent(QMouseEvent* event) {

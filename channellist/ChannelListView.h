@@ -2,7 +2,7 @@
 // drop of a row or of the selected rows (no platform drag loop, so every step can be driven
 // directly). While a drag runs it shows an image of the rows beside the pointer and the drop line,
 // and scrolls by a row when the pointer goes past the top or bottom edge. A drop is reported by
-// rowDropped; the view itself moves nothing.
+// rowDropped; the view itself moves nothing. A cell whose text does not fit shows it as a tooltip.
 #pragma once
 
 #include <QPoint>
@@ -24,6 +24,8 @@ public:
     int ColumnWidth(int column) const;
     // The selected rows in order; the current row alone when none is selected.
     std::vector<int> ActedRows() const;
+    // The whole text of the cell at a viewport position when the column is too narrow for it.
+    QString ToolTipAt(const QPoint& viewportPos) const;
 
     // The row at a viewport position, or -1 when the position is outside every row.
     int RowAt(const QPoint& viewportPos) const;
@@ -61,6 +63,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

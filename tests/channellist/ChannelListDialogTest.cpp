@@ -7,11 +7,13 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QToolTip>
 
 using namespace cltest;
 using guitest::Find;
@@ -49,6 +51,28 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(d.CellText(2, 3), QStringLiteral("News/Fav3"));
     EXPECT_EQ(d.CellText(0, 3), QStringLiteral("Fav3"));
     EXPECT_EQ(d.CellText(3, 3), QString());
+}
+
+TEST_F(ChannelListTest, ACellTooNarrowForItsTextShowsItAsATooltip) {
+    const uint8_t network = data.AddNetwork("Eutelsat Hot Bird 13B, 13C and 13E at 13.0 East");
+    data.AddProgram("Long", data.AddTransponder(network, 12111, 0));
+    ChannelListDialog& d = Open();
+    ChannelListView* view = View(d);
+    const auto cell = [view](int row, int column) {
+        return view->visualRect(view->model()->index(row, ViewColumn(column))).center();
+    };
+    const QString whole = QStringLiteral("Eutelsat Hot Bird 13B, 13C and 13E at 13.0 East 12111V");
+    EXPECT_EQ(d.CellText(5, COLUMN_NETWORK), whole);
+    EXPECT_EQ(view->ToolTipAt(cell(5, COLUMN_NETWORK)), whole);
+    EXPECT_EQ(view->ToolTipAt(cell(0, COLUMN_NETWORK)), QString()); // "Astra 11778H" fits
+    EXPECT_EQ(view->ToolTipAt(view->visualRect(view->model()->index(5, VIEW_NUMBER_COLUMN)).center()), QString());
+    view->header()->resizeSection(ViewColumn(COLUMN_NETWORK), 30);
+    EXPECT_EQ(view->ToolTipAt(cell(0, COLUMN_NETWORK)), QStringLiteral("Astra 11778H"));
+
+    QHelpEvent help(QEvent::ToolTip, cell(5, COLUMN_NETWORK), view->viewport()->mapToGlobal(cell(5, COLUMN_NETWORK)));
+    QApplication::sendEvent(view->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), whole);
+    QToolTip::hideText();
 }
 
 TEST_F(ChannelListTest, GroupsAndTabsChooseTheRows) {
