@@ -61,8 +61,9 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
         return QVariant();
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(kColumnHeadings[section]);
+    // "No." is centered over its numbers, clear of the "Name" heading.
     if (role == Qt::TextAlignmentRole)
-        return Alignment(section);
+        return section == VIEW_NUMBER_COLUMN ? static_cast<int>(Qt::AlignCenter) : Alignment(section);
     return QVariant();
 }
 
