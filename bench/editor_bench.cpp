@@ -276,6 +276,8 @@ void Round::Run() {
     const std::string listing = working_ + ".sdx";
     WriteListing(listing, imported);
     Time("Import SATCODX", [&] {
+        MessageBox::SetNextAnswer(MessageBox::Yes); // the listing is for another position
+        MessageBox::SetNextAnswer(MessageBox::Ok);  // what the import did
         FileDialog::SetNextPath(QString::fromStdString(listing));
         Trigger(ID_SATELLITE_IMPORT_SATCODX);
         Settle();
