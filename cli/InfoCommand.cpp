@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "database/DisplayTables.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -62,19 +63,7 @@ std::string FlagsText(uint32_t flags) {
 
 // The ISO-8859-1 view of a name for the terminal; control characters become '?'.
 std::string DisplayName(const std::string& bytes) {
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
-            text += '?';
-        } else if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
+    return NameForDisplay(bytes);
 }
 
 } // namespace

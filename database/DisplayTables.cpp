@@ -56,3 +56,20 @@ void FormatCaNames(uint32_t mask, std::string& text) {
     if (mask & (1u << kCaUnknownBit))
         append("UNKNOWN");
 }
+
+std::string NameForDisplay(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
+            text += '?';
+        } else if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}

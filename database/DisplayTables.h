@@ -26,3 +26,6 @@ const char* PolarityLetter(uint8_t polarity);
 const char* LanguageCode(uint8_t language);
 // Appends the names of the set bits 0..10 and 30 to text, "/" between names; never clears text.
 void FormatCaNames(uint32_t mask, std::string& text);
+// The name's bytes in the ISO-8859-1 view, written as UTF-8 for a terminal or a report: byte 0xE9
+// gives "é"; control characters become '?'.
+std::string NameForDisplay(const std::string& bytes);

@@ -198,20 +198,7 @@ std::vector<uint32_t> ChannelNumbers(const NetworkDatabase& db) {
 }
 
 std::string Quoted(const std::string& name) {
-    // The ISO-8859-1 view in UTF-8; control characters become '?'.
-    std::string text = "\"";
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
-            text += '?';
-        } else if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text + "\"";
+    return "\"" + NameForDisplay(name) + "\"";
 }
 
 std::string DescribePosition(uint16_t position) {
