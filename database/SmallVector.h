@@ -77,8 +77,9 @@ public:
         if (wanted <= capacity_)
             return;
         T* heap = static_cast<T*>(::operator new(wanted * sizeof(T)));
-        if (size_)
-            std::memcpy(heap, data(), size_ * sizeof(T));
+        // size_ never exceeds the capacity, so the copy fits; the bound says so to the optimizer too.
+        if (const size_t count = std::min<size_t>(size_, wanted); count != 0)
+            std::memcpy(heap, data(), count * sizeof(T));
         Release();
         storage_.heap = heap;
         capacity_ = static_cast<uint32_t>(wanted);
