@@ -32,7 +32,7 @@ QString MenuText(const char* prefix, const std::string& name) {
 } // namespace
 
 ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent) : QDialog(parent), session_(database) {
-    setWindowTitle(QStringLiteral("Channel List"));
+    setWindowTitle(tr("Channel List"));
     model_ = new ChannelListModel(session_, this);
     BuildWidgets();
     BuildGroupList();
@@ -185,8 +185,7 @@ void ChannelListDialog::SyncFavoriteEntries() {
 }
 
 void ChannelListDialog::ShowEdits() {
-    setWindowTitle(session_.changeFlags() != 0 ? QStringLiteral("Channel List (Modified)")
-                                               : QStringLiteral("Channel List"));
+    setWindowTitle(session_.changeFlags() != 0 ? tr("Channel List (Modified)") : tr("Channel List"));
     countLabel_->setText(QStringLiteral("%1 channels").arg(RowCount()));
 }
 
