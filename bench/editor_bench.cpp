@@ -17,8 +17,10 @@
 // parsing the same file, processor time against processor time) and, with both sizes, the ratio
 // of full size to half size, which stays near 2 for a step whose cost grows linearly with the
 // database (and near 1 for one that does not grow with it), and the step's limit: at most 0.3 s,
-// 0.5 s for Open, Sort by Degree and opening the Channel List, Open at most 10 yardsticks, and
-// at most 250 MiB resident with the Channel List shown. "OVER" marks a figure beyond its limit.
+// 0.5 s for Open, Sort by Degree, opening the Channel List and its OK (which writes back block
+// moves, a drag of 5,000 rows and the deletion of 5,000 channels, and rebuilds the tree), Open at
+// most 10 yardsticks, and at most 250 MiB resident with the Channel List shown. "OVER" marks a
+// figure beyond its limit.
 #include "bench/BigDatabase.h"
 #include "channellist/ChannelListDialog.h"
 #include "database/NetworkDatabase.h"
@@ -33,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -170,7 +173,8 @@ Transponder* BusiestTransponder(NetworkDatabase& db, const Network* network) {
             ++counts[program->transponderIndex];
     size_t best = db.transponders().size();
     for (size_t i = 0; i < db.transponders().size(); ++i)
-        if (db.transponders()[i]->networkIndex == slot && (best == db.transponders().size() || counts[i] > counts[best]))
+        if (db.transponders()[i]->networkIndex == slot &&
+            (best == db.transponders().size() || counts[i] > counts[best]))
             best = i;
     Expect(best < db.transponders().size(), "the network has transponders");
     return db.transponders()[best].get();
@@ -350,8 +354,9 @@ void Round::Run() {
     tree->SelectItem(db.programs()[db.programs().size() / 2]->treeItem);
     Settle();
     auto* nameField = frame_->Bar()->findChild<QLineEdit*>(QStringLiteral("programName"));
-    auto* okButton = frame_->Bar()->findChild<QWidget*>(QStringLiteral("programPane"))->findChild<QPushButton*>(
-        QStringLiteral("ok"));
+    auto* okButton = frame_->Bar()
+                         ->findChild<QWidget*>(QStringLiteral("programPane"))
+                         ->findChild<QPushButton*>(QStringLiteral("ok"));
     Expect(nameField && okButton, "the program pane is shown");
     const size_t historyBefore = view->History().Bytes();
     const long residentBefore = ResidentKib();
@@ -510,6 +515,53 @@ void Round::RunChannelList() {
         Expect((dialog->changeFlags() & (CHANGED_ORDER | CHANGED_FAVORITES)) == (CHANGED_ORDER | CHANGED_FAVORITES),
                "order and favorites changed");
 
+        // Many rows at once: a selection of all rows, blocks of 5,000 rows dragged and deleted.
+        QItemSelectionModel* selection = list->selectionModel();
+        const auto selectRows = [&](int first, int last) {
+            selection->select(QItemSelection(list->model()->index(first, 0), list->model()->index(last, 0)),
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        };
+        Time("Channel List: select all and move to top", [&] {
+            list->selectAll();
+            dialog->MoveSelection(ChannelListSession::BlockMove::Top);
+            Settle();
+        });
+        const uint32_t second = dialog->RowValue(1);
+        Time("Channel List: all but the first to top", [&] {
+            selectRows(1, dialog->RowCount() - 1);
+            dialog->MoveSelection(ChannelListSession::BlockMove::Top);
+            Settle();
+        });
+        Expect(dialog->RowValue(0) == second, "the block went to the top");
+
+        constexpr int kBlock = 5000;
+        const int blockStart = dialog->RowCount() / 2;
+        const uint32_t blockFirst = dialog->RowValue(blockStart);
+        selectRows(blockStart, blockStart + kBlock - 1);
+        list->scrollTo(list->model()->index(blockStart, 0));
+        Settle();
+        Time("Channel List: drag 5,000 selected rows", [&] {
+            dialog->BeginDrag(blockStart);
+            list->scrollToBottom();
+            Settle();
+            const QPoint target = list->visualRect(list->model()->index(dialog->RowCount() - 1, 0)).center();
+            dialog->DragMoveTo(target);
+            dialog->DropAt(target);
+            Settle();
+        });
+        Expect(dialog->RowValue(dialog->RowCount() - kBlock) == blockFirst, "the block went last");
+
+        const int rowsBefore = dialog->RowCount();
+        selectRows(blockStart, blockStart + kBlock - 1);
+        list->scrollTo(list->model()->index(blockStart, 0));
+        Settle();
+        Time("Channel List: delete 5,000 channels", [&] {
+            MessageBox::SetNextAnswer(MessageBox::Yes); // "Delete 5000 channels?"
+            dialog->DeleteSelection();
+            Settle();
+        });
+        Expect(dialog->RowCount() == rowsBefore - kBlock, "the channels are deleted");
+
         // The memory in use with the largest database open and the dialog shown.
         std::printf("shown_kib\t%ld\t0\n", ResidentKib());
         accepting = Stopwatch();
@@ -553,6 +605,10 @@ const std::vector<std::string>& StepNames() {
         "Channel List: drag first to last",
         "Channel List: search",
         "Channel List: add to a favorite",
+        "Channel List: select all and move to top",
+        "Channel List: all but the first to top",
+        "Channel List: drag 5,000 selected rows",
+        "Channel List: delete 5,000 channels",
         "Channel List: OK and tree rebuild",
         "Save",
         "Close",
@@ -591,7 +647,7 @@ double LimitSeconds(const std::string& step) {
     if (step.rfind("Undo ", 0) == 0 || step.rfind("Redo ", 0) == 0)
         return 0.1;
     if (step == "Open" || step == "Open replacing an open file" || step == "Sort by Degree" ||
-        step == "Channel List: open")
+        step == "Channel List: open" || step == "Channel List: OK and tree rebuild")
         return 0.5;
     return 0.3;
 }
@@ -649,8 +705,8 @@ int RunChild(int argc, char** argv, const std::string& file, int rounds) {
 struct SizeResult {
     std::map<std::string, Sample> steps;
     Sample yardstick;
-    long peakKib = 0;  // ru_maxrss over the whole run
-    long shownKib = 0; // resident with the Channel List shown, the largest of the rounds
+    long peakKib = 0;          // ru_maxrss over the whole run
+    long shownKib = 0;         // resident with the Channel List shown, the largest of the rounds
     long editsHistoryKib = 0;  // what a hundred program edits add to the history
     long editsResidentKib = 0; // and to the resident memory
     size_t fileBytes = 0;
@@ -698,8 +754,7 @@ SizeResult RunSize(const std::string& self, const std::string& path, int rounds)
         else if (name == "edits_kib") {
             result.editsHistoryKib = std::max(result.editsHistoryKib, static_cast<long>(wall));
             result.editsResidentKib = std::max(result.editsResidentKib, static_cast<long>(cpu));
-        }
-        else
+        } else
             result.steps[name] = {wall, cpu};
     }
     if (pclose(pipe) != 0) {
@@ -721,7 +776,8 @@ void PrintTable(const char* title, const SizeResult& main, bool full, const Size
                 shownMiB, full && shownMiB > kMemoryLimitMiB ? " (OVER)" : "",
                 static_cast<double>(main.peakKib) / 1024.0);
     std::printf("memory: a hundred program edits add %ld KiB to the undo history, %ld KiB resident%s\n",
-                main.editsHistoryKib, main.editsResidentKib, full && main.editsResidentKib > 50 * 1024 ? " (OVER)" : "");
+                main.editsHistoryKib, main.editsResidentKib,
+                full && main.editsResidentKib > 50 * 1024 ? " (OVER)" : "");
     std::printf("%-42s %9s %9s %8s", "step", "wall ms", "cpu ms", "x yard");
     if (half)
         std::printf(" %9s %9s", "full/half", "(cpu)");

@@ -5,6 +5,7 @@
 #include "channellist/FavoriteNamesDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -16,30 +17,25 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-namespace {
-
-// A menu text shows '&' only when it is doubled.
-QString MenuText(const char* prefix, const std::string& name) {
-    QString text = QString::fromLatin1(name);
-    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QString::fromLatin1(prefix) + text;
-}
-
-} // namespace
 
 ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent) : QDialog(parent), session_(database) {
     setWindowTitle(tr("Channel List"));
     model_ = new ChannelListModel(session_, this);
     BuildWidgets();
     BuildGroupList();
+    BuildCommands();
     updatingControls_ = true;
     groupList_->setCurrentIndex(0);
     tabBar_->setCurrentIndex(0);
     updatingControls_ = false;
+    // The list's keys work at once.
+    view_->setFocus();
+    if (RowCount() > 0)
+        view_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
     ShowEdits();
 }
 
@@ -77,6 +73,28 @@ void ChannelListDialog::BuildWidgets() {
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
 
+    // The shortcuts work anywhere in the dialog; a text box keeps Ctrl+Z for its own typing.
+    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), QStringLiteral("Undo"), this);
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setToolTip(QStringLiteral("Undo"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), QStringLiteral("Redo"), this);
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    redoAction_->setToolTip(QStringLiteral("Redo"));
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(undoAction_);
+    addAction(redoAction_);
+    const auto toolButton = [this](QAction* action, const char* name) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    QToolButton* undoButton = toolButton(undoAction_, "undoButton");
+    QToolButton* redoButton = toolButton(redoAction_, "redoButton");
+
     view_ = new ChannelListView(this);
     view_->setObjectName(QStringLiteral("channelView"));
     view_->setModel(model_);
@@ -85,7 +103,7 @@ void ChannelListDialog::BuildWidgets() {
     header->setSectionsMovable(false);
     header->setSortIndicatorShown(false);
     header->setStretchLastSection(true);
-    for (int column = 0; column < COLUMN_COUNT; ++column)
+    for (int column = 0; column < VIEW_COLUMN_COUNT; ++column)
         header->resizeSection(column, view_->ColumnWidth(column));
 
     countLabel_ = new QLabel(this);
@@ -113,9 +131,16 @@ void ChannelListDialog::BuildWidgets() {
     top->addWidget(searchEdit_, 1);
     top->addWidget(searchButton);
 
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setSpacing(0);
+    tabRow->addWidget(tabBar_, 0, Qt::AlignBottom);
+    tabRow->addStretch(1);
+    tabRow->addWidget(undoButton);
+    tabRow->addWidget(redoButton);
+
     auto* listBox = new QVBoxLayout;
     listBox->setSpacing(0);
-    listBox->addWidget(tabBar_);
+    listBox->addLayout(tabRow);
     listBox->addWidget(view_, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -131,7 +156,7 @@ void ChannelListDialog::BuildWidgets() {
     layout->addLayout(bottom);
 
     int listWidth = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < COLUMN_COUNT; ++column)
+    for (int column = 0; column < VIEW_COLUMN_COUNT; ++column)
         listWidth += view_->ColumnWidth(column);
     const QMargins margins = layout->contentsMargins();
     resize(std::max(listWidth + margins.left() + margins.right(), sizeHint().width()), fontMetrics().height() * 32);
@@ -140,9 +165,16 @@ void ChannelListDialog::BuildWidgets() {
     connect(tabBar_, &QTabBar::currentChanged, this, &ChannelListDialog::OnTabChanged);
     connect(renameButton, &QPushButton::clicked, this, &ChannelListDialog::RenameGroups);
     connect(searchButton, &QPushButton::clicked, this, &ChannelListDialog::Search);
-    connect(header, &QHeaderView::sectionClicked, this, &ChannelListDialog::SortByColumn);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == VIEW_NUMBER_COLUMN)
+            ShowEdits(); // not sortable; the click moved the indicator
+        else
+            SortByColumn(SessionColumn(section));
+    });
+    connect(undoAction_, &QAction::triggered, this, &ChannelListDialog::Undo);
+    connect(redoAction_, &QAction::triggered, this, &ChannelListDialog::Redo);
     connect(view_, &ChannelListView::contextMenuRequested, this, &ChannelListDialog::OnContextMenuRequested);
-    connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::MoveRow);
+    connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::OnRowDropped);
     connect(helpButton, &QPushButton::clicked, this, &ChannelListDialog::ShowHelp);
     connect(okButton, &QPushButton::clicked, this, &ChannelListDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &ChannelListDialog::reject);
@@ -187,6 +219,48 @@ void ChannelListDialog::SyncFavoriteEntries() {
 void ChannelListDialog::ShowEdits() {
     setWindowTitle(session_.changeFlags() != 0 ? tr("Channel List (Modified)") : tr("Channel List"));
     countLabel_->setText(QStringLiteral("%1 channels").arg(RowCount()));
+    QHeaderView* header = view_->header();
+    const int32_t sortState = session_.sortState();
+    header->setSortIndicatorShown(session_.sortShown() && sortState != -1);
+    if (header->isSortIndicatorShown())
+        header->setSortIndicator(ViewColumn(sortState & INT32_MAX),
+                                 sortState < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    undoAction_->setEnabled(session_.CanUndo());
+    redoAction_->setEnabled(session_.CanRedo());
+}
+
+void ChannelListDialog::ShowRestored(const std::vector<int>& rows) {
+    SyncFavoriteEntries();
+    RefreshGroupNames();
+    updatingControls_ = true;
+    // A favorite group that lost its last member stays shown without an entry.
+    groupList_->setCurrentIndex(groupList_->findData(session_.groupIndex() * 256 + session_.groupKind()));
+    tabBar_->setCurrentIndex(session_.currentTab());
+    updatingControls_ = false;
+    SelectRows(rows);
+    ShowEdits();
+}
+
+void ChannelListDialog::SelectRows(const std::vector<int>& rows) {
+    QItemSelectionModel* selection = view_->selectionModel();
+    // One range per run of rows: a block of thousands is one range.
+    QItemSelection block;
+    for (size_t k = 0; k < rows.size();) {
+        size_t end = k + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        if (rows[k] >= 0 && rows[end - 1] < RowCount())
+            block.append(QItemSelectionRange(model_->index(rows[k], 0), model_->index(rows[end - 1], 0)));
+        k = end;
+    }
+    if (block.isEmpty()) {
+        selection->clearSelection();
+        return;
+    }
+    const QModelIndex first = block.first().topLeft();
+    selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selection->select(block, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view_->scrollTo(first, QAbstractItemView::EnsureVisible);
 }
 
 QString ChannelListDialog::CellText(int row, int column) const {
@@ -226,84 +300,6 @@ void ChannelListDialog::OnTabChanged(int tab) {
     ShowEdits();
 }
 
-// ---- ordering ----
-
-void ChannelListDialog::SortByColumn(int column) {
-    if (session_.SortByColumn(column))
-        ShowEdits();
-}
-
-void ChannelListDialog::MoveRow(int source, int target) {
-    if (!session_.MoveRow(source, target))
-        return;
-    // The moved row arrives unselected.
-    view_->selectionModel()->select(model_->index(target, 0),
-                                    QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-    ShowEdits();
-}
-
-void ChannelListDialog::BeginDrag(int row) {
-    view_->BeginDrag(row);
-}
-
-void ChannelListDialog::DragMoveTo(const QPoint& viewportPos) {
-    view_->DragMoveTo(viewportPos);
-}
-
-void ChannelListDialog::DropAt(const QPoint& viewportPos) {
-    view_->DropAt(viewportPos);
-}
-
-// ---- favorites ----
-
-void ChannelListDialog::OnContextMenuRequested(int row, const QPoint& globalPos) {
-    std::unique_ptr<QMenu> menu = BuildContextMenu(row);
-    if (menu)
-        menu->exec(globalPos);
-}
-
-std::unique_ptr<QMenu> ChannelListDialog::BuildContextMenu(int row) {
-    contextRow_ = (row >= 0 && row < RowCount()) ? row : -1;
-    const int groupCount = session_.FavoriteGroupCount();
-    if (contextRow_ < 0 || groupCount == 0)
-        return nullptr;
-    const uint8_t mask = session_.FavoriteMask(RowValue(contextRow_));
-    const std::vector<FavoriteGroup>& groups = session_.workingGroups();
-    auto menu = std::make_unique<QMenu>(this);
-    menu->setObjectName(QStringLiteral("favoriteMenu"));
-    for (int i = 0; i < groupCount; ++i) {
-        QAction* add = menu->addAction(MenuText("Add to ", groups[static_cast<size_t>(i)].name));
-        add->setData(ID_ADD_TO_FAVORITE + i);
-        add->setEnabled(!(mask & (1u << i)));
-        connect(add, &QAction::triggered, this, [this, i] { AddToFavorite(i); });
-    }
-    menu->addSeparator();
-    for (int i = 0; i < groupCount; ++i) {
-        QAction* remove = menu->addAction(MenuText("Remove from ", groups[static_cast<size_t>(i)].name));
-        remove->setData(ID_REMOVE_FROM_FAVORITE + i);
-        remove->setEnabled((mask & (1u << i)) != 0);
-        connect(remove, &QAction::triggered, this, [this, i] { RemoveFromFavorite(i); });
-    }
-    return menu;
-}
-
-void ChannelListDialog::AddToFavorite(int group) {
-    if (!session_.AddToFavorite(group, contextRow_))
-        return;
-    SyncFavoriteEntries();
-    ShowEdits();
-}
-
-void ChannelListDialog::RemoveFromFavorite(int group) {
-    const int rowsBefore = RowCount();
-    if (!session_.RemoveFromFavorite(group, contextRow_))
-        return;
-    if (RowCount() != rowsBefore)
-        contextRow_ = -1; // its row left the group shown
-    SyncFavoriteEntries();
-    ShowEdits();
-}
-
 // ---- names ----
 
 void ChannelListDialog::RenameGroups() {
@@ -319,7 +315,13 @@ void ChannelListDialog::RenameGroups() {
 }
 
 void ChannelListDialog::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
-    const bool changed = session_.ApplyGroupNames(names);
+    if (!session_.ApplyGroupNames(names))
+        return;
+    RefreshGroupNames();
+    ShowEdits();
+}
+
+void ChannelListDialog::RefreshGroupNames() {
     // setItemText keeps the entry's place, its tag and the selection.
     const std::vector<FavoriteGroup>& groups = session_.workingGroups();
     updatingControls_ = true;
@@ -332,8 +334,6 @@ void ChannelListDialog::ApplyGroupNames(const std::array<std::string, MAX_FAVORI
             groupList_->setItemText(entry, name);
     }
     updatingControls_ = false;
-    if (changed)
-        ShowEdits();
 }
 
 // ---- search, help ----
@@ -355,9 +355,13 @@ void ChannelListDialog::Search() {
                 first = std::min(first, index.row());
             start = first + 1;
         }
-        // Down to the last row, then from the top; the selected row itself is tried last.
-        const QByteArray prefix = text.toLatin1();
-        const int row = session_.FindRow(std::string(prefix.constData(), static_cast<size_t>(prefix.size())), start);
+        // Down to the last row, then from the top; the selected row itself is tried last. A name
+        // that holds the text elsewhere is found when no name begins with it.
+        const QByteArray bytes = text.toLatin1();
+        const std::string pattern(bytes.constData(), static_cast<size_t>(bytes.size()));
+        int row = session_.FindRow(pattern, start);
+        if (row < 0)
+            row = session_.FindRowContaining(pattern, start);
         if (row >= 0) {
             const QModelIndex index = model_->index(row, 0);
             view_->selectionModel()->setCurrentIndex(index,
@@ -379,4 +383,12 @@ void ChannelListDialog::accept() {
     view_->CancelDrag();
     session_.WriteBack();
     QDialog::accept();
+}
+
+void ChannelListDialog::reject() {
+    view_->CancelDrag();
+    if (HoldsChanges() &&
+        MessageBox::YesNoQuestion(this, QStringLiteral("Discard the changes to the channel list?")) != MessageBox::Yes)
+        return;
+    QDialog::reject();
 }

@@ -1,7 +1,7 @@
 // The modal "Channel List" dialog: shows the channel order one service type and one group at a
-// time, reorders it by sorting and drag and drop, edits favorite membership and the favorite group
-// names. The edits go to a ChannelListSession; OK writes them back to the database, Cancel drops
-// them.
+// time, reorders it by sorting, drag and drop and block moves, edits favorite membership and the
+// favorite group names, and deletes channels. The edits go to a ChannelListSession, one undo step
+// each; OK writes them back to the database, Cancel drops them.
 #pragma once
 
 #include "channellist/ChannelListSession.h"
@@ -18,6 +18,7 @@
 
 class ChannelListModel;
 class ChannelListView;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,8 @@ public:
 
     const ChannelListSession& session() const { return session_; }
     uint32_t changeFlags() const { return session_.changeFlags(); }
+    // OK would write something: the edits differ from the database.
+    bool HoldsChanges() { return session_.NetChanges() != 0; }
     uint8_t currentTab() const { return session_.currentTab(); }
     uint8_t groupKind() const { return session_.groupKind(); }
     uint8_t groupIndex() const { return session_.groupIndex(); }
@@ -50,22 +53,32 @@ public:
     static QString HelpText();
 
     // ---- ordering ----
-    // A click on a column header.
+    // A click on the header of a session column.
     void SortByColumn(int column);
-    // Moves row source to the index of row target (as it was before the move).
+    // Moves row source to the index of row target (as it was before the move), selected there.
     void MoveRow(int source, int target);
+    // The selected rows (the current row when none is selected) as a block: Ctrl+Up, Ctrl+Down,
+    // Ctrl+Home, Ctrl+End and the menu; then selected, the first scrolled into view.
+    void MoveSelection(ChannelListSession::BlockMove move);
+    // Ctrl+G, "Move to Position...": asks for the number the block's first row is to get.
+    void MoveSelectionToPosition();
     // A drag of the list, for scripted runs; the list runs it from the mouse. Positions are in
     // the list's viewport.
     void BeginDrag(int row);
     void DragMoveTo(const QPoint& viewportPos);
     void DropAt(const QPoint& viewportPos);
 
-    // ---- favorites ----
-    // Sets contextRow and builds the right-click menu for it; null when there is no such row or no
-    // group to offer. The right-click handler shows the returned menu.
+    // ---- favorites and deletion ----
+    // Sets contextRow and builds the right-click menu for the rows it acts on: the selection when
+    // the row is selected, else the row alone. Null when there is no such row. The right-click
+    // handler shows the returned menu.
     std::unique_ptr<QMenu> BuildContextMenu(int row);
+    // The menu's commands, for the rows the last menu was built for.
     void AddToFavorite(int group);
     void RemoveFromFavorite(int group);
+    // The Delete key and the menu's "Delete": the selected rows leave the favorite group shown,
+    // or, asked first, their programs are deleted.
+    void DeleteSelection();
 
     // ---- names ----
     // The "Rename" button: runs the names dialog and applies its strings after OK.
@@ -74,6 +87,11 @@ public:
     // that shows them.
     void ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names);
 
+    // ---- the dialog's own history ----
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), and the two buttons beside the tabs.
+    void Undo();
+    void Redo();
+
     // ---- search, help ----
     void Search();
     void ShowHelp();
@@ -81,20 +99,38 @@ public:
 public slots:
     // OK: writes the edits back, then closes.
     void accept() override;
+    // Cancel, Escape and the close box: asks before changes are thrown away.
+    void reject() override;
 
 private:
     void BuildWidgets();
     void BuildGroupList();
     void OnGroupChanged(int entry);
     void OnTabChanged(int tab);
+    void BuildCommands();
     void OnContextMenuRequested(int row, const QPoint& globalPos);
-    // Shows the session's change flags in the title and its row count in the count label.
+    void OnRowDropped(int source, int target);
+    // The rows of the last command are selected; the title, count and history follow.
+    void ShowCommand();
+    // Deletes `rows` after asking where programs would go.
+    void DeleteRows(const std::vector<int>& rows);
+    void MoveRows(const std::vector<int>& rows, ChannelListSession::BlockMove move);
+    void MoveRowsToPosition(const std::vector<int>& rows);
+    // Shows the session's change flags in the title, its row count in the count label, its sort in
+    // the header, and what can be undone.
     void ShowEdits();
+    // After an undo or redo: the controls show the restored group and tab, and `rows` are selected.
+    void ShowRestored(const std::vector<int>& rows);
+    // Selects the rows, makes the first of them current and scrolls it into view.
+    void SelectRows(const std::vector<int>& rows);
+    // The favorite entries of the group list show the working names.
+    void RefreshGroupNames();
     // Lists exactly the favorite groups that have entries, in group order after the networks.
     void SyncFavoriteEntries();
 
     ChannelListSession session_;
     int contextRow_ = -1;
+    std::vector<int> menuRows_; // what the last context menu acts on
     bool updatingControls_ = false;
 
     ChannelListModel* model_ = nullptr;
@@ -103,4 +139,6 @@ private:
     QTabBar* tabBar_ = nullptr;
     QLineEdit* searchEdit_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };

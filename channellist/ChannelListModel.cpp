@@ -2,7 +2,14 @@
 
 namespace {
 
-const char* const kColumnHeadings[COLUMN_COUNT] = {"Name", "CA", "Network", "Favorite"};
+const char* const kColumnHeadings[VIEW_COLUMN_COUNT] = {"No.", "Name", "CA", "Network", "Favorite"};
+
+int Alignment(int viewColumn) {
+    const Qt::Alignment horizontal = viewColumn == VIEW_NUMBER_COLUMN        ? Qt::AlignRight
+                                     : viewColumn == ViewColumn(COLUMN_NAME) ? Qt::AlignLeft
+                                                                             : Qt::AlignHCenter;
+    return static_cast<int>(horizontal | Qt::AlignVCenter);
+}
 
 } // namespace
 
@@ -16,7 +23,7 @@ ChannelListModel::~ChannelListModel() {
 }
 
 QModelIndex ChannelListModel::index(int row, int column, const QModelIndex& parent) const {
-    if (parent.isValid() || row < 0 || column < 0 || row >= rowCount() || column >= COLUMN_COUNT)
+    if (parent.isValid() || row < 0 || column < 0 || row >= rowCount() || column >= VIEW_COLUMN_COUNT)
         return QModelIndex();
     return createIndex(row, column);
 }
@@ -30,7 +37,7 @@ int ChannelListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ChannelListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : COLUMN_COUNT;
+    return parent.isValid() ? 0 : VIEW_COLUMN_COUNT;
 }
 
 QString ChannelListModel::CellText(int row, int column) const {
@@ -40,20 +47,23 @@ QString ChannelListModel::CellText(int row, int column) const {
 QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    if (role == Qt::DisplayRole)
-        return CellText(index.row(), index.column());
+    const bool number = index.column() == VIEW_NUMBER_COLUMN;
+    // The view shows the tooltip only when the text does not fit its column.
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && !number))
+        return number ? QString::number(index.row() + 1) : CellText(index.row(), SessionColumn(index.column()));
     if (role == Qt::TextAlignmentRole)
-        return static_cast<int>((index.column() == COLUMN_NAME ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        return Alignment(index.column());
     return QVariant();
 }
 
 QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= COLUMN_COUNT)
+    if (orientation != Qt::Horizontal || section < 0 || section >= VIEW_COLUMN_COUNT)
         return QVariant();
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(kColumnHeadings[section]);
+    // "No." is centered over its numbers, clear of the "Name" heading.
     if (role == Qt::TextAlignmentRole)
-        return static_cast<int>((section == COLUMN_NAME ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        return section == VIEW_NUMBER_COLUMN ? static_cast<int>(Qt::AlignCenter) : Alignment(section);
     return QVariant();
 }
 
@@ -73,28 +83,11 @@ void ChannelListModel::RowsReplaced() {
     endResetModel();
 }
 
-void ChannelListModel::RowAboutToMove(int from, int to) {
-    // Qt names the destination as the row before which the moved row goes, counted before the move.
-    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-}
-
-void ChannelListModel::RowMoved() {
-    endMoveRows();
-}
-
-void ChannelListModel::RowAboutToBeRemoved(int row) {
-    beginRemoveRows(QModelIndex(), row, row);
-}
-
-void ChannelListModel::RowRemoved() {
-    endRemoveRows();
-}
-
-void ChannelListModel::RowsAboutToBeSorted() {
+void ChannelListModel::RowsAboutToBeReordered() {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void ChannelListModel::RowsSorted(const std::vector<int>& newRowOf) {
+void ChannelListModel::RowsReordered(const std::vector<int>& newRowOf) {
     // Selections and the current row follow their rows.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
@@ -108,5 +101,6 @@ void ChannelListModel::RowsSorted(const std::vector<int>& newRowOf) {
 void ChannelListModel::FavoriteTextsChanged() {
     if (rowCount() == 0)
         return;
-    emit dataChanged(index(0, COLUMN_FAVORITE), index(rowCount() - 1, COLUMN_FAVORITE), {Qt::DisplayRole});
+    const int column = ViewColumn(COLUMN_FAVORITE);
+    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole, Qt::ToolTipRole});
 }

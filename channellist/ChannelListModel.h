@@ -10,6 +10,16 @@
 
 #include <vector>
 
+// The model's first column, "No.", is the row's place in the list shown; the session's columns follow.
+constexpr int VIEW_NUMBER_COLUMN = 0;
+constexpr int VIEW_COLUMN_COUNT = COLUMN_COUNT + 1;
+constexpr int ViewColumn(int sessionColumn) {
+    return sessionColumn + 1;
+}
+constexpr int SessionColumn(int viewColumn) {
+    return viewColumn - 1;
+}
+
 class ChannelListModel : public QAbstractItemModel, private ChannelListSession::Listener {
     Q_OBJECT
 public:
@@ -25,17 +35,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // The text of a session column (not of the view's columns).
     QString CellText(int row, int column) const;
 
 private:
     void RowsAboutToBeReplaced() override;
     void RowsReplaced() override;
-    void RowAboutToMove(int from, int to) override;
-    void RowMoved() override;
-    void RowAboutToBeRemoved(int row) override;
-    void RowRemoved() override;
-    void RowsAboutToBeSorted() override;
-    void RowsSorted(const std::vector<int>& newRowOf) override;
+    void RowsAboutToBeReordered() override;
+    void RowsReordered(const std::vector<int>& newRowOf) override;
     void FavoriteTextsChanged() override;
 
     ChannelListSession& session_;

@@ -187,12 +187,13 @@ void ChannelListSession::SelectTab(uint8_t tab) {
     FillList();
 }
 
-void ChannelListSession::FillList() {
+std::vector<uint32_t> ChannelListSession::BuildRows() const {
     std::vector<uint32_t> rows;
     if (state_.groupKind == GROUP_FAVORITE) {
         if (state_.groupIndex < state_.workingGroups.size()) {
             const size_t programCount = database_.programs().size();
-            const std::vector<uint16_t>& list = TabList(state_.workingGroups[state_.groupIndex]);
+            const FavoriteGroup& group = state_.workingGroups[state_.groupIndex];
+            const std::vector<uint16_t>& list = state_.currentTab == 0 ? group.tvList : group.radioList;
             rows.reserve(list.size());
             for (const uint16_t entry : list) {
                 if (entry < programCount)
@@ -206,8 +207,14 @@ void ChannelListSession::FillList() {
                 rows.push_back(program);
         }
     }
+    return rows;
+}
+
+void ChannelListSession::FillList() {
+    std::vector<uint32_t> rows = BuildRows();
     listener_->RowsAboutToBeReplaced();
     state_.sortState = -1;
+    state_.sortShown = false;
     state_.rows = std::move(rows);
     listener_->RowsReplaced();
 }
@@ -281,6 +288,7 @@ int ChannelListSession::CompareRows(uint32_t a, uint32_t b) const {
 bool ChannelListSession::SortByColumn(int column) {
     if (RowCount() < 2 || column < 0 || column >= COLUMN_COUNT)
         return false;
+    ChannelListState before = state_;
     int32_t& sortState = state_.sortState;
     if (sortState != -1 && (sortState & ~kDescendingBit) == column)
         sortState ^= kDescendingBit;
@@ -301,7 +309,7 @@ bool ChannelListSession::SortByColumn(int column) {
         return descending ? result > 0 : result < 0;
     });
 
-    listener_->RowsAboutToBeSorted();
+    listener_->RowsAboutToBeReordered();
     std::vector<uint32_t> sorted(rows.size());
     std::vector<int> newRowOf(rows.size());
     for (size_t k = 0; k < order.size(); ++k) {
@@ -309,78 +317,18 @@ bool ChannelListSession::SortByColumn(int column) {
         newRowOf[order[k]] = static_cast<int>(k);
     }
     rows.swap(sorted);
-    listener_->RowsSorted(newRowOf);
+    state_.sortShown = true;
+    listener_->RowsReordered(newRowOf);
     MarkChanged(ReorderFlag());
     state_.orderDirty = true;
+    RecordStep(std::move(before), {}, {});
     return true;
 }
 
-bool ChannelListSession::MoveRow(int source, int target) {
-    const int count = RowCount();
-    if (source < 0 || target < 0 || source >= count || target >= count || source == target)
-        return false;
-    MarkChanged(ReorderFlag());
-    state_.orderDirty = true;
-    listener_->RowAboutToMove(source, target);
-    const auto first = state_.rows.begin();
-    if (target > source)
-        std::rotate(first + source, first + source + 1, first + target + 1);
-    else
-        std::rotate(first + target, first + source, first + source + 1);
-    listener_->RowMoved();
-    return true;
-}
-
-// ---- favorites ----
-
-bool ChannelListSession::ValidEdit(int group, int row) const {
-    return group >= 0 && group < FavoriteGroupCount() && row >= 0 && row < RowCount();
-}
-
-bool ChannelListSession::AddToFavorite(int group, int row) {
-    if (!ValidEdit(group, row))
-        return false;
-    const uint32_t value = RowValue(row);
-    if (value >= NO_INDEX)
-        return false; // beyond what a 16-bit favorite entry can name
-    const uint8_t bit = static_cast<uint8_t>(1u << group);
-    uint8_t& mask = state_.favoriteMasks[value];
-    if (mask & bit)
-        return false; // already a member: the menu offers only removal
-    mask |= bit;
-    // Every row value is the program's position in the programs table, which cannot change before OK.
-    TabList(state_.workingGroups[static_cast<size_t>(group)]).push_back(static_cast<uint16_t>(value));
-    MarkChanged(CHANGED_FAVORITES);
-    listener_->FavoriteTextsChanged();
-    return true;
-}
-
-bool ChannelListSession::RemoveFromFavorite(int group, int row) {
-    if (!ValidEdit(group, row))
-        return false;
-    const uint32_t value = RowValue(row);
-    const uint8_t bit = static_cast<uint8_t>(1u << group);
-    uint8_t& mask = state_.favoriteMasks[value];
-    if (!(mask & bit))
-        return false; // not a member: the menu offers only adding
-    mask &= static_cast<uint8_t>(~bit);
-    listener_->FavoriteTextsChanged();
-
-    std::vector<uint16_t>& list = TabList(state_.workingGroups[static_cast<size_t>(group)]);
-    const auto found = std::find(list.begin(), list.end(), static_cast<uint16_t>(value));
-    if (found != list.end())
-        list.erase(found);
-
-    if (state_.groupKind == GROUP_FAVORITE && state_.groupIndex == group) {
-        listener_->RowAboutToBeRemoved(row);
-        state_.rows.erase(state_.rows.begin() + row);
-        listener_->RowRemoved();
-    }
-    MarkChanged(CHANGED_FAVORITES);
-    return true;
-}
+// ---- names ----
 
 bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
+    ChannelListState before = state_;
     bool changed = false;
     for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
         if (state_.workingGroups[i].name != names[i]) {
@@ -391,49 +339,143 @@ bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVOR
     if (changed) {
         MarkChanged(CHANGED_NAMES);
         listener_->FavoriteTextsChanged();
+        RecordStep(std::move(before), {}, {});
     }
     return changed;
 }
 
 // ---- search ----
 
+namespace {
+
+bool BeginsWith(const std::string& name, const std::string& pattern) {
+    if (name.size() < pattern.size())
+        return false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (FoldLatin1(static_cast<unsigned char>(name[i])) != static_cast<unsigned char>(pattern[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int ChannelListSession::FindRow(const std::string& prefix, int start) const {
     const int count = RowCount();
     const std::string pattern = FoldName(prefix);
     for (int step = 0; step < count; ++step) {
         const int row = (std::max(start, 0) + step) % count;
-        const std::string& name = RowProgram(row).name;
-        if (name.size() < pattern.size())
-            continue;
-        bool match = true;
-        for (size_t i = 0; i < pattern.size() && match; ++i)
-            match = FoldLatin1(static_cast<unsigned char>(name[i])) == static_cast<unsigned char>(pattern[i]);
-        if (match)
+        if (BeginsWith(RowProgram(row).name, pattern))
             return row;
     }
     return -1;
 }
 
+int ChannelListSession::FindRowContaining(const std::string& text, int start) const {
+    const int count = RowCount();
+    const std::string pattern = FoldName(text);
+    for (int step = 0; step < count; ++step) {
+        const int row = (std::max(start, 0) + step) % count;
+        if (FoldName(RowProgram(row).name).find(pattern) != std::string::npos)
+            return row;
+    }
+    return -1;
+}
+
+// ---- history ----
+
+ChannelListShown ChannelListSession::Shown() const {
+    return {state_.currentTab, state_.groupKind, state_.groupIndex, state_.sortState, state_.sortShown};
+}
+
+void ChannelListSession::RecordStep(ChannelListState before, std::vector<int> rowsBefore, std::vector<int> rowsAfter) {
+    editedRows_ = rowsAfter;
+    history_.Record({std::move(before), Shown(), std::move(rowsBefore), std::move(rowsAfter)});
+}
+
+bool ChannelListSession::Undo() {
+    if (!history_.CanUndo())
+        return false;
+    listener_->RowsAboutToBeReplaced();
+    const ChannelListStep& step = history_.Undo(state_);
+    listener_->RowsReplaced();
+    editedRows_ = step.rowsBefore;
+    return true;
+}
+
+bool ChannelListSession::Redo() {
+    if (!history_.CanRedo())
+        return false;
+    listener_->RowsAboutToBeReplaced();
+    const ChannelListStep& step = history_.Redo(state_);
+    const ChannelListShown& shown = step.shownAfter;
+    if (Shown() != shown) {
+        // The list was switched after the step: show what it showed right after it. The row order
+        // of the switch was stored, so the rows come back as they were.
+        StoreRowOrder();
+        state_.currentTab = shown.currentTab;
+        state_.groupKind = shown.groupKind;
+        state_.groupIndex = shown.groupIndex;
+        state_.rows = BuildRows();
+        state_.sortState = shown.sortState;
+        state_.sortShown = shown.sortShown;
+    }
+    listener_->RowsReplaced();
+    editedRows_ = step.rowsAfter;
+    return true;
+}
+
 // ---- OK ----
 
-void ChannelListSession::WriteBack() {
+uint32_t ChannelListSession::NetChanges() {
     StoreRowOrder();
+    uint32_t flags = 0;
+    if (!state_.deleted.empty())
+        flags |= CHANGED_ORDER;
+    for (size_t k = 0; k < state_.workingOrder.size() && !(flags & CHANGED_ORDER); ++k) {
+        if (state_.workingOrder[k] != k)
+            flags |= CHANGED_ORDER;
+    }
+    for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
+        const FavoriteGroup& stored = *database_.favoriteGroups()[i];
+        const FavoriteGroup& working = state_.workingGroups[i];
+        if (stored.name != working.name)
+            flags |= CHANGED_NAMES;
+        if (stored.tvList != working.tvList || stored.radioList != working.radioList)
+            flags |= CHANGED_FAVORITES;
+    }
+    return flags;
+}
+
+void ChannelListSession::WriteBack() {
+    const uint32_t flags = NetChanges();
+    state_.changeFlags = flags;
     // The offered groups take their names and lists first, still numbered by the old order; the
     // new channel order then renumbers every group, offered or not.
-    const uint32_t flags = state_.changeFlags;
-    const size_t groupCount = std::min(state_.workingGroups.size(), database_.favoriteGroups().size());
-    if (flags & (CHANGED_NAMES | CHANGED_FAVORITES)) {
-        for (size_t i = 0; i < groupCount; ++i) {
-            FavoriteGroup group = *database_.favoriteGroups()[i];
-            if (flags & CHANGED_NAMES)
-                group.name = state_.workingGroups[i].name;
-            if (flags & CHANGED_FAVORITES) {
-                group.tvList = state_.workingGroups[i].tvList;
-                group.radioList = state_.workingGroups[i].radioList;
-            }
-            database_.SetFavoriteGroup(i, group);
-        }
+    for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
+        const FavoriteGroup& working = state_.workingGroups[i];
+        FavoriteGroup group = *database_.favoriteGroups()[i];
+        if (group.name == working.name && group.tvList == working.tvList && group.radioList == working.radioList)
+            continue;
+        group.name = working.name;
+        group.tvList = working.tvList;
+        group.radioList = working.radioList;
+        database_.SetFavoriteGroup(i, group);
     }
-    if (flags & CHANGED_ORDER)
-        database_.ReorderPrograms(state_.workingOrder);
+    if (!(flags & CHANGED_ORDER))
+        return;
+    // The deleted programs go last in the new order, then from the end of the table, so that no
+    // kept program is renumbered twice.
+    std::vector<uint32_t> order = state_.workingOrder;
+    order.insert(order.end(), state_.deleted.begin(), state_.deleted.end());
+    bool moved = false;
+    for (size_t k = 0; k < order.size() && !moved; ++k)
+        moved = order[k] != k;
+    if (moved)
+        database_.ReorderPrograms(order);
+    if (!state_.deleted.empty()) {
+        std::vector<size_t> last(state_.deleted.size());
+        std::iota(last.begin(), last.end(), state_.workingOrder.size());
+        database_.DeletePrograms(last);
+    }
 }

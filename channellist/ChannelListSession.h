@@ -3,6 +3,8 @@
 // flags. Nothing reaches the database before WriteBack, which goes through its operations only.
 #pragma once
 
+#include "channellist/ChannelListHistory.h"
+#include "channellist/ChannelListState.h"
 #include "database/Limits.h"
 #include "database/NetworkDatabase.h"
 
@@ -10,16 +12,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Bits of changeFlags.
-constexpr uint32_t CHANGED_ORDER = 1;
-constexpr uint32_t CHANGED_FAVORITES = 2;
-constexpr uint32_t CHANGED_NAMES = 4;
-
-// Kinds of the "Channel Group" entries; an entry's tag is groupIndex * 256 + groupKind.
-constexpr uint8_t GROUP_ALL = 0;
-constexpr uint8_t GROUP_NETWORK = 1;
-constexpr uint8_t GROUP_FAVORITE = 2;
 
 enum ChannelColumn { COLUMN_NAME = 0, COLUMN_CA = 1, COLUMN_NETWORK = 2, COLUMN_FAVORITE = 3, COLUMN_COUNT = 4 };
 
@@ -33,25 +25,6 @@ unsigned char FoldLatin1(unsigned char c);
 // The name with every letter folded to lower case: two names compare without regard to letter case
 // by comparing their folded forms byte by byte.
 std::string FoldName(const std::string& name);
-
-// Everything the dialog edits, as one value: a copy is a complete snapshot of the session.
-struct ChannelListState {
-    // Positions in the programs table as it was at opening; the table does not change before OK.
-    std::vector<uint32_t> workingOrder;
-    // Working copies of the offered favorite groups (at most MAX_FAVORITE_GROUPS).
-    std::vector<FavoriteGroup> workingGroups;
-    // Per program at opening: bit i set when the program stands in a list of working group i.
-    std::vector<uint8_t> favoriteMasks;
-    uint8_t currentTab = 0;
-    uint8_t groupKind = GROUP_ALL;
-    uint8_t groupIndex = 0;
-    // The row values of the list shown: a program's position in the programs table as it was at
-    // opening (for a favorite group, the list entry itself).
-    std::vector<uint32_t> rows;
-    bool orderDirty = false;
-    uint32_t changeFlags = 0;
-    int32_t sortState = -1; // the column last sorted by, bit 31 set when descending; -1 for none
-};
 
 // An entry of the "Channel Group" list: its text (ISO-8859-1 bytes) and its tag.
 struct ChannelGroupEntry {
@@ -69,14 +42,9 @@ public:
         virtual ~Listener() = default;
         virtual void RowsAboutToBeReplaced() {}
         virtual void RowsReplaced() {}
-        // Row `from` goes to index `to` of the rows as they are before the move.
-        virtual void RowAboutToMove(int /*from*/, int /*to*/) {}
-        virtual void RowMoved() {}
-        virtual void RowAboutToBeRemoved(int /*row*/) {}
-        virtual void RowRemoved() {}
-        virtual void RowsAboutToBeSorted() {}
-        // newRowOf[old row] is the row's index after the sort.
-        virtual void RowsSorted(const std::vector<int>& /*newRowOf*/) {}
+        // The same rows in another order (a sort, a move): newRowOf[old row] is the row's index after it.
+        virtual void RowsAboutToBeReordered() {}
+        virtual void RowsReordered(const std::vector<int>& /*newRowOf*/) {}
         // The "Favorite" text of any row may have changed (membership or names).
         virtual void FavoriteTextsChanged() {}
     };
@@ -90,7 +58,7 @@ public:
 
     // ---- the state ----
     const ChannelListState& state() const { return state_; }
-    // Takes a state back that state() gave out earlier; the rows are replaced.
+    // Takes a state back that state() gave out earlier; the rows are replaced. Not an undo step.
     void Restore(ChannelListState state);
 
     const std::vector<uint32_t>& workingOrder() const { return state_.workingOrder; }
@@ -103,6 +71,8 @@ public:
     bool orderDirty() const { return state_.orderDirty; }
     uint32_t changeFlags() const { return state_.changeFlags; }
     int32_t sortState() const { return state_.sortState; }
+    // The rows stand in the order of the last sort (the header shows its indicator).
+    bool sortShown() const { return state_.sortShown; }
 
     // ---- rows ----
     const std::vector<uint32_t>& rows() const { return state_.rows; }
@@ -136,15 +106,36 @@ public:
     bool SortByColumn(int column);
     // Negative when the row value a goes before b under the current sortState.
     int CompareRows(uint32_t a, uint32_t b) const;
-    // Moves row source to the index of row target (as it was before the move).
-    bool MoveRow(int source, int target);
 
-    // ---- favorites ----
-    // Adds the row's program to working group `group`, or removes it, in the list of the tab
-    // shown; false when it already was (was not) a member. Removing from the group shown also
-    // removes the row.
-    bool AddToFavorite(int group, int row);
-    bool RemoveFromFavorite(int group, int row);
+    // ---- commands on a block of rows (ChannelListCommands.cpp) ----
+    // Rows come in any order; repeats and rows outside the list are ignored. Each command that
+    // changes something is one undo step and leaves editedRows() where its rows now stand.
+    enum class BlockMove { Up, Down, Top, Bottom };
+    // Gathers the rows into one block in their order, so that its first row lands at `position`
+    // (held to the places the block fits); false when nothing moves.
+    bool MoveRowsTo(const std::vector<int>& rows, int position);
+    // One place up (the block starts above its first row) or down (it ends below its last row),
+    // or to the top or bottom of the list.
+    bool MoveRows(const std::vector<int>& rows, BlockMove move);
+    // The dragged rows dropped on row `target` (not one of them); `source` is the row the drag
+    // began on. Dragged downwards the block follows the target, upwards it precedes it.
+    bool DropRows(const std::vector<int>& rows, int source, int target);
+    // One row dropped on another: it lands at the index of row target (as it was before the move).
+    bool MoveRow(int source, int target);
+    // Adds the rows' programs that are not members to working group `group` (appended in row
+    // order, to the list of the tab shown), or removes those that are; false when no row is
+    // changed. Removing from the group shown also removes the rows.
+    bool AddRowsToFavorite(int group, const std::vector<int>& rows);
+    bool RemoveRowsFromFavorite(int group, const std::vector<int>& rows);
+    bool AddToFavorite(int group, int row) { return AddRowsToFavorite(group, {row}); }
+    bool RemoveFromFavorite(int group, int row) { return RemoveRowsFromFavorite(group, {row}); }
+    // In a favorite group the rows leave it. Otherwise their programs are deleted: they leave the
+    // working order and every favorite list at once, and the database at OK.
+    bool DeleteRows(const std::vector<int>& rows);
+    // Where the rows of the last command, undo or redo stand now (to be selected).
+    const std::vector<int>& editedRows() const { return editedRows_; }
+
+    // ---- names ----
     // New names for the offered groups (extra strings are ignored); true when any name changed.
     bool ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names);
 
@@ -152,9 +143,24 @@ public:
     // The first row from `start` on, continuing from the top, whose name begins with `prefix`
     // (ISO-8859-1 bytes), letters compared without regard to case; -1 when there is none.
     int FindRow(const std::string& prefix, int start) const;
+    // The same for a name that holds `text` anywhere.
+    int FindRowContaining(const std::string& text, int start) const;
+
+    // ---- history: every edit above is one step ----
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // Takes the last step back, or does the last undone step again, and shows what the list showed
+    // then; false when there is none. editedRows() then holds the rows the step acted on.
+    bool Undo();
+    bool Redo();
+    const ChannelListHistory& history() const { return history_; }
 
     // ---- OK ----
-    // Stores the row order and writes the changed names, lists and order into the database.
+    // What OK would write: the change flags of the differences from the database as it was at
+    // opening (stores the row order first). 0 when every edit was undone.
+    uint32_t NetChanges();
+    // Stores the row order and writes what differs into the database; changeFlags then holds
+    // NetChanges.
     void WriteBack();
 
 private:
@@ -163,10 +169,23 @@ private:
     std::vector<uint16_t>& TabList(FavoriteGroup& group);
     void MarkChanged(uint32_t flags) { state_.changeFlags |= flags; }
     uint32_t ReorderFlag() const { return state_.groupKind == GROUP_FAVORITE ? CHANGED_FAVORITES : CHANGED_ORDER; }
-    bool ValidEdit(int group, int row) const;
+    // The rows of the group and tab shown, as FillList shows them.
+    std::vector<uint32_t> BuildRows() const;
+    ChannelListShown Shown() const;
+    // The edit just done changed the state, which was `before`: one undo step.
+    void RecordStep(ChannelListState before, std::vector<int> rowsBefore, std::vector<int> rowsAfter);
+    // The rows sorted, without repeats and rows outside the list.
+    std::vector<int> ValidRows(const std::vector<int>& rows) const;
+    // Takes the rows out of the list shown (sorted, valid), telling the listener.
+    void RemoveShownRows(const std::vector<int>& rows);
+    // Removes the rows' entries from the favorite list shown and clears the mask bits of programs
+    // that leave the group; the rows stay.
+    void RemoveFavoriteEntries(const std::vector<int>& rows);
 
     NetworkDatabase& database_;
     std::vector<int> programNetwork_; // network index per program, -1 for none
     ChannelListState state_;
+    ChannelListHistory history_;
+    std::vector<int> editedRows_;
     Listener* listener_; // never null: a Listener that does nothing when none is set
 };

@@ -1,19 +1,22 @@
 #include "channellist/ChannelListView.h"
 
-#include "channellist/ChannelListSession.h"
+#include "channellist/ChannelListModel.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kColumnWidths[COLUMN_COUNT] = {130, 90, 170, 120};
+// "No." holds five digits.
+constexpr int kColumnWidths[VIEW_COLUMN_COUNT] = {44, 130, 90, 170, 120};
 
 } // namespace
 
@@ -22,7 +25,7 @@ ChannelListView::ChannelListView(QWidget* parent) : QTreeView(parent) {
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -49,6 +52,32 @@ int ChannelListView::ColumnWidth(int column) const {
     // columns in proportion, so that "Network" still holds a name, a frequency and a polarity.
     const double scale = std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0);
     return static_cast<int>(kColumnWidths[column] * scale + 0.5);
+}
+
+std::vector<int> ChannelListView::ActedRows() const {
+    std::vector<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() && currentIndex().isValid())
+        rows.push_back(currentIndex().row());
+    return rows;
+}
+
+QString ChannelListView::ToolTipAt(const QPoint& viewportPos) const {
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid())
+        return QString();
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    // The item delegate elides a text wider than the cell less a margin on each side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = visualRect(index).width() - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room ? text : QString();
 }
 
 int ChannelListView::RowAt(const QPoint& viewportPos) const {
@@ -79,14 +108,20 @@ void ChannelListView::BeginDrag(int row, const QPoint& pressPos) {
         return;
     dragSource_ = row;
     dropRow_ = -1;
+    draggedRows_.assign(1, row);
+    if (selectionModel() && selectionModel()->isRowSelected(row, QModelIndex())) {
+        draggedRows_ = ActedRows();
+    }
 
-    // The image is the row's name in a small box that rides beside the pointer, so that it hides
-    // little of the drop line. It belongs to the window, so that it can leave the list.
+    // The image is the row's name (or the number of rows) in a small box that rides beside the
+    // pointer, so that it hides little of the drop line. It belongs to the window, so that it can
+    // leave the list.
     QWidget* host = window();
-    const QString name = model()->index(row, COLUMN_NAME).data().toString();
+    const int nameColumn = ViewColumn(COLUMN_NAME);
+    const QString name = draggedRows_.size() == 1 ? model()->index(row, nameColumn).data().toString()
+                                                  : QStringLiteral("%1 channels").arg(draggedRows_.size());
     const QFontMetrics metrics = fontMetrics();
-    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(COLUMN_NAME)) + 12,
-                     metrics.height() + 6);
+    const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(nameColumn)) + 12, metrics.height() + 6);
     const QPalette& colors = palette();
     QPixmap image(size * host->devicePixelRatioF());
     image.setDevicePixelRatio(host->devicePixelRatioF());
@@ -139,7 +174,7 @@ void ChannelListView::DragMoveTo(const QPoint& viewportPos) {
     // The drop line shows where the row would land: after the target row when it is dragged
     // downwards, before it when dragged upwards.
     const int target = RowAt(viewportPos);
-    if (target < 0 || target == dragSource_)
+    if (target < 0 || std::binary_search(draggedRows_.begin(), draggedRows_.end(), target))
         SetDropIndicator(-1, false);
     else
         SetDropIndicator(target, target > dragSource_);
@@ -186,6 +221,19 @@ bool ChannelListView::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate)
         CancelDrag();
     return QTreeView::event(event);
+}
+
+bool ChannelListView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = IsDragging() ? QString() : ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 void ChannelListView::mousePressEvent(QMouseEvent* event) {

@@ -1,12 +1,15 @@
 // The list of channels: a tree view without branches that runs the channel list's own drag and
-// drop of a row (no platform drag loop, so every step can be driven directly). While a drag runs
-// it shows an image of the row beside the pointer and the drop line, and scrolls by a row when the
-// pointer goes past the top or bottom edge. A drop is reported by rowDropped; the view itself
-// moves nothing.
+// drop of a row or of the selected rows (no platform drag loop, so every step can be driven
+// directly). While a drag runs it shows an image of the rows beside the pointer and the drop line,
+// and scrolls by a row when the pointer goes past the top or bottom edge. A drop is reported by
+// rowDropped; the view itself moves nothing. A cell whose text does not fit shows it as a tooltip.
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <QTreeView>
+
+#include <vector>
 
 class QLabel;
 
@@ -16,8 +19,13 @@ public:
     explicit ChannelListView(QWidget* parent = nullptr);
     ~ChannelListView() override;
 
-    // The width a column starts with, widened in proportion to a desktop font larger than 8 points.
+    // The width a column of the model starts with, widened in proportion to a desktop font larger
+    // than 8 points.
     int ColumnWidth(int column) const;
+    // The selected rows in order; the current row alone when none is selected.
+    std::vector<int> ActedRows() const;
+    // The whole text of the cell at a viewport position when the column is too narrow for it.
+    QString ToolTipAt(const QPoint& viewportPos) const;
 
     // The row at a viewport position, or -1 when the position is outside every row.
     int RowAt(const QPoint& viewportPos) const;
@@ -26,7 +34,8 @@ public:
     int RowsPerPage() const;
 
     // ---- the drag, as the mouse handling runs it; positions are in the viewport ----
-    // pressPos (-1, -1) starts the image at the middle of the row.
+    // Drags the selected rows when row is one of them, else row alone. pressPos (-1, -1) starts the
+    // image at the middle of the row.
     void BeginDrag(int row, const QPoint& pressPos = QPoint(-1, -1));
     void DragMoveTo(const QPoint& viewportPos);
     // Ends the drag and reports a drop on a row (also on the dragged row itself).
@@ -36,6 +45,8 @@ public:
     bool IsDragging() const { return dragImage_ != nullptr; }
     const QLabel* dragImage() const { return dragImage_; }
     int dragSource() const { return dragSource_; }
+    // The rows of the last drag, in order.
+    const std::vector<int>& draggedRows() const { return draggedRows_; }
     int dropRow() const { return dropRow_; }
 
     // Draws the drop line at the top (before) or bottom (after) edge of row; -1 removes it.
@@ -52,6 +63,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -70,6 +82,7 @@ private:
     QLabel* dragImage_ = nullptr;
     QPoint dragHotSpot_;
     int dragSource_ = -1;
+    std::vector<int> draggedRows_;
     int dropRow_ = -1;
     int indicatorRow_ = -1;
     bool indicatorAfter_ = false;

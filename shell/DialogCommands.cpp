@@ -43,6 +43,9 @@ void EditorView::OnChannelList() {
         return;
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Channel List"));
     uint32_t changes = 0;
+    // The dialog may delete the program the pane shows: its transponder is then the nearest place.
+    const Transponder* shownTransponder =
+        Pane() == PANE_PROGRAM && currentProgram_ ? TransponderAt(currentProgram_->transponderIndex) : nullptr;
     {
         ChannelListDialog dialog(database_, window());
         channelListOpen_ = true;
@@ -51,7 +54,9 @@ void EditorView::OnChannelList() {
             changes = dialog.changeFlags();
     }
     step.End();
-    if (changes & CHANGED_ORDER) {
+    if ((changes & CHANGED_ORDER) && CurrentPlace().record && !ItemOfPlace(CurrentPlace())) {
+        RebuildTreeAt(StepPlace{shownTransponder, LEVEL_TRANSPONDER});
+    } else if (changes & CHANGED_ORDER) {
         // The tree lists each transponder's programs in channel order: rebuild it and put the
         // selection back on the record the pane shows, which keeps any pending form edits.
         const StepPlace shown = CurrentPlace();

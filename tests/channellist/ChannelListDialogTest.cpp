@@ -7,40 +7,19 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QToolTip>
 
 using namespace cltest;
 using guitest::Find;
 using Names = std::vector<std::string>;
 
 namespace {
-
-class ChannelListTest : public ::testing::Test {
-protected:
-    void SetUp() override { FillSample(data); }
-
-    ChannelListDialog& Open() {
-        dialog = std::make_unique<ChannelListDialog>(data.db);
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        return *dialog;
-    }
-    QString CountText() const { return Find<QLabel>(dialog.get(), "countLabel")->text(); }
-    void ClickHeader(int column) {
-        QHeaderView* header = View(*dialog)->header();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
-    }
-    void ClickOk() { Find<QPushButton>(dialog.get(), "okButton")->click(); }
-    void SetTab(int tab) { Find<QTabBar>(dialog.get(), "tabBar")->setCurrentIndex(tab); }
-
-    TestDatabase data;
-    std::unique_ptr<ChannelListDialog> dialog;
-};
 
 TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrder) {
     ChannelListDialog& d = Open();
@@ -59,9 +38,10 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(d.session().FavoriteMask(3), 0x05);
 
     const QAbstractItemModel* model = View(d)->model();
-    const char* headings[] = {"Name", "CA", "Network", "Favorite"};
-    for (int column = 0; column < 4; ++column)
+    const char* headings[] = {"No.", "Name", "CA", "Network", "Favorite"};
+    for (int column = 0; column < 5; ++column)
         EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), QString::fromLatin1(headings[column]));
+    EXPECT_EQ(model->index(3, 0).data().toString(), QStringLiteral("4"));
     // Das Erste, arte, BBC: names, CA names, network with frequency and polarity, favorite names.
     EXPECT_EQ(d.CellText(1, 1), QStringLiteral("VICS/SECA/UNKNOWN"));
     EXPECT_EQ(d.CellText(0, 1), QString());
@@ -71,6 +51,28 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
     EXPECT_EQ(d.CellText(2, 3), QStringLiteral("News/Fav3"));
     EXPECT_EQ(d.CellText(0, 3), QStringLiteral("Fav3"));
     EXPECT_EQ(d.CellText(3, 3), QString());
+}
+
+TEST_F(ChannelListTest, ACellTooNarrowForItsTextShowsItAsATooltip) {
+    const uint8_t network = data.AddNetwork("Eutelsat Hot Bird 13B, 13C and 13E at 13.0 East");
+    data.AddProgram("Long", data.AddTransponder(network, 12111, 0));
+    ChannelListDialog& d = Open();
+    ChannelListView* view = View(d);
+    const auto cell = [view](int row, int column) {
+        return view->visualRect(view->model()->index(row, ViewColumn(column))).center();
+    };
+    const QString whole = QStringLiteral("Eutelsat Hot Bird 13B, 13C and 13E at 13.0 East 12111V");
+    EXPECT_EQ(d.CellText(5, COLUMN_NETWORK), whole);
+    EXPECT_EQ(view->ToolTipAt(cell(5, COLUMN_NETWORK)), whole);
+    EXPECT_EQ(view->ToolTipAt(cell(0, COLUMN_NETWORK)), QString()); // "Astra 11778H" fits
+    EXPECT_EQ(view->ToolTipAt(view->visualRect(view->model()->index(5, VIEW_NUMBER_COLUMN)).center()), QString());
+    view->header()->resizeSection(ViewColumn(COLUMN_NETWORK), 30);
+    EXPECT_EQ(view->ToolTipAt(cell(0, COLUMN_NETWORK)), QStringLiteral("Astra 11778H"));
+
+    QHelpEvent help(QEvent::ToolTip, cell(5, COLUMN_NETWORK), view->viewport()->mapToGlobal(cell(5, COLUMN_NETWORK)));
+    QApplication::sendEvent(view->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), whole);
+    QToolTip::hideText();
 }
 
 TEST_F(ChannelListTest, GroupsAndTabsChooseTheRows) {
@@ -204,7 +206,9 @@ TEST_F(ChannelListTest, DragWithTheMouseShowsImageAndDropLineAndMovesTheRow) {
     EXPECT_FALSE(View(d)->IsDragging());
     EXPECT_EQ(View(d)->dropIndicatorRow(), -1);
     EXPECT_EQ(RowNames(d), (Names{"arte", "BBC", "zdf", "Das Erste", "Cnn"}));
-    EXPECT_TRUE(View(d)->selectionModel()->selectedRows().isEmpty()); // the moved row is not selected
+    const QModelIndexList selected = View(d)->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1); // the dropped row is selected
+    EXPECT_EQ(selected[0].row(), 3);
     EXPECT_EQ(d.changeFlags(), CHANGED_ORDER);
 }
 
@@ -285,8 +289,14 @@ TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(d.contextRow(), 2);
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 17);
+    ASSERT_EQ(actions.size(), 25); // the moves and "Delete" follow the favorites
     EXPECT_TRUE(actions[8]->isSeparator());
+    EXPECT_TRUE(actions[17]->isSeparator());
+    const char* commands[] = {"Move Up", "Move Down", "Move to Top", "Move to Bottom", "Move to Position..."};
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(actions[18 + k]->text(), QString::fromLatin1(commands[k]));
+    EXPECT_TRUE(actions[23]->isSeparator());
+    EXPECT_EQ(actions[24]->text(), QStringLiteral("Delete"));
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Add to News"));
     EXPECT_EQ(actions[2]->text(), QStringLiteral("Add to "));
     EXPECT_EQ(actions[9]->text(), QStringLiteral("Remove from News"));
@@ -451,7 +461,7 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
     d.accept();
     ASSERT_EQ(small.db.favoriteGroups().size(), 2u);
     EXPECT_EQ(small.db.favoriteGroups()[1]->name, "second");
-    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 5); // two groups: 2 + separator + 2
+    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 13); // two groups: 2 + separator + 2, then 8 more
 }
 
 TEST_F(ChannelListTest, SearchFindsPrefixesCaseBlindAndWraps) {
@@ -539,6 +549,7 @@ TEST_F(ChannelListTest, ModalOkWithoutEditsReportsNothingAndCancelWritesNothing)
                                       dialog->SortByColumn(0);
                                       ChooseFromMenu(*dialog, 0, ID_ADD_TO_FAVORITE + 1);
                                       dialog->ApplyGroupNames({"A", "B", "C", "D", "E", "F", "G", "H"});
+                                      MessageBox::SetNextAnswer(MessageBox::Yes); // discard the changes
                                       QTest::keyClick(View(*dialog), Qt::Key_Escape);
                                       EXPECT_FALSE(dialog->isVisible());
                                   }));

@@ -2,10 +2,12 @@
 // session's tests need no Qt.
 #pragma once
 
+#include "channellist/ChannelListState.h"
 #include "database/NetworkDatabase.h"
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace cltest {
@@ -79,6 +81,15 @@ inline void FillSample(TestDatabase& data) {
     data.AddGroup("Music", {}, {5});
     for (const char* name : {"Cartoons", "Education", "Info", "Sport"})
         data.AddGroup(name);
+}
+
+// Every field of a session state, comparable with ==.
+inline auto Fields(const ChannelListState& s) {
+    std::vector<std::tuple<std::string, std::vector<uint16_t>, std::vector<uint16_t>>> groups;
+    for (const FavoriteGroup& g : s.workingGroups)
+        groups.emplace_back(g.name, g.tvList, g.radioList);
+    return std::make_tuple(s.workingOrder, s.deleted, groups, s.favoriteMasks, s.currentTab, s.groupKind, s.groupIndex,
+                           s.rows, s.changeFlags, s.sortState, s.sortShown);
 }
 
 } // namespace cltest

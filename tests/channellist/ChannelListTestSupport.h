@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channellist/ChannelListDialog.h"
+#include "channellist/ChannelListModel.h"
 #include "channellist/ChannelListView.h"
 #include "tests/channellist/ChannelListTestDatabase.h"
 #include "tests/support/GuiTest.h"
@@ -9,7 +10,11 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -74,5 +79,32 @@ inline void ChooseFromMenu(ChannelListDialog& dialog, int row, int command) {
     ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
     action->trigger();
 }
+
+// The dialog on the sample database, shown and active.
+class ChannelListTest : public ::testing::Test {
+public:
+    void SetUp() override { FillSample(data); }
+
+    ChannelListDialog& Open() { return Open(data.db); }
+    ChannelListDialog& Open(NetworkDatabase& db) {
+        dialog = std::make_unique<ChannelListDialog>(db);
+        dialog->show();
+        dialog->activateWindow(); // for the shortcuts
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        return *dialog;
+    }
+    QString CountText() const { return guitest::Find<QLabel>(dialog.get(), "countLabel")->text(); }
+    // A click on the header of a session column.
+    void ClickHeader(int column) {
+        QHeaderView* header = View(*dialog)->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(ViewColumn(column)) + 10, header->height() / 2));
+    }
+    void ClickOk() { guitest::Find<QPushButton>(dialog.get(), "okButton")->click(); }
+    void SetTab(int tab) { guitest::Find<QTabBar>(dialog.get(), "tabBar")->setCurrentIndex(tab); }
+
+    TestDatabase data;
+    std::unique_ptr<ChannelListDialog> dialog;
+};
 
 } // namespace cltest

@@ -5,6 +5,7 @@
 #include "tests/shell/EditorTestSupport.h"
 
 #include "channellist/ChannelListDialog.h"
+#include "channellist/ChannelListModel.h"
 #include "channellist/ChannelListView.h"
 #include "database/Integrity.h"
 
@@ -380,7 +381,7 @@ protected:
         QHeaderView* header = Find<QTreeView>(&d, "channelView")->header();
         for (int column = 0; column < 4; ++column)
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
+                              QPoint(header->sectionViewportPosition(ViewColumn(column)) + 4, header->height() / 2));
         auto* list = Find<QTreeView>(&d, "channelView");
         const int rows = d.RowCount();
         if (rows >= 2) {
@@ -514,7 +515,11 @@ TEST_P(DamagedFile, LookingEverywhereChangesNoByte) {
         Select(tree->FirstRootItem());
         RunChannelList([&](ChannelListDialog& d) {
             WalkChannelList(d, true);
+            const bool changed = d.HoldsChanges();
+            if (changed)
+                MessageBox::SetNextAnswer(MessageBox::Yes); // discard them
             Find<QPushButton>(&d, "cancelButton")->click();
+            EXPECT_EQ(Boxes().size(), changed ? 1u : 0u);
         });
         RunChannelList([&](ChannelListDialog& d) {
             WalkChannelList(d, false);

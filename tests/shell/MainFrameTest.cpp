@@ -4,6 +4,7 @@
 
 #include "channellist/ChannelListDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QDialog>
@@ -202,6 +203,35 @@ TEST_F(EditorTest, ChannelListReorderMarksModifiedAndReordersTheTree) {
     EXPECT_EQ(view->Pane(), PANE_PROGRAM);
     // The favorite entries followed their programs.
     EXPECT_EQ(db().favoriteGroups()[0]->tvList, (std::vector<uint16_t>{1, 3}));
+}
+
+TEST_F(EditorTest, ChannelListDeletingTheShownProgramShowsItsTransponder) {
+    OpenSample();
+    Select(ProgramItem(1));
+    const Program* shown = db().programs()[1].get();
+    const Transponder* transponder = db().transponders()[shown->transponderIndex].get();
+    const size_t count = db().programs().size();
+    const bool ran = guitest::RunModal(
+        [&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<ChannelListDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            int row = 0;
+            while (row < dialog->RowCount() && &dialog->RowProgram(row) != shown)
+                ++row;
+            ASSERT_LT(row, dialog->RowCount());
+            MessageBox::SetNextAnswer(MessageBox::Yes); // "Delete 1 channel?"
+            dialog->BuildContextMenu(row)->findChild<QAction*>(QStringLiteral("deleteAction"))->trigger();
+            dialog->accept();
+        });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(db().programs().size(), count - 1);
+    EXPECT_EQ(view->Pane(), PANE_TRANSPONDER);
+    EXPECT_EQ(tree->SelectedItem(), transponder->treeItem);
+    EXPECT_TRUE(view->IsModified());
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(db().programs().size(), count);
+    EXPECT_FALSE(view->IsModified());
 }
 
 // ---- SATCODX import ----

@@ -122,8 +122,8 @@ const std::vector<StepCase>& EveryStepTest::Cases() {
          [](EveryStepTest& s) {
              s.RunModal(ID_VIEW_CHANNEL_LIST, [](QWidget* modal) {
                  auto* header = modal->findChild<QHeaderView*>();
-                 emit header->sectionClicked(0); // by name
-                 emit header->sectionClicked(0); // descending
+                 emit header->sectionClicked(1); // by name, after "No."
+                 emit header->sectionClicked(1); // descending
                  guitest::Find<QPushButton>(modal, "okButton")->click();
              });
          }},
