@@ -123,6 +123,162 @@ Programme der Referenz, die hier fehlen: %5</translation>
         <source>Channel List (Modified)</source>
         <translation>Senderliste (geändert)</translation>
     </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>Sendergruppe</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>How to use...</source>
+        <translation>Bedienung...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+Senderliste sortieren
+
+	- Mit der linken Maustaste auf einen Spaltenkopf der Liste klicken.
+
+Sender verschieben
+
+	- Den Sender mit der Maus ziehen und ablegen.
+
+Sender zu einer Favoritengruppe hinzufügen
+Sender aus einer Favoritengruppe entfernen
+
+	- Mit der rechten Maustaste auf den Namen des Senders klicken
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>Kein Treffer gefunden...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>Die Änderungen an der Senderliste verwerfen?</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>An den Anfang</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Ans Ende</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>An Position verschieben...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>1 Sender löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>%1 Sender löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
 </context>
 <context>
     <name>CleanUp</name>
@@ -674,6 +830,21 @@ B: %2</translation>
     </message>
 </context>
 <context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>Name der Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FormPane</name>
     <message>
         <source>OK</source>
@@ -709,6 +880,25 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Ungültige Versionseingabe</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>An Position verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>&amp;Nummer (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
