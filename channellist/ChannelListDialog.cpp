@@ -23,7 +23,7 @@
 #include <algorithm>
 
 ChannelListDialog::ChannelListDialog(NetworkDatabase& database, QWidget* parent) : QDialog(parent), session_(database) {
-    setWindowTitle(QStringLiteral("Channel List"));
+    setWindowTitle(tr("Channel List"));
     model_ = new ChannelListModel(session_, this);
     BuildWidgets();
     BuildGroupList();
@@ -49,38 +49,38 @@ ChannelListDialog::~ChannelListDialog() {
 }
 
 void ChannelListDialog::BuildWidgets() {
-    auto* groupLabel = new QLabel(QStringLiteral("Channel Group"), this);
+    auto* groupLabel = new QLabel(tr("Channel Group"), this);
     groupList_ = new QComboBox(this);
     groupList_->setObjectName(QStringLiteral("groupList"));
     groupList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     groupList_->setMinimumContentsLength(16);
     groupLabel->setBuddy(groupList_);
 
-    auto* renameButton = new QPushButton(QStringLiteral("Rename"), this);
+    auto* renameButton = new QPushButton(tr("Rename"), this);
     renameButton->setObjectName(QStringLiteral("renameButton"));
     renameButton->setAutoDefault(false);
 
     searchEdit_ = new QLineEdit(this);
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
-    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
+    auto* searchButton = new QPushButton(tr("Search"), this);
     searchButton->setObjectName(QStringLiteral("searchButton"));
     searchButton->setDefault(true);
 
     tabBar_ = new QTabBar(this);
     tabBar_->setObjectName(QStringLiteral("tabBar"));
-    tabBar_->addTab(QStringLiteral("TV"));
-    tabBar_->addTab(QStringLiteral("Radio"));
+    tabBar_->addTab(tr("TV"));
+    tabBar_->addTab(tr("Radio"));
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
 
     // The shortcuts work anywhere in the dialog; a text box keeps Ctrl+Z for its own typing.
-    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), QStringLiteral("Undo"), this);
+    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), tr("Undo"), this);
     undoAction_->setObjectName(QStringLiteral("undoAction"));
-    undoAction_->setToolTip(QStringLiteral("Undo"));
+    undoAction_->setToolTip(tr("Undo"));
     undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), QStringLiteral("Redo"), this);
+    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), tr("Redo"), this);
     redoAction_->setObjectName(QStringLiteral("redoAction"));
-    redoAction_->setToolTip(QStringLiteral("Redo"));
+    redoAction_->setToolTip(tr("Redo"));
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(undoAction_);
     addAction(redoAction_);
@@ -113,13 +113,13 @@ void ChannelListDialog::BuildWidgets() {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* helpButton = new QPushButton(QStringLiteral("How to use..."), this);
+    auto* helpButton = new QPushButton(tr("How to use..."), this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
 
@@ -184,7 +184,7 @@ void ChannelListDialog::BuildGroupList() {
     updatingControls_ = true;
     groupList_->clear();
     for (const ChannelGroupEntry& entry : session_.GroupEntries())
-        groupList_->addItem(QString::fromLatin1(entry.name), entry.tag);
+        groupList_->addItem(entry.tag == GROUP_ALL ? tr("All Satellites") : QString::fromLatin1(entry.name), entry.tag);
     updatingControls_ = false;
 }
 
@@ -217,9 +217,8 @@ void ChannelListDialog::SyncFavoriteEntries() {
 }
 
 void ChannelListDialog::ShowEdits() {
-    setWindowTitle(session_.changeFlags() != 0 ? QStringLiteral("Channel List (Modified)")
-                                               : QStringLiteral("Channel List"));
-    countLabel_->setText(QStringLiteral("%1 channels").arg(RowCount()));
+    setWindowTitle(session_.changeFlags() != 0 ? tr("Channel List (Modified)") : tr("Channel List"));
+    countLabel_->setText(tr("%1 channels").arg(RowCount()));
     QHeaderView* header = view_->header();
     const int32_t sortState = session_.sortState();
     header->setSortIndicatorShown(session_.sortShown() && sortState != -1);
@@ -269,19 +268,19 @@ QString ChannelListDialog::CellText(int row, int column) const {
 }
 
 QString ChannelListDialog::HelpText() {
-    return QStringLiteral("\n"
-                          "To sort the channel list\n"
-                          "\n"
-                          "\t- Click the left mouse button on a column header of the list.\n"
-                          "\n"
-                          "To move a channel item\n"
-                          "\n"
-                          "\t- Drag and drop a channel item.\n"
-                          "\n"
-                          "To add a channel item to a favorite group\n"
-                          "To remove a channel item from a favorite group\n"
-                          "\n"
-                          "\t- Click the right mouse button on the name of a channel item\n");
+    return tr("\n"
+              "To sort the channel list\n"
+              "\n"
+              "\t- Click the left mouse button on a column header of the list.\n"
+              "\n"
+              "To move a channel item\n"
+              "\n"
+              "\t- Drag and drop a channel item.\n"
+              "\n"
+              "To add a channel item to a favorite group\n"
+              "To remove a channel item from a favorite group\n"
+              "\n"
+              "\t- Click the right mouse button on the name of a channel item\n");
 }
 
 void ChannelListDialog::OnGroupChanged(int entry) {
@@ -371,7 +370,7 @@ void ChannelListDialog::Search() {
             return;
         }
     }
-    MessageBox::Warning(this, QStringLiteral("No match was found..."));
+    MessageBox::Warning(this, tr("No match was found..."));
 }
 
 void ChannelListDialog::ShowHelp() {
@@ -389,7 +388,7 @@ void ChannelListDialog::accept() {
 void ChannelListDialog::reject() {
     view_->CancelDrag();
     if (HoldsChanges() &&
-        MessageBox::YesNoQuestion(this, QStringLiteral("Discard the changes to the channel list?")) != MessageBox::Yes)
+        MessageBox::YesNoQuestion(this, tr("Discard the changes to the channel list?")) != MessageBox::Yes)
         return;
     QDialog::reject();
 }

@@ -18,10 +18,10 @@ namespace {
 using BlockMove = ChannelListSession::BlockMove;
 
 // A menu text shows '&' only when it is doubled.
-QString MenuText(const char* prefix, const std::string& name) {
+QString MenuText(const QString& format, const std::string& name) {
     QString text = QString::fromLatin1(name);
     text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QString::fromLatin1(prefix) + text;
+    return format.arg(text);
 }
 
 struct Command {
@@ -32,13 +32,16 @@ struct Command {
 
 // The block commands, in menu order; "Delete" follows them after a separator.
 const Command kMoveCommands[] = {
-    {"moveUpAction", "Move Up", QKeySequence(Qt::CTRL | Qt::Key_Up)},
-    {"moveDownAction", "Move Down", QKeySequence(Qt::CTRL | Qt::Key_Down)},
-    {"moveToTopAction", "Move to Top", QKeySequence(Qt::CTRL | Qt::Key_Home)},
-    {"moveToBottomAction", "Move to Bottom", QKeySequence(Qt::CTRL | Qt::Key_End)},
-    {"moveToPositionAction", "Move to Position...", QKeySequence(Qt::CTRL | Qt::Key_G)},
+    {"moveUpAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up)},
+    {"moveDownAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down)},
+    {"moveToTopAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move to Top"), QKeySequence(Qt::CTRL | Qt::Key_Home)},
+    {"moveToBottomAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move to Bottom"),
+     QKeySequence(Qt::CTRL | Qt::Key_End)},
+    {"moveToPositionAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move to Position..."),
+     QKeySequence(Qt::CTRL | Qt::Key_G)},
 };
-const Command kDeleteCommand = {"deleteAction", "Delete", QKeySequence(Qt::Key_Delete)};
+const Command kDeleteCommand = {"deleteAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Delete"),
+                                QKeySequence(Qt::Key_Delete)};
 
 // Whether moving `rows` (sorted) that way would change the order.
 bool WouldMove(const std::vector<int>& rows, int rowCount, size_t command) {
@@ -62,7 +65,7 @@ bool WouldMove(const std::vector<int>& rows, int rowCount, size_t command) {
 void ChannelListDialog::BuildCommands() {
     // The list's keys work while it has the focus; the menu shows them beside its entries.
     const auto listCommand = [this](const Command& command, auto slot) {
-        auto* action = new QAction(QString::fromLatin1(command.text), view_);
+        auto* action = new QAction(tr(command.text), view_);
         action->setObjectName(QString::fromLatin1(command.name));
         action->setShortcut(command.keys);
         action->setShortcutContext(Qt::WidgetShortcut);
@@ -77,7 +80,7 @@ void ChannelListDialog::BuildCommands() {
     listCommand(kDeleteCommand, [this] { DeleteSelection(); });
 
     // OK stays an ordinary button: Ctrl+Return accepts from anywhere in the dialog.
-    auto* acceptAction = new QAction(QStringLiteral("OK"), this);
+    auto* acceptAction = new QAction(tr("OK"), this);
     acceptAction->setObjectName(QStringLiteral("acceptAction"));
     acceptAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     addAction(acceptAction);
@@ -191,14 +194,14 @@ std::unique_ptr<QMenu> ChannelListDialog::BuildContextMenu(int row) {
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("favoriteMenu"));
     for (int i = 0; i < groupCount; ++i) {
-        QAction* add = menu->addAction(MenuText("Add to ", groups[static_cast<size_t>(i)].name));
+        QAction* add = menu->addAction(MenuText(tr("Add to %1"), groups[static_cast<size_t>(i)].name));
         add->setData(ID_ADD_TO_FAVORITE + i);
         add->setEnabled((anyOut & (1u << i)) != 0);
         connect(add, &QAction::triggered, this, [this, i] { AddToFavorite(i); });
     }
     menu->addSeparator();
     for (int i = 0; i < groupCount; ++i) {
-        QAction* remove = menu->addAction(MenuText("Remove from ", groups[static_cast<size_t>(i)].name));
+        QAction* remove = menu->addAction(MenuText(tr("Remove from %1"), groups[static_cast<size_t>(i)].name));
         remove->setData(ID_REMOVE_FROM_FAVORITE + i);
         remove->setEnabled((anyIn & (1u << i)) != 0);
         connect(remove, &QAction::triggered, this, [this, i] { RemoveFromFavorite(i); });
@@ -251,8 +254,8 @@ void ChannelListDialog::DeleteRows(const std::vector<int>& rows) {
         return;
     // Leaving a favorite group is undone at once; programs go from the database at OK.
     if (session_.groupKind() != GROUP_FAVORITE) {
-        const QString question = rows.size() == 1 ? QStringLiteral("Delete 1 channel?")
-                                                  : QStringLiteral("Delete %1 channels?").arg(rows.size());
+        const QString question =
+            rows.size() == 1 ? tr("Delete 1 channel?") : tr("Delete %1 channels?").arg(rows.size());
         if (MessageBox::YesNoQuestion(this, question) != MessageBox::Yes)
             return;
     }

@@ -2,7 +2,10 @@
 
 namespace {
 
-const char* const kColumnHeadings[VIEW_COLUMN_COUNT] = {"No.", "Name", "CA", "Network", "Favorite"};
+const char* const kColumnHeadings[VIEW_COLUMN_COUNT] = {
+    QT_TRANSLATE_NOOP("ChannelListModel", "No."), QT_TRANSLATE_NOOP("ChannelListModel", "Name"),
+    QT_TRANSLATE_NOOP("ChannelListModel", "CA"), QT_TRANSLATE_NOOP("ChannelListModel", "Network"),
+    QT_TRANSLATE_NOOP("ChannelListModel", "Favorite")};
 
 int Alignment(int viewColumn) {
     const Qt::Alignment horizontal = viewColumn == VIEW_NUMBER_COLUMN        ? Qt::AlignRight
@@ -60,7 +63,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= VIEW_COLUMN_COUNT)
         return QVariant();
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kColumnHeadings[section]);
+        return tr(kColumnHeadings[section]);
     // "No." is centered over its numbers, clear of the "Name" heading.
     if (role == Qt::TextAlignmentRole)
         return section == VIEW_NUMBER_COLUMN ? static_cast<int>(Qt::AlignCenter) : Alignment(section);

@@ -119,7 +119,7 @@ void ChannelListView::BeginDrag(int row, const QPoint& pressPos) {
     QWidget* host = window();
     const int nameColumn = ViewColumn(COLUMN_NAME);
     const QString name = draggedRows_.size() == 1 ? model()->index(row, nameColumn).data().toString()
-                                                  : QStringLiteral("%1 channels").arg(draggedRows_.size());
+                                                  : tr("%1 channels").arg(draggedRows_.size());
     const QFontMetrics metrics = fontMetrics();
     const QSize size(std::min(metrics.horizontalAdvance(name) + 4, ColumnWidth(nameColumn)) + 12, metrics.height() + 6);
     const QPalette& colors = palette();

@@ -17,7 +17,7 @@ QValidator::State GroupNameValidator::validate(QString& input, int&) const {
 }
 
 FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Favorite Group Name"));
+    setWindowTitle(tr("Favorite Group Name"));
     setModal(true);
 
     auto* form = new QFormLayout;
@@ -38,10 +38,10 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 MoveToPositionDialog::MoveToPositionDialog(int rowCount, int number, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Move to Position"));
+    setWindowTitle(tr("Move to Position"));
     setModal(true);
 
     spin_ = new QSpinBox(this);
@@ -18,15 +18,15 @@ MoveToPositionDialog::MoveToPositionDialog(int rowCount, int number, QWidget* pa
     spin_->setRange(1, std::max(rowCount, 1));
     spin_->setValue(std::clamp(number, 1, std::max(rowCount, 1)));
     spin_->setMinimumWidth(90);
-    auto* label = new QLabel(QStringLiteral("&Number (1 to %1):").arg(std::max(rowCount, 1)), this);
+    auto* label = new QLabel(tr("&Number (1 to %1):").arg(std::max(rowCount, 1)), this);
     label->setBuddy(spin_);
     auto* form = new QFormLayout;
     form->addRow(label, spin_);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

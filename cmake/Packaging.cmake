@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: the SVG icon plugin and the X11 platform plugin.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins, shared-mime-info, desktop-file-utils")
+# Qt's own translations give the standard buttons ("Ja", "Nein") in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 # On Windows the package is a ZIP of the installed folder, and the install step puts Qt's libraries and
 # plugins beside the programs with windeployqt, from the Qt installation that built them.

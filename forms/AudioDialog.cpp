@@ -30,8 +30,8 @@ QString LanguageText(uint8_t language) {
     return language < NUM_LANGUAGES ? QString::fromLatin1(LanguageCode(language)) : QString();
 }
 
-QPushButton* Button(QWidget* parent, const char* objectName, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* Button(QWidget* parent, const char* objectName, const QString& text) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
 }
@@ -43,13 +43,13 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
     // counts as no PID.
     tracks_.pids.resize(tracks_.languages.size(), PID_NONE);
     setObjectName(QStringLiteral("audioDialog"));
-    setWindowTitle(QStringLiteral("Audio"));
+    setWindowTitle(tr("Audio"));
     setModal(true);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("trackList"));
     list_->setColumnCount(3);
-    list_->setHeaderLabels({QStringLiteral("PID"), QStringLiteral("Language"), QStringLiteral("Enc")});
+    list_->setHeaderLabels({tr("PID"), tr("Language"), tr("Enc")});
     list_->header()->setDefaultAlignment(Qt::AlignCenter);
     list_->header()->setSectionsMovable(false);
     list_->header()->setStretchLastSection(false);
@@ -70,27 +70,27 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     list_->setPalette(palette);
 
-    QPushButton* ok = Button(this, "ok", "OK");
-    QPushButton* cancel = Button(this, "cancel", "Cancel");
-    QPushButton* remove = Button(this, "delete", "Delete");
-    QPushButton* add = Button(this, "add", "Add");
-    QPushButton* modify = Button(this, "modify", "Modify");
+    QPushButton* ok = Button(this, "ok", tr("OK"));
+    QPushButton* cancel = Button(this, "cancel", tr("Cancel"));
+    QPushButton* remove = Button(this, "delete", tr("Delete"));
+    QPushButton* add = Button(this, "add", tr("Add"));
+    QPushButton* modify = Button(this, "modify", tr("Modify"));
     ok->setDefault(true);
 
     pid_ = new QLineEdit(this);
     pid_->setObjectName(QStringLiteral("pid"));
     pid_->setAlignment(Qt::AlignCenter);
-    pid_->setAccessibleName(QStringLiteral("PID"));
+    pid_->setAccessibleName(tr("PID"));
     language_ = new FormComboBox(this);
     language_->setObjectName(QStringLiteral("language"));
-    language_->setAccessibleName(QStringLiteral("Language"));
+    language_->setAccessibleName(tr("Language"));
     language_->addItem(QString());
     for (int i = 0; i < NUM_LANGUAGES; ++i)
         language_->addItem(QString::fromLatin1(LanguageCode(static_cast<uint8_t>(i))));
     language_->setCurrentIndex(-1);
     ac3_ = new QCheckBox(QStringLiteral("AC3"), this);
     ac3_->setObjectName(QStringLiteral("ac3"));
-    ac3_->setAccessibleName(QStringLiteral("Enc"));
+    ac3_->setAccessibleName(tr("Enc"));
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -162,7 +162,7 @@ void AudioDialog::ShowEntry(int index) {
 bool AudioDialog::ReadEditRow(uint16_t* word, uint8_t* language) {
     const int32_t pid = ReadNumber(pid_);
     if ((pid & PID_MASK) == 0) {
-        MessageBox::Error(this, QStringLiteral("Invalid PID"));
+        MessageBox::Error(this, tr("Invalid PID"));
         return false;
     }
     // Item 0 (no language) gives LANG_NONE; no selection at all gives 254, which also shows as none.
@@ -213,7 +213,7 @@ void AudioDialog::OnRowClicked(QTreeWidgetItem* row) {
 
 void AudioDialog::Add() {
     if (tracks_.Count() >= MAX_PID_ENTRIES) {
-        MessageBox::Error(this, QStringLiteral("A program holds at most 255 audio tracks."));
+        MessageBox::Error(this, tr("A program holds at most 255 audio tracks."));
         return;
     }
     uint16_t word = 0;

@@ -20,7 +20,7 @@ EditBar::EditBar(QWidget* parent) : QDockWidget(parent) {
     stack_ = new QStackedWidget(this);
     stack_->setObjectName(QStringLiteral("paneStack"));
 
-    emptyPane_ = new QLabel(QStringLiteral("Empty"), stack_);
+    emptyPane_ = new QLabel(tr("Empty"), stack_);
     emptyPane_->setObjectName(QStringLiteral("emptyPane"));
     emptyPane_->setAlignment(Qt::AlignCenter);
     networkPane_ = new NetworkPane(&antennaConfig_, &network_, stack_);
@@ -63,11 +63,11 @@ EditBar::~EditBar() = default;
 QString EditBar::PaneCaption(PaneKind kind) {
     switch (kind) {
     case PANE_NETWORK:
-        return QStringLiteral("Network");
+        return tr("Network");
     case PANE_TRANSPONDER:
-        return QStringLiteral("Transponder");
+        return tr("Transponder");
     case PANE_PROGRAM:
-        return QStringLiteral("Program");
+        return tr("Program");
     case PANE_EMPTY:
         break;
     }

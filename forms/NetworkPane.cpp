@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -16,7 +17,7 @@ namespace {
 void AddItems(QComboBox* box, const char* objectName, std::initializer_list<const char*> items) {
     box->setObjectName(QString::fromLatin1(objectName));
     for (const char* item : items)
-        box->addItem(QString::fromLatin1(item));
+        box->addItem(QCoreApplication::translate("NetworkPane", item));
 }
 
 QComboBox* ListBox(QWidget* parent, const char* objectName, std::initializer_list<const char*> items) {
@@ -42,8 +43,8 @@ QLineEdit* TextBox(QWidget* parent, const char* objectName) {
     return edit;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const char* objectName, const char* text) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+QCheckBox* CheckBox(QWidget* parent, const char* objectName, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
     box->setObjectName(QString::fromLatin1(objectName));
     return box;
 }
@@ -62,35 +63,41 @@ NetworkPane::NetworkPane(AntennaConfig* config, Network* network, QWidget* paren
     : FormPane(parent), config_(config), network_(network) {
     name_ = CreateNameEdit(this, "networkName");
     degree_ = TextBox(this, "degree");
-    lnbType_ = ListBox(this, "lnbType", {"Single", "Universal", "OCS"});
+    lnbType_ =
+        ListBox(this, "lnbType",
+                {QT_TRANSLATE_NOOP("NetworkPane", "Single"), QT_TRANSLATE_NOOP("NetworkPane", "Universal"), "OCS"});
     lnbFreq_ = FrequencyBox(this, "lnbFreq");
     lnbFreqH_ = FrequencyBox(this, "lnbFreqH");
-    powerMode_ = ListBox(this, "powerMode", {"OFF", "13V", "18V", "ON (Auto)"});
-    tone22k_ = CheckBox(this, "tone22k", "On");
-    switch12V_ = CheckBox(this, "switch12V", "On");
-    switchLevel_ = ListBox(this, "switchLevel", {"OFF", "1.0", "1.1"});
+    powerMode_ =
+        ListBox(this, "powerMode",
+                {QT_TRANSLATE_NOOP("NetworkPane", "OFF"), "13V", "18V", QT_TRANSLATE_NOOP("NetworkPane", "ON (Auto)")});
+    tone22k_ = CheckBox(this, "tone22k", tr("On"));
+    switch12V_ = CheckBox(this, "switch12V", tr("On"));
+    switchLevel_ = ListBox(this, "switchLevel", {QT_TRANSLATE_NOOP("NetworkPane", "OFF"), "1.0", "1.1"});
     switchPort_ = ListBox(this, "switchPort", {});
-    positionerLevel_ = ListBox(this, "positionerLevel", {"OFF", "1.2", "USALS", "BOTH"});
+    positionerLevel_ =
+        ListBox(this, "positionerLevel",
+                {QT_TRANSLATE_NOOP("NetworkPane", "OFF"), "1.2", "USALS", QT_TRANSLATE_NOOP("NetworkPane", "BOTH")});
     positionerId_ = TextBox(this, "positionerId");
-    skewController_ = CheckBox(this, "skewController", "Exists");
+    skewController_ = CheckBox(this, "skewController", tr("Exists"));
     skewV_ = TextBox(this, "skewV");
     skewH_ = TextBox(this, "skewH");
 
-    AddRow(QStringLiteral(" Name"), name_);
-    AddRow(QStringLiteral(" Degree"), degree_);
-    AddRow(QStringLiteral(" LNB Type"), lnbType_);
-    AddRow(QStringLiteral(" LNB Freq"), lnbFreq_);
-    AddRow(QStringLiteral(" LNB Freq H"), lnbFreqH_);
-    AddRow(QStringLiteral(" LNB Power/Switch"), powerMode_);
-    AddCheckRow(QStringLiteral(" 22Khz Switch"), tone22k_);
-    AddCheckRow(QStringLiteral(" 12V Switch"), switch12V_);
-    AddRow(QStringLiteral(" DiSEqC Switch Level"), switchLevel_);
-    AddRow(QStringLiteral(" DiSEqC Switch Port"), switchPort_);
-    AddRow(QStringLiteral(" DiSEqC Positioner Level"), positionerLevel_);
-    AddRow(QStringLiteral(" DiSEqC Positioner ID"), positionerId_);
-    AddCheckRow(QStringLiteral(" Skew Controller"), skewController_);
-    AddRow(QStringLiteral(" Skew Angle V"), skewV_);
-    AddRow(QStringLiteral(" Skew Angle H"), skewH_);
+    AddRow(tr(" Name"), name_);
+    AddRow(tr(" Degree"), degree_);
+    AddRow(tr(" LNB Type"), lnbType_);
+    AddRow(tr(" LNB Freq"), lnbFreq_);
+    AddRow(tr(" LNB Freq H"), lnbFreqH_);
+    AddRow(tr(" LNB Power/Switch"), powerMode_);
+    AddCheckRow(tr(" 22Khz Switch"), tone22k_);
+    AddCheckRow(tr(" 12V Switch"), switch12V_);
+    AddRow(tr(" DiSEqC Switch Level"), switchLevel_);
+    AddRow(tr(" DiSEqC Switch Port"), switchPort_);
+    AddRow(tr(" DiSEqC Positioner Level"), positionerLevel_);
+    AddRow(tr(" DiSEqC Positioner ID"), positionerId_);
+    AddCheckRow(tr(" Skew Controller"), skewController_);
+    AddRow(tr(" Skew Angle V"), skewV_);
+    AddRow(tr(" Skew Angle H"), skewH_);
     Finish();
 
     connect(lnbType_, &QComboBox::currentIndexChanged, this, &NetworkPane::OnLnbTypeChanged);

@@ -23,8 +23,8 @@ QLineEdit* TextBox(QWidget* parent, const char* objectName) {
     return edit;
 }
 
-template <typename Button> Button* MakeButton(QWidget* parent, const char* objectName, const char* text) {
-    auto* button = new Button(QString::fromLatin1(text), parent);
+template <typename Button> Button* MakeButton(QWidget* parent, const char* objectName, const QString& text) {
+    auto* button = new Button(text, parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
 }
@@ -68,8 +68,8 @@ void SetSingleEntry(PidList& list, uint16_t word) {
 ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), working_(working) {
     name_ = CreateNameEdit(this, "programName");
     serviceId_ = TextBox(this, "serviceId");
-    tv_ = MakeButton<QRadioButton>(this, "tv", "TV");
-    radio_ = MakeButton<QRadioButton>(this, "radio", "Radio");
+    tv_ = MakeButton<QRadioButton>(this, "tv", tr("TV"));
+    radio_ = MakeButton<QRadioButton>(this, "radio", tr("Radio"));
     auto* typeGroup = new QButtonGroup(this);
     typeGroup->addButton(tv_);
     typeGroup->addButton(radio_);
@@ -77,23 +77,23 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
     pcrPid_ = TextBox(this, "pcrPid");
     videoPid_ = TextBox(this, "videoPid");
     audioPid_ = TextBox(this, "audioPid");
-    ac3_ = MakeButton<QCheckBox>(this, "ac3", "AC3");
+    ac3_ = MakeButton<QCheckBox>(this, "ac3", tr("AC3"));
     teletextPid_ = TextBox(this, "teletextPid");
-    subt_ = MakeButton<QCheckBox>(this, "subt", "Subt");
-    scrambled_ = MakeButton<QCheckBox>(this, "scrambled", "Scrambled");
-    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", "More Audio...");
+    subt_ = MakeButton<QCheckBox>(this, "subt", tr("Subt"));
+    scrambled_ = MakeButton<QCheckBox>(this, "scrambled", tr("Scrambled"));
+    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", tr("More Audio..."));
     // Both flag boxes as wide as the wider one, so that the two PID boxes line up.
     const int flagWidth = qMax(ac3_->sizeHint().width(), subt_->sizeHint().width());
     ac3_->setMinimumWidth(flagWidth);
     subt_->setMinimumWidth(flagWidth);
 
-    auto* attributes = new QGroupBox(QStringLiteral("Attributes"), this);
+    auto* attributes = new QGroupBox(tr("Attributes"), this);
     attributes->setObjectName(QStringLiteral("attributes"));
-    lock_ = MakeButton<QCheckBox>(attributes, "lock", "Lock");
-    skip_ = MakeButton<QCheckBox>(attributes, "skip", "Skip");
-    noSidUpdate_ = MakeButton<QCheckBox>(attributes, "noSidUpdate", "Don't update with service ID");
-    noNameUpdate_ = MakeButton<QCheckBox>(attributes, "noNameUpdate", "Don't update name");
-    noPidUpdate_ = MakeButton<QCheckBox>(attributes, "noPidUpdate", "Don't update video/audio PIDs");
+    lock_ = MakeButton<QCheckBox>(attributes, "lock", tr("Lock"));
+    skip_ = MakeButton<QCheckBox>(attributes, "skip", tr("Skip"));
+    noSidUpdate_ = MakeButton<QCheckBox>(attributes, "noSidUpdate", tr("Don't update with service ID"));
+    noNameUpdate_ = MakeButton<QCheckBox>(attributes, "noNameUpdate", tr("Don't update name"));
+    noPidUpdate_ = MakeButton<QCheckBox>(attributes, "noPidUpdate", tr("Don't update video/audio PIDs"));
     auto* attributeRows = new QVBoxLayout(attributes);
     auto* lockAndSkip = new QHBoxLayout;
     lockAndSkip->addWidget(lock_);
@@ -110,15 +110,15 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
     type->addWidget(radio_);
     type->addStretch(1);
 
-    AddRow(QStringLiteral(" Name"), name_);
-    AddRow(QStringLiteral(" Service ID"), serviceId_);
-    AddRow(QStringLiteral(" Service Type"), type);
-    AddRow(QStringLiteral(" PMT PID"), pmtPid_);
-    AddRow(QStringLiteral(" PCR PID"), pcrPid_);
-    AddRow(QStringLiteral(" Video PID"), videoPid_);
-    AddRow(QStringLiteral(" Audio PID"), PidWithFlag(audioPid_, ac3_));
-    AddRow(QStringLiteral(" Teletext PID"), PidWithFlag(teletextPid_, subt_));
-    AddCheckRow(QStringLiteral(" CA"), scrambled_);
+    AddRow(tr(" Name"), name_);
+    AddRow(tr(" Service ID"), serviceId_);
+    AddRow(tr(" Service Type"), type);
+    AddRow(tr(" PMT PID"), pmtPid_);
+    AddRow(tr(" PCR PID"), pcrPid_);
+    AddRow(tr(" Video PID"), videoPid_);
+    AddRow(tr(" Audio PID"), PidWithFlag(audioPid_, ac3_));
+    AddRow(tr(" Teletext PID"), PidWithFlag(teletextPid_, subt_));
+    AddCheckRow(tr(" CA"), scrambled_);
     AddControlOnly(moreAudio_);
     AddWide(attributes);
     Finish();

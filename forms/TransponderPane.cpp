@@ -63,13 +63,13 @@ TransponderPane::TransponderPane(Transponder* working, QWidget* parent) : FormPa
     gmtError_ = NumberEdit(this, "gmtError");
     gmtError_->installEventFilter(new DigitKeysOnly(gmtError_));
 
-    AddRow(QStringLiteral(" Name"), name_);
-    AddRow(QStringLiteral(" Frequency"), frequency_);
-    AddRow(QStringLiteral(" Symbol Rate"), symbolRate_);
-    AddRow(QStringLiteral(" Polarity"), polarity_);
-    AddRow(QStringLiteral(" FEC"), fec_);
-    AddRow(QStringLiteral(" Freq Drift"), freqDrift_);
-    AddRow(QStringLiteral(" GMT Error"), gmtError_);
+    AddRow(tr(" Name"), name_);
+    AddRow(tr(" Frequency"), frequency_);
+    AddRow(tr(" Symbol Rate"), symbolRate_);
+    AddRow(tr(" Polarity"), polarity_);
+    AddRow(tr(" FEC"), fec_);
+    AddRow(tr(" Freq Drift"), freqDrift_);
+    AddRow(tr(" GMT Error"), gmtError_);
     Finish();
 }
 

@@ -41,11 +41,11 @@ bool IsAsciiSpace(QChar c) {
 } // namespace
 
 ModificationDateDialog::ModificationDateDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Recent modification date"));
+    setWindowTitle(tr("Recent modification date"));
 
-    dateRadio_ = new QRadioButton(QStringLiteral("Date"), this);
+    dateRadio_ = new QRadioButton(tr("Date"), this);
     dateRadio_->setObjectName(QStringLiteral("dateRadio"));
-    versionRadio_ = new QRadioButton(QStringLiteral("Version"), this);
+    versionRadio_ = new QRadioButton(tr("Version"), this);
     versionRadio_->setObjectName(QStringLiteral("versionRadio"));
     modeGroup_ = new QButtonGroup(this);
     modeGroup_->addButton(dateRadio_, MODE_DATE);
@@ -65,10 +65,10 @@ ModificationDateDialog::ModificationDateDialog(QWidget* parent) : QDialog(parent
     separator->setFrameShadow(QFrame::Sunken);
 
     auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    cancelButton_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     // The buttons are wired by hand: OK must be able to keep the dialog open.
     connect(okButton_, &QPushButton::clicked, this, &ModificationDateDialog::ValidateVersionText);
@@ -157,8 +157,7 @@ bool ModificationDateDialog::ParseVersionText(const QString& text, unsigned* are
 
 void ModificationDateDialog::ValidateVersionText() {
     if (CheckedMode() == MODE_VERSION && !ParseVersionText(versionEdit_->text())) {
-        MessageBox::Error(this, QStringLiteral("[Area code][Version in decimal] EX> B002"),
-                          QStringLiteral("Invalid version input"));
+        MessageBox::Error(this, tr("[Area code][Version in decimal] EX> B002"), tr("Invalid version input"));
         versionEdit_->setFocus();
         return;
     }

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: the main window with a program selected, and the Channel List.
-# Usage: scripts/screenshots.sh [dishline-binary] [output-dir]
+# Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de]
+# With "de" the editor runs in German and the pictures are named *-de.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/shell/dishline}
 out=${2:-docs}
+language=${3:-}
+suffix="" list_title="Channel List" list_keys="alt+v c"
+if [ "$language" = de ]; then
+    export LANGUAGE=de LANG=de_DE.UTF-8
+    suffix="-de" list_title="Senderliste" list_keys="alt+a l"
+fi
 scripts/install-deps.sh xvfb x11-utils xdotool wmctrl openbox imagemagick
 [ -f samples/demo.NDF ] || python3 scripts/make-demo-ndf.py
 mkdir -p "$out"
@@ -18,14 +25,20 @@ win=$(wait_for_window "demo.NDF")
 xdotool windowactivate --sync "$win" windowsize --sync "$win" 1040 660 && sleep 0.5
 # First satellite, expand, first transponder, expand, second program.
 xdotool key Right Down Right Down Down && sleep 0.5
-import -window "$win" "$out/main-window.png"
-check_not_blank "$out/main-window.png"
+import -window "$win" "$out/main-window$suffix.png"
+check_not_blank "$out/main-window$suffix.png"
+if [ -n "$suffix" ]; then
+    # The satellite form: the longest labels.
+    xdotool key Up Up Left Up Left && sleep 0.5
+    import -window "$win" "$out/satellite-form$suffix.png"
+    check_not_blank "$out/satellite-form$suffix.png"
+fi
 
-xdotool key alt+v c
-list=$(wait_for_window "Channel List")
+xdotool key $list_keys
+list=$(wait_for_window "$list_title")
 sleep 0.5
-import -window "$list" "$out/channel-list.png"
-check_not_blank "$out/channel-list.png"
+import -window "$list" "$out/channel-list$suffix.png"
+check_not_blank "$out/channel-list$suffix.png"
 xdotool key Escape && sleep 0.3
 
 wmctrl -c "demo.NDF" 2>/dev/null || xdotool key --window "$win" alt+F4

@@ -11,6 +11,7 @@
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/StatusText.h"
 
 #include <QFileInfo>
 
@@ -30,7 +31,7 @@ QString PositionText(uint16_t position) {
 void EditorView::OnModificationDate() {
     if (Pane() == PANE_EMPTY)
         return;
-    CommandStep step(*this, "Modification Date");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Modification Date"));
     bool changed = false;
     RunModificationDateDialog(window(), database_, &changed);
     // Confirming without a change only pins the stamp: nothing the user would take back.
@@ -40,7 +41,7 @@ void EditorView::OnModificationDate() {
 void EditorView::OnChannelList() {
     if (Pane() == PANE_EMPTY)
         return;
-    CommandStep step(*this, "Channel List");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Channel List"));
     uint32_t changes = 0;
     // The dialog may delete the program the pane shows: its transponder is then the nearest place.
     const Transponder* shownTransponder =
@@ -75,29 +76,27 @@ void EditorView::OnChannelList() {
 void EditorView::OnImportSatcodx() {
     if (ApplyEdits(true) == Flow::Stop || Pane() != PANE_NETWORK)
         return;
-    const QString path = FileDialog::GetOpenFileName(
-        window(), FileDialog::QtFilter(QString::fromLatin1(kSatcodxFilter)), QStringLiteral("SDX"));
+    const QString path =
+        FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(tr(kSatcodxFilter)), QStringLiteral("SDX"));
     if (path.isEmpty())
         return;
     // The listing is read whole before anything changes, so that the user can still say no.
     Network* network = currentNetwork_;
     SatcodxPreview preview;
     if (const NdfStatus status = ReadSatcodx(database_, *network, ToNativePath(path), preview); status != NDF_OK) {
-        MessageBox::Error(window(), QString::fromStdString(StatusMessage(status)));
+        MessageBox::Error(window(), StatusText(status));
         return;
     }
     if (!preview.usable) {
-        MessageBox::Notice(window(),
-                           QStringLiteral("No satellite lines were found in %1.").arg(QFileInfo(path).fileName()));
+        MessageBox::Notice(window(), tr("No satellite lines were found in %1.").arg(QFileInfo(path).fileName()));
         return;
     }
     const uint8_t slot = preview.slot;
     const bool hasTransponders = database_.FirstTransponderOf(slot) < database_.transponders().size();
     if (preview.position != network->position && (!network->name.empty() || hasTransponders)) {
-        const QString question =
-            QStringLiteral("The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?")
-                .arg(PositionText(preview.position), NetworkTreeModel::NameLabel(network->name),
-                     PositionText(network->position));
+        const QString question = tr("The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?")
+                                     .arg(PositionText(preview.position), NetworkTreeModel::NameLabel(network->name),
+                                          PositionText(network->position));
         if (MessageBox::YesNoQuestion(window(), question) != MessageBox::Yes)
             return;
     }
@@ -105,7 +104,7 @@ void EditorView::OnImportSatcodx() {
     const bool networkChanges = network->name != preview.name || network->position != preview.position;
     size_t added = 0;
     {
-        CommandStep step(*this, "Import SATCODX");
+        CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Import SATCODX"));
         added = ApplySatcodx(database_, preview);
         if (networkChanges || added > 0) {
             tree_->SetNameLabel(network->treeItem, *network);
@@ -114,7 +113,7 @@ void EditorView::OnImportSatcodx() {
         }
     }
     MessageBox::Notice(window(),
-                       QStringLiteral("%1 transponders added to %2; %3 already present, %4 lines skipped.")
+                       tr("%1 transponders added to %2; %3 already present, %4 lines skipped.")
                            .arg(QString::number(added), NetworkTreeModel::NameLabel(network->name),
                                 QString::number(preview.duplicateLines), QString::number(preview.skippedLines)));
 }

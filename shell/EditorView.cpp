@@ -7,6 +7,7 @@
 #include "ui/AppInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/StatusText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,8 +77,8 @@ Flow EditorView::ApplyEdits(bool ask) {
     }
 }
 
-EditorView::Answer EditorView::AskToApply(const char* prompt) {
-    switch (MessageBox::Question(window(), QString::fromLatin1(prompt))) {
+EditorView::Answer EditorView::AskToApply(const QString& prompt) {
+    switch (MessageBox::Question(window(), prompt)) {
     case MessageBox::Cancel:
         return Answer::Stop;
     case MessageBox::No:
@@ -106,12 +107,12 @@ Flow EditorView::ApplyNetworkEdits(bool ask) {
         if (!networkChanged && !configChanged)
             return Flow::Proceed;
         const Answer answer =
-            AskToApply(networkChanged ? "Some of network parameters are changed.\nDo you want to apply?"
-                                      : "Some of antenna configurations are changed.\nDo you want to apply?");
+            AskToApply(networkChanged ? tr("Some of network parameters are changed.\nDo you want to apply?")
+                                      : tr("Some of antenna configurations are changed.\nDo you want to apply?"));
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
-    CommandStep step(*this, "Edit Satellite");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Edit Satellite"));
     // The form never changes antennaIndex; the stored record's value stands, unless the
     // configuration it names is missing and is created now.
     uint8_t antennaIndex = currentNetwork_->antennaIndex;
@@ -142,18 +143,18 @@ Flow EditorView::ApplyTransponderEdits(bool ask) {
     editBar_->ReadTransponder();
     const Transponder& working = editBar_->workingTransponder();
     if (working.frequency == 0 || working.symbolRate == 0) {
-        MessageBox::Error(window(), QStringLiteral("Invalid frequency or symbol rate\n"
-                                                   "Correct the errors or delete the transponder"));
+        MessageBox::Error(window(), tr("Invalid frequency or symbol rate\n"
+                                       "Correct the errors or delete the transponder"));
         return Flow::Stop;
     }
     if (!currentTransponder_->Differs(working))
         return Flow::Proceed;
     if (ask) {
-        const Answer answer = AskToApply("Some of transponder parameters are changed.\nDo you want to apply?");
+        const Answer answer = AskToApply(tr("Some of transponder parameters are changed.\nDo you want to apply?"));
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
-    CommandStep step(*this, "Edit Transponder");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Edit Transponder"));
     if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
         currentTransponder_->polarity() != working.polarity())
         tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
@@ -168,11 +169,11 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
     if (!currentProgram_->Differs(working))
         return Flow::Proceed;
     if (ask) {
-        const Answer answer = AskToApply("Some of program parameters are changed.\nDo you want to apply?");
+        const Answer answer = AskToApply(tr("Some of program parameters are changed.\nDo you want to apply?"));
         if (answer != Answer::Apply)
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
-    CommandStep step(*this, "Edit Program");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Edit Program"));
     if (currentProgram_->name != working.name)
         tree_->SetNameLabel(currentProgram_->treeItem, working);
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
@@ -189,8 +190,8 @@ Flow EditorView::QuerySave() {
     if (!IsModified())
         return Flow::Proceed;
     // A database never saved has no path: the prompt names it as the title does.
-    const QString name = database_.pathName.empty() ? QStringLiteral("No Name") : FromNativePath(database_.pathName);
-    const QString prompt = QStringLiteral("Save changes to %1?").arg(name);
+    const QString name = database_.pathName.empty() ? tr("No Name") : FromNativePath(database_.pathName);
+    const QString prompt = tr("Save changes to %1?").arg(name);
     switch (MessageBox::Question(window(), prompt)) {
     case MessageBox::Cancel:
         return Flow::Stop;
@@ -205,9 +206,8 @@ NdfStatus EditorView::SaveFile(bool saveAs) {
     NdfStatus status = NDF_CANCELED;
     std::string target = database_.pathName;
     if (saveAs || target.empty()) {
-        const QString chosen =
-            FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
-                                        QStringLiteral("NDF"), FromNativePath(database_.pathName));
+        const QString chosen = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(tr(kNdfFilter)),
+                                                           QStringLiteral("NDF"), FromNativePath(database_.pathName));
         target = chosen.isEmpty() ? std::string() : ToNativePath(chosen);
     }
     if (!target.empty())
@@ -225,7 +225,7 @@ NdfStatus EditorView::SaveFile(bool saveAs) {
 }
 
 void EditorView::ShowOpenOrSaveError(NdfStatus status) {
-    QString text = QString::fromStdString(StatusMessage(status));
+    QString text = StatusText(status);
     if (status == NDF_TOO_LARGE) {
         const std::string why = database_.LimitProblem();
         if (!why.empty())
@@ -238,10 +238,10 @@ void EditorView::UpdateTitle() {
     const QString appTitle = QString::fromLatin1(kApplicationTitle);
     QString title = appTitle;
     if (Pane() != PANE_EMPTY) {
-        QString name = database_.pathName.empty() ? QStringLiteral("No Name")
-                                                  : QFileInfo(FromNativePath(database_.pathName)).fileName();
+        QString name =
+            database_.pathName.empty() ? tr("No Name") : QFileInfo(FromNativePath(database_.pathName)).fileName();
         if (IsModified())
-            name += QStringLiteral(" (Modified)");
+            name += tr(" (Modified)");
         title = name + QStringLiteral(" - ") + appTitle;
     }
     titleModified_ = IsModified();
@@ -436,8 +436,8 @@ void EditorView::OpenFile(const QString& path) {
         return;
     QString chosen = path;
     if (chosen.isEmpty()) {
-        chosen = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
-                                             QStringLiteral("NDF"), FromNativePath(database_.pathName));
+        chosen = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(tr(kNdfFilter)), QStringLiteral("NDF"),
+                                             FromNativePath(database_.pathName));
         if (chosen.isEmpty())
             return; // cancelled: silent
     }
@@ -491,7 +491,7 @@ void EditorView::OnFileSaveAs() {
 }
 
 void EditorView::OnFilePrint() {
-    MessageBox::Information(window(), QStringLiteral("Not yet ..."));
+    MessageBox::Information(window(), tr("Not yet ..."));
 }
 
 void EditorView::OnFormOk() {

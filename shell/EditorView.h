@@ -130,7 +130,7 @@ private:
     const char* PaneStepName() const;
     // The answer to an apply prompt: apply the edits, go on without them, or stop.
     enum class Answer { Apply, Skip, Stop };
-    Answer AskToApply(const char* prompt);
+    Answer AskToApply(const QString& prompt);
     struct NetworkEdits {
         bool config;
         bool network;

@@ -9,6 +9,7 @@
 #include "shell/NativePath.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/StatusText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,8 @@
 
 namespace {
 
-const char* const kExportFilter = "CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||";
+const char* const kExportFilter =
+    QT_TRANSLATE_NOOP("EditorView", "CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||");
 
 enum class ExportFormat { Csv, Html, Pdf };
 
@@ -48,12 +50,12 @@ void EditorView::OnExportChannelList() {
     }
 
     const QString ndfPath = FromNativePath(database_.pathName);
-    const QString fileName = ndfPath.isEmpty() ? QStringLiteral("No Name") : QFileInfo(ndfPath).fileName();
+    const QString fileName = ndfPath.isEmpty() ? tr("No Name") : QFileInfo(ndfPath).fileName();
     // The NDF file's name without a suffix: the dialog adds the one of the filter chosen.
     const QString initialPath =
         ndfPath.isEmpty() ? QString() : QFileInfo(ndfPath).dir().filePath(QFileInfo(ndfPath).completeBaseName());
     QString filter;
-    const QString path = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kExportFilter)),
+    const QString path = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(tr(kExportFilter)),
                                                      QStringLiteral("csv"), initialPath, &filter);
     if (path.isEmpty())
         return;
@@ -82,5 +84,5 @@ void EditorView::OnExportChannelList() {
     const bool written = !bytes.empty() && ReplaceFileAtomically(ToNativePath(path), bytes);
     QGuiApplication::restoreOverrideCursor();
     if (!written)
-        MessageBox::Error(window(), QString::fromLatin1(StatusMessage(NDF_CREATE_FAILED)));
+        MessageBox::Error(window(), StatusText(NDF_CREATE_FAILED));
 }

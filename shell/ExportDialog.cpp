@@ -11,8 +11,8 @@
 
 namespace {
 
-QRadioButton* AddChoice(QGridLayout* grid, const char* text, const char* name) {
-    auto* button = new QRadioButton(QString::fromLatin1(text));
+QRadioButton* AddChoice(QGridLayout* grid, const QString& text, const char* name) {
+    auto* button = new QRadioButton(text);
     button->setObjectName(QString::fromLatin1(name));
     grid->addWidget(button, grid->rowCount(), 0);
     return button;
@@ -40,17 +40,17 @@ std::vector<size_t> SatellitesWithPrograms(const NetworkDatabase& database) {
 
 ExportDialog::ExportDialog(const NetworkDatabase& database, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("exportDialog"));
-    setWindowTitle(QStringLiteral("Export Channel List"));
+    setWindowTitle(tr("Export Channel List"));
 
     auto* grid = new QGridLayout;
-    all_ = AddChoice(grid, "&All channels", "scopeAll");
-    tv_ = AddChoice(grid, "&TV channels", "scopeTv");
-    radio_ = AddChoice(grid, "&Radio channels", "scopeRadio");
-    satellite_ = AddChoice(grid, "One &satellite:", "scopeSatellite");
+    all_ = AddChoice(grid, tr("&All channels"), "scopeAll");
+    tv_ = AddChoice(grid, tr("&TV channels"), "scopeTv");
+    radio_ = AddChoice(grid, tr("&Radio channels"), "scopeRadio");
+    satellite_ = AddChoice(grid, tr("One &satellite:"), "scopeSatellite");
     satellites_ = new QComboBox;
     satellites_->setObjectName(QStringLiteral("satelliteCombo"));
     grid->addWidget(satellites_, grid->rowCount() - 1, 1);
-    group_ = AddChoice(grid, "One &favorite group:", "scopeGroup");
+    group_ = AddChoice(grid, tr("One &favorite group:"), "scopeGroup");
     groups_ = new QComboBox;
     groups_->setObjectName(QStringLiteral("groupCombo"));
     grid->addWidget(groups_, grid->rowCount() - 1, 1);
@@ -67,7 +67,7 @@ ExportDialog::ExportDialog(const NetworkDatabase& database, QWidget* parent) : Q
         const FavoriteGroup& group = *database.favoriteGroups()[i];
         if (group.tvList.empty() && group.radioList.empty())
             continue;
-        const QString name = group.name.empty() ? QStringLiteral("Fav%1").arg(i + 1) : QString::fromLatin1(group.name);
+        const QString name = group.name.empty() ? tr("Fav%1").arg(i + 1) : QString::fromLatin1(group.name);
         groups_->addItem(name, static_cast<qulonglong>(i));
     }
     satellite_->setEnabled(satellites_->count() > 0);

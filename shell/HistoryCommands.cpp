@@ -3,6 +3,7 @@
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
+#include "shell/Commands.h"
 #include "shell/NetworkTree.h"
 
 CommandStep::CommandStep(EditorView& view, const char* name) : view_(view) {
@@ -207,8 +208,8 @@ QString EditorView::UndoText() const {
     if (PaneHasPendingEdits())
         name = PaneStepName();
     else if (!history_.CanUndo())
-        return QStringLiteral("&Undo");
-    return QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(name));
+        return CommandText("&Undo");
+    return tr("&Undo %1\tCtrl+Z").arg(QCoreApplication::translate("Steps", name.c_str()));
 }
 
 QString EditorView::RedoText() const {
@@ -216,6 +217,6 @@ QString EditorView::RedoText() const {
     if (revertedForm_ && revertedForm_->item == currentItem_)
         name = PaneStepName();
     else if (!history_.CanRedo() || PaneHasPendingEdits())
-        return QStringLiteral("&Redo");
-    return QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(name));
+        return CommandText("&Redo");
+    return tr("&Redo %1\tCtrl+Y").arg(QCoreApplication::translate("Steps", name.c_str()));
 }

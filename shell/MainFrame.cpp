@@ -25,7 +25,7 @@
 
 namespace {
 
-const char* const kReadyText = "Ready";
+const char* const kReadyText = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 
 // The local NDF file among dropped URLs, or an empty string.
 QString DroppedNdfFile(const QMimeData* mime) {
@@ -80,14 +80,14 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
     for (const CommandInfo& command : kCommands) {
-        const QString text = QString::fromLatin1(command.text);
+        const QString text = CommandText(command.text);
         // The menu shows the shortcut from the text after the tab; the action owns the real key.
         auto* action = new QAction(text, this);
         action->setData(static_cast<int>(command.id));
         action->setObjectName(QStringLiteral("action%1").arg(static_cast<int>(command.id)));
-        action->setStatusTip(QString::fromLatin1(command.statusTip));
+        action->setStatusTip(CommandText(command.statusTip));
         if (command.toolTip)
-            action->setToolTip(QString::fromLatin1(command.toolTip));
+            action->setToolTip(CommandText(command.toolTip));
         if (command.id == ID_EDIT_REDO)
             action->setShortcuts(
                 {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -113,7 +113,7 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
     for (const char* title : kMenuTitles) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        QMenu* menu = menuBar()->addMenu(CommandText(title));
         menu->setObjectName(
             QString::fromLatin1(title).remove(QLatin1Char('&')).toLower().append(QLatin1String("Menu")));
         for (const CommandInfo& command : kCommands) {
@@ -128,7 +128,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(true);
     toolBar_->setIconSize(QSize(20, 20));
@@ -148,25 +148,25 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     auto makeIndicator = [bar](const char* text, const char* name) {
-        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        auto* label = new QLabel(tr(text), bar);
         label->setObjectName(QString::fromLatin1(name));
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(tr("SCRL")) + 12);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         label->setEnabled(false);
         bar->addPermanentWidget(label);
         return label;
     };
-    capIndicator_ = makeIndicator("CAP", "capIndicator");
-    numIndicator_ = makeIndicator("NUM", "numIndicator");
-    scrlIndicator_ = makeIndicator("SCRL", "scrlIndicator");
+    capIndicator_ = makeIndicator(QT_TR_NOOP("CAP"), "capIndicator");
+    numIndicator_ = makeIndicator(QT_TR_NOOP("NUM"), "numIndicator");
+    scrlIndicator_ = makeIndicator(QT_TR_NOOP("SCRL"), "scrlIndicator");
     // The message pane falls back to "Ready" whenever no prompt is shown.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(QString::fromLatin1(kReadyText));
+            bar->showMessage(tr(kReadyText));
     });
-    bar->showMessage(QString::fromLatin1(kReadyText));
+    bar->showMessage(tr(kReadyText));
 
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
@@ -274,18 +274,18 @@ void CMainFrame::focusInEvent(QFocusEvent* event) {
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QString::fromLatin1(kAboutTitle));
+    setWindowTitle(QCoreApplication::translate("AboutDialog", kAboutTitle));
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setSpacing(16);
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/dishline.svg")).pixmap(48, 48));
     layout->addWidget(icon, 0, Qt::AlignTop);
-    auto* text = new QLabel(QString::fromLatin1(kAboutText), this);
+    auto* text = new QLabel(QCoreApplication::translate("AboutDialog", kAboutText), this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setMinimumWidth(text->fontMetrics().horizontalAdvance(text->text()) * 3 / 2);
     layout->addWidget(text, 1, Qt::AlignTop);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignTop);

@@ -278,7 +278,7 @@ std::vector<std::unique_ptr<TreeNode>> NetworkTreeModel::RemoveGrandchildren(Tre
 
 QString NetworkTreeModel::NameLabel(const std::string& name) {
     if (name.empty())
-        return QStringLiteral("(No name)");
+        return tr("(No name)");
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 

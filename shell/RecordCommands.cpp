@@ -12,11 +12,10 @@ void EditorView::OnSortByDegree() {
         return;
     // Each moved satellite takes the antenna configuration of its slot along.
     if (database_.antennaConfigs().size() < database_.networks().size()) {
-        MessageBox::Error(window(),
-                          QStringLiteral("Sort by Degree needs one antenna configuration for each satellite."));
+        MessageBox::Error(window(), tr("Sort by Degree needs one antenna configuration for each satellite."));
         return;
     }
-    CommandStep step(*this, "Sort by Degree");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Sort by Degree"));
     if (!database_.SortByDegree(1800))
         return;
     // The first satellite ends up selected; the satellites and transponders that were open stay open.
@@ -29,7 +28,7 @@ void EditorView::OnSortByDegree() {
 void EditorView::OnAddTransponder() {
     if (ApplyEdits(true) == Flow::Stop)
         return;
-    CommandStep step(*this, "Add Transponder");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Add Transponder"));
     Transponder* added = nullptr;
     switch (Pane()) {
     case PANE_NETWORK: {
@@ -68,7 +67,7 @@ void EditorView::OnAddTransponder() {
 void EditorView::OnAddProgram() {
     if (ApplyEdits(true) == Flow::Stop)
         return;
-    CommandStep step(*this, "Add Program");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Add Program"));
     Program* added = nullptr;
     if (Pane() == PANE_TRANSPONDER) {
         const uint16_t index = database_.IndexOfTransponder(currentTransponder_);
@@ -117,7 +116,7 @@ void EditorView::OnDeleteTransponder() {
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
-    CommandStep step(*this, "Delete Transponder");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete Transponder"));
     SetPane(PANE_EMPTY);
     tree_->DeleteItem(target->treeItem);
     database_.DeleteTransponder(index);
@@ -129,7 +128,7 @@ void EditorView::OnDeleteTranspondersInNet() {
     Network* target = NetworkAt(slot);
     if (!target)
         return;
-    CommandStep step(*this, "Delete All Transponders in Net");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Transponders in Net"));
     if (Pane() != PANE_NETWORK)
         SetPane(PANE_EMPTY);
     tree_->DeleteChildren(target->treeItem);
@@ -143,7 +142,7 @@ void EditorView::OnDeleteProgram() {
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
     if (index == NO_INDEX)
         return;
-    CommandStep step(*this, "Delete Program");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete Program"));
     const TreeItemHandle item = currentProgram_->treeItem;
     SetPane(PANE_EMPTY);
     tree_->DeleteItem(item);
@@ -156,7 +155,7 @@ void EditorView::OnDeleteProgramsInTransponder() {
     Transponder* target = TransponderAt(index);
     if (!target)
         return;
-    CommandStep step(*this, "Delete All Programs in Transponder");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Programs in Transponder"));
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
     tree_->DeleteChildren(target->treeItem);
@@ -169,7 +168,7 @@ void EditorView::OnDeleteProgramsInNet() {
     Network* target = NetworkAt(slot);
     if (!target)
         return;
-    CommandStep step(*this, "Delete All Programs in Net");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Programs in Net"));
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
     tree_->DeleteGrandchildren(target->treeItem);

@@ -12,7 +12,7 @@
 #include <QFileInfo>
 
 bool EditorView::LoadOtherFile(NetworkDatabase& other, QString& name) {
-    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(QString::fromLatin1(kNdfFilter)),
+    const QString path = FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(tr(kNdfFilter)),
                                                      QStringLiteral("NDF"), FromNativePath(database_.pathName));
     if (path.isEmpty())
         return false;
@@ -41,7 +41,7 @@ void EditorView::OnApplyOrderFromFile() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const StepPlace place = CurrentPlace();
-    CommandStep step(*this, "Apply Order from File");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Apply Order from File"));
     // The tree lists each transponder's programs in channel order.
     if (ApplyOrder(database_, plan, dialog.ChannelOrder(), dialog.FavoriteGroups()))
         RebuildTreeAt(place);
@@ -54,7 +54,7 @@ void EditorView::OnCleanUp() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const StepPlace place = CurrentPlace();
-    CommandStep step(*this, "Clean Up");
+    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
     if (ApplyCleanUp(database_, dialog.Plan()))
         RebuildTreeAt(place);
 }
@@ -66,9 +66,9 @@ void EditorView::OnCompareWithFile() {
     QString name;
     if (!LoadOtherFile(other, name))
         return;
-    const QString thisName = database_.pathName.empty() ? QStringLiteral("No Name")
-                                                        : QFileInfo(FromNativePath(database_.pathName)).fileName();
+    const QString thisName =
+        database_.pathName.empty() ? tr("No Name") : QFileInfo(FromNativePath(database_.pathName)).fileName();
     const QString report = QString::fromStdString(CompareDatabases(database_, other).Text());
-    CompareDialog dialog(report, QStringLiteral("A: %1 (open)\nB: %2").arg(thisName, name), window());
+    CompareDialog dialog(report, tr("A: %1 (open)\nB: %2").arg(thisName, name), window());
     dialog.exec();
 }

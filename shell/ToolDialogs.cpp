@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -12,6 +13,15 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The core's names of the clean-up rules, for the translations to find.
+[[maybe_unused]] constexpr const char* kRuleNames[] = {
+    QT_TRANSLATE_NOOP("CleanUp", "duplicate programs"),
+    QT_TRANSLATE_NOOP("CleanUp", "duplicate transponders"),
+    QT_TRANSLATE_NOOP("CleanUp", "broken favorite entries"),
+    QT_TRANSLATE_NOOP("CleanUp", "programs whose transponder does not exist"),
+    QT_TRANSLATE_NOOP("CleanUp", "transponders without programs"),
+};
 
 // Names and reports are UTF-8 of the ISO-8859-1 view; names alone are bytes.
 QString FromName(const std::string& name) {
@@ -42,14 +52,14 @@ QPlainTextEdit* ReportView(const QString& text, const char* objectName) {
 ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const QString& referenceName, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("applyOrderDialog"));
-    setWindowTitle(QStringLiteral("Apply Order from File"));
+    setWindowTitle(tr("Apply Order from File"));
     auto* layout = new QVBoxLayout(this);
     const ProgramMatching& m = plan.matching;
-    auto* summary = new QLabel(QStringLiteral("Reference: %1\n"
-                                              "Matched by key: %2\n"
-                                              "Matched by name: %3\n"
-                                              "Programs of this file without a partner: %4\n"
-                                              "Programs of the reference missing here: %5")
+    auto* summary = new QLabel(tr("Reference: %1\n"
+                                  "Matched by key: %2\n"
+                                  "Matched by name: %3\n"
+                                  "Programs of this file without a partner: %4\n"
+                                  "Programs of the reference missing here: %5")
                                    .arg(referenceName)
                                    .arg(m.byKey)
                                    .arg(m.byName)
@@ -65,9 +75,9 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const QString& re
     without->setVisible(!plan.namesWithoutPartner.empty());
     layout->addWidget(without);
 
-    order_ = new QCheckBox(QStringLiteral("Channel order"));
+    order_ = new QCheckBox(tr("Channel order"));
     order_->setObjectName(QStringLiteral("channelOrderCheck"));
-    groups_ = new QCheckBox(QStringLiteral("Favorite groups"));
+    groups_ = new QCheckBox(tr("Favorite groups"));
     groups_->setObjectName(QStringLiteral("favoriteGroupsCheck"));
     for (QCheckBox* box : {order_, groups_}) {
         box->setChecked(true);
@@ -98,7 +108,7 @@ bool ApplyOrderDialog::FavoriteGroups() const {
 
 CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent) : QDialog(parent), database_(database) {
     setObjectName(QStringLiteral("cleanUpDialog"));
-    setWindowTitle(QStringLiteral("Clean Up"));
+    setWindowTitle(tr("Clean Up"));
     auto* layout = new QVBoxLayout(this);
     const CleanUpOptions defaults;
     for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
@@ -126,17 +136,17 @@ void CleanUpDialog::Find() {
     plan_ = FindCleanUp(database_, options);
     QString text;
     for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
-        QString name = QString::fromLatin1(CleanUpRuleName(rule));
+        QString name = QCoreApplication::translate("CleanUp", CleanUpRuleName(rule));
         name[0] = name[0].toUpper();
-        const QString counted = QStringLiteral("%1: %2").arg(name).arg(plan_.Count(rule));
+        const QString counted = tr("%1: %2").arg(name).arg(plan_.Count(rule));
         rules_[rule]->setText(counted);
         if (plan_.Count(rule) == 0)
             continue;
-        text += counted + (options.on[rule] ? QString() : QStringLiteral(" (kept)")) + QLatin1Char('\n');
+        text += counted + (options.on[rule] ? QString() : tr(" (kept)")) + QLatin1Char('\n');
         for (const std::string& line : plan_.found[rule])
             text += QStringLiteral("  ") + QString::fromStdString(line) + QLatin1Char('\n');
     }
-    findings_->setPlainText(text.isEmpty() ? QStringLiteral("Nothing to clean up.") : text);
+    findings_->setPlainText(text.isEmpty() ? tr("Nothing to clean up.") : text);
     ok_->setEnabled(!plan_.NothingToDo());
 }
 
@@ -145,14 +155,14 @@ void CleanUpDialog::Find() {
 CompareDialog::CompareDialog(const QString& report, const QString& files, QWidget* parent)
     : QDialog(parent), report_(report) {
     setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(QStringLiteral("Compare with File"));
+    setWindowTitle(tr("Compare with File"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(files);
     label->setObjectName(QStringLiteral("filesLabel"));
     layout->addWidget(label);
     layout->addWidget(ReportView(report, "reportView"));
     auto* buttons = new QDialogButtonBox;
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyButton"));
     AddButton(buttons, QDialogButtonBox::Close, "closeButton");
     layout->addWidget(buttons);

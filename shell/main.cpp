@@ -3,15 +3,18 @@
 #include "shell/MainFrame.h"
 #include "ui/AppInfo.h"
 #include "ui/PrivateSettings.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     KeepSettingsPrivate();
     QApplication app(argc, argv);
+    InstallTranslations(QLocale::system());
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
     QCoreApplication::setApplicationVersion(QStringLiteral(DISHLINE_VERSION));
@@ -19,11 +22,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.svg")));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Editor of NDF channel databases"));
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Editor of NDF channel databases"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An NDF file to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QCoreApplication::translate("main", "An NDF file to open."),
+                                 QCoreApplication::translate("main", "[file]"));
     parser.process(app);
 
     CMainFrame frame;

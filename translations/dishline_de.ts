@@ -1,0 +1,1249 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Dishline</source>
+        <translation>Über Dishline</translation>
+    </message>
+    <message>
+        <source>Dishline Version 1.3</source>
+        <translation>Dishline Version 1.3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Reihenfolge aus Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>Reference: %1
+Matched by key: %2
+Matched by name: %3
+Programs of this file without a partner: %4
+Programs of the reference missing here: %5</source>
+        <translation>Referenz: %1
+Über Kennung zugeordnet: %2
+Über Namen zugeordnet: %3
+Programme dieser Datei ohne Gegenstück: %4
+Programme der Referenz, die hier fehlen: %5</translation>
+    </message>
+    <message>
+        <source>Channel order</source>
+        <translation>Senderreihenfolge</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDialog</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Enc</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Invalid PID</source>
+        <translation>Ungültige PID</translation>
+    </message>
+    <message>
+        <source>A program holds at most 255 audio tracks.</source>
+        <translation>Ein Programm kann höchstens 255 Audiospuren enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListDialog</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Senderliste</translation>
+    </message>
+    <message>
+        <source>Channel List (Modified)</source>
+        <translation>Senderliste (geändert)</translation>
+    </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>Sendergruppe</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>How to use...</source>
+        <translation>Bedienung...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+Senderliste sortieren
+
+	- Mit der linken Maustaste auf einen Spaltenkopf der Liste klicken.
+
+Sender verschieben
+
+	- Den Sender mit der Maus ziehen und ablegen.
+
+Sender zu einer Favoritengruppe hinzufügen
+Sender aus einer Favoritengruppe entfernen
+
+	- Mit der rechten Maustaste auf den Namen des Senders klicken
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>Kein Treffer gefunden...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>Die Änderungen an der Senderliste verwerfen?</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>An den Anfang</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Ans Ende</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>An Position verschieben...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>1 Sender löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>%1 Sender löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUp</name>
+    <message>
+        <source>duplicate programs</source>
+        <translation>doppelte Programme</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>doppelte Transponder</translation>
+    </message>
+    <message>
+        <source>broken favorite entries</source>
+        <translation>defekte Favoriteneinträge</translation>
+    </message>
+    <message>
+        <source>programs whose transponder does not exist</source>
+        <translation>Programme ohne vorhandenen Transponder</translation>
+    </message>
+    <message>
+        <source>transponders without programs</source>
+        <translation>Transponder ohne Programme</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (kept)</source>
+        <translation> (bleibt erhalten)</translation>
+    </message>
+    <message>
+        <source>Nothing to clean up.</source>
+        <translation>Nichts zu bereinigen.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation>&amp;Neu...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Creates a new NDF file</source>
+        <translation>Erstellt eine neue NDF-Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an existing NDF file</source>
+        <translation>Öffnet eine vorhandene NDF-Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the NDF file</source>
+        <translation>Schließt die NDF-Datei</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>S&amp;peichern	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file</source>
+        <translation>Speichert die NDF-Datei</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file with a new name</source>
+        <translation>Speichert die NDF-Datei unter einem neuen Namen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>D&amp;rucken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print all or parts of the NDF file</source>
+        <translation>Druckt die NDF-Datei ganz oder teilweise</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channel List...</source>
+        <translation>Senderliste &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the channel list as a CSV, HTML or PDF file</source>
+        <translation>Speichert die Senderliste als CSV-, HTML- oder PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Senderliste exportieren</translation>
+    </message>
+    <message>
+        <source>Modification &amp;Date...</source>
+        <translation>Änderungs&amp;datum...</translation>
+    </message>
+    <message>
+        <source>Show/Edit the recent modification date</source>
+        <translation>Zeigt oder ändert das letzte Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Beenden	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save the NDF file</source>
+        <translation>Beendet das Programm; fragt, ob die NDF-Datei gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Macht die letzte Änderung rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Stellt die rückgängig gemachte Änderung wieder her</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Editbar</source>
+        <translation>&amp;Bearbeitungsleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the edit bar</source>
+        <translation>Blendet die Bearbeitungsleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Toggle EditBar</source>
+        <translation>Bearbeitungsleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List</source>
+        <translation>Sender&amp;liste</translation>
+    </message>
+    <message>
+        <source>Show the channel list</source>
+        <translation>Zeigt die Senderliste</translation>
+    </message>
+    <message>
+        <source>Ch List</source>
+        <translation>Senderliste</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Blendet die Symbolleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Blendet die Statusleiste ein oder aus</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite</source>
+        <translation>&amp;Satellit</translation>
+    </message>
+    <message>
+        <source>Import &amp;SATCODX</source>
+        <translation>&amp;SATCODX importieren</translation>
+    </message>
+    <message>
+        <source>Load the selected satellite from SATCODX file</source>
+        <translation>Lädt den markierten Satelliten aus einer SATCODX-Datei</translation>
+    </message>
+    <message>
+        <source>SATCODX</source>
+        <translation>SATCODX</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Degree</source>
+        <translation>Nach &amp;Orbitposition sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the satellite list by degree</source>
+        <translation>Sortiert die Satellitenliste nach Orbitposition</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Nach Orbitposition sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Transponder</source>
+        <translation>&amp;Transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a new transponder</source>
+        <translation>Fügt einen neuen Transponder hinzu</translation>
+    </message>
+    <message>
+        <source>Add Tp</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>Markierten &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponder</source>
+        <translation>Löscht den markierten Transponder</translation>
+    </message>
+    <message>
+        <source>Delete Tp</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Net</source>
+        <translation>Alle im &amp;Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>Delete all transponders in the selected network</source>
+        <translation>Löscht alle Transponder des markierten Satelliten</translation>
+    </message>
+    <message>
+        <source>Delete All Tps in Net</source>
+        <translation>Alle Transponder des Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programm</translation>
+    </message>
+    <message>
+        <source>Add a new program</source>
+        <translation>Fügt ein neues Programm hinzu</translation>
+    </message>
+    <message>
+        <source>Add Prog</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected program</source>
+        <translation>Löscht das markierte Programm</translation>
+    </message>
+    <message>
+        <source>Delete Prog</source>
+        <translation>Programm löschen</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Transponder</source>
+        <translation>Alle im &amp;Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected transponder</source>
+        <translation>Löscht alle Programme des markierten Transponders</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Tp</source>
+        <translation>Alle Programme des Transponders löschen</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected network</source>
+        <translation>Löscht alle Programme des markierten Satelliten</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Net</source>
+        <translation>Alle Programme des Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...</source>
+        <translation>&amp;Reihenfolge aus Datei übernehmen...</translation>
+    </message>
+    <message>
+        <source>Take the channel order and favorite groups from another NDF file</source>
+        <translation>Übernimmt Senderreihenfolge und Favoritengruppen aus einer anderen NDF-Datei</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...</source>
+        <translation>&amp;Bereinigen...</translation>
+    </message>
+    <message>
+        <source>Find duplicate and broken records and remove them</source>
+        <translation>Sucht doppelte und defekte Einträge und entfernt sie</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Show what differs between this file and another NDF file</source>
+        <translation>Zeigt die Unterschiede zwischen dieser und einer anderen NDF-Datei</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Dishline...</source>
+        <translation>Ü&amp;ber Dishline...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Zeigt Programminformationen, Versionsnummer und Copyright</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>EditBar</name>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>No satellite lines were found in %1.</source>
+        <translation>In %1 wurden keine Satellitenzeilen gefunden.</translation>
+    </message>
+    <message>
+        <source>The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?</source>
+        <translation>Die Liste gilt für %1, der markierte Satellit ist aber %2 auf %3. Trotzdem importieren?</translation>
+    </message>
+    <message>
+        <source>%1 transponders added to %2; %3 already present, %4 lines skipped.</source>
+        <translation>%1 Transponder zu %2 hinzugefügt; %3 bereits vorhanden, %4 Zeilen übersprungen.</translation>
+    </message>
+    <message>
+        <source>Some of network parameters are changed.
+Do you want to apply?</source>
+        <translation>Einige Satellitenparameter wurden geändert.
+Sollen die Änderungen übernommen werden?</translation>
+    </message>
+    <message>
+        <source>Some of antenna configurations are changed.
+Do you want to apply?</source>
+        <translation>Einige Antenneneinstellungen wurden geändert.
+Sollen die Änderungen übernommen werden?</translation>
+    </message>
+    <message>
+        <source>Invalid frequency or symbol rate
+Correct the errors or delete the transponder</source>
+        <translation>Ungültige Frequenz oder Symbolrate
+Korrigieren Sie die Fehler oder löschen Sie den Transponder</translation>
+    </message>
+    <message>
+        <source>Some of transponder parameters are changed.
+Do you want to apply?</source>
+        <translation>Einige Transponderparameter wurden geändert.
+Sollen die Änderungen übernommen werden?</translation>
+    </message>
+    <message>
+        <source>Some of program parameters are changed.
+Do you want to apply?</source>
+        <translation>Einige Programmparameter wurden geändert.
+Sollen die Änderungen übernommen werden?</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source> (Modified)</source>
+        <translation> (geändert)</translation>
+    </message>
+    <message>
+        <source>Not yet ...</source>
+        <translation>Noch nicht verfügbar ...</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||</source>
+        <translation>CSV-Datei (*.csv)|*.csv|Webseite (*.html)|*.html|PDF-Datei (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||</source>
+        <translation>Senderdatenbank (*.NDF)|*.NDF|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||</source>
+        <translation>SATCODX-Datei (*.SDX)|*.SDX|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Rückgängig: %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Wiederholen: %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Sort by Degree needs one antenna configuration for each satellite.</source>
+        <translation>Zum Sortieren nach Orbitposition braucht jeder Satellit eine eigene Antenneneinstellung.</translation>
+    </message>
+    <message>
+        <source>A: %1 (open)
+B: %2</source>
+        <translation>A: %1 (geöffnet)
+B: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Senderliste exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Alle Sender</translation>
+    </message>
+    <message>
+        <source>&amp;TV channels</source>
+        <translation>&amp;TV-Sender</translation>
+    </message>
+    <message>
+        <source>&amp;Radio channels</source>
+        <translation>&amp;Radiosender</translation>
+    </message>
+    <message>
+        <source>One &amp;satellite:</source>
+        <translation>Ein &amp;Satellit:</translation>
+    </message>
+    <message>
+        <source>One &amp;favorite group:</source>
+        <translation>Eine &amp;Favoritengruppe:</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Fav%1</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>Name der Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FormPane</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ModificationDateDialog</name>
+    <message>
+        <source>Recent modification date</source>
+        <translation>Letztes Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>[Area code][Version in decimal] EX&gt; B002</source>
+        <translation>[Gebietskennung][Version dezimal] Bsp.: B002</translation>
+    </message>
+    <message>
+        <source>Invalid version input</source>
+        <translation>Ungültige Versionseingabe</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>An Position verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>&amp;Nummer (1 bis %1):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPane</name>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>EIN (Auto)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>BEIDE</translation>
+    </message>
+    <message>
+        <source>Exists</source>
+        <translation>Vorhanden</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> Degree</source>
+        <translation> Orbitposition</translation>
+    </message>
+    <message>
+        <source> LNB Type</source>
+        <translation> LNB-Typ</translation>
+    </message>
+    <message>
+        <source> LNB Freq</source>
+        <translation> LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source> LNB Freq H</source>
+        <translation> LNB-Frequenz H</translation>
+    </message>
+    <message>
+        <source> LNB Power/Switch</source>
+        <translation> LNB-Speisung/Umschaltung</translation>
+    </message>
+    <message>
+        <source> 22Khz Switch</source>
+        <translation> 22-kHz-Umschaltung</translation>
+    </message>
+    <message>
+        <source> 12V Switch</source>
+        <translation> 12-V-Umschaltung</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Level</source>
+        <translation> DiSEqC-Schalterversion</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Port</source>
+        <translation> DiSEqC-Eingang</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner Level</source>
+        <translation> DiSEqC-Motorversion</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner ID</source>
+        <translation> DiSEqC-Motorposition</translation>
+    </message>
+    <message>
+        <source> Skew Controller</source>
+        <translation> Skew-Regler</translation>
+    </message>
+    <message>
+        <source> Skew Angle V</source>
+        <translation> Skew-Winkel V</translation>
+    </message>
+    <message>
+        <source> Skew Angle H</source>
+        <translation> Skew-Winkel H</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Ohne Namen)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <source>Subt</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>More Audio...</source>
+        <translation>Weitere Audiospuren...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Nicht über Service-ID aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Namen nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Video-/Audio-PIDs nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> Service ID</source>
+        <translation> Service-ID</translation>
+    </message>
+    <message>
+        <source> Service Type</source>
+        <translation> Sendertyp</translation>
+    </message>
+    <message>
+        <source> PMT PID</source>
+        <translation> PMT-PID</translation>
+    </message>
+    <message>
+        <source> PCR PID</source>
+        <translation> PCR-PID</translation>
+    </message>
+    <message>
+        <source> Video PID</source>
+        <translation> Video-PID</translation>
+    </message>
+    <message>
+        <source> Audio PID</source>
+        <translation> Audio-PID</translation>
+    </message>
+    <message>
+        <source> Teletext PID</source>
+        <translation> Videotext-PID</translation>
+    </message>
+    <message>
+        <source> CA</source>
+        <translation> CA</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Keine Datei gefunden</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Datei beschädigt</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Die Datei konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Invalid NDF format</source>
+        <translation>Ungültiges NDF-Format</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>NDF Version not supported</source>
+        <translation>NDF-Version wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Too many records for the NDF format</source>
+        <translation>Zu viele Einträge für das NDF-Format</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Modification Date</source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>Senderliste</translation>
+    </message>
+    <message>
+        <source>Import SATCODX</source>
+        <translation>SATCODX-Import</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Programm bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Nach Orbitposition sortieren</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Program</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Transponders in Net</source>
+        <translation>Alle Transponder des Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Programm löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Transponder</source>
+        <translation>Alle Programme des Transponders löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Net</source>
+        <translation>Alle Programme des Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Reihenfolge aus Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Bereinigen</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderPane</name>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> Frequency</source>
+        <translation> Frequenz</translation>
+    </message>
+    <message>
+        <source> Symbol Rate</source>
+        <translation> Symbolrate</translation>
+    </message>
+    <message>
+        <source> Polarity</source>
+        <translation> Polarisation</translation>
+    </message>
+    <message>
+        <source> FEC</source>
+        <translation> FEC</translation>
+    </message>
+    <message>
+        <source> Freq Drift</source>
+        <translation> Frequenzdrift</translation>
+    </message>
+    <message>
+        <source> GMT Error</source>
+        <translation> GMT-Abweichung</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Editor of NDF channel databases</source>
+        <translation>Editor für NDF-Senderdatenbanken</translation>
+    </message>
+    <message>
+        <source>An NDF file to open.</source>
+        <translation>Eine zu öffnende NDF-Datei.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+</context>
+</TS>
