@@ -70,9 +70,10 @@ private:
     RecordList<T> held_;
 };
 
-template <class T> T& Append(NetworkDatabase& db, T value, ChangeKind kind) {
+// The record is built from args in place: a reader appends defaults and fills them where they stand.
+template <class T, class... Args> T& Append(NetworkDatabase& db, ChangeKind kind, Args&&... args) {
     RecordList<T>& list = Records<T>(db);
-    list.push_back(std::make_unique<T>(std::move(value)));
+    list.push_back(std::make_unique<T>(std::forward<Args>(args)...));
     if (CollectionAccess::Recording(db))
         CollectionAccess::Record(db, std::make_unique<AppendEdit<T>>(1, kind));
     return *list.back();
@@ -181,24 +182,44 @@ void NetworkDatabase::Record(std::unique_ptr<DatabaseEdit> edit) {
 
 // ---- building ----
 
+AntennaConfig& NetworkDatabase::AppendAntennaConfig() {
+    return Append<AntennaConfig>(*this, CHANGE_RECORDS);
+}
+
 AntennaConfig& NetworkDatabase::AppendAntennaConfig(AntennaConfig config) {
-    return Append(*this, std::move(config), CHANGE_RECORDS);
+    return Append<AntennaConfig>(*this, CHANGE_RECORDS, std::move(config));
+}
+
+Network& NetworkDatabase::AppendNetwork() {
+    return Append<Network>(*this, CHANGE_RECORDS);
 }
 
 Network& NetworkDatabase::AppendNetwork(Network network) {
-    return Append(*this, std::move(network), CHANGE_RECORDS);
+    return Append<Network>(*this, CHANGE_RECORDS, std::move(network));
+}
+
+Transponder& NetworkDatabase::AppendTransponder() {
+    return Append<Transponder>(*this, CHANGE_RECORDS);
 }
 
 Transponder& NetworkDatabase::AppendTransponder(Transponder transponder) {
-    return Append(*this, std::move(transponder), CHANGE_RECORDS);
+    return Append<Transponder>(*this, CHANGE_RECORDS, std::move(transponder));
+}
+
+Program& NetworkDatabase::AppendProgram() {
+    return Append<Program>(*this, CHANGE_RECORDS);
 }
 
 Program& NetworkDatabase::AppendProgram(Program program) {
-    return Append(*this, std::move(program), CHANGE_RECORDS);
+    return Append<Program>(*this, CHANGE_RECORDS, std::move(program));
+}
+
+FavoriteGroup& NetworkDatabase::AppendFavoriteGroup() {
+    return Append<FavoriteGroup>(*this, CHANGE_FAVORITES);
 }
 
 FavoriteGroup& NetworkDatabase::AppendFavoriteGroup(FavoriteGroup group) {
-    return Append(*this, std::move(group), CHANGE_FAVORITES);
+    return Append<FavoriteGroup>(*this, CHANGE_FAVORITES, std::move(group));
 }
 
 // ---- collections ----

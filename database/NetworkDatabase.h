@@ -68,12 +68,18 @@ public:
     ChangeListener* changeListener() const { return listener_; }
 
     // ---- building a database record by record ----
-    // Appends in file order, as a reader does; no reference is checked or fixed up.
-    AntennaConfig& AppendAntennaConfig(AntennaConfig config = AntennaConfig());
-    Network& AppendNetwork(Network network = Network());
-    Transponder& AppendTransponder(Transponder transponder = Transponder());
-    Program& AppendProgram(Program program = Program());
-    FavoriteGroup& AppendFavoriteGroup(FavoriteGroup group = FavoriteGroup());
+    // Appends in file order, as a reader does; no reference is checked or fixed up. Without an
+    // argument the new record has its defaults and is built in place.
+    AntennaConfig& AppendAntennaConfig();
+    AntennaConfig& AppendAntennaConfig(AntennaConfig config);
+    Network& AppendNetwork();
+    Network& AppendNetwork(Network network);
+    Transponder& AppendTransponder();
+    Transponder& AppendTransponder(Transponder transponder);
+    Program& AppendProgram();
+    Program& AppendProgram(Program program);
+    FavoriteGroup& AppendFavoriteGroup();
+    FavoriteGroup& AppendFavoriteGroup(FavoriteGroup group);
 
     // ---- operations on the collections ----
 
