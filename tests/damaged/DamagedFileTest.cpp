@@ -93,21 +93,6 @@ QAction* MenuAction(QMenu& menu, int command) {
     return nullptr;
 }
 
-// A SATCODX line with the columns the import reads.
-std::string SatcodxLine(const char* name, const char* frequency, char polarity, const char* position,
-                        const char* symbolRate) {
-    std::string text(80, ' ');
-    text.replace(0, 10, "SATCODX103");
-    std::string padded = name;
-    padded.resize(18, ' ');
-    text.replace(10, 18, padded);
-    text.replace(33, 6, frequency);
-    text[42] = polarity;
-    text.replace(51, 4, position);
-    text.replace(69, 5, symbolRate);
-    return text + "\r\n";
-}
-
 class DamagedFileBase : public EditorTest {
 protected:
     // Copies the corpus file to the temporary folder and opens the copy through File Open.

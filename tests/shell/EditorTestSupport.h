@@ -73,6 +73,25 @@ inline void WriteSample(const std::string& path) {
     ASSERT_EQ(db.Save(path), NDF_OK);
 }
 
+// A SATCODX listing line with the fields the import reads in their columns (numbers right-aligned).
+inline std::string SatcodxLine(const char* name, const char* frequency, char polarity, const char* position,
+                               const char* symbolRate) {
+    auto field = [](const char* value, size_t width) {
+        std::string text = value;
+        return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+    };
+    std::string text(80, ' ');
+    text.replace(0, 10, "SATCODX103");
+    std::string padded = name;
+    padded.resize(18, ' ');
+    text.replace(10, 18, padded);
+    text.replace(33, 6, field(frequency, 6));
+    text[42] = polarity;
+    text.replace(51, 4, field(position, 4));
+    text.replace(69, 5, field(symbolRate, 5));
+    return text + "\r\n";
+}
+
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::vector<uint8_t> bytes;
     if (FILE* file = std::fopen(path.c_str(), "rb")) {

@@ -13,21 +13,6 @@ using namespace editortest;
 
 namespace {
 
-// A SATCODX listing line with the fields the import reads in their columns.
-std::string ListingLine(const char* name, const char* frequency, char polarity, const char* position,
-                        const char* rate) {
-    std::string text(100, ' ');
-    text.replace(0, 10, "SATCODX103");
-    std::string padded = name;
-    padded.resize(18, ' ');
-    text.replace(10, 18, padded);
-    text.replace(33, 5, frequency);
-    text[42] = polarity;
-    text.replace(51, 4, position);
-    text.replace(69, 5, rate);
-    return text + "\r\n";
-}
-
 class UndoTest : public EditorTest {
 protected:
     std::vector<uint8_t> Image() {
@@ -58,8 +43,8 @@ protected:
         const std::string listing = dir.StdPath("astra.sdx");
         {
             std::ofstream out(listing, std::ios::binary);
-            out << ListingLine("Astra 1KR", "11700", '1', "0192", "27500");
-            out << ListingLine("Astra 1L", "12100", '0', "0192", "22000");
+            out << SatcodxLine("Astra 1KR", "11700", '1', "0192", "27500");
+            out << SatcodxLine("Astra 1L", "12100", '0', "0192", "22000");
         }
         FileDialog::SetNextPath(QString::fromStdString(listing));
         MessageBox::SetNextAnswer(MessageBox::Ok); // the summary
