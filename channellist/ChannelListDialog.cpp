@@ -98,6 +98,8 @@ void ChannelListDialog::BuildWidgets() {
     view_ = new ChannelListView(this);
     view_->setObjectName(QStringLiteral("channelView"));
     view_->setModel(model_);
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelListDialog::UpdateCountLabel);
     QHeaderView* header = view_->header();
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
@@ -216,9 +218,15 @@ void ChannelListDialog::SyncFavoriteEntries() {
     updatingControls_ = false;
 }
 
+void ChannelListDialog::UpdateCountLabel() {
+    const qsizetype selected = view_->selectionModel()->selectedRows().size();
+    countLabel_->setText(selected > 1 ? tr("%1 of %2 selected").arg(selected).arg(RowCount())
+                                      : tr("%1 channels").arg(RowCount()));
+}
+
 void ChannelListDialog::ShowEdits() {
     setWindowTitle(session_.changeFlags() != 0 ? tr("Channel List (Modified)") : tr("Channel List"));
-    countLabel_->setText(tr("%1 channels").arg(RowCount()));
+    UpdateCountLabel();
     QHeaderView* header = view_->header();
     const int32_t sortState = session_.sortState();
     header->setSortIndicatorShown(session_.sortShown() && sortState != -1);
@@ -388,7 +396,7 @@ void ChannelListDialog::accept() {
 void ChannelListDialog::reject() {
     view_->CancelDrag();
     if (HoldsChanges() &&
-        MessageBox::YesNoQuestion(this, tr("Discard the changes to the channel list?")) != MessageBox::Yes)
+        MessageBox::YesNoQuestionDefaultNo(this, tr("Discard the changes to the channel list?")) != MessageBox::Yes)
         return;
     QDialog::reject();
 }

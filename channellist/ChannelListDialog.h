@@ -119,6 +119,8 @@ private:
     // Shows the session's change flags in the title, its row count in the count label, its sort in
     // the header, and what can be undone.
     void ShowEdits();
+    // "%1 channels", or "%1 of %2 selected" while more than one row is selected.
+    void UpdateCountLabel();
     // After an undo or redo: the controls show the restored group and tab, and `rows` are selected.
     void ShowRestored(const std::vector<int>& rows);
     // Selects the rows, makes the first of them current and scrolls it into view.

@@ -216,6 +216,73 @@ void ChannelListView::SetDropIndicator(int row, bool after) {
 
 // ---- input ----
 
+// ---- picking rows ----
+
+void ChannelListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (!extending_)
+        anchor_ = current;
+    QTreeView::currentChanged(current, previous);
+}
+
+void ChannelListView::SelectFromAnchorTo(int row) {
+    QAbstractItemModel* rows = model();
+    if (!rows || row < 0 || row >= rows->rowCount())
+        return;
+    const int anchor = anchor_.isValid() ? anchor_.row() : row;
+    const QItemSelection range(rows->index(std::min(anchor, row), 0),
+                               rows->index(std::max(anchor, row), rows->columnCount() - 1));
+    const QModelIndex target = rows->index(row, 0);
+    extending_ = true;
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(range, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    extending_ = false;
+    scrollTo(target);
+}
+
+bool ChannelListView::PickRowsByKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
+        if (currentIndex().isValid())
+            selectionModel()->select(currentIndex(), QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        return true;
+    }
+    if (modifiers != Qt::ShiftModifier && modifiers != Qt::AltModifier)
+        return false;
+    CursorAction action;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        action = MoveUp;
+        break;
+    case Qt::Key_Down:
+        action = MoveDown;
+        break;
+    case Qt::Key_PageUp:
+        action = MovePageUp;
+        break;
+    case Qt::Key_PageDown:
+        action = MovePageDown;
+        break;
+    case Qt::Key_Home:
+        action = MoveHome;
+        break;
+    case Qt::Key_End:
+        action = MoveEnd;
+        break;
+    default:
+        return false;
+    }
+    const QModelIndex next = moveCursor(action, Qt::NoModifier);
+    if (!next.isValid())
+        return true;
+    if (modifiers == Qt::ShiftModifier) {
+        SelectFromAnchorTo(next.row());
+    } else {
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+        scrollTo(next);
+    }
+    return true;
+}
+
 bool ChannelListView::event(QEvent* event) {
     // The window lost the activation: the release of the button goes elsewhere.
     if (event->type() == QEvent::WindowDeactivate)
@@ -244,6 +311,11 @@ void ChannelListView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressPos_ = event->position().toPoint();
         pressRow_ = RowAt(pressPos_);
+        if (pressRow_ >= 0 && event->modifiers() == Qt::ShiftModifier) {
+            SelectFromAnchorTo(pressRow_);
+            event->accept();
+            return;
+        }
     }
     QTreeView::mousePressEvent(event);
 }
@@ -294,6 +366,10 @@ void ChannelListView::keyPressEvent(QKeyEvent* event) {
     if (IsDragging()) {
         if (event->key() == Qt::Key_Escape)
             CancelDrag();
+        event->accept();
+        return;
+    }
+    if (PickRowsByKey(event)) {
         event->accept();
         return;
     }

@@ -3,8 +3,15 @@
 // directly). While a drag runs it shows an image of the rows beside the pointer and the drop line,
 // and scrolls by a row when the pointer goes past the top or bottom edge. A drop is reported by
 // rowDropped; the view itself moves nothing. A cell whose text does not fit shows it as a tooltip.
+//
+// Picking rows: Shift with a click or a cursor key selects from the anchor, the row that became
+// current last without Shift (a click, a plain cursor key, or a search that selects a row), so that
+// no row hidden before a search joins the selection. Alt with a cursor key moves the current row
+// without selecting; Space then adds it to the selection or takes it out, for picking scattered
+// rows from the keyboard (Ctrl with Up and Down moves rows).
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QString>
 #include <QTreeView>
@@ -62,6 +69,7 @@ signals:
     void contextMenuRequested(int row, const QPoint& globalPos);
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -76,7 +84,13 @@ protected:
 private:
     // Takes the image away; true when a drag was running.
     bool EndDrag();
+    // Selects the rows from the anchor to `row` alone and makes `row` current, keeping the anchor.
+    void SelectFromAnchorTo(int row);
+    // Shift, Alt and Space with the cursor keys; false for any other key.
+    bool PickRowsByKey(QKeyEvent* event);
 
+    QPersistentModelIndex anchor_; // follows its row when rows move
+    bool extending_ = false;
     int pressRow_ = -1;
     QPoint pressPos_;
     QLabel* dragImage_ = nullptr;

@@ -249,6 +249,10 @@ Sender aus einer Favoritengruppe entfernen
         <source>Delete %1 channels?</source>
         <translation>%1 Sender löschen?</translation>
     </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 von %2 ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>

@@ -46,14 +46,16 @@ std::unique_ptr<QMessageBox> MessageBox::Build(QWidget* parent, const QString& t
                                                const QString& caption) {
     const QString title = caption.isEmpty() ? QString::fromLatin1(kApplicationName) : caption;
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    if (buttons == ButtonsYesNo)
+    if (buttons == ButtonsYesNo || buttons == ButtonsYesNoDefaultNo)
         standard = QMessageBox::Yes | QMessageBox::No;
     else if (buttons == ButtonsYesNoCancel)
         standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     auto box = std::make_unique<QMessageBox>(ToQt(icon), title, text, standard, parent);
-    box->setDefaultButton(buttons == ButtonsOk ? QMessageBox::Ok : QMessageBox::Yes);
+    box->setDefaultButton(buttons == ButtonsOk               ? QMessageBox::Ok
+                          : buttons == ButtonsYesNoDefaultNo ? QMessageBox::No
+                                                             : QMessageBox::Yes);
     if (buttons != ButtonsOk)
-        box->setEscapeButton(buttons == ButtonsYesNo ? QMessageBox::No : QMessageBox::Cancel);
+        box->setEscapeButton(buttons == ButtonsYesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
 
     // A short text would make the box narrower than its caption, which the title bar then cuts.
     // The box sizes itself from its layout and ignores a minimum width, so the width goes there.
@@ -99,7 +101,7 @@ MessageBox::Button MessageBox::Show(QWidget* parent, const QString& text, Icon i
     case QMessageBox::Ok:
         return Ok;
     default:
-        return buttons == ButtonsYesNoCancel ? Cancel : (buttons == ButtonsYesNo ? No : Ok);
+        return buttons == ButtonsYesNoCancel ? Cancel : (buttons == ButtonsOk ? Ok : No);
     }
 }
 
@@ -109,6 +111,10 @@ MessageBox::Button MessageBox::Question(QWidget* parent, const QString& text) {
 
 MessageBox::Button MessageBox::YesNoQuestion(QWidget* parent, const QString& text) {
     return Show(parent, text, IconQuestion, ButtonsYesNo, QString());
+}
+
+MessageBox::Button MessageBox::YesNoQuestionDefaultNo(QWidget* parent, const QString& text) {
+    return Show(parent, text, IconQuestion, ButtonsYesNoDefaultNo, QString());
 }
 
 void MessageBox::Error(QWidget* parent, const QString& text, const QString& caption) {

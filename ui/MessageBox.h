@@ -14,7 +14,7 @@ class MessageBox {
 public:
     enum Button { Ok, Yes, No, Cancel };
     enum Icon { IconNone, IconQuestion, IconExclamation, IconStop, IconInformation };
-    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel };
+    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel, ButtonsYesNoDefaultNo };
 
     struct Shown {
         Icon icon;
@@ -28,6 +28,9 @@ public:
     static Button Question(QWidget* parent, const QString& text);
     // Yes/No with the question icon; Escape answers No.
     static Button YesNoQuestion(QWidget* parent, const QString& text);
+    // The same for a question whose Yes loses work: No is the default button, so that Enter, like
+    // Escape, answers No.
+    static Button YesNoQuestionDefaultNo(QWidget* parent, const QString& text);
     // OK with the stop icon.
     static void Error(QWidget* parent, const QString& text, const QString& caption = QString());
     // OK with the exclamation icon.

@@ -310,4 +310,34 @@ TEST_F(ChannelListKeysTest, SearchFindsANameThatHoldsTheTextWhenNoneBeginsWithIt
     EXPECT_TRUE(Boxes().empty());
 }
 
+TEST_F(ChannelListKeysTest, ShiftSelectsFromTheRowASearchFoundNotFromAnEarlierClick) {
+    ChannelListDialog& d = Open(); // Das Erste, arte, BBC, zdf, Cnn
+    Click(4);
+    auto* edit = Find<QLineEdit>(&d, "searchEdit");
+    edit->setText(QStringLiteral("arte"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Selected(), (Rows{1, 2}));
+    Click(3, Qt::ShiftModifier);
+    EXPECT_EQ(Selected(), (Rows{1, 2, 3}));
+    EXPECT_EQ(CountText(), QStringLiteral("3 of 5 selected"));
+    Click(0);
+    EXPECT_EQ(CountText(), QStringLiteral("5 channels"));
+}
+
+TEST_F(ChannelListKeysTest, AltMovesTheCursorAndSpacePicksScatteredRows) {
+    Open();
+    Click(0);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Selected(), (Rows{0}));
+    Key(Qt::Key_Space, Qt::NoModifier);
+    Key(Qt::Key_End, Qt::AltModifier);
+    Key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_EQ(Selected(), (Rows{0, 2, 4}));
+    Key(Qt::Key_Space, Qt::NoModifier); // takes the row out again
+    EXPECT_EQ(Selected(), (Rows{0, 2}));
+    EXPECT_EQ(CountText(), QStringLiteral("2 of 5 selected"));
+}
+
 } // namespace

@@ -139,7 +139,7 @@ TEST_F(ChannelListUndoTest, CancelEscapeAndTheCloseBoxAskBeforeChangesAreThrownA
             if (!shown.empty()) {
                 EXPECT_EQ(shown[0].text, QStringLiteral("Discard the changes to the channel list?"));
                 EXPECT_EQ(shown[0].icon, MessageBox::IconQuestion);
-                EXPECT_EQ(shown[0].buttons, MessageBox::ButtonsYesNo);
+                EXPECT_EQ(shown[0].buttons, MessageBox::ButtonsYesNoDefaultNo);
             }
             EXPECT_EQ(d.isVisible(), !c.closes) << c.what << " way " << way;
             if (c.closes) {

@@ -28,9 +28,9 @@ std::map<uint16_t, std::pair<uint16_t, std::string>> WhereEachProgramIs(const Ne
 class WorkSafetyTest : public EditorTest {
 public:
     using EditorTest::db;
-    using EditorTest::frame;
     using EditorTest::Enabled;
     using EditorTest::Field;
+    using EditorTest::frame;
     using EditorTest::NetworkItem;
     using EditorTest::ProgramItem;
     using EditorTest::Select;
@@ -100,53 +100,54 @@ TEST_P(PendingEditTest, TheEditLandsOnTheRecordShownAndNoProgramMoves) {
 
 INSTANTIATE_TEST_SUITE_P(
     WhileAFormHoldsEdits, PendingEditTest,
-    ::testing::Values(
-        PendingEditCase{"AddTransponderNoThenYes",
-                        [](WorkSafetyTest& t) {
-                            MessageBox::SetNextAnswer(MessageBox::No);  // before the command
-                            MessageBox::SetNextAnswer(MessageBox::Yes); // leaving the program for the new one
-                            t.Trigger(ID_TRANSPONDER_ADD);
-                            t.FillNewTransponder();
-                        }},
-        PendingEditCase{"AddTransponderNoThenCancelThenOk",
-                        [](WorkSafetyTest& t) {
-                            MessageBox::SetNextAnswer(MessageBox::No);
-                            MessageBox::SetNextAnswer(MessageBox::Cancel); // stays on the program
-                            t.Trigger(ID_TRANSPONDER_ADD);
-                            ASSERT_EQ(t.view->Pane(), PANE_PROGRAM);
-                            t.ClickOk("programPane");
-                            t.Select(t.db().transponders()[2]->treeItem); // the new one, before Channel 5's
-                            t.FillNewTransponder();
-                        }},
-        PendingEditCase{"AddProgramNoThenYes",
-                        [](WorkSafetyTest& t) {
-                            MessageBox::SetNextAnswer(MessageBox::No);
-                            MessageBox::SetNextAnswer(MessageBox::Yes);
-                            t.Trigger(ID_PROGRAM_ADD);
-                        }},
-        PendingEditCase{"ChannelListDeletesAndSortsThenOk",
-                        [](WorkSafetyTest& t) {
-                            EXPECT_TRUE(guitest::RunModal([&] { t.Trigger(ID_VIEW_CHANNEL_LIST); },
-                                                          [](QWidget* modal) {
-                                                              auto* list = guitest::Find<QAbstractItemView>(
-                                                                  modal, "channelView");
-                                                              list->setCurrentIndex(list->model()->index(0, 1));
-                                                              MessageBox::SetNextAnswer(MessageBox::Yes);
-                                                              guitest::Find<QAction>(modal, "deleteAction")->trigger();
-                                                              emit modal->findChild<QHeaderView*>()->sectionClicked(1);
-                                                              guitest::Find<QPushButton>(modal, "okButton")->click();
-                                                          }));
-                        }},
-        PendingEditCase{"RedoIsRefusedAndTheEditsStay",
-                        [](WorkSafetyTest& t) {
-                            t.frame->UpdateCommandStates();
-                            t.Trigger(ID_EDIT_UNDO); // takes the typed name back
-                            t.Type("programName", QStringLiteral("Renamed"));
-                            t.frame->UpdateCommandStates();
-                            if (t.Enabled(ID_EDIT_REDO))
-                                t.Trigger(ID_EDIT_REDO); // new typing ends the way forward
-                            EXPECT_EQ(t.Field("programName")->text(), QStringLiteral("Renamed"));
-                        }}),
+    ::testing::Values(PendingEditCase{"AddTransponderNoThenYes",
+                                      [](WorkSafetyTest& t) {
+                                          MessageBox::SetNextAnswer(MessageBox::No); // before the command
+                                          MessageBox::SetNextAnswer(
+                                              MessageBox::Yes); // leaving the program for the new one
+                                          t.Trigger(ID_TRANSPONDER_ADD);
+                                          t.FillNewTransponder();
+                                      }},
+                      PendingEditCase{"AddTransponderNoThenCancelThenOk",
+                                      [](WorkSafetyTest& t) {
+                                          MessageBox::SetNextAnswer(MessageBox::No);
+                                          MessageBox::SetNextAnswer(MessageBox::Cancel); // stays on the program
+                                          t.Trigger(ID_TRANSPONDER_ADD);
+                                          ASSERT_EQ(t.view->Pane(), PANE_PROGRAM);
+                                          t.ClickOk("programPane");
+                                          t.Select(
+                                              t.db().transponders()[2]->treeItem); // the new one, before Channel 5's
+                                          t.FillNewTransponder();
+                                      }},
+                      PendingEditCase{"AddProgramNoThenYes",
+                                      [](WorkSafetyTest& t) {
+                                          MessageBox::SetNextAnswer(MessageBox::No);
+                                          MessageBox::SetNextAnswer(MessageBox::Yes);
+                                          t.Trigger(ID_PROGRAM_ADD);
+                                      }},
+                      PendingEditCase{"ChannelListDeletesAndSortsThenOk",
+                                      [](WorkSafetyTest& t) {
+                                          EXPECT_TRUE(guitest::RunModal(
+                                              [&] { t.Trigger(ID_VIEW_CHANNEL_LIST); },
+                                              [](QWidget* modal) {
+                                                  auto* list = guitest::Find<QAbstractItemView>(modal, "channelView");
+                                                  list->setCurrentIndex(list->model()->index(0, 1));
+                                                  MessageBox::SetNextAnswer(MessageBox::Yes);
+                                                  guitest::Find<QAction>(modal, "deleteAction")->trigger();
+                                                  emit modal->findChild<QHeaderView*>()->sectionClicked(1);
+                                                  guitest::Find<QPushButton>(modal, "okButton")->click();
+                                              }));
+                                      }},
+                      PendingEditCase{"RedoIsRefusedAndTheEditsStay",
+                                      [](WorkSafetyTest& t) {
+                                          t.frame->UpdateCommandStates();
+                                          t.Trigger(ID_EDIT_UNDO); // takes the typed name back
+                                          t.Type("programName", QStringLiteral("Renamed"));
+                                          t.frame->UpdateCommandStates();
+                                          if (t.Enabled(ID_EDIT_REDO))
+                                              t.Trigger(ID_EDIT_REDO); // new typing ends the way forward
+                                          EXPECT_EQ(t.Field("programName")->text(), QStringLiteral("Renamed"));
+                                      }}),
     [](const ::testing::TestParamInfo<PendingEditCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WorkSafetyTest, ApplyKeepsTheStoredReferencesOfAStaleWorkingCopy) {
@@ -238,72 +239,73 @@ Program& SampleProgram(NetworkDatabase& db, int index) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryPane, ShownValueTest,
-    ::testing::Values(
-        ShownValueCase{"Fec6", [](NetworkDatabase& db) { db.transponders()[1]->polFec = 0x61; },
-                       [](WorkSafetyTest& t) { return t.TransponderItem(1); }, "tpName",
-                       [](const NetworkDatabase& db) { return db.transponders()[1]->polFec == 0x61; }},
-        ShownValueCase{"Fec14", [](NetworkDatabase& db) { db.transponders()[1]->polFec = 0xE0; },
-                       [](WorkSafetyTest& t) { return t.TransponderItem(1); }, "tpName",
-                       [](const NetworkDatabase& db) { return db.transponders()[1]->polFec == 0xE0; }},
-        ShownValueCase{"SwitchLevel3",
-                       [](NetworkDatabase& db) {
-                           db.antennaConfigs()[1]->diseqcMode = 0x03;
-                           db.antennaConfigs()[1]->switchPort = 0x52;
-                       },
-                       [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
-                       [](const NetworkDatabase& db) {
-                           return db.antennaConfigs()[1]->diseqcMode == 0x03 && db.antennaConfigs()[1]->switchPort == 0x52;
-                       }},
-        ShownValueCase{"LnbKind3",
-                       [](NetworkDatabase& db) {
-                           AntennaConfig& a = *db.antennaConfigs()[1];
-                           a.lnbType = 0xC2;
-                           a.lnbFreq = 9750;
-                           a.lnbFreqH = 10600;
-                       },
-                       [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
-                       [](const NetworkDatabase& db) { return db.antennaConfigs()[1]->lnbType == 0xC2; }},
-        ShownValueCase{"PositionPast360", [](NetworkDatabase& db) { db.networks()[1]->position = 3605; },
-                       [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
-                       [](const NetworkDatabase& db) { return db.networks()[1]->position == 3605; }},
-        ShownValueCase{"SkewPast180",
-                       [](NetworkDatabase& db) {
-                           db.antennaConfigs()[1]->diseqcMode = 0x80;
-                           db.networks()[1]->skewV = 200;
-                       },
-                       [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
-                       [](const NetworkDatabase& db) { return db.networks()[1]->skewV == 200; }},
-        ShownValueCase{"PidFlagBits",
-                       [](NetworkDatabase& db) {
-                           Program& p = SampleProgram(db, 2);
-                           p.audioPids = Pids({0xA101});
-                           p.teletextPids = Pids({0x2102});
-                       },
-                       [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
-                       [](const NetworkDatabase& db) {
-                           const Program& p = *db.programs()[2];
-                           return p.audioPids.pids == std::vector<uint16_t>{0xA101} &&
-                                  p.teletextPids.pids == std::vector<uint16_t>{0x2102};
-                       }},
-        ShownValueCase{"PidsOfZeroAndSeveralVideoEntries",
-                       [](NetworkDatabase& db) {
-                           Program& p = SampleProgram(db, 2);
-                           p.pmtPid = 0;
-                           p.videoPids = Pids({0x100, 0x101});
-                       },
-                       [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
-                       [](const NetworkDatabase& db) {
-                           const Program& p = *db.programs()[2];
-                           return p.pmtPid == 0 && p.videoPids.Count() == 2;
-                       }},
-        ShownValueCase{"RadioWithVideo",
-                       [](NetworkDatabase& db) {
-                           Program& p = SampleProgram(db, 2);
-                           p.attributes = PA_RADIO;
-                           p.videoPids = Pids({0x100});
-                       },
-                       [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
-                       [](const NetworkDatabase& db) { return db.programs()[2]->videoPids.Count() == 1; }}),
+    ::testing::Values(ShownValueCase{"Fec6", [](NetworkDatabase& db) { db.transponders()[1]->polFec = 0x61; },
+                                     [](WorkSafetyTest& t) { return t.TransponderItem(1); }, "tpName",
+                                     [](const NetworkDatabase& db) { return db.transponders()[1]->polFec == 0x61; }},
+                      ShownValueCase{"Fec14", [](NetworkDatabase& db) { db.transponders()[1]->polFec = 0xE0; },
+                                     [](WorkSafetyTest& t) { return t.TransponderItem(1); }, "tpName",
+                                     [](const NetworkDatabase& db) { return db.transponders()[1]->polFec == 0xE0; }},
+                      ShownValueCase{"SwitchLevel3",
+                                     [](NetworkDatabase& db) {
+                                         db.antennaConfigs()[1]->diseqcMode = 0x03;
+                                         db.antennaConfigs()[1]->switchPort = 0x52;
+                                     },
+                                     [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
+                                     [](const NetworkDatabase& db) {
+                                         return db.antennaConfigs()[1]->diseqcMode == 0x03 &&
+                                                db.antennaConfigs()[1]->switchPort == 0x52;
+                                     }},
+                      ShownValueCase{"LnbKind3",
+                                     [](NetworkDatabase& db) {
+                                         AntennaConfig& a = *db.antennaConfigs()[1];
+                                         a.lnbType = 0xC2;
+                                         a.lnbFreq = 9750;
+                                         a.lnbFreqH = 10600;
+                                     },
+                                     [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
+                                     [](const NetworkDatabase& db) { return db.antennaConfigs()[1]->lnbType == 0xC2; }},
+                      ShownValueCase{"PositionPast360", [](NetworkDatabase& db) { db.networks()[1]->position = 3605; },
+                                     [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
+                                     [](const NetworkDatabase& db) { return db.networks()[1]->position == 3605; }},
+                      ShownValueCase{"SkewPast180",
+                                     [](NetworkDatabase& db) {
+                                         db.antennaConfigs()[1]->diseqcMode = 0x80;
+                                         db.networks()[1]->skewV = 200;
+                                     },
+                                     [](WorkSafetyTest& t) { return t.NetworkItem(1); }, "networkName",
+                                     [](const NetworkDatabase& db) { return db.networks()[1]->skewV == 200; }},
+                      ShownValueCase{"PidFlagBits",
+                                     [](NetworkDatabase& db) {
+                                         Program& p = SampleProgram(db, 2);
+                                         p.audioPids = Pids({0xA101});
+                                         p.teletextPids = Pids({0x2102});
+                                     },
+                                     [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
+                                     [](const NetworkDatabase& db) {
+                                         const Program& p = *db.programs()[2];
+                                         return p.audioPids.pids == std::vector<uint16_t>{0xA101} &&
+                                                p.teletextPids.pids == std::vector<uint16_t>{0x2102};
+                                     }},
+                      ShownValueCase{"PidsOfZeroAndSeveralVideoEntries",
+                                     [](NetworkDatabase& db) {
+                                         Program& p = SampleProgram(db, 2);
+                                         p.pmtPid = 0;
+                                         p.videoPids = Pids({0x100, 0x101});
+                                     },
+                                     [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
+                                     [](const NetworkDatabase& db) {
+                                         const Program& p = *db.programs()[2];
+                                         return p.pmtPid == 0 && p.videoPids.Count() == 2;
+                                     }},
+                      ShownValueCase{
+                          "RadioWithVideo",
+                          [](NetworkDatabase& db) {
+                              Program& p = SampleProgram(db, 2);
+                              p.attributes = PA_RADIO;
+                              p.videoPids = Pids({0x100});
+                          },
+                          [](WorkSafetyTest& t) { return t.ProgramItem(2); }, "programName",
+                          [](const NetworkDatabase& db) { return db.programs()[2]->videoPids.Count() == 1; }}),
     [](const ::testing::TestParamInfo<ShownValueCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WorkSafetyTest, AValueTheListCannotOfferIsShownAsAnItemOfItsOwn) {

@@ -36,6 +36,12 @@ TEST(MessageBoxTest, ButtonsOfEachKindOfBox) {
     EXPECT_EQ(question->icon(), QMessageBox::Question);
     EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()), question->button(QMessageBox::Yes));
     EXPECT_EQ(question->escapeButton(), question->button(QMessageBox::No));
+    // A question whose Yes loses work: Enter and Escape both answer No.
+    const auto cautious =
+        MessageBox::Build(nullptr, QStringLiteral("?"), MessageBox::IconQuestion, MessageBox::ButtonsYesNoDefaultNo);
+    EXPECT_EQ(cautious->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(static_cast<QAbstractButton*>(cautious->defaultButton()), cautious->button(QMessageBox::No));
+    EXPECT_EQ(cautious->escapeButton(), cautious->button(QMessageBox::No));
     const auto notice = MessageBox::Build(nullptr, QStringLiteral("!"), MessageBox::IconInformation,
                                           MessageBox::ButtonsOk, QStringLiteral("Other"));
     EXPECT_EQ(notice->standardButtons(), QMessageBox::Ok);
