@@ -797,6 +797,18 @@ B: %2</source>
         <translation>A: %1 (geöffnet)
 B: %2</translation>
     </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>Senderliste wird exportiert ...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Senderliste exportieren</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>
@@ -827,6 +839,107 @@ B: %2</translation>
     <message>
         <source>Fav%1</source>
         <translation>Fav%1</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>Senderliste: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>Keine Sender.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Sender</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Sender</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiosender</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>Satellit %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>Favoritengruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>%1 Sender: Eine so lange Webseite kann ein Browser nicht mehr gut drucken. Zum Drucken die Liste als PDF-Datei exportieren.</translation>
     </message>
 </context>
 <context>
