@@ -62,22 +62,22 @@ void EditorView::OnExportChannelList() {
     if (path.isEmpty())
         return;
 
-    // In the interface language. A PDF of tens of thousands of channels takes seconds: it shows its
-    // progress, and Cancel leaves no file.
+    // In the interface language. The CSV file and the web page take a fraction of a second, under
+    // the wait cursor; a PDF of tens of thousands of channels takes seconds: it shows its progress,
+    // and Cancel leaves no file.
+    const ExportFormat format = FormatOf(path, filter);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ChannelExport list = BuildChannelExport(database_, scope, ExportDialog::Texts());
     std::vector<uint8_t> bytes;
-    switch (FormatOf(path, filter)) {
-    case ExportFormat::Csv: {
+    if (format == ExportFormat::Csv) {
         const std::string csv = ChannelCsv(list);
         bytes.assign(csv.begin(), csv.end());
-        break;
-    }
-    case ExportFormat::Html: {
+    } else if (format == ExportFormat::Html) {
         const std::string html = ChannelHtml(list, fileName.toStdString());
         bytes.assign(html.begin(), html.end());
-        break;
     }
-    case ExportFormat::Pdf: {
+    QGuiApplication::restoreOverrideCursor();
+    if (format == ExportFormat::Pdf) {
         QProgressDialog progress(tr("Exporting the channel list..."), QString(), 0, 1, window());
         progress.setObjectName(QStringLiteral("exportProgress"));
         auto* cancel = new QPushButton(tr("&Cancel"));
@@ -95,8 +95,6 @@ void EditorView::OnExportChannelList() {
         if (progress.wasCanceled())
             return;
         bytes.assign(pdf.begin(), pdf.end());
-        break;
-    }
     }
     if (bytes.empty() || !ReplaceFileAtomically(ToNativePath(path), bytes))
         MessageBox::Error(window(), StatusText(NDF_CREATE_FAILED));
