@@ -13,8 +13,9 @@
 
 // Drawn with QPainter rather than by laying the web page out in a QTextDocument: that layout
 // takes milliseconds per table row (minutes for the largest database) and splits a row whose
-// cells wrap at a page break. Here every row is one line, pages break between rows only, and a
-// table too wide for the page is scaled down to fit.
+// cells wrap at a page break. Here every row is one line and pages break between rows only; a
+// table too wide for the page has its widest columns narrowed (their over-long cells elided) and
+// is scaled down only when that is not enough.
 namespace {
 
 constexpr qreal kMarginMm = 12.0;
