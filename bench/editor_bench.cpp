@@ -18,7 +18,8 @@
 // of full size to half size, which stays near 2 for a step whose cost grows linearly with the
 // database (and near 1 for one that does not grow with it), and the step's limit: at most 0.3 s,
 // 0.5 s for Open, Sort by Degree, opening the Channel List and its OK (which writes back block
-// moves, a drag of 5,000 rows and the deletion of 5,000 channels, and rebuilds the tree), Open at
+// moves, a drag of 5,000 rows and the deletion of 5,000 channels, and rebuilds the tree), 1 s for the
+// CSV and web page exports, 60 s for the PDF export (which shows its progress), Open at
 // most 10 yardsticks, and at most 250 MiB resident with the Channel List shown. "OVER" marks a
 // figure beyond its limit.
 #include "bench/BigDatabase.h"
@@ -147,6 +148,24 @@ private:
         Settle();
     }
     void RunChannelList();
+    void Export(const std::string& step, const std::string& fileName) {
+        const std::string path = working_ + "." + fileName;
+        FileDialog::SetNextPath(QString::fromStdString(path));
+        bool accepted = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != QStringLiteral("exportDialog"))
+                Fail("the Export Channel List dialog is not shown");
+            dialog->accept();
+            accepted = true;
+        });
+        Time(step, [&] {
+            Trigger(ID_FILE_EXPORT_CHANNEL_LIST);
+            Settle();
+        });
+        Expect(accepted && fs::exists(path) && fs::file_size(path) > 0, "the list is exported");
+        fs::remove(path);
+    }
 
     std::string original_;
     std::string working_;
@@ -234,6 +253,12 @@ void Round::Run() {
         Settle();
     });
     Expect(view->Pane() == PANE_PROGRAM, "the program pane is shown");
+
+    // File Export Channel List of every channel, in each format: from the command to the file
+    // written (the PDF with its progress dialog, shown after half a second).
+    Export("Export CSV", "list.csv");
+    Export("Export web page", "list.html");
+    Export("Export PDF", "list.pdf");
 
     // 3. The delete-all commands on the satellite with the most transponders.
     const size_t programsBefore = db.programs().size();
@@ -592,6 +617,9 @@ const std::vector<std::string>& StepNames() {
         "Select satellite",
         "Select transponder",
         "Select program",
+        "Export CSV",
+        "Export web page",
+        "Export PDF",
         "Program Delete All in Transponder",
         "Program Delete All in Net",
         "Transponder Delete All in Net",
@@ -648,6 +676,11 @@ const std::vector<std::string>& StepNames() {
 double LimitSeconds(const std::string& step) {
     if (step.rfind("Undo ", 0) == 0 || step.rfind("Redo ", 0) == 0)
         return 0.1;
+    // The PDF lays out and draws some 1,600 pages: it shows its progress, with Cancel.
+    if (step == "Export PDF")
+        return 60.0;
+    if (step == "Export CSV" || step == "Export web page")
+        return 1.0;
     if (step == "Open" || step == "Open replacing an open file" || step == "Sort by Degree" ||
         step == "Channel List: open" || step == "Channel List: OK and tree rebuild")
         return 0.5;

@@ -56,13 +56,13 @@ void ChannelListDialog::BuildWidgets() {
     groupList_->setMinimumContentsLength(16);
     groupLabel->setBuddy(groupList_);
 
-    auto* renameButton = new QPushButton(tr("Rename"), this);
+    auto* renameButton = new QPushButton(tr("&Rename"), this);
     renameButton->setObjectName(QStringLiteral("renameButton"));
     renameButton->setAutoDefault(false);
 
     searchEdit_ = new QLineEdit(this);
     searchEdit_->setObjectName(QStringLiteral("searchEdit"));
-    auto* searchButton = new QPushButton(tr("Search"), this);
+    auto* searchButton = new QPushButton(tr("&Search"), this);
     searchButton->setObjectName(QStringLiteral("searchButton"));
     searchButton->setDefault(true);
 
@@ -115,13 +115,13 @@ void ChannelListDialog::BuildWidgets() {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* helpButton = new QPushButton(tr("How to use..."), this);
+    auto* helpButton = new QPushButton(tr("&How to use..."), this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(tr("OK"), this);
+    auto* okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
 

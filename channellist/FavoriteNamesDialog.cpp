@@ -38,10 +38,10 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* okButton = new QPushButton(tr("OK"), this);
+    auto* okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

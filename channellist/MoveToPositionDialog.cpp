@@ -23,10 +23,10 @@ MoveToPositionDialog::MoveToPositionDialog(int rowCount, int number, QWidget* pa
     auto* form = new QFormLayout;
     form->addRow(label, spin_);
 
-    auto* okButton = new QPushButton(tr("OK"), this);
+    auto* okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -24,6 +24,31 @@ QCommandLineOption ExportOutputOption() {
                               QStringLiteral("OUT"));
 }
 
+QCommandLineOption LangOption() {
+    return QCommandLineOption(QStringLiteral("lang"),
+                              QStringLiteral("en (the default) or de: the language of the list."),
+                              QStringLiteral("LANG"), QStringLiteral("en"));
+}
+
+// The words of the list in German, as the editor writes them with its German interface.
+ExportTexts GermanTexts() {
+    ExportTexts texts;
+    texts.language = "de";
+    texts.headings = {"Nr.",          "Name",       "Typ",        "Satellit", "Position", "Frequenz",
+                      "Polarisation", "Symbolrate", "Service-ID", "CA",       "Favoriten"};
+    texts.title = "Senderliste: %1";
+    texts.oneChannel = "%1 Sender";
+    texts.channels = "%1 Sender";
+    texts.noChannels = "Keine Sender.";
+    texts.page = "Seite %1 von %2";
+    texts.allChannels = "Alle Sender";
+    texts.tvChannels = "TV-Sender";
+    texts.radioChannels = "Radiosender";
+    texts.satellite = "Satellit %1 (%2)";
+    texts.favoriteGroup = "Favoritengruppe %1";
+    return texts;
+}
+
 // "all", "tv", "radio", "satellite:SLOT" or "group:INDEX"; false for anything else.
 bool ParseScope(const QString& text, ExportScope& scope) {
     if (text == QLatin1String("all") || text == QLatin1String("tv") || text == QLatin1String("radio")) {
@@ -58,7 +83,8 @@ const char* ExportCommand::Description() const {
            "rate, service ID, CA systems and favorite groups. --scope lists all channels, the TV or\n"
            "the radio list, the channels of one network slot (counted from 0; the numbers stay those\n"
            "of the whole list) or one favorite group (counted from 0; in the group's order, numbered\n"
-           "by place in the group). FILE is not changed.";
+           "by place in the group). Positions are written with E or W (19.2E, 0.8W). --lang de\n"
+           "writes the headings and words of the list in German. FILE is not changed.";
 }
 
 std::vector<CommandArgument> ExportCommand::Arguments() const {
@@ -66,7 +92,7 @@ std::vector<CommandArgument> ExportCommand::Arguments() const {
 }
 
 QList<QCommandLineOption> ExportCommand::Options() const {
-    return {FormatOption(), ScopeOption(), ExportOutputOption()};
+    return {FormatOption(), ScopeOption(), LangOption(), ExportOutputOption()};
 }
 
 int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
@@ -74,6 +100,9 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
     const QString format = parser.value(FormatOption());
     if (format != QLatin1String("csv") && format != QLatin1String("html"))
         return UsageError(err, "unknown format \"" + format.toStdString() + "\"; use csv or html");
+    const QString lang = parser.value(LangOption());
+    if (lang != QLatin1String("en") && lang != QLatin1String("de"))
+        return UsageError(err, "unknown language \"" + lang.toStdString() + "\"; use en or de");
     ExportScope scope;
     const QString scopeText = parser.value(ScopeOption());
     if (!ParseScope(scopeText, scope))
@@ -92,7 +121,8 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
                                    DisplayPath(positional[0]) + ": " + range);
     }
 
-    const ChannelExport list = BuildChannelExport(database, scope);
+    const ChannelExport list =
+        BuildChannelExport(database, scope, lang == QLatin1String("de") ? GermanTexts() : ExportTexts());
     const std::string bytes = format == QLatin1String("csv")
                                   ? ChannelCsv(list)
                                   : ChannelHtml(list, QFileInfo(positional[0]).fileName().toStdString());

@@ -73,3 +73,10 @@ std::string NameForDisplay(const std::string& bytes) {
     }
     return text;
 }
+
+std::string DescribePosition(uint16_t position) {
+    const unsigned tenths = position % 3600u;
+    const bool west = tenths > 1800;
+    const unsigned shown = west ? 3600 - tenths : tenths;
+    return std::to_string(shown / 10) + "." + std::to_string(shown % 10) + (west ? "W" : "E");
+}

@@ -20,6 +20,8 @@ extern const char* const kDefaultFavoriteNames[MAX_FAVORITE_GROUPS];
 std::string FormatPosition(const Network& network);
 // "%d.%03d (%s)" of frequency / 1000, frequency % 1000 and the polarity letter: "12.188 (H)".
 std::string FormatTransponderLabel(const Transponder& transponder);
+// A position east or west of Greenwich, for reports and exports: 192 gives "19.2E", 3592 "0.8W".
+std::string DescribePosition(uint16_t position);
 // Letter of a polarity value; only bits 0-1 count.
 const char* PolarityLetter(uint8_t polarity);
 // Code of a language byte (0..23); an empty text for any other byte.

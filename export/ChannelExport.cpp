@@ -4,16 +4,12 @@
 
 #include <cstdio>
 
-const char* const kExportHeadings[EXPORT_COLUMN_COUNT] = {"No.",        "Name",      "Type",     "Satellite",
-                                                          "Position",   "Frequency", "Polarity", "Symbol Rate",
-                                                          "Service ID", "CA",        "Favorites"};
-
 namespace {
 
-// The name a favorite group is shown by: "Fav%u" with its number when it has none.
+// The name a favorite group is shown by, in UTF-8: "Fav%u" with its number when it has none.
 std::string GroupName(const NetworkDatabase& database, size_t group) {
     const std::string& name = database.favoriteGroups()[group]->name;
-    return name.empty() ? "Fav" + std::to_string(group + 1) : name;
+    return name.empty() ? "Fav" + std::to_string(group + 1) : Latin1ToUtf8(name);
 }
 
 // For every program, the names of the groups that list it, in group order, ", " between them. A
@@ -42,7 +38,8 @@ std::vector<std::string> FavoriteTexts(const NetworkDatabase& database) {
 
 class RowMaker {
 public:
-    explicit RowMaker(const NetworkDatabase& database) : database_(database), favorites_(FavoriteTexts(database)) {}
+    RowMaker(const NetworkDatabase& database, const ExportTexts& texts)
+        : database_(database), texts_(texts), favorites_(FavoriteTexts(database)) {}
 
     // The transponder of a program and its network; null for a reference that names none.
     const Transponder* TransponderOf(const Program& program) const {
@@ -61,12 +58,12 @@ public:
         row.radio = radio;
         auto& cells = row.cells;
         cells[EXPORT_NUMBER] = std::to_string(number);
-        cells[EXPORT_NAME] = program.name;
-        cells[EXPORT_TYPE] = radio ? "Radio" : "TV";
+        cells[EXPORT_NAME] = Latin1ToUtf8(program.name);
+        cells[EXPORT_TYPE] = radio ? texts_.typeRadio : texts_.typeTv;
         const Transponder* transponder = TransponderOf(program);
         if (const Network* network = NetworkOf(transponder)) {
-            cells[EXPORT_SATELLITE] = network->name;
-            cells[EXPORT_POSITION] = FormatPosition(*network);
+            cells[EXPORT_SATELLITE] = Latin1ToUtf8(network->name);
+            cells[EXPORT_POSITION] = DescribePosition(network->position);
         }
         if (transponder != nullptr) {
             cells[EXPORT_FREQUENCY] = std::to_string(transponder->frequency);
@@ -81,6 +78,7 @@ public:
 
 private:
     const NetworkDatabase& database_;
+    const ExportTexts& texts_;
     std::vector<std::string> favorites_;
 };
 
@@ -147,31 +145,45 @@ std::string StampText(const NetworkDatabase& database) {
     return text;
 }
 
-ChannelExport BuildChannelExport(const NetworkDatabase& database, const ExportScope& scope) {
+std::string FillIn(const std::string& pattern, const std::string& first, const std::string& second) {
+    std::string text;
+    text.reserve(pattern.size() + first.size() + second.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[++i] == '1' ? first : second;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+ChannelExport BuildChannelExport(const NetworkDatabase& database, const ExportScope& scope, const ExportTexts& texts) {
     ChannelExport list;
+    list.texts = texts;
     list.stamp = StampText(database);
     if (!ScopeIsValid(database, scope))
         return list;
-    const RowMaker maker(database);
+    const RowMaker maker(database, list.texts);
     switch (scope.kind) {
     case SCOPE_ALL:
-        list.scopeText = "All channels";
+        list.scopeText = texts.allChannels;
         break;
     case SCOPE_TV:
-        list.scopeText = "TV channels";
+        list.scopeText = texts.tvChannels;
         list.coversRadio = false;
         break;
     case SCOPE_RADIO:
-        list.scopeText = "Radio channels";
+        list.scopeText = texts.radioChannels;
         list.coversTv = false;
         break;
     case SCOPE_SATELLITE: {
         const Network& network = *database.networks()[scope.index];
-        list.scopeText = "Satellite " + network.name + " (" + FormatPosition(network) + ")";
+        list.scopeText = FillIn(texts.satellite, Latin1ToUtf8(network.name), DescribePosition(network.position));
         break;
     }
     case SCOPE_GROUP:
-        list.scopeText = "Favorite group " + GroupName(database, scope.index);
+        list.scopeText = FillIn(texts.favoriteGroup, GroupName(database, scope.index));
         AddGroupRows(database, maker, scope.index, list);
         return list;
     }

@@ -1,6 +1,8 @@
 // The CSV and web page forms of an exported channel list.
 #include "export/ChannelExport.h"
 
+#include <string_view>
+
 namespace {
 
 void AppendLatin1(std::string& out, unsigned char byte) {
@@ -12,19 +14,25 @@ void AppendLatin1(std::string& out, unsigned char byte) {
     }
 }
 
-void AppendCsvField(std::string& out, const std::string& bytes) {
-    if (bytes.find_first_of(",\"\r\n") == std::string::npos) {
-        for (const char c : bytes)
-            AppendLatin1(out, static_cast<unsigned char>(c));
-        return;
-    }
-    out += '"';
-    for (const char c : bytes) {
+// A spreadsheet takes a cell that begins with one of these as a formula (or, after a tab or a
+// carriage return, may trim its way to one).
+bool LooksLikeFormula(const std::string& text) {
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+void AppendCsvField(std::string& out, const std::string& text) {
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos;
+    if (quoted)
+        out += '"';
+    if (LooksLikeFormula(text))
+        out += '\'';
+    for (const char c : text) {
         if (c == '"')
             out += '"';
-        AppendLatin1(out, static_cast<unsigned char>(c));
+        out += c;
     }
-    out += '"';
+    if (quoted)
+        out += '"';
 }
 
 // HTML allows no control characters in text: they show as the replacement character, and a line
@@ -54,22 +62,27 @@ void AppendHtmlByte(std::string& out, unsigned char byte) {
     default:
         break;
     }
-    if (byte < 0x20 || (byte >= 0x7F && byte < 0xA0))
+    if (byte < 0x20 || byte == 0x7F)
         out += "\xEF\xBF\xBD";
     else
-        AppendLatin1(out, byte);
+        out += static_cast<char>(byte);
 }
 
-// Latin-1 bytes (utf8 false) or UTF-8 text (utf8 true), escaped for HTML text and attributes.
-std::string Html(const std::string& text, bool utf8 = false) {
+// UTF-8 text escaped for HTML text and attributes; the C1 control characters (U+0080..U+009F)
+// as the replacement character too.
+std::string Html(const std::string& text) {
     std::string out;
     out.reserve(text.size() + 8);
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (utf8 && byte >= 0x80)
-            out += c;
-        else
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else if (byte >= 0x80) {
+            out += text[i];
+        } else {
             AppendHtmlByte(out, byte);
+        }
     }
     return out;
 }
@@ -116,16 +129,15 @@ void AppendTable(std::string& out, const ChannelExport& list, bool radio) {
     size_t count = 0;
     for (const ChannelRow& row : list.rows)
         count += row.radio == radio ? 1 : 0;
-    out += radio ? "<h2>Radio" : "<h2>TV";
-    out += " (" + std::to_string(count) + (count == 1 ? " channel)</h2>\n" : " channels)</h2>\n");
+    out += "<h2>" + Html(ListHeading(list, radio, count)) + "</h2>\n";
     if (count == 0) {
-        out += "<p class=\"empty\">No channels.</p>\n";
+        out += "<p class=\"empty\">" + Html(list.texts.noChannels) + "</p>\n";
         return;
     }
     out += "<table>\n<thead>\n<tr>";
-    for (int column = 0; column < EXPORT_COLUMN_COUNT; ++column) {
+    for (const std::string& heading : list.texts.headings) {
         out += "<th>";
-        out += kExportHeadings[column];
+        out += Html(heading);
         out += "</th>";
     }
     out += "</tr>\n</thead>\n<tbody>\n";
@@ -155,13 +167,19 @@ std::string Latin1ToUtf8(const std::string& bytes) {
     return out;
 }
 
+std::string ListHeading(const ChannelExport& list, bool radio, size_t count) {
+    const ExportTexts& texts = list.texts;
+    return (radio ? texts.radioList : texts.tvList) + " (" +
+           FillIn(count == 1 ? texts.oneChannel : texts.channels, std::to_string(count)) + ")";
+}
+
 std::string ChannelCsv(const ChannelExport& list) {
     std::string out = "\xEF\xBB\xBF";
     out.reserve(list.rows.size() * 80 + 128);
     for (int column = 0; column < EXPORT_COLUMN_COUNT; ++column) {
         if (column > 0)
             out += ',';
-        out += kExportHeadings[column];
+        AppendCsvField(out, list.texts.headings[static_cast<size_t>(column)]);
     }
     out += "\r\n";
     for (const ChannelRow& row : list.rows) {
@@ -176,10 +194,11 @@ std::string ChannelCsv(const ChannelExport& list) {
 }
 
 std::string ChannelHtml(const ChannelExport& list, const std::string& fileName) {
-    std::string title = "Channel list: " + Html(fileName, true);
+    std::string title = Html(FillIn(list.texts.title, fileName));
     if (!list.stamp.empty())
         title += ", " + Html(list.stamp);
-    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    std::string out =
+        "<!DOCTYPE html>\n<html lang=\"" + Html(list.texts.language) + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
     out.reserve(list.rows.size() * 300 + 4096);
     out += title;
     out += "</title>\n<style>\n";

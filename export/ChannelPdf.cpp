@@ -13,8 +13,9 @@
 
 // Drawn with QPainter rather than by laying the web page out in a QTextDocument: that layout
 // takes milliseconds per table row (minutes for the largest database) and splits a row whose
-// cells wrap at a page break. Here every row is one line, pages break between rows only, and a
-// table too wide for the page is scaled down to fit.
+// cells wrap at a page break. Here every row is one line and pages break between rows only; a
+// table too wide for the page has its widest columns narrowed (their over-long cells elided) and
+// is scaled down only when that is not enough.
 namespace {
 
 constexpr qreal kMarginMm = 12.0;
@@ -26,14 +27,16 @@ constexpr qreal kHeadingPt = 10.0;
 constexpr qreal kPadXPt = 3.0;
 constexpr qreal kPadYPt = 1.5;
 constexpr qreal kRulePt = 0.6;
+// No column is narrowed below this to make the table fit: a few characters stay readable.
+constexpr qreal kMinColumnPt = 40.0;
 
 const QColor kRuleColor(0x88, 0x88, 0x88);
 const QColor kHeaderFill(0xE8, 0xE8, 0xE8);
 
-// A cell's bytes in the ISO-8859-1 view; control characters as the replacement character, a
-// line break or tab as a space.
-QString CellText(const std::string& bytes) {
-    QString text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+// A cell's UTF-8 text; control characters as the replacement character, a line break or tab as a
+// space.
+QString CellText(const std::string& utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     for (QChar& c : text) {
         const char16_t u = c.unicode();
         if (u == u'\t' || u == u'\n' || u == u'\r')
@@ -70,15 +73,15 @@ struct Item {
 
 class PdfPainter {
 public:
-    PdfPainter(const ChannelExport& list, const QString& fileName, QPdfWriter& writer)
-        : list_(list), writer_(writer), dots_(writer.resolution() / 72.0) {
+    PdfPainter(const ChannelExport& list, const QString& fileName, QPdfWriter& writer, const PdfProgress& progress)
+        : list_(list), writer_(writer), progress_(progress), dots_(writer.resolution() / 72.0) {
         body_ = Font(kBodyPt, false);
         bold_ = Font(kBodyPt, true);
         title_ = Font(kTitlePt, true);
         heading_ = Font(kHeadingPt, true);
         italic_ = body_;
         italic_.setItalic(true);
-        title_text_ = QStringLiteral("Channel list: ") + fileName;
+        title_text_ = Text(FillIn(list.texts.title, fileName.toStdString()));
         if (!list.stamp.empty())
             title_text_ += QStringLiteral(", ") + QString::fromStdString(list.stamp);
         padX_ = kPadXPt * dots_;
@@ -86,22 +89,35 @@ public:
         rowHeight_ = QFontMetricsF(body_, &writer_).height() + 2 * padY_;
     }
 
-    bool Draw() {
-        const QRectF paint = writer_.pageLayout().paintRectPixels(writer_.resolution());
-        const qreal footer = kFooterMm / 25.4 * writer_.resolution();
-        MeasureColumns();
+    // Measures the columns and breaks the list into pages; false when cancelled.
+    bool Layout() {
+        paint_ = writer_.pageLayout().paintRectPixels(writer_.resolution());
+        footer_ = kFooterMm / 25.4 * writer_.resolution();
+        if (!MeasureColumns())
+            return false;
+        FitColumns(paint_.width());
         const qreal tableWidth = Sum(widths_);
-        scale_ = std::min(1.0, paint.width() / std::max(1.0, tableWidth));
-        pageWidth_ = paint.width() / scale_;
-        pageHeight_ = (paint.height() - footer) / scale_;
+        scale_ = std::min(1.0, paint_.width() / std::max(1.0, tableWidth));
+        pageWidth_ = paint_.width() / scale_;
+        pageHeight_ = (paint_.height() - footer_) / scale_;
         Paginate();
+        return true;
+    }
 
+    // False when the painter failed or the progress callback cancelled.
+    bool Draw() {
         QPainter painter;
         if (!painter.begin(&writer_))
             return false;
         const int count = static_cast<int>(pages_.size());
+        const QRectF paint = paint_;
+        const qreal footer = footer_;
         QFont footerFont = body_;
         for (int index = 0; index < count; ++index) {
+            if (progress_ && !progress_(Work() / 2 + Work() / 2 * static_cast<size_t>(index) / pages_.size(), Work())) {
+                painter.end();
+                return false;
+            }
             if (index > 0)
                 writer_.newPage();
             painter.save();
@@ -112,7 +128,7 @@ public:
             painter.setPen(Qt::black);
             painter.drawText(QRectF(0, paint.height() - footer, paint.width(), footer),
                              Qt::AlignHCenter | Qt::AlignBottom,
-                             QStringLiteral("Page %1 of %2").arg(index + 1).arg(count));
+                             Text(FillIn(list_.texts.page, std::to_string(index + 1), std::to_string(count))));
         }
         return painter.end();
     }
@@ -135,32 +151,89 @@ private:
 
     qreal LineHeight(const QFont& font) const { return QFontMetricsF(font, &writer_).height(); }
 
+    static QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
     QString HeadingText(bool radio) const {
         size_t count = 0;
         for (const ChannelRow& row : list_.rows)
             count += row.radio == radio ? 1 : 0;
-        return QString::fromLatin1(radio ? "Radio" : "TV") +
-               QStringLiteral(" (%1 %2)")
-                   .arg(count)
-                   .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+        return Text(ListHeading(list_, radio, count));
     }
 
-    void MeasureColumns() {
+    // Measuring the rows, then drawing the pages: each half of the work, counted in rows.
+    size_t Work() const { return 2 * (list_.rows.size() + 1); }
+
+    bool MeasureColumns() {
         const QFontMetricsF header(bold_, &writer_);
         const QFontMetricsF cell(body_, &writer_);
-        for (int column = 0; column < EXPORT_COLUMN_COUNT; ++column)
-            widths_[static_cast<size_t>(column)] =
-                header.horizontalAdvance(QString::fromLatin1(kExportHeadings[column]));
-        for (const ChannelRow& row : list_.rows) {
+        for (size_t column = 0; column < EXPORT_COLUMN_COUNT; ++column)
+            widths_[column] = header.horizontalAdvance(Text(list_.texts.headings[column]));
+        for (size_t row = 0; row < list_.rows.size(); ++row) {
+            if (progress_ && row % 1024 == 0 && !progress_(row, Work()))
+                return false;
+            const auto& cells = list_.rows[row].cells;
             for (size_t column = 0; column < EXPORT_COLUMN_COUNT; ++column) {
-                if (!row.cells[column].empty())
-                    widths_[column] = std::max(widths_[column], cell.horizontalAdvance(CellText(row.cells[column])));
+                if (!cells[column].empty())
+                    widths_[column] = std::max(widths_[column], cell.horizontalAdvance(CellText(cells[column])));
             }
         }
         for (qreal& width : widths_)
             width = std::ceil(width + 2 * padX_);
+        natural_ = widths_;
+        return true;
     }
 
+    // Narrows the widest columns to one common width, just enough for the table to fit the page,
+    // so that one long name costs that name its tail (elided) rather than the whole table its
+    // type size. Only a table of many columns that are each wide is scaled down after this.
+    void FitColumns(qreal available) {
+        if (Sum(widths_) <= available)
+            return;
+        std::array<qreal, EXPORT_COLUMN_COUNT> sorted = widths_;
+        std::sort(sorted.begin(), sorted.end());
+        // The cap c with sum(min(width, c)) == available, found from the narrowest column up.
+        qreal below = 0;
+        qreal cap = available / static_cast<qreal>(EXPORT_COLUMN_COUNT);
+        for (size_t i = 0; i < sorted.size(); ++i) {
+            const qreal candidate = (available - below) / static_cast<qreal>(sorted.size() - i);
+            if (candidate <= sorted[i]) {
+                cap = candidate;
+                break;
+            }
+            below += sorted[i];
+        }
+        cap = std::max(std::floor(cap), kMinColumnPt * dots_);
+        for (qreal& width : widths_)
+            width = std::min(width, cap);
+    }
+
+    // What a cell shows: its text, elided at the end when its column was narrowed below it.
+    QString Shown(const QString& text, size_t column, const QFontMetricsF& metrics) const {
+        if (widths_[column] >= natural_[column])
+            return text;
+        return metrics.elidedText(text, Qt::ElideRight, widths_[column] - 2 * padX_);
+    }
+
+public:
+    // The texts of the table as drawn: the header row, then the rows in list order.
+    QList<QStringList> TableTexts() const {
+        QList<QStringList> table;
+        const QFontMetricsF header(bold_, &writer_);
+        const QFontMetricsF cell(body_, &writer_);
+        QStringList headings;
+        for (size_t column = 0; column < EXPORT_COLUMN_COUNT; ++column)
+            headings << Shown(Text(list_.texts.headings[column]), column, header);
+        table << headings;
+        for (const ChannelRow& row : list_.rows) {
+            QStringList texts;
+            for (size_t column = 0; column < EXPORT_COLUMN_COUNT; ++column)
+                texts << Shown(CellText(row.cells[column]), column, cell);
+            table << texts;
+        }
+        return table;
+    }
+
+private:
     // Places every piece on a page: a list's heading never stands alone at the foot of a page,
     // and each page that goes on with a table starts with its header row.
     void Paginate() {
@@ -206,13 +279,14 @@ private:
     }
 
     void DrawCells(QPainter& painter, qreal y, const std::array<std::string, EXPORT_COLUMN_COUNT>* cells) {
+        const QFontMetricsF metrics(painter.font(), &writer_);
         qreal x = 0;
-        for (int column = 0; column < EXPORT_COLUMN_COUNT; ++column) {
-            const qreal width = widths_[static_cast<size_t>(column)];
+        for (size_t column = 0; column < EXPORT_COLUMN_COUNT; ++column) {
+            const qreal width = widths_[column];
             const QString text =
-                cells ? CellText((*cells)[static_cast<size_t>(column)]) : QString::fromLatin1(kExportHeadings[column]);
+                Shown(cells ? CellText((*cells)[column]) : Text(list_.texts.headings[column]), column, metrics);
             if (!text.isEmpty()) {
-                const Qt::Alignment align = cells ? AlignmentOf(column) : Qt::AlignLeft;
+                const Qt::Alignment align = cells ? AlignmentOf(static_cast<int>(column)) : Qt::AlignLeft;
                 painter.drawText(QRectF(x + padX_, y, width - 2 * padX_, rowHeight_),
                                  static_cast<int>(align | Qt::AlignVCenter | Qt::TextSingleLine), text);
             }
@@ -262,7 +336,7 @@ private:
             case Piece::Empty:
                 painter.setFont(italic_);
                 painter.drawText(QRectF(0, item.y, pageWidth_, rowHeight_), Qt::AlignLeft | Qt::AlignVCenter,
-                                 QStringLiteral("No channels."));
+                                 Text(list_.texts.noChannels));
                 break;
             case Piece::Header:
                 closeTable();
@@ -289,7 +363,11 @@ private:
 
     const ChannelExport& list_;
     QPdfWriter& writer_;
+    const PdfProgress& progress_;
     const qreal dots_; // device pixels per point
+    QRectF paint_;
+    qreal footer_ = 0;
+    std::array<qreal, EXPORT_COLUMN_COUNT> natural_{}; // the widths that show every cell whole
     QFont body_, bold_, title_, heading_, italic_;
     QString title_text_;
     qreal padX_ = 0;
@@ -305,24 +383,43 @@ private:
 
 } // namespace
 
-QByteArray ChannelListPdf(const ChannelExport& list, const QString& fileName) {
+namespace {
+
+void SetUp(QPdfWriter& writer, const ChannelExport& list, const QString& fileName) {
+    QString title = fileName;
+    if (!list.stamp.empty())
+        title += QStringLiteral(", ") + QString::fromStdString(list.stamp);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Dishline"));
+    // Eleven columns read best across the long side of the sheet.
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+}
+
+} // namespace
+
+QByteArray ChannelListPdf(const ChannelExport& list, const QString& fileName, const PdfProgress& progress) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        QString title = fileName;
-        if (!list.stamp.empty())
-            title += QStringLiteral(", ") + QString::fromStdString(list.stamp);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Dishline"));
-        // Eleven columns read best across the long side of the sheet.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                         QPageLayout::Millimeter));
-        PdfPainter painter(list, fileName, writer);
-        if (!painter.Draw())
+        SetUp(writer, list, fileName);
+        PdfPainter painter(list, fileName, writer, progress);
+        if (!painter.Layout() || !painter.Draw())
             return QByteArray();
     }
     return bytes;
+}
+
+QList<QStringList> ChannelPdfTableTexts(const ChannelExport& list) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    SetUp(writer, list, QString());
+    const PdfProgress none;
+    PdfPainter painter(list, QString(), writer, none);
+    painter.Layout();
+    return painter.TableTexts();
 }

@@ -5,7 +5,18 @@
 #include "export/ChannelExport.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-// The PDF file's bytes; empty when it could not be made. fileName names the NDF file in the title.
-QByteArray ChannelListPdf(const ChannelExport& list, const QString& fileName);
+#include <functional>
+
+// Called as the work goes on with what is done and the whole (in the same units); false cancels.
+using PdfProgress = std::function<bool(size_t done, size_t total)>;
+
+// The PDF file's bytes; empty when it could not be made or progress cancelled it. fileName names
+// the NDF file in the title. A cell too wide for the page is elided; the table keeps its type size.
+QByteArray ChannelListPdf(const ChannelExport& list, const QString& fileName, const PdfProgress& progress = {});
+
+// The table's texts as the PDF shows them, cells elided: the header row, then the rows.
+QList<QStringList> ChannelPdfTableTexts(const ChannelExport& list);

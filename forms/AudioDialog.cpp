@@ -70,11 +70,11 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     list_->setPalette(palette);
 
-    QPushButton* ok = Button(this, "ok", tr("OK"));
-    QPushButton* cancel = Button(this, "cancel", tr("Cancel"));
-    QPushButton* remove = Button(this, "delete", tr("Delete"));
-    QPushButton* add = Button(this, "add", tr("Add"));
-    QPushButton* modify = Button(this, "modify", tr("Modify"));
+    QPushButton* ok = Button(this, "ok", tr("&OK"));
+    QPushButton* cancel = Button(this, "cancel", tr("&Cancel"));
+    QPushButton* remove = Button(this, "delete", tr("&Delete"));
+    QPushButton* add = Button(this, "add", tr("&Add"));
+    QPushButton* modify = Button(this, "modify", tr("&Modify"));
     ok->setDefault(true);
 
     pid_ = new QLineEdit(this);

@@ -101,7 +101,7 @@ void FormPane::Finish() {
     line->setFrameShadow(QFrame::Sunken);
     outer_->addWidget(line);
 
-    ok_ = new QPushButton(tr("OK"), this);
+    ok_ = new QPushButton(tr("O&K"), this);
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setDefault(true);
     ok_->setMinimumWidth(fontMetrics().averageCharWidth() * 14);

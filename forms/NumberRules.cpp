@@ -126,7 +126,8 @@ bool ReadDecimal(const QString& text, double* value) {
     int mantissaDigits = 0;
     for (; i < text.size() && DecimalDigit(text[i]) >= 0; ++i, ++mantissaDigits)
         number += static_cast<char>(text[i].unicode());
-    if (i < text.size() && text[i] == QLatin1Char('.')) {
+    // The decimal comma of many languages is taken as well as the point.
+    if (i < text.size() && (text[i] == QLatin1Char('.') || text[i] == QLatin1Char(','))) {
         number += '.';
         for (++i; i < text.size() && DecimalDigit(text[i]) >= 0; ++i, ++mantissaDigits)
             number += static_cast<char>(text[i].unicode());

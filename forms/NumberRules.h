@@ -22,9 +22,10 @@ int32_t ReadNumber(const QString& text);
 // 32-bit signed range gives *ok = false and 0.
 int32_t ReadInteger(const QString& text, bool* ok);
 
-// Decimal floating-point number with a point as separator whatever the locale (digits, an optional
-// fraction and an optional exponent, after leading blanks and an optional sign). Reading stops at
-// the first character that does not fit. False when no number can be read or it is out of range.
+// Decimal floating-point number with a point or a comma as separator whatever the locale (digits,
+// an optional fraction and an optional exponent, after leading blanks and an optional sign), so
+// that "28,2" typed in German reads as 28.2. Reading stops at the first character that does not
+// fit. False when no number can be read or it is out of range.
 bool ReadDecimal(const QString& text, double* value);
 
 // Orbital position in tenths of a degree from a Degree text: the value reduced into 0.0..359.9,

@@ -87,7 +87,7 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
     teletextPid_ = TextBox(this, "teletextPid");
     subt_ = MakeButton<QCheckBox>(this, "subt", tr("Subt"));
     scrambled_ = MakeButton<QCheckBox>(this, "scrambled", tr("Scrambled"));
-    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", tr("More Audio..."));
+    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", tr("&More Audio..."));
     // Both flag boxes as wide as the wider one, so that the two PID boxes line up.
     const int flagWidth = qMax(ac3_->sizeHint().width(), subt_->sizeHint().width());
     ac3_->setMinimumWidth(flagWidth);

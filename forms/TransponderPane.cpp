@@ -16,6 +16,14 @@ namespace {
 constexpr int kFecCount = 6;     // "Auto" and the five rates
 constexpr uint8_t kFecNone = 15; // stored when the FEC list has no selection
 
+// The words of the core's polarity and FEC tables, for the translations to find; the rates stay
+// as they are.
+[[maybe_unused]] constexpr const char* kListWords[] = {
+    QT_TRANSLATE_NOOP("TransponderPane", "Vert"),           QT_TRANSLATE_NOOP("TransponderPane", "Horz"),
+    QT_TRANSLATE_NOOP("TransponderPane", "Circular Right"), QT_TRANSLATE_NOOP("TransponderPane", "Circular Left"),
+    QT_TRANSLATE_NOOP("TransponderPane", "Auto"),
+};
+
 // Lets through only digit keys and keys that type nothing (editing, navigation, shortcuts such as
 // paste); whatever reaches the box otherwise is read by the number rules.
 class DigitKeysOnly : public QObject {
@@ -55,11 +63,11 @@ TransponderPane::TransponderPane(Transponder* working, QWidget* parent) : FormPa
     polarity_ = new FormComboBox(this);
     polarity_->setObjectName(QStringLiteral("polarity"));
     for (const char* name : kPolarityNames)
-        polarity_->addItem(QString::fromLatin1(name));
+        polarity_->addItem(tr(name));
     fec_ = new FormComboBox(this);
     fec_->setObjectName(QStringLiteral("fec"));
     for (const char* name : kFecNames)
-        fec_->addItem(QString::fromLatin1(name));
+        fec_->addItem(tr(name));
     freqDrift_ = NumberEdit(this, "freqDrift");
     gmtError_ = NumberEdit(this, "gmtError");
     gmtError_->installEventFilter(new DigitKeysOnly(gmtError_));

@@ -65,10 +65,10 @@ ModificationDateDialog::ModificationDateDialog(QWidget* parent) : QDialog(parent
     separator->setFrameShadow(QFrame::Sunken);
 
     auto* buttons = new QDialogButtonBox(this);
-    okButton_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    okButton_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    cancelButton_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    cancelButton_ = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     // The buttons are wired by hand: OK must be able to keep the dialog open.
     connect(okButton_, &QPushButton::clicked, this, &ModificationDateDialog::ValidateVersionText);

@@ -201,13 +201,6 @@ std::string Quoted(const std::string& name) {
     return "\"" + NameForDisplay(name) + "\"";
 }
 
-std::string DescribePosition(uint16_t position) {
-    const unsigned tenths = position % 3600u;
-    const bool west = tenths > 1800;
-    const unsigned shown = west ? 3600 - tenths : tenths;
-    return std::to_string(shown / 10) + "." + std::to_string(shown % 10) + (west ? "W" : "E");
-}
-
 std::string DescribeTransponder(const NetworkDatabase& db, size_t index) {
     if (index >= db.transponders().size())
         return "transponder " + std::to_string(index) + " (missing)";

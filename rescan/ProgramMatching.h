@@ -3,6 +3,7 @@
 // service ID. Programs are paired by their key first and by name for the rest, each at most once.
 #pragma once
 
+#include "database/DisplayTables.h"
 #include "database/NetworkDatabase.h"
 
 #include <cstdint>
@@ -66,4 +67,3 @@ std::string Quoted(const std::string& name);
 std::string DescribeTransponder(const NetworkDatabase& db, size_t index);
 // "\"ZDF\" on \"Astra 1\" 11953 H, SID 28006".
 std::string DescribeProgram(const NetworkDatabase& db, size_t index);
-std::string DescribePosition(uint16_t position);

@@ -28,9 +28,23 @@ QString FromName(const std::string& name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// A standard button with the editor's own text, which gives it an accelerator.
 QPushButton* AddButton(QDialogButtonBox* box, QDialogButtonBox::StandardButton which, const char* objectName) {
     QPushButton* button = box->addButton(which);
     button->setObjectName(QString::fromLatin1(objectName));
+    switch (which) {
+    case QDialogButtonBox::Ok:
+        button->setText(QCoreApplication::translate("ToolDialogs", "&OK"));
+        break;
+    case QDialogButtonBox::Cancel:
+        button->setText(QCoreApplication::translate("ToolDialogs", "&Cancel"));
+        break;
+    case QDialogButtonBox::Close:
+        button->setText(QCoreApplication::translate("ToolDialogs", "&Close"));
+        break;
+    default:
+        break;
+    }
     return button;
 }
 
@@ -162,7 +176,7 @@ CompareDialog::CompareDialog(const QString& report, const QString& files, QWidge
     layout->addWidget(label);
     layout->addWidget(ReportView(report, "reportView"));
     auto* buttons = new QDialogButtonBox;
-    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("C&opy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyButton"));
     AddButton(buttons, QDialogButtonBox::Close, "closeButton");
     layout->addWidget(buttons);

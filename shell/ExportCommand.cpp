@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -60,29 +62,40 @@ void EditorView::OnExportChannelList() {
     if (path.isEmpty())
         return;
 
-    // A PDF of tens of thousands of channels takes seconds.
+    // In the interface language. The CSV file and the web page take a fraction of a second, under
+    // the wait cursor; a PDF of tens of thousands of channels takes seconds: it shows its progress,
+    // and Cancel leaves no file.
+    const ExportFormat format = FormatOf(path, filter);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ChannelExport list = BuildChannelExport(database_, scope);
+    const ChannelExport list = BuildChannelExport(database_, scope, ExportDialog::Texts());
     std::vector<uint8_t> bytes;
-    switch (FormatOf(path, filter)) {
-    case ExportFormat::Csv: {
+    if (format == ExportFormat::Csv) {
         const std::string csv = ChannelCsv(list);
         bytes.assign(csv.begin(), csv.end());
-        break;
-    }
-    case ExportFormat::Html: {
+    } else if (format == ExportFormat::Html) {
         const std::string html = ChannelHtml(list, fileName.toStdString());
         bytes.assign(html.begin(), html.end());
-        break;
     }
-    case ExportFormat::Pdf: {
-        const QByteArray pdf = ChannelListPdf(list, fileName);
-        bytes.assign(pdf.begin(), pdf.end());
-        break;
-    }
-    }
-    const bool written = !bytes.empty() && ReplaceFileAtomically(ToNativePath(path), bytes);
     QGuiApplication::restoreOverrideCursor();
-    if (!written)
+    if (format == ExportFormat::Pdf) {
+        QProgressDialog progress(tr("Exporting the channel list..."), QString(), 0, 1, window());
+        progress.setObjectName(QStringLiteral("exportProgress"));
+        auto* cancel = new QPushButton(tr("&Cancel"));
+        cancel->setObjectName(QStringLiteral("cancelButton"));
+        progress.setCancelButton(cancel);
+        progress.setWindowTitle(tr("Export Channel List"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(ExportDialog::ProgressDelay());
+        progress.setAutoReset(false);
+        const QByteArray pdf = ChannelListPdf(list, fileName, [&progress](size_t done, size_t total) {
+            progress.setMaximum(static_cast<int>(total));
+            progress.setValue(static_cast<int>(done));
+            return !progress.wasCanceled();
+        });
+        if (progress.wasCanceled())
+            return;
+        bytes.assign(pdf.begin(), pdf.end());
+    }
+    if (bytes.empty() || !ReplaceFileAtomically(ToNativePath(path), bytes))
         MessageBox::Error(window(), StatusText(NDF_CREATE_FAILED));
 }

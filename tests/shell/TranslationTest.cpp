@@ -2,10 +2,12 @@
 #include "tests/shell/EditorTestSupport.h"
 #include "ui/Translations.h"
 
+#include <QComboBox>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -98,7 +100,60 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     Type("programName", QStringLiteral("Other"));
     view->OnFormOk();
     frame->UpdateCommandStates();
-    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Rückgängig: Programm bearbeiten\tCtrl+Z"));
+    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Rückgängig: Programm bearbeiten\tStrg+Z"));
+
+    // One spelling of the keys in every menu, as the shortcuts themselves are shown.
+    for (const QAction* title : frame->menuBar()->actions()) {
+        for (const QAction* action : title->menu()->actions()) {
+            EXPECT_FALSE(action->text().contains(QStringLiteral("Ctrl"))) << action->text().toStdString();
+            EXPECT_FALSE(action->shortcut().toString(QKeySequence::NativeText).contains(QStringLiteral("Ctrl")));
+        }
+    }
+    // The drop-down words are translated; the rates are the file's own.
+    Select(TransponderItem(0));
+    auto* polarity = guitest::Find<QComboBox>(bar, "polarity");
+    EXPECT_EQ(polarity->itemText(0), QStringLiteral("Vertikal"));
+    EXPECT_EQ(polarity->itemText(3), QStringLiteral("Zirkular links"));
+    EXPECT_EQ(guitest::Find<QComboBox>(bar, "fec")->itemText(2), QStringLiteral("2/3"));
+}
+
+// Every push button of the main window's edit bar and of the dialogs the menus open is reached by a
+// letter of its own within its window, in English and in German.
+TEST_F(TranslatedEditorTest, EveryButtonHasItsOwnAccelerator) {
+    for (const QLocale::Language language : {QLocale::English, QLocale::German}) {
+        SCOPED_TRACE(QLocale::languageToString(language).toStdString());
+        StartIn(language);
+        OpenSample();
+        auto expectAccelerators = [](QWidget* window) {
+            QList<QAction*> buttons;
+            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+                if (button->isVisibleTo(window))
+                    buttons << new QAction(button->text(), button);
+            }
+            EXPECT_FALSE(buttons.isEmpty()) << window->objectName().toStdString();
+            ExpectUniqueMnemonics(buttons, window->objectName());
+        };
+        for (const TreeItemHandle item : {NetworkItem(0), TransponderItem(0), ProgramItem(0)}) {
+            Select(item);
+            expectAccelerators(frame.get());
+        }
+        for (const int command :
+             {ID_FILE_EXPORT_CHANNEL_LIST, ID_VIEW_CHANNEL_LIST, ID_FILE_MODIFICATION_DATE, ID_TOOLS_CLEAN_UP}) {
+            EXPECT_TRUE(guitest::RunModal([&] { Trigger(command); },
+                                          [&](QWidget* modal) {
+                                              expectAccelerators(modal);
+                                              static_cast<QDialog*>(modal)->reject();
+                                          }))
+                << command;
+        }
+        EXPECT_TRUE(guitest::RunModal([&] { guitest::Find<QPushButton>(bar, "moreAudio")->click(); },
+                                      [&](QWidget* modal) {
+                                          expectAccelerators(modal);
+                                          static_cast<QDialog*>(modal)->reject();
+                                      }));
+        EditorTest::TearDown();
+    }
+    EditorTest::SetUp();
 }
 
 TEST_F(TranslatedEditorTest, NoTranslationForTheLanguageKeepsTheEnglishTexts) {
