@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <string>
 #include <system_error>
@@ -31,29 +30,22 @@ void FillLarge(NetworkDatabase& db) {
     Fill(db);
     for (uint8_t n = 1; n < 4; ++n) {
         for (int t = 0; t < 6; ++t) {
-            auto& transponder = testdb::AddTransponder(db, n, static_cast<uint16_t>(10714 + 29 * t));
-            const uint16_t index = db.IndexOfTransponder(&transponder);
+            const uint16_t tp = db.IndexOfTransponder(&testdb::AddTransponder(db, n, static_cast<uint16_t>(10714 + t)));
             for (int p = 0; p < 15; ++p)
-                testdb::AddProgram(db, index).name = "Channel " + std::to_string(p) + (p % 3 ? " HD" : "");
+                testdb::AddProgram(db, tp).name = "Channel " + std::to_string(p) + (p % 3 ? " HD" : "");
         }
     }
 }
 
-// Runs body as an unprivileged user, in a child process when this one is the superuser, whom
-// permissions do not bind; returns what body returned.
+// What body returns, run as a user whom permissions bind: in a child process of another user
+// when this one is the superuser.
 std::string AsUnprivileged(const std::function<std::string()>& body) {
-    if (!RunningAsRoot())
-        return body();
     int channel[2];
-    if (pipe(channel) != 0)
-        return "no pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        std::string result = setgid(65534) == 0 && setuid(65534) == 0 ? body() : "setuid failed";
-        if (write(channel[1], result.data(), result.size()) < 0)
-            _exit(1);
-        _exit(0);
+    if (!RunningAsRoot() || pipe(channel) != 0)
+        return body();
+    if (fork() == 0) {
+        const std::string result = setgid(65534) == 0 && setuid(65534) == 0 ? body() : "no other user";
+        _exit(write(channel[1], result.data(), result.size()) < 0);
     }
     close(channel[1]);
     std::string result;
@@ -61,7 +53,7 @@ std::string AsUnprivileged(const std::function<std::string()>& body) {
     for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
         result.append(buffer, static_cast<size_t>(n));
     close(channel[0]);
-    waitpid(child, nullptr, 0);
+    wait(nullptr);
     return result;
 }
 
@@ -129,120 +121,74 @@ TEST(NdfFilePosix, SavingThroughALinkWritesTheFileItPointsTo) {
 }
 
 // Every name of the file sees what was saved: hard links stay links of one file, and a symbolic
-// link, also one that points at no file yet, stays a link to the file it names.
+// link, also one that names no file yet or another link, stays a link to the file it names.
 TEST(NdfFilePosix, SaveKeepsHardAndSymbolicLinks) {
-    struct Case {
-        const char* name;
-        const char* saveAs;
-        std::function<void(Folder&)> prepare;
-        std::vector<std::string> names;
-    };
-    const std::vector<uint8_t> previous = {1, 2, 3};
-    const std::vector<Case> cases = {
-        {"hard link",
-         "list.ndf",
-         [&](Folder& f) {
-             WriteBytes(f.Path("list.ndf"), previous);
-             fs::create_hard_link(f.Path("list.ndf"), f.Path("backup.ndf"));
-         },
-         {"backup.ndf", "list.ndf"}},
-        {"symbolic link",
-         "link.ndf",
-         [&](Folder& f) {
-             WriteBytes(f.Path("list.ndf"), previous);
-             fs::create_symlink("list.ndf", f.Path("link.ndf"));
-         },
-         {"link.ndf", "list.ndf"}},
-        {"dangling link",
-         "link.ndf",
-         [](Folder& f) {
-             fs::create_directory(f.Path("sub"));
-             fs::create_symlink("sub/list.ndf", f.Path("link.ndf"));
-         },
-         {"link.ndf", "sub"}},
-        {"chain of links",
-         "first.ndf",
-         [](Folder& f) {
-             fs::create_symlink(f.Path("second.ndf"), f.Path("first.ndf"));
-             fs::create_symlink("list.ndf", f.Path("second.ndf"));
-         },
-         {"first.ndf", "list.ndf", "second.ndf"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Folder folder;
-        c.prepare(folder);
-        const std::string path = folder.Path(c.saveAs);
-        const bool wasLink = fs::is_symlink(path);
-        NetworkDatabase db;
-        FillLarge(db);
+    Folder folder;
+    NetworkDatabase db;
+    FillLarge(db);
+    const std::vector<uint8_t> image = ImageOf(db);
+    WriteBytes(folder.Path("hard.ndf"), {1, 2, 3});
+    fs::create_hard_link(folder.Path("hard.ndf"), folder.Path("backup.ndf"));
+    fs::create_directory(folder.Path("sub"));
+    fs::create_symlink("sub/dangling.ndf", folder.Path("dangling.ndf"));
+    fs::create_symlink(folder.Path("chain.ndf"), folder.Path("start.ndf"));
+    fs::create_symlink("sub/chained.ndf", folder.Path("chain.ndf"));
+    for (const char* name : {"hard.ndf", "dangling.ndf", "start.ndf"}) {
         std::error_code cause;
-        ASSERT_EQ(db.Save(path, &cause), NDF_OK) << cause.message();
-        EXPECT_EQ(ReadBytes(path), ImageOf(db));
-        EXPECT_EQ(fs::is_symlink(path), wasLink);
-        EXPECT_EQ(folder.Names(), c.names);
-        if (std::string(c.name) == "hard link") {
-            EXPECT_EQ(fs::hard_link_count(path), 2u);
-            EXPECT_EQ(ReadBytes(folder.Path("backup.ndf")), ImageOf(db));
-        }
-        if (std::string(c.name) == "dangling link") {
-            EXPECT_EQ(folder.Names(folder.Root() / "sub"), (std::vector<std::string>{"list.ndf"}));
-        }
+        ASSERT_EQ(db.Save(folder.Path(name), &cause), NDF_OK) << name << ": " << cause.message();
+        EXPECT_EQ(ReadBytes(folder.Path(name)), image) << name;
     }
+    EXPECT_EQ(fs::hard_link_count(folder.Path("hard.ndf")), 2u);
+    EXPECT_EQ(ReadBytes(folder.Path("backup.ndf")), image);
+    for (const char* link : {"dangling.ndf", "start.ndf", "chain.ndf"})
+        EXPECT_TRUE(fs::is_symlink(folder.Path(link))) << link;
+    EXPECT_EQ(folder.Names(folder.Root() / "sub"), (std::vector<std::string>{"chained.ndf", "dangling.ndf"}));
+    EXPECT_EQ(folder.Names().size(), 6u); // and no temporary file
 }
 
 // A save that cannot be written says why, leaves the previous file as it was and no temporary
-// file beside it, and the process lives on past a file-size limit.
+// file beside it, and the process lives on past its file-size limit.
 TEST(NdfFilePosix, FailedSavesNameTheirCauseAndLeaveNoTemporaryFile) {
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
     struct Case {
-        const char* name;
         std::string cause;
-        std::function<std::string(Folder&, NetworkDatabase&, const std::string&)> save;
-    };
-    const auto saveAndTell = [](NetworkDatabase& db, const std::string& path) {
-        std::error_code cause;
-        const NdfStatus status = db.Save(path, &cause);
-        return std::to_string(status) + " " + cause.message();
+        std::function<void()> before, after;
     };
     const std::vector<Case> cases = {
-        {"file-size limit", "File too large",
-         [&](Folder&, NetworkDatabase& db, const std::string& path) {
+        {"File too large",
+         [&] {
              IgnoreFileSizeSignal();
-             rlimit saved{};
-             getrlimit(RLIMIT_FSIZE, &saved);
-             rlimit limited = saved;
-             limited.rlim_cur = 4096;
-             setrlimit(RLIMIT_FSIZE, &limited);
-             const std::string result = saveAndTell(db, path);
-             setrlimit(RLIMIT_FSIZE, &saved);
-             signal(SIGXFSZ, SIG_DFL);
-             return result;
-         }},
-        {"full disk", "No space left on device",
-         [&](Folder&, NetworkDatabase& db, const std::string& path) {
-             SaveFault fault(1000);
-             return saveAndTell(db, path);
-         }},
-        {"read-only folder", "Permission denied",
-         [&](Folder& folder, NetworkDatabase& db, const std::string& path) {
-             fs::permissions(folder.Root(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                             fs::perm_options::remove);
-             return AsUnprivileged([&] { return saveAndTell(db, path); });
-         }},
+             rlimit limit = unlimited;
+             limit.rlim_cur = 4096;
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         [&] { setrlimit(RLIMIT_FSIZE, &unlimited); }},
+        {"No space left on device", [] { SetSaveFaultAfterBytes(1000); },
+         [] { SetSaveFaultAfterBytes(NO_SAVE_FAULT); }},
+        {"Permission denied", [] {}, [] {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         Folder folder;
         const std::string path = folder.Path("list.ndf");
         const std::vector<uint8_t> previous(100, 7);
         WriteBytes(path, previous);
-        fs::permissions(path, fs::perms::all, fs::perm_options::add);
+        fs::permissions(path, fs::perms::all);
+        if (c.cause == "Permission denied")
+            fs::permissions(folder.Root(), fs::perms::owner_write, fs::perm_options::remove);
         NetworkDatabase db;
         FillLarge(db);
-        ASSERT_GT(ImageOf(db).size(), 4096u);
-        EXPECT_EQ(c.save(folder, db, path), std::to_string(NDF_CREATE_FAILED) + " " + c.cause);
-        EXPECT_EQ(ReadBytes(path), previous);
-        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"list.ndf"}));
+        c.before();
+        const auto save = [&] {
+            std::error_code cause;
+            const NdfStatus status = db.Save(path, &cause);
+            return std::to_string(status) + " " + cause.message();
+        };
+        const std::string result = c.cause == "Permission denied" ? AsUnprivileged(save) : save();
+        c.after();
+        EXPECT_EQ(result, std::to_string(NDF_CREATE_FAILED) + " " + c.cause);
+        EXPECT_EQ(ReadBytes(path), previous) << c.cause;
+        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"list.ndf"})) << c.cause;
     }
 }
 

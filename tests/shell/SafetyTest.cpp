@@ -1,6 +1,6 @@
 // What protects the work outside a clean session, driven through the main window: the recovery
-// file of unsaved work and the offer to recover it at start-up, the question before overwriting a
-// file another program changed, and a failed save's reasons.
+// file of unsaved work and the offer to recover it, the question before overwriting a file another
+// program changed, and a failed save's reasons.
 #include "EditorTestSupport.h"
 
 #include "database/testing/SaveFault.h"
@@ -10,57 +10,49 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <functional>
+#include <fstream>
 
 using namespace editortest;
 
 namespace {
 
-// The sample with a few hundred programs more, as receivers list them.
-void WriteLargeSample(const std::string& path) {
-    NetworkDatabase db;
-    BuildSample(db);
-    for (uint16_t t = 0; t < db.transponders().size(); ++t) {
-        for (int p = 0; p < 80; ++p) {
-            Program* program = db.AddProgram(t, NO_INDEX);
-            program->name = "Sender " + std::to_string(p) + (p % 4 ? " HD" : "");
-            program->serviceId = static_cast<uint16_t>(1000 + 100 * t + p);
-        }
-    }
-    ASSERT_EQ(db.Save(path), NDF_OK);
-}
-
 class SafetyTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        QDir(recovery::Folder()).removeRecursively(); // each test starts without unsaved work
+        QDir(recovery::Folder()).removeRecursively();
         samplePath = dir.StdPath("list.NDF");
-        WriteLargeSample(samplePath);
+        // The sample with a few hundred programs more, as receivers list them.
+        NetworkDatabase db;
+        BuildSample(db);
+        for (uint16_t t = 0; t < db.transponders().size(); ++t) {
+            for (int p = 0; p < 80; ++p)
+                db.AddProgram(t, NO_INDEX)->name = "Sender " + std::to_string(p) + (p % 4 ? " HD" : "");
+        }
+        ASSERT_EQ(db.Save(samplePath), NDF_OK);
+        onDisk = ReadBytes(samplePath);
     }
 
     QString Sample() const { return QString::fromStdString(samplePath); }
-    QString RecoveryFile() const { return recovery::FileFor(Sample()); }
-
-    void Open() {
-        OpenThroughMenu(Sample());
-        ASSERT_EQ(view->Pane(), PANE_NETWORK);
-        Boxes();
+    // Writes the sample's file anew, as another program would.
+    void Rewrite(const std::vector<uint8_t>& bytes) {
+        QFile::remove(Sample());
+        std::ofstream(samplePath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
+    QString Recovery() const { return recovery::FileFor(Sample()); }
 
-    // Renames the first program and applies it with the pane's OK button.
-    void RenameProgram(const QString& name) {
+    // Opens the sample and renames its first program with the pane's OK button.
+    void OpenAndRename(const char* name) {
+        OpenThroughMenu(Sample());
         Select(ProgramItem(0));
-        Type("programName", name);
-        bar->findChild<QWidget*>(QStringLiteral("programPane"))
-            ->findChild<QPushButton*>(QStringLiteral("ok"))
-            ->click();
+        Type("programName", QString::fromLatin1(name));
+        bar->findChild<QWidget*>(QStringLiteral("programPane"))->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         ASSERT_TRUE(view->IsModified());
     }
 
     // A new editor after the old one stopped without a word, as after a kill.
     void Restart() {
-        frame.reset();
         frame = std::make_unique<CMainFrame>();
         frame->show();
         view = frame->View();
@@ -68,179 +60,122 @@ protected:
         bar = frame->Bar();
     }
 
-    void ExpectYesNoBox(const MessageBox::Shown& box, const QString& text) {
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.caption, QStringLiteral("Tabulon"));
-        EXPECT_EQ(box.buttons, MessageBox::ButtonsYesNo);
-        EXPECT_EQ(box.icon, MessageBox::IconQuestion);
+    static void ExpectQuestion(const std::vector<MessageBox::Shown>& boxes, const QString& text) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, text);
+        EXPECT_EQ(boxes[0].caption, QStringLiteral("Tabulon"));
+        EXPECT_EQ(boxes[0].buttons, MessageBox::ButtonsYesNo);
     }
+
+    std::vector<uint8_t> onDisk;
 };
 
-// ---- the recovery file ----
-
 TEST_F(SafetyTest, RecoveryFileHoldsTheUnsavedWorkUntilItIsSavedOrDropped) {
-    struct Case {
-        const char* name;
-        std::function<void()> end;
+    const std::vector<std::pair<int, MessageBox::Button>> ends = {
+        {ID_FILE_SAVE, MessageBox::Ok}, {ID_FILE_CLOSE, MessageBox::No}, {ID_EDIT_UNDO, MessageBox::Ok},
+        {ID_FILE_NEW, MessageBox::No},  {ID_FILE_OPEN, MessageBox::No},
     };
-    const std::vector<Case> cases = {
-        {"save", [this] { Trigger(ID_FILE_SAVE); }},
-        {"close without saving",
-         [this] {
-             MessageBox::SetNextAnswer(MessageBox::No);
-             Trigger(ID_FILE_CLOSE);
-         }},
-        {"undo back to the file", [this] { Trigger(ID_EDIT_UNDO); }},
-        {"new without saving",
-         [this] {
-             MessageBox::SetNextAnswer(MessageBox::No);
-             Trigger(ID_FILE_NEW);
-         }},
-        {"open of another file without saving",
-         [this] {
-             const std::string other = dir.StdPath("other.NDF");
-             WriteSample(other);
-             MessageBox::SetNextAnswer(MessageBox::No);
-             OpenThroughMenu(QString::fromStdString(other));
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Open();
-        ASSERT_FALSE(QFileInfo::exists(RecoveryFile()));
+    for (const auto& [command, answer] : ends) {
+        SCOPED_TRACE(command);
+        Restart();
+        Rewrite(onDisk);
+        OpenAndRename("Kept HD");
         const CalendarDate stamp = db().GetStampDate();
-        RenameProgram(QStringLiteral("Kept HD"));
         view->WriteRecoveryNow();
-        const std::optional<recovery::Work> work = recovery::Read(RecoveryFile());
+        const std::optional<recovery::Work> work = recovery::Read(Recovery());
         ASSERT_TRUE(work.has_value());
         EXPECT_EQ(work->documentPath, Sample());
         std::vector<uint8_t> image;
         db().SerializeUnchanged(image);
         EXPECT_EQ(work->image, image);
-        // Keeping the work is no save: the stamp and the modified state stay.
-        EXPECT_EQ(db().GetStampDate(), stamp);
+        EXPECT_EQ(db().GetStampDate(), stamp); // keeping the work is no save
         EXPECT_TRUE(view->IsModified());
 
-        c.end();
-        EXPECT_FALSE(QFileInfo::exists(RecoveryFile()));
+        if (answer != MessageBox::Ok)
+            MessageBox::SetNextAnswer(answer); // "Save changes to ...?"
+        if (command == ID_FILE_OPEN)
+            OpenThroughMenu(Sample());
+        else
+            Trigger(command);
         EXPECT_EQ(QDir(recovery::Folder()).entryList(QDir::Files), QStringList());
         Boxes();
-        if (view->Pane() != PANE_EMPTY && view->IsModified()) {
-            MessageBox::SetNextAnswer(MessageBox::No);
-            Trigger(ID_FILE_CLOSE);
-        }
-        WriteLargeSample(samplePath);
     }
 }
 
 // Started on the file, or without one, after the editor stopped with unsaved work: Yes opens the
-// work as modified under the file's path, No deletes it.
+// work as modified under the file's path, No deletes it; a file saved since is opened as it is.
 TEST_F(SafetyTest, StartUpOffersTheUnsavedWork) {
     struct Case {
-        const char* name;
         bool onTheFile;
         MessageBox::Button answer;
-        bool fileSavedSince; // the file is newer than the work: nothing is offered
+        int fileAge; // seconds by which the file is older than the work
     };
-    const std::vector<Case> cases = {
-        {"on the file, Yes", true, MessageBox::Yes, false},
-        {"on the file, No", true, MessageBox::No, false},
-        {"without a file, Yes", false, MessageBox::Yes, false},
-        {"without a file, No", false, MessageBox::No, false},
-        {"on a file saved since", true, MessageBox::Yes, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteLargeSample(samplePath);
-        const std::vector<uint8_t> onDisk = ReadBytes(samplePath);
-        Open();
-        RenameProgram(QStringLiteral("Recovered HD"));
+    for (const Case& c :
+         {Case{true, MessageBox::Yes, 60}, Case{true, MessageBox::No, 60}, Case{false, MessageBox::Yes, 60},
+          Case{false, MessageBox::No, 60}, Case{true, MessageBox::Yes, -60}}) {
+        SCOPED_TRACE(std::to_string(c.onTheFile) + " " + std::to_string(c.answer) + " " + std::to_string(c.fileAge));
+        Rewrite(onDisk);
+        OpenAndRename("Recovered HD");
         view->WriteRecoveryNow();
-        Restart();
-        // The work is newer than the file, or older when the file was saved since.
+        const QDateTime workTime = QFileInfo(Recovery()).lastModified();
         QFile file(Sample());
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        const QDateTime workTime = QFileInfo(RecoveryFile()).lastModified();
-        ASSERT_TRUE(file.setFileTime(workTime.addSecs(c.fileSavedSince ? 60 : -60), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.setFileTime(workTime.addSecs(-c.fileAge), QFileDevice::FileModificationTime));
         file.close();
+        Restart();
 
-        if (!c.fileSavedSince)
+        const bool offered = c.fileAge > 0;
+        if (offered)
             MessageBox::SetNextAnswer(c.answer);
         if (c.onTheFile)
             view->OpenFile(Sample());
         else
             view->OfferRecoveryAtStartUp();
-        const auto boxes = Boxes();
-        if (c.fileSavedSince) {
-            EXPECT_TRUE(boxes.empty());
+        if (!offered) {
+            EXPECT_TRUE(Boxes().empty());
             EXPECT_EQ(db().programs()[0]->name, "Channel 1");
-            EXPECT_TRUE(QFileInfo::exists(RecoveryFile()));
             continue;
         }
-        ASSERT_EQ(boxes.size(), 1u);
-        ExpectYesNoBox(boxes[0], QStringLiteral("Work on %1 from %2 was not saved.\nDo you want to recover it?")
-                                     .arg(Sample(), QLocale().toString(workTime, QLocale::ShortFormat)));
+        ExpectQuestion(Boxes(), QStringLiteral("Work on %1 from %2 was not saved.\nDo you want to recover it?")
+                                    .arg(Sample(), QLocale().toString(workTime, QLocale::ShortFormat)));
         if (c.answer == MessageBox::No) {
-            EXPECT_FALSE(QFileInfo::exists(RecoveryFile()));
+            EXPECT_FALSE(QFileInfo::exists(Recovery()));
             EXPECT_EQ(view->Pane(), c.onTheFile ? PANE_NETWORK : PANE_EMPTY);
-            if (c.onTheFile) {
-                EXPECT_EQ(db().programs()[0]->name, "Channel 1");
-            }
             continue;
         }
-        EXPECT_TRUE(view->IsModified());
         EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF (Modified) - ") + AppTitle());
         EXPECT_EQ(db().programs()[0]->name, "Recovered HD");
-        EXPECT_EQ(db().pathName, samplePath);
         EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
         EXPECT_EQ(ReadBytes(samplePath), onDisk);
         // Save writes the original file, without asking, and the work is no longer kept.
         Trigger(ID_FILE_SAVE);
         EXPECT_TRUE(Boxes().empty());
         EXPECT_FALSE(view->IsModified());
-        EXPECT_FALSE(QFileInfo::exists(RecoveryFile()));
-        NetworkDatabase saved;
+        EXPECT_FALSE(QFileInfo::exists(Recovery()));
         std::vector<uint8_t> image;
-        ASSERT_EQ(saved.Open(samplePath, image), NDF_OK);
-        ASSERT_EQ(saved.Parse(image), NDF_OK);
-        EXPECT_EQ(saved.programs()[0]->name, "Recovered HD");
-        Restart();
+        db().SerializeUnchanged(image);
+        EXPECT_EQ(ReadBytes(samplePath), image);
     }
 }
 
-// ---- the file on disk ----
-
 TEST_F(SafetyTest, SaveAsksBeforeOverwritingAFileAnotherProgramChanged) {
     for (const MessageBox::Button answer : {MessageBox::Yes, MessageBox::No}) {
-        SCOPED_TRACE(answer == MessageBox::Yes ? "Yes" : "No");
-        WriteLargeSample(samplePath);
-        Open();
-        RenameProgram(QStringLiteral("Mine"));
+        Restart();
+        Rewrite(onDisk);
+        OpenAndRename("Mine");
         // Another program writes the file anew, of the same size.
-        std::vector<uint8_t> theirs = ReadBytes(samplePath);
-        QFile::remove(Sample());
+        std::vector<uint8_t> theirs = onDisk;
         theirs[20] ^= 0x01;
-        {
-            QFile out(Sample());
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(reinterpret_cast<const char*>(theirs.data()), static_cast<qint64>(theirs.size()));
-        }
+        Rewrite(theirs);
         MessageBox::SetNextAnswer(answer);
         Trigger(ID_FILE_SAVE);
-        const auto boxes = Boxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        ExpectYesNoBox(boxes[0], Sample() + QStringLiteral(" was changed by another program after it was "
-                                                           "opened.\nDo you want to overwrite it?"));
+        ExpectQuestion(Boxes(), Sample() + QStringLiteral(" was changed by another program after it was opened.\n"
+                                                          "Do you want to overwrite it?"));
         EXPECT_EQ(view->IsModified(), answer == MessageBox::No);
-        if (answer == MessageBox::No) {
-            EXPECT_EQ(ReadBytes(samplePath), theirs);
-            EXPECT_EQ(db().programs()[0]->name, "Mine");
-            MessageBox::SetNextAnswer(MessageBox::No);
-            Trigger(ID_FILE_CLOSE);
-        } else {
-            EXPECT_NE(ReadBytes(samplePath), theirs);
-            // What was saved is what is on disk now: the next save asks nothing.
-            RenameProgram(QStringLiteral("Mine again"));
+        EXPECT_EQ(ReadBytes(samplePath) == theirs, answer == MessageBox::No);
+        EXPECT_EQ(db().programs()[0]->name, "Mine");
+        // What was saved is what is on disk now: the next save asks nothing.
+        if (answer == MessageBox::Yes) {
             Trigger(ID_FILE_SAVE);
             EXPECT_TRUE(Boxes().empty());
         }
@@ -248,24 +183,19 @@ TEST_F(SafetyTest, SaveAsksBeforeOverwritingAFileAnotherProgramChanged) {
 }
 
 TEST_F(SafetyTest, FailedSaveGivesTheCauseAndKeepsTheFileAndTheWork) {
-    Open();
-    const std::vector<uint8_t> before = ReadBytes(samplePath);
-    RenameProgram(QStringLiteral("Unsaved"));
+    OpenAndRename("Unsaved");
     SetSaveFaultAfterBytes(4096);
     MessageBox::SetNextAnswer(MessageBox::Ok);
     Trigger(ID_FILE_SAVE);
     SetSaveFaultAfterBytes(NO_SAVE_FAULT);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].icon, MessageBox::IconStop);
     EXPECT_EQ(boxes[0].text,
               QStringLiteral("Creating file failed\n%1\nThe file on disk has not been changed.")
                   .arg(QString::fromStdString(std::make_error_code(std::errc::no_space_on_device).message())));
-    EXPECT_EQ(ReadBytes(samplePath), before);
+    EXPECT_EQ(ReadBytes(samplePath), onDisk);
     EXPECT_EQ(QDir(dir.Path(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"list.NDF"});
     EXPECT_TRUE(view->IsModified());
-    view->WriteRecoveryNow();
-    EXPECT_TRUE(QFileInfo::exists(RecoveryFile()));
 }
 
 } // namespace
