@@ -873,6 +873,8 @@ int main(int argc, char** argv) {
 
     const fs::path folder = fs::temp_directory_path() / ("editor_bench-" + std::to_string(getpid()));
     fs::create_directories(folder);
+    // The children's recovery files stay in the run's folder.
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
     const std::string self = fs::read_symlink("/proc/self/exe").string();
     BigDatabaseShape full = BigDatabaseShape::Largest();
     if (heavy)

@@ -141,10 +141,13 @@ NdfStatus Command::LoadDatabase(const QString& path, NetworkDatabase& database, 
 }
 
 NdfStatus Command::SaveDatabase(NetworkDatabase& database, const QString& path, std::ostream& err) {
-    const NdfStatus status = database.Save(LocalPath(path));
+    std::error_code cause;
+    const NdfStatus status = database.Save(LocalPath(path), &cause);
     if (status != NDF_OK) {
         std::string message = DisplayPath(path) + ": " + StatusMessage(status);
-        const std::string problem = status == NDF_TOO_LARGE ? database.LimitProblem() : std::string();
+        const std::string problem = status == NDF_TOO_LARGE ? database.LimitProblem()
+                                    : cause                 ? cause.message()
+                                                            : std::string();
         if (!problem.empty()) {
             message += " (" + problem + ")";
         }

@@ -133,8 +133,10 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
     const QString target = parser.value(ExportOutputOption());
     if (target.isEmpty())
         return UsageError(err, "OUT is empty");
-    if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()))) {
-        Fail(err, DisplayPath(target) + ": " + StatusMessage(NDF_CREATE_FAILED));
+    std::error_code cause;
+    if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()), &cause)) {
+        Fail(err, DisplayPath(target) + ": " + StatusMessage(NDF_CREATE_FAILED) +
+                      (cause ? " (" + cause.message() + ")" : std::string()));
         return NDF_CREATE_FAILED;
     }
     return 0;

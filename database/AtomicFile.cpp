@@ -21,6 +21,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -145,13 +146,21 @@ bool PutInPlace(const fs::path& temporary, const fs::path& target, bool replace)
 
 } // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::error_code* cause) {
+    std::error_code ignored;
+    std::error_code& why = cause ? *cause : ignored;
+    why.clear();
+    const auto lastError = [] { return std::error_code(static_cast<int>(GetLastError()), std::system_category()); };
     const std::wstring wide = WidePath(path);
-    if (wide.empty())
+    if (wide.empty()) {
+        why = std::make_error_code(std::errc::invalid_argument);
         return false;
+    }
     fs::path target(wide);
-    if (target.filename().empty())
+    if (target.filename().empty()) {
+        why = std::make_error_code(std::errc::is_a_directory);
         return false;
+    }
     DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         // Save through a link rather than replacing the link itself.
@@ -159,11 +168,15 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& 
         attributes = GetFileAttributesW(target.c_str());
     }
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        why = std::make_error_code(std::errc::is_a_directory);
     if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
         return false;
     // A write-protected file stays protected, as it would against writing it in place.
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        why = std::make_error_code(std::errc::permission_denied);
         return false;
+    }
 
     const fs::path folder = FolderOf(target);
     fs::path temporary;
@@ -171,20 +184,38 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& 
     for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = folder / TemporaryName(target, attempt);
         file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return false;
+        if (file == INVALID_HANDLE_VALUE) {
+            why = lastError();
+            if (GetLastError() != ERROR_FILE_EXISTS)
+                return false;
+        }
     }
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    why.clear();
 
     const size_t allowed = WritableBytes(bytes.size());
-    bool ok = WriteAll(file, bytes.data(), allowed) && allowed == bytes.size() && FlushFileBuffers(file);
-    ok = CloseHandle(file) && ok;
-    ok = ok && PutInPlace(temporary, target, exists);
+    bool ok = WriteAll(file, bytes.data(), allowed) && FlushFileBuffers(file);
+    if (!ok)
+        why = lastError();
+    if (ok && allowed != bytes.size()) {
+        why = std::make_error_code(std::errc::no_space_on_device);
+        ok = false;
+    }
+    if (!CloseHandle(file) && ok) {
+        why = lastError();
+        ok = false;
+    }
+    if (ok && !PutInPlace(temporary, target, exists)) {
+        why = lastError();
+        ok = false;
+    }
     if (!ok)
         DeleteFileW(temporary.c_str());
     return ok;
 }
+
+void IgnoreFileSizeSignal() {}
 
 bool InputFile::Open(const std::string& path) {
     if (file_)
@@ -231,72 +262,192 @@ std::tm LocalTime(std::time_t when) {
 
 namespace {
 
+std::error_code LastErrno() {
+    return std::error_code(errno, std::generic_category());
+}
+
 // Makes a completed rename durable; file systems that cannot sync a folder are let be.
 void SyncFolder(const fs::path& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         fsync(fd);
         close(fd);
     }
 }
 
+// The path after its symbolic links, the last of which may point at no file yet: saving through
+// a link writes the file it names and leaves the link as it is.
+fs::path FinalTarget(fs::path path, std::error_code& why) {
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            why = ec;
+            return path;
+        }
+        path = next.is_absolute() ? next : FolderOf(path) / next;
+    }
+    why = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return path;
+}
+
+// Writes every byte at the offset, going on after a short write; false with the cause otherwise.
+bool WriteAt(int fd, const uint8_t* data, size_t size, off_t offset, std::error_code& why) {
+    while (size > 0) {
+        const ssize_t written = pwrite(fd, data, std::min<size_t>(size, size_t{1} << 30), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            why = written < 0 ? LastErrno() : std::make_error_code(std::errc::io_error);
+            return false;
+        }
+        data += written;
+        size -= static_cast<size_t>(written);
+        offset += written;
+    }
+    return true;
+}
+
+enum class WriteThrough { Written, Untouched, Damaged };
+
+// Writes the bytes into the existing file itself, so that each of its hard links sees them. The
+// room for a longer file is taken first, so that a full disk or a file-size limit fails while the
+// old content is still whole; only a failure after that leaves it damaged.
+WriteThrough WriteIntoFile(const fs::path& target, const std::vector<uint8_t>& bytes, off_t oldSize,
+                           std::error_code& why) {
+    const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        why = LastErrno();
+        return WriteThrough::Untouched;
+    }
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > oldSize) {
+        const int error = posix_fallocate(fd, 0, size);
+        if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
+            if (ftruncate(fd, oldSize) != 0) {
+                // Only blocks that hold nothing yet were added.
+            }
+            close(fd);
+            why = std::error_code(error, std::generic_category());
+            return WriteThrough::Untouched;
+        }
+    }
+    bool ok = WriteAt(fd, bytes.data(), bytes.size(), 0, why);
+    if (ok && (ftruncate(fd, size) != 0 || fsync(fd) != 0)) {
+        why = LastErrno();
+        ok = false;
+    }
+    if (close(fd) != 0 && ok) {
+        why = LastErrno();
+        ok = false;
+    }
+    return ok ? WriteThrough::Written : WriteThrough::Damaged;
+}
+
 } // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::error_code ec;
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::error_code* cause) {
+    std::error_code ignored;
+    std::error_code& why = cause ? *cause : ignored;
+    why.clear();
     fs::path target(path);
-    if (target.filename().empty())
+    if (target.filename().empty()) {
+        why = std::make_error_code(std::errc::is_a_directory);
         return false;
-    // Save through a symbolic link rather than replacing the link itself.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
     }
-    const fs::file_status existing = fs::status(target, ec);
-    const bool exists = fs::exists(existing);
-    if (exists && !fs::is_regular_file(existing))
+    target = FinalTarget(target, why);
+    if (why)
         return false;
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        why = LastErrno();
+        return false;
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        if (S_ISDIR(old.st_mode))
+            why = std::make_error_code(std::errc::is_a_directory);
+        return false;
+    }
     // A write-protected file stays protected, as it would against writing it in place.
-    if (exists && access(target.c_str(), W_OK) != 0)
+    if (exists && access(target.c_str(), W_OK) != 0) {
+        why = LastErrno();
         return false;
+    }
 
     const fs::path folder = FolderOf(target);
     fs::path temporary;
-    std::FILE* file = nullptr;
-    for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
+    int fd = -1;
+    for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = folder / TemporaryName(target, attempt);
-        errno = 0;
-        file = std::fopen(temporary.c_str(), "wbx");
-        if (!file && errno != EEXIST)
-            return false;
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            why = LastErrno();
+            if (errno != EEXIST)
+                return false;
+        }
     }
-    if (!file)
+    if (fd < 0)
         return false;
+    why.clear();
 
     const size_t allowed = WritableBytes(bytes.size());
-    bool ok = allowed == 0 || std::fwrite(bytes.data(), 1, allowed, file) == allowed;
-    ok = ok && allowed == bytes.size() && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    bool ok = WriteAt(fd, bytes.data(), allowed, 0, why);
+    if (ok && allowed != bytes.size()) {
+        why = std::make_error_code(std::errc::no_space_on_device);
+        ok = false;
+    }
+    if (ok && fsync(fd) != 0) {
+        why = LastErrno();
+        ok = false;
+    }
     if (ok && exists) {
         // The new file takes the place of the old one with its owner and permissions, as far as
         // this process may give them.
-        struct stat old {};
-        if (stat(target.c_str(), &old) == 0 && fchown(fileno(file), old.st_uid, old.st_gid) != 0) {
+        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Not permitted: the file belongs to whoever saved it.
         }
-        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ec);
+        if (fchmod(fd, old.st_mode & 07777) != 0) {
+            // As above.
+        }
     }
-    ok = std::fclose(file) == 0 && ok;
+    if (close(fd) != 0 && ok) {
+        why = LastErrno();
+        ok = false;
+    }
+
+    if (ok && exists && old.st_nlink > 1) {
+        const WriteThrough through = WriteIntoFile(target, bytes, old.st_size, why);
+        if (through != WriteThrough::Damaged) {
+            std::error_code ec;
+            fs::remove(temporary, ec);
+            return through == WriteThrough::Written;
+        }
+        // The old content is gone: the complete new file takes its place, as a file of its own.
+    }
     if (ok) {
+        std::error_code ec;
         fs::rename(temporary, target, ec);
-        ok = !ec;
+        if (ec) {
+            why = ec;
+            ok = false;
+        } else {
+            why.clear();
+        }
     }
     if (!ok) {
+        std::error_code ec;
         fs::remove(temporary, ec);
         return false;
     }
     SyncFolder(folder);
     return true;
+}
+
+void IgnoreFileSizeSignal() {
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 bool InputFile::Open(const std::string& path) {

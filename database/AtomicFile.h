@@ -8,14 +8,23 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // Writes bytes to a new file in the target's folder, makes it durable and renames it over the
 // target in one step, so that a failed write never leaves a truncated file where the previous one
 // was, nor a temporary file beside it. An existing target keeps its permissions (on Windows its
 // attributes and security) and, where the process may give it, its owner; a symbolic link is
-// followed. False for a target that is no regular file, a write-protected one, or any failed step.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+// followed, also one that points at no file yet. A file with more than one hard link is written
+// through, once the new content is complete and durable beside it, so that every name keeps it.
+// False for a target that is no regular file, a write-protected one, or any failed step; `cause`
+// then gets the system's reason where there is one (empty for a target that is no regular file).
+bool ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
+                           std::error_code* cause = nullptr);
+
+// A write over the process's file-size limit fails with an error instead of ending the process.
+// Call at start-up; does nothing where there is no such signal.
+void IgnoreFileSizeSignal();
 
 // A regular file open for reading. Folders, devices and pipes are refused without waiting on them
 // (opening a pipe for reading would wait for a writer).

@@ -237,7 +237,15 @@ size_t NetworkDatabase::Serialize(std::vector<uint8_t>& out) {
     return BuildImage(*this, out);
 }
 
-NdfStatus NetworkDatabase::Save(const std::string& path) {
+size_t NetworkDatabase::SerializeUnchanged(std::vector<uint8_t>& out) const {
+    if (!LimitProblem().empty())
+        return 0;
+    return BuildImage(*this, out);
+}
+
+NdfStatus NetworkDatabase::Save(const std::string& path, std::error_code* cause) {
+    if (cause)
+        cause->clear();
     if (!LimitProblem().empty())
         return NDF_TOO_LARGE;
     if (path.empty())
@@ -246,7 +254,7 @@ NdfStatus NetworkDatabase::Save(const std::string& path) {
     std::vector<uint8_t> image;
     if (BuildImage(*this, image) == 0)
         return NDF_INSUFFICIENT_MEMORY;
-    if (!ReplaceFileAtomically(path, image))
+    if (!ReplaceFileAtomically(path, image, cause))
         return NDF_CREATE_FAILED;
     pathName = path;
     return NDF_OK;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // A calendar date and time of day in local time.
@@ -174,8 +175,12 @@ public:
     // them as the file will; then writes the image into out (resized to fit) and returns its
     // length. Returns 0 and writes nothing when LimitProblem() is not empty.
     size_t Serialize(std::vector<uint8_t>& out);
-    // Serializes and replaces the file at path atomically; sets pathName on success.
-    NdfStatus Save(const std::string& path);
+    // The image of the database exactly as it stands, stamp and masks untouched, into out; its
+    // length, or 0 with nothing written when LimitProblem() is not empty or memory runs out.
+    size_t SerializeUnchanged(std::vector<uint8_t>& out) const;
+    // Serializes and replaces the file at path atomically; sets pathName on success. A failure to
+    // write gives NDF_CREATE_FAILED and, in cause, the system's reason where there is one.
+    NdfStatus Save(const std::string& path, std::error_code* cause = nullptr);
     // Why the file cannot hold this database (e.g. "program 12: 300 audio PIDs, at most 255"),
     // or empty when it can.
     std::string LimitProblem() const;

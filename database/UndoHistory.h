@@ -62,6 +62,9 @@ public:
     void Clear();
     // The document as it is now is the one on disk.
     void MarkSaved() { saved_ = static_cast<int64_t>(current_); }
+    // No step matches the file any more (the document was recovered from unsaved work): it stays
+    // modified whatever is undone or redone, until it is saved.
+    void ForgetSavedPoint() { saved_ = -1; }
     // Whether undo and redo have brought the document back to what is on disk.
     bool AtSavedPoint() const { return saved_ == static_cast<int64_t>(current_); }
 

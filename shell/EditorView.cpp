@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +25,12 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
     database_.SetChangeListener(&history_);
+    // Unsaved work reaches its recovery file a moment after the change that made it; a burst of
+    // changes is written once.
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(2000);
+    connect(recoveryTimer_, &QTimer::timeout, this, &EditorView::WriteRecoveryNow);
 }
 
 EditorView::~EditorView() {
@@ -224,16 +231,24 @@ NdfStatus EditorView::SaveFile(bool saveAs) {
         const QString chosen = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(tr(kNdfFilter)),
                                                            QStringLiteral("NDF"), FromNativePath(database_.pathName));
         target = chosen.isEmpty() ? std::string() : ToNativePath(chosen);
+    } else if (!MayOverwriteFileOnDisk()) {
+        target.clear();
     }
-    if (!target.empty())
-        status = database_.Save(target);
+    std::error_code cause;
+    bool fileExisted = false;
+    if (!target.empty()) {
+        fileExisted = QFileInfo::exists(FromNativePath(target));
+        status = database_.Save(target, &cause);
+    }
     if (status == NDF_OK) {
         const bool wasModified = IsModified();
         history_.MarkSaved();
+        diskStamp_ = DiskFileStamp::Of(FromNativePath(database_.pathName));
+        DiscardRecovery();
         if (saveAs || wasModified)
             UpdateTitle();
     } else if (status > NDF_LAST_SILENT_STATUS) {
-        ShowOpenOrSaveError(status);
+        ShowSaveError(status, cause, fileExisted);
     }
     emit commandStateChanged();
     return status;
@@ -266,6 +281,12 @@ void EditorView::UpdateTitle() {
 void EditorView::MarkModified() {
     if (IsModified() != titleModified_)
         UpdateTitle();
+    if (IsModified()) {
+        if (!recoveryTimer_->isActive())
+            recoveryTimer_->start();
+    } else if (!history_.StepOpen()) {
+        DiscardRecovery(); // undone back to the file: nothing to recover
+    }
 }
 
 // ---- the tree ----
@@ -435,6 +456,8 @@ bool EditorView::IsCommandChecked(int id) const {
 void EditorView::OnFileNew() {
     if (Pane() != PANE_EMPTY && QuerySave() == Flow::Stop)
         return;
+    DiscardRecovery();
+    diskStamp_ = DiskFileStamp();
     RebuildTree();
     history_.Clear();
     database_.NewDefault();
@@ -460,12 +483,16 @@ void EditorView::OpenFile(const QString& path) {
 }
 
 void EditorView::OpenWithPath(const QString& path) {
+    if (OfferRecoveryOf(path))
+        return;
     // The file is read and parsed into a database of its own, so that a file that fails at any
     // step leaves the database on screen exactly as it was.
     NetworkDatabase loaded;
     std::vector<uint8_t> image;
     NdfStatus status = loaded.Open(ToNativePath(path), image);
+    DiskFileStamp stamp;
     if (status == NDF_OK) {
+        stamp = DiskFileStamp::Of(image);
         status = loaded.Parse(image);
         image.clear();
         image.shrink_to_fit();
@@ -475,6 +502,8 @@ void EditorView::OpenWithPath(const QString& path) {
             ShowOpenOrSaveError(status);
         return;
     }
+    diskStamp_ = stamp;
+    DiscardRecovery();
     RebuildTree();
     history_.Clear();
     database_ = std::move(loaded);
@@ -485,6 +514,8 @@ void EditorView::OpenWithPath(const QString& path) {
 void EditorView::OnFileClose() {
     if (Pane() == PANE_EMPTY || QuerySave() == Flow::Stop)
         return;
+    DiscardRecovery();
+    diskStamp_ = DiskFileStamp();
     rebuildingTree_ = true;
     tree_->ClearTree();
     history_.Clear();

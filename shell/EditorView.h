@@ -6,13 +6,19 @@
 #include "database/UndoHistory.h"
 #include "forms/PaneKind.h"
 #include "shell/Commands.h"
+#include "shell/DiskFileStamp.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <optional>
+#include <system_error>
 
 class EditBar;
+class QTimer;
+namespace recovery {
+struct Work;
+}
 class EditorView;
 class NetworkTree;
 
@@ -62,8 +68,18 @@ public:
     Flow QuerySave();
     NdfStatus SaveFile(bool saveAs);
     void UpdateTitle();
-    // Refreshes the title when the modified flag changed with the history.
+    // Refreshes the title when the modified flag changed with the history, and keeps the unsaved
+    // work in its recovery file soon after (or drops that file when nothing is unsaved any more).
     void MarkModified();
+
+    // ---- recovery of unsaved work ----
+
+    // Writes the recovery file of a modified document now instead of when the timer runs out.
+    void WriteRecoveryNow();
+    // Removes the recovery file this editor wrote for the document: its work is saved or dropped.
+    void DiscardRecovery();
+    // At a start-up without a file: offers the newest unsaved work that a recovery file holds.
+    void OfferRecoveryAtStartUp();
     void OnTreeSelChanged(TreeItemHandle newItem);
 
     // ---- commands ----
@@ -143,6 +159,17 @@ private:
     Flow ApplyTransponderEdits(bool ask);
     Flow ApplyProgramEdits(bool ask);
     void OpenWithPath(const QString& path);
+    // The absolute path of the document's file; empty for a document never saved.
+    QString DocumentPath() const;
+    // Asks whether to recover work on the file at path that is newer than the file; true when the
+    // recovered work was opened in place of the file.
+    bool OfferRecoveryOf(const QString& path);
+    // Asks whether to recover the work; Yes opens it as a modified document, No deletes it.
+    bool OfferRecoveredWork(const recovery::Work& work);
+    // Before a save onto the document's own file: false when another program changed the file
+    // since it was opened or saved and the user does not want it overwritten.
+    bool MayOverwriteFileOnDisk();
+    void ShowSaveError(NdfStatus status, const std::error_code& cause, bool fileExisted);
     // Asks for another NDF file and reads it into `other`; false, after saying why as Open does,
     // when it is cancelled or cannot be read. `name` gets the file's name.
     bool LoadOtherFile(NetworkDatabase& other, QString& name);
@@ -183,4 +210,7 @@ private:
     std::optional<RevertedForm> revertedForm_;
     bool channelListOpen_ = false;
     bool rebuildingTree_ = false;
+    QTimer* recoveryTimer_ = nullptr; // runs from a change until its recovery file is written
+    QString recoveryFile_;            // the recovery file written for the document; empty for none
+    DiskFileStamp diskStamp_;         // the document's file as last opened or saved
 };

@@ -242,10 +242,12 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_->QuerySave() == Flow::Proceed)
+    if (view_->QuerySave() == Flow::Proceed) {
+        view_->DiscardRecovery(); // saved, or dropped by the user's answer
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
     UpdateCommandStates();
 }
 

@@ -1,4 +1,5 @@
 // dishline: the desktop editor of NDF channel databases.
+#include "database/AtomicFile.h"
 #include "shell/EditorView.h"
 #include "shell/MainFrame.h"
 #include "ui/AppInfo.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal(); // a save over the file-size limit fails with a message instead
     KeepSettingsPrivate();
     QApplication app(argc, argv);
     InstallTranslations(QLocale::system());
@@ -36,6 +38,12 @@ int main(int argc, char** argv) {
         const QString path = files.first();
         QTimer::singleShot(0, &frame, [&frame, path] {
             frame.View()->OpenFile(path);
+            frame.UpdateCommandStates();
+        });
+    } else {
+        // Work that was not saved when the editor last stopped is offered back.
+        QTimer::singleShot(0, &frame, [&frame] {
+            frame.View()->OfferRecoveryAtStartUp();
             frame.UpdateCommandStates();
         });
     }

@@ -817,6 +817,26 @@ B: %2</translation>
         <source>Export Channel List</source>
         <translation>Senderliste exportieren</translation>
     </message>
+    <message>
+        <source>Work on %1 from %2 was not saved.
+Do you want to recover it?</source>
+        <translation>Die Arbeit an %1 vom %2 wurde nicht gespeichert.
+Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was opened.
+Do you want to overwrite it?</source>
+        <translation>%1 wurde nach dem Öffnen von einem anderen Programm geändert.
+Möchten Sie die Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>The file on disk has not been changed.</source>
+        <translation>Die Datei auf dem Datenträger wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>

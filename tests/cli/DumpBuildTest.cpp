@@ -524,7 +524,8 @@ TEST_F(BuildTest, UnreadableDocumentAndUnwritableTarget) {
     WriteText(Path("doc.json"), ToText(sample));
     const ToolResult unwritable = Ndftool({"build", Path("doc.json"), Path("nowhere/out.ndf")});
     EXPECT_EQ(unwritable.code, 8);
-    EXPECT_EQ(unwritable.err, "ndftool: " + Path("nowhere/out.ndf") + ": Creating file failed\n");
+    EXPECT_EQ(unwritable.err,
+              "ndftool: " + Path("nowhere/out.ndf") + ": Creating file failed (No such file or directory)\n");
 }
 
 TEST_F(BuildTest, FieldsTheFlagsDoNotStoreAreWarnedAbout) {

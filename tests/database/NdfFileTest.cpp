@@ -49,7 +49,9 @@ TEST(NdfFile, FailedWriteLeavesThePreviousFileExactlyAsItWas) {
     const size_t size = ImageOf(db).size();
     for (size_t failAfter : {size_t{0}, size_t{1}, size_t{16}, size / 2, size - 1}) {
         SaveFault fault(failAfter);
-        EXPECT_EQ(db.Save(path), NDF_CREATE_FAILED) << failAfter;
+        std::error_code cause;
+        EXPECT_EQ(db.Save(path, &cause), NDF_CREATE_FAILED) << failAfter;
+        EXPECT_EQ(cause, std::errc::no_space_on_device) << failAfter;
         EXPECT_EQ(ReadBytes(path), before) << failAfter;
         EXPECT_EQ(folder.Names(), (std::vector<std::string>{"previous.ndf"})) << failAfter;
         EXPECT_EQ(db.pathName, "elsewhere.ndf");
@@ -98,7 +100,9 @@ TEST(NdfFile, MissingFolderEmptyPathAndFolderInPlaceOfAFile) {
 
     fs::create_directory(folder.Path("a folder.ndf"));
     EXPECT_EQ(db.Open(folder.Path("a folder.ndf"), image), NDF_NO_FILE_FOUND);
-    EXPECT_EQ(db.Save(folder.Path("a folder.ndf")), NDF_CREATE_FAILED);
+    std::error_code cause;
+    EXPECT_EQ(db.Save(folder.Path("a folder.ndf"), &cause), NDF_CREATE_FAILED);
+    EXPECT_EQ(cause, std::errc::is_a_directory);
     EXPECT_TRUE(fs::is_directory(folder.Path("a folder.ndf")));
     EXPECT_EQ(db.Save(folder.Path("a folder.ndf") + "/"), NDF_CREATE_FAILED);
     EXPECT_EQ(db.Open(folder.Root().string(), image), NDF_NO_FILE_FOUND);

@@ -191,7 +191,9 @@ TEST_F(EditorTest, FailedSaveShowsTheStatusAndKeepsModifiedAndThePreviousFile) {
     Trigger(ID_FILE_SAVE_AS);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].text, QStringLiteral("Creating file failed"));
+    EXPECT_EQ(boxes[1].text,
+              QStringLiteral("Creating file failed\n%1\nNo file was written.")
+                  .arg(QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message())));
     EXPECT_EQ(boxes[1].icon, MessageBox::IconStop);
     EXPECT_TRUE(view->IsModified());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF (Modified) - ") + AppTitle());

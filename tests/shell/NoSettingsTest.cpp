@@ -82,6 +82,9 @@ int main(int argc, char** argv) {
     configHome = &configFolder;
     qputenv("HOME", homeFolder.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
+    // Unsaved work is recovery data, not settings: it has a folder of its own.
+    QTemporaryDir stateFolder;
+    qputenv("XDG_STATE_HOME", stateFolder.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -1,13 +1,18 @@
-// main() of the widget tests: an offscreen application, and the message-box and file-dialog seams
-// in test mode, so that any box or dialog a test did not script fails it.
+// main() of the widget tests: an offscreen application, a state folder of its own, and the
+// message-box and file-dialog seams in test mode, so that any box or dialog a test did not script
+// fails it.
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    // Recovery files of the editor go to a folder of the run's own, never the user's.
+    QTemporaryDir stateHome;
+    qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
