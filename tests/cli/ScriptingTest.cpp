@@ -158,13 +158,13 @@ TEST_F(ScriptingTest, JsonReportsParseBack) {
 }
 
 TEST_F(ScriptingTest, QuietPrintsNothingButErrors) {
-    for (const std::vector<std::string>& command : std::vector<std::vector<std::string>>{
-             {"check", "--quiet", List()},
-             {"info", "-q", List()},
-             {"sort", "-q", List(), "-o", Path("out.ndf")},
-             {"clean", "-q", List(), "-o", Path("out.ndf")},
-             {"apply-order", "-q", Path("sample.ndf"), List(), "-o", Path("out.ndf")},
-             {"new", "-q", Path("new.ndf")}}) {
+    for (const std::vector<std::string>& command :
+         std::vector<std::vector<std::string>>{{"check", "--quiet", List()},
+                                               {"info", "-q", List()},
+                                               {"sort", "-q", List(), "-o", Path("out.ndf")},
+                                               {"clean", "-q", List(), "-o", Path("out.ndf")},
+                                               {"apply-order", "-q", Path("sample.ndf"), List(), "-o", Path("out.ndf")},
+                                               {"new", "-q", Path("new.ndf")}}) {
         QStringList arguments;
         for (const std::string& argument : command)
             arguments << QString::fromStdString(argument);
@@ -203,8 +203,9 @@ TEST_F(ScriptingTest, ExitStatusesAreDistinctAndCausesNamed) {
         {{"info", folder}, 6, "ndftool: " + folder + ": No file found (Is a directory)"},
         {{"build", folder, Path("x.ndf")}, 6, "ndftool: " + folder + ": No file found (Is a directory)"},
         {{"new", folder}, 8, "ndftool: " + folder + ": Creating file failed (Is a directory)"},
-        {{"sort", List(), "-o", Path("list.ndf/x.ndf")}, 8, "ndftool: " + Path("list.ndf/x.ndf") +
-                                                                ": Creating file failed (Not a directory)"},
+        {{"sort", List(), "-o", Path("list.ndf/x.ndf")},
+         8,
+         "ndftool: " + Path("list.ndf/x.ndf") + ": Creating file failed (Not a directory)"},
         {{"dump", "-"}, 9, "ndftool: standard input: Invalid NDF format"},
         {{"clean", Path("checksum.ndf")}, 10, "ndftool: " + Path("checksum.ndf") + ": Bad checksum"},
     };
