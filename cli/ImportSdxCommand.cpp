@@ -24,7 +24,7 @@ const char* ImportSdxCommand::Description() const {
 }
 
 std::vector<CommandArgument> ImportSdxCommand::Arguments() const {
-    return {{"FILE", "the NDF file to change; with \"-\" give -o"},
+    return {{"FILE", "the NDF file to change"},
             {"NETWORK_SLOT", "the network slot to fill, from 0", ARGUMENT_VALUE},
             {"LISTING", "the SATCODX listing to read"}};
 }

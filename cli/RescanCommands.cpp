@@ -45,8 +45,7 @@ const char* ApplyOrderCommand::Description() const {
 }
 
 std::vector<CommandArgument> ApplyOrderCommand::Arguments() const {
-    return {{"REFERENCE", "the NDF file whose order and groups to take"},
-            {"FILE", "the NDF file to arrange; with \"-\" give -o"}};
+    return {{"REFERENCE", "the NDF file whose order and groups to take"}, {"FILE", "the NDF file to arrange"}};
 }
 
 QList<QCommandLineOption> ApplyOrderCommand::Options() const {
@@ -92,7 +91,7 @@ const char* CleanCommand::Description() const {
 }
 
 std::vector<CommandArgument> CleanCommand::Arguments() const {
-    return {{"FILE", "the NDF file to clean; with \"-\" give -o or --dry-run"}};
+    return {{"FILE", "the NDF file to clean"}};
 }
 
 QList<QCommandLineOption> CleanCommand::Options() const {

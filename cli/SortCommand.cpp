@@ -2,8 +2,9 @@
 
 QCommandLineOption OutputOption() {
     return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("Write the result to OUT instead of replacing FILE (\"-\": standard "
-                                             "output, the report then goes to standard error)."),
+                              QStringLiteral("Write the result to OUT instead of replacing FILE; needed when FILE is "
+                                             "\"-\". \"-o -\" writes standard output, and the report goes "
+                                             "to standard error."),
                               QStringLiteral("OUT"));
 }
 
@@ -18,7 +19,7 @@ const char* SortCommand::Description() const {
 }
 
 std::vector<CommandArgument> SortCommand::Arguments() const {
-    return {{"FILE", "the NDF file to sort; with \"-\" give -o"}};
+    return {{"FILE", "the NDF file to sort"}};
 }
 
 QList<QCommandLineOption> SortCommand::Options() const {
