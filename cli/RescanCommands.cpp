@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
 
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
-#include "database/Compare.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
+#include "rescan/Compare.h"
 
 namespace {
 
