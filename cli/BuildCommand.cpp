@@ -1,9 +1,15 @@
 #include "cli/Commands.h"
 #include "cli/NdfJson.h"
 
-#include <QFile>
+namespace {
 
-#include <cstdio>
+QCommandLineOption AllowDamagedOption() {
+    return QCommandLineOption(QStringLiteral("allow-damaged"),
+                              QStringLiteral("Write references that name no record as they are, as \"ndftool dump\" "
+                                             "shows them for a damaged file."));
+}
+
+} // namespace
 
 const char* BuildCommand::Summary() const {
     return "Write a file from a JSON document (the inverse of dump)";
@@ -16,49 +22,34 @@ const char* BuildCommand::Description() const {
            "its field, every reference must name an existing record (antennaIndex, networkIndex,\n"
            "transponderIndex, the entries of tvList and radioList), names hold only U+0000..U+00FF\n"
            "and at most 255 characters, PID lists at most 255 entries. A bad document is reported\n"
-           "with the record and field concerned, and nothing is written. JSON \"-\" reads standard input.";
+           "with the record and field concerned, nothing is written, and the exit status is 3.\n"
+           "\n"
+           "The dump of a file with damaged references holds references that name no record; with\n"
+           "--allow-damaged they are written as they are (each still has to fit its field), so that\n"
+           "such a file survives dump and build unchanged.";
 }
 
 std::vector<CommandArgument> BuildCommand::Arguments() const {
-    return {{"JSON", "the document to read (\"-\" for standard input)"}, {"OUT", "the NDF file to write"}};
+    return {{"JSON", "the document to read"}, {"OUT", "the NDF file to write", ARGUMENT_OUTPUT}};
 }
 
-int BuildCommand::Execute(const QCommandLineParser&, const QStringList& positional, std::ostream&, std::ostream& err) {
+QList<QCommandLineOption> BuildCommand::Options() const {
+    return {AllowDamagedOption()};
+}
+
+int BuildCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
+                          std::ostream& err) {
     const QString& jsonPath = positional[0];
-    const QString& outPath = positional[1];
-
-    QFile file;
-    bool opened = false;
-    if (jsonPath == QStringLiteral("-")) {
-        opened = file.open(stdin, QIODevice::ReadOnly);
-    } else {
-        file.setFileName(jsonPath);
-        opened = file.open(QIODevice::ReadOnly);
+    std::string document;
+    if (const NdfStatus status = ReadInput(jsonPath, document, err); status != NDF_OK) {
+        return status;
     }
-    if (!opened) {
-        Fail(err, DisplayPath(jsonPath) + ": " + StatusMessage(NDF_NO_FILE_FOUND) + " (" +
-                      file.errorString().toStdString() + ")");
-        return NDF_NO_FILE_FOUND;
-    }
-    const QByteArray document = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Fail(err, DisplayPath(jsonPath) + ": " + StatusMessage(NDF_FILE_CRASHED) + " (" +
-                      file.errorString().toStdString() + ")");
-        return NDF_FILE_CRASHED;
-    }
-
     NetworkDatabase database;
     std::string error;
-    if (!DatabaseFromJson(document, database, error)) {
+    if (!DatabaseFromJson(QByteArray::fromStdString(document), database, error, parser.isSet(AllowDamagedOption()))) {
         Fail(err, DisplayPath(jsonPath) + ": " + error);
-        return EXIT_USAGE;
+        return EXIT_REFUSED;
     }
-    const std::string notice = DroppedFieldsNotice(database);
-    size_t start = 0;
-    while (start < notice.size()) {
-        const size_t end = notice.find('\n', start);
-        Fail(err, "warning: " + notice.substr(start, end - start));
-        start = end + 1;
-    }
-    return SaveDatabase(database, outPath, err);
+    Warn(err, DroppedFieldsNotice(database));
+    return SaveDatabase(database, positional[1], out, err);
 }

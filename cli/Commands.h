@@ -3,11 +3,12 @@
 
 #include "cli/Command.h"
 
-// check FILE [--strict]: the file's status text ("OK", "Bad checksum", ...) on standard output, then one line
-// per damaged reference; exit status = the status code (1 with --strict when references are damaged).
+// check FILE [--strict] [--json]: the file's status text ("OK", "Bad checksum", ...) on standard output, then
+// one line per damaged reference; exit status = the status code (1 with --strict when references are damaged).
 class CheckCommand : public Command {
 public:
     const char* Name() const override { return "check"; }
+    bool OffersJson() const override { return true; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;
@@ -22,6 +23,7 @@ protected:
 class InfoCommand : public Command {
 public:
     const char* Name() const override { return "info"; }
+    bool OffersJson() const override { return true; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;
@@ -44,13 +46,14 @@ protected:
                 std::ostream& err) override;
 };
 
-// build JSON OUT: the inverse of dump; writes nothing unless the whole document is sound.
+// build JSON OUT [--allow-damaged]: the inverse of dump; writes nothing unless the whole document is sound.
 class BuildCommand : public Command {
 public:
     const char* Name() const override { return "build"; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;
+    QList<QCommandLineOption> Options() const override;
 
 protected:
     int Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
@@ -117,6 +120,7 @@ protected:
 class CleanCommand : public Command {
 public:
     const char* Name() const override { return "clean"; }
+    bool OffersJson() const override { return true; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;
@@ -131,6 +135,7 @@ protected:
 class DiffCommand : public Command {
 public:
     const char* Name() const override { return "diff"; }
+    bool OffersJson() const override { return true; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;

@@ -78,7 +78,7 @@ const char* ExportCommand::Summary() const {
 
 const char* ExportCommand::Description() const {
     return "Writes the channels of FILE, the TV list and then the radio list in channel order, as CSV\n"
-           "(UTF-8 with a byte-order mark, CRLF line ends) or as one self-contained web page. Each row\n"
+           "(UTF-8, CRLF line ends, a byte-order mark in files only) or as one self-contained web page. Each row\n"
            "holds the channel number, name, type, satellite, position, frequency, polarity, symbol\n"
            "rate, service ID, CA systems and favorite groups. --scope lists all channels, the TV or\n"
            "the radio list, the channels of one network slot (counted from 0; the numbers stay those\n"
@@ -126,17 +126,17 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
     const std::string bytes = format == QLatin1String("csv")
                                   ? ChannelCsv(list)
                                   : ChannelHtml(list, QFileInfo(positional[0]).fileName().toStdString());
-    if (!parser.isSet(ExportOutputOption())) {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return 0;
-    }
+    if (!parser.isSet(ExportOutputOption()) || IsStandardStream(parser.value(ExportOutputOption())))
+        return WriteOutput(bytes.substr(bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0), out, err); // the BOM is for files
     const QString target = parser.value(ExportOutputOption());
     if (target.isEmpty())
         return UsageError(err, "OUT is empty");
     std::error_code cause;
     if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()), &cause)) {
-        Fail(err, DisplayPath(target) + ": " + StatusMessage(NDF_CREATE_FAILED) +
-                      (cause ? " (" + cause.message() + ")" : std::string()));
+        if (cause)
+            Fail(err, DisplayPath(target, true) + ": " + StatusMessage(NDF_CREATE_FAILED) + " (" + cause.message() + ")");
+        else
+            FailWrite(err, target, NDF_CREATE_FAILED, bytes.size());
         return NDF_CREATE_FAILED;
     }
     return 0;

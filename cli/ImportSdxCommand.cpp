@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 #include "import/SatcodxImport.h"
 
+#include <QTemporaryFile>
+
 namespace {
 
 std::string Counted(size_t count, const char* singular, const char* plural) {
@@ -23,7 +25,7 @@ const char* ImportSdxCommand::Description() const {
 
 std::vector<CommandArgument> ImportSdxCommand::Arguments() const {
     return {{"FILE", "the NDF file to change"},
-            {"NETWORK_SLOT", "the network slot to fill, from 0"},
+            {"NETWORK_SLOT", "the network slot to fill, from 0", ARGUMENT_VALUE},
             {"LISTING", "the SATCODX listing to read"}};
 }
 
@@ -40,6 +42,10 @@ int ImportSdxCommand::Execute(const QCommandLineParser& parser, const QStringLis
     if (!isNumber) {
         return UsageError(err, "NETWORK_SLOT \"" + positional[1].toStdString() + "\" is not a slot number");
     }
+    const QString target = TargetOf(parser, path, err);
+    if (target.isEmpty()) {
+        return EXIT_USAGE;
+    }
 
     NetworkDatabase database;
     if (const NdfStatus status = LoadDatabase(path, database, err); status != NDF_OK) {
@@ -53,17 +59,34 @@ int ImportSdxCommand::Execute(const QCommandLineParser& parser, const QStringLis
                                    ": " + range);
     }
 
+    // The import reads a file line by line: a listing on standard input goes through a temporary copy.
+    QString listingPath = listing;
+    QTemporaryFile copy;
+    if (IsStandardStream(listing)) {
+        std::string text;
+        if (const NdfStatus read = ReadInput(listing, text, err); read != NDF_OK) {
+            return read;
+        }
+        if (!copy.open() ||
+            copy.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+            !copy.flush()) {
+            Fail(err, "standard input: " + std::string(StatusMessage(NDF_FILE_CRASHED)) + " (" +
+                          copy.errorString().toStdString() + ")");
+            return NDF_FILE_CRASHED;
+        }
+        listingPath = copy.fileName();
+    }
     SatcodxImportResult result;
-    const NdfStatus status = ImportSatcodx(database, *database.networks()[slot], LocalPath(listing), &result);
+    const NdfStatus status = ImportSatcodx(database, *database.networks()[slot], LocalPath(listingPath), &result);
     if (status != NDF_OK) {
-        Fail(err, DisplayPath(listing) + ": " + StatusMessage(status));
+        const std::string cause = status == NDF_NO_FILE_FOUND ? ReadFailureCause(listing) : std::string();
+        Fail(err, DisplayPath(listing) + ": " + StatusMessage(status) + (cause.empty() ? "" : " (" + cause + ")"));
         return status;
     }
-    const QString target = parser.isSet(OutputOption()) ? parser.value(OutputOption()) : path;
-    if (const NdfStatus saved = SaveDatabase(database, target, err); saved != NDF_OK) {
+    if (const NdfStatus saved = SaveDatabase(database, target, out, err); saved != NDF_OK) {
         return saved;
     }
-    out << Counted(result.matchedLines, "line", "lines") << " matched, "
-        << Counted(result.addedTransponders, "transponder", "transponders") << " added.\n";
+    Report(out, err, target) << Counted(result.matchedLines, "line", "lines") << " matched, "
+                             << Counted(result.addedTransponders, "transponder", "transponders") << " added.\n";
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/JsonReport.h"
 #include "database/DisplayTables.h"
 
 #include <algorithm>
@@ -41,24 +42,36 @@ std::string StampText(const NetworkDatabase& db) {
            " (neither a date nor a version; saving stamps the current date)";
 }
 
-std::string FlagsText(uint32_t flags) {
+// The names of the set flags; unknown bits as "other bits 0x...".
+std::vector<std::string> FlagNames(uint32_t flags) {
     static const std::pair<uint32_t, const char*> kNames[] = {{NDF_FLAG_TP_NAMES, "NDF_FLAG_TP_NAMES"},
                                                               {NDF_FLAG_NET_SKEW, "NDF_FLAG_NET_SKEW"},
                                                               {NDF_FLAG_PROG_CA, "NDF_FLAG_PROG_CA"}};
-    std::string names;
+    std::vector<std::string> names;
     uint32_t known = 0;
     for (const auto& [bit, name] : kNames) {
         known |= bit;
         if ((flags & bit) != 0) {
-            names += names.empty() ? "" : ", ";
-            names += name;
+            names.push_back(name);
         }
     }
     if ((flags & ~known) != 0) {
-        names += names.empty() ? "" : ", ";
-        names += "other bits " + Hex(flags & ~known, 8);
+        names.push_back("other bits " + Hex(flags & ~known, 8));
+    }
+    return names;
+}
+
+std::string FlagsText(uint32_t flags) {
+    std::string names;
+    for (const std::string& name : FlagNames(flags)) {
+        names += (names.empty() ? "" : ", ") + name;
     }
     return Hex(flags, 8) + ": " + (names.empty() ? std::string("none") : names);
+}
+
+const char* StampKind(const NetworkDatabase& db) {
+    std::string version;
+    return db.GetStampVersion(version) ? "version" : StampHoldsDate(db) ? "date" : "bytes";
 }
 
 // The ISO-8859-1 view of a name for the terminal; control characters become '?'.
@@ -75,7 +88,13 @@ const char* InfoCommand::Summary() const {
 const char* InfoCommand::Description() const {
     return "Prints the format version, the stamp (a date such as 2004-05-19 or a version such as B002),\n"
            "the format flags by name, and the number of records of every kind, with the TV/radio split\n"
-           "of the programs and the number of TV and radio entries of every favorite group.";
+           "of the programs and the number of TV and radio entries of every favorite group.\n"
+           "\n"
+           "--json prints {\"file\", \"size\" (bytes), \"version\", \"stamp\": {\"kind\" (\"date\",\n"
+           "\"version\" or \"bytes\"), \"text\", \"year\", \"month\", \"day\" (the stored bytes)},\n"
+           "\"formatFlags\", \"formatFlagNames\", \"antennaConfigs\", \"networks\": {\"total\", \"inUse\",\n"
+           "\"emptySlots\"}, \"transponders\", \"programs\": {\"total\", \"tv\", \"radio\"},\n"
+           "\"favoriteGroups\": [{\"name\", \"tv\", \"radio\"}]}; numbers are counts.";
 }
 
 std::vector<CommandArgument> InfoCommand::Arguments() const {
@@ -95,6 +114,42 @@ int InfoCommand::Execute(const QCommandLineParser&, const QStringList& positiona
     const size_t radios =
         std::count_if(db.programs().begin(), db.programs().end(), [](const auto& p) { return p->IsRadio(); });
 
+    if (Json()) {
+        QJsonArray groups;
+        for (const auto& group : db.favoriteGroups()) {
+            groups.append(Object({{"name", Text(NameForDisplay(group->name))},
+                                  {"tv", static_cast<qint64>(group->tvList.size())},
+                                  {"radio", static_cast<qint64>(group->radioList.size())}}));
+        }
+        QJsonArray flagNames;
+        for (const std::string& name : FlagNames(db.formatFlags)) {
+            flagNames.append(Text(name));
+        }
+        const auto count = [](size_t n) { return QJsonValue(static_cast<qint64>(n)); };
+        WriteJson(out, Object({{"file", Text(DisplayPath(positional[0]))},
+                               {"size", count(image.size())},
+                               {"version", db.version},
+                               {"stamp", Object({{"kind", Text(StampKind(db))},
+                                                 {"text", Text(StampText(db))},
+                                                 {"year", db.stampYear},
+                                                 {"month", db.stampMonth},
+                                                 {"day", db.stampDay}})},
+                               {"formatFlags", static_cast<qint64>(db.formatFlags)},
+                               {"formatFlagNames", flagNames},
+                               {"antennaConfigs", count(db.antennaConfigs().size())},
+                               {"networks", Object({{"total", count(db.networks().size())},
+                                                    {"inUse", count(networksInUse)},
+                                                    {"emptySlots", count(db.networks().size() - networksInUse)}})},
+                               {"transponders", count(db.transponders().size())},
+                               {"programs", Object({{"total", count(db.programs().size())},
+                                                    {"tv", count(db.programs().size() - radios)},
+                                                    {"radio", count(radios)}})},
+                               {"favoriteGroups", groups}}));
+        return 0;
+    }
+    if (Quiet()) {
+        return 0;
+    }
     Line(out, "File", DisplayPath(positional[0]) + " (" + std::to_string(image.size()) + " bytes)");
     Line(out, "Format version", std::to_string(db.version));
     Line(out, "Stamp", StampText(db));

@@ -19,9 +19,11 @@ std::string DatabaseToJson(const NetworkDatabase& database);
 
 // Reads a document into database (replacing its contents; keepStamp is set so that saving writes the
 // stamp as given). Every key is required and no other key is allowed; every number must fit its field
-// and every reference must name an existing record. On failure returns false, leaves database empty and
+// and every reference must name an existing record, unless allowDamaged lets references past their
+// collection through as a damaged file holds them. On failure returns false, leaves database empty and
 // sets error to "<where>: <what>", e.g. "programs[12].audioPids[1].pid: 70000 is outside 0..65535".
-bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std::string& error);
+bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std::string& error,
+                      bool allowDamaged = false);
 
 // Fields that the file will not hold under the document's formatFlags (a transponder name without
 // NDF_FLAG_TP_NAMES, ...): one line per kind, naming the first record concerned. Empty when none.

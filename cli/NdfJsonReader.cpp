@@ -71,6 +71,7 @@ std::string Describe(const QJsonValue& value) {
 class Reader {
 public:
     std::string error;
+    bool allowDamaged = false;
 
     bool Fail(const Where& where, const std::string& what) {
         if (error.empty()) {
@@ -153,12 +154,13 @@ public:
         if (!Integer(value, where, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), number)) {
             return false;
         }
-        if (static_cast<size_t>(number) >= count) {
+        if (static_cast<size_t>(number) >= count && !allowDamaged) {
             if (count == 0) {
-                return Fail(where, std::to_string(number) + " refers to nothing: " + collection + " is empty");
+                return Fail(where, std::to_string(number) + " refers to nothing: " + collection +
+                                       " is empty (--allow-damaged writes it as it is)");
             }
             return Fail(where, std::to_string(number) + " is outside 0.." + std::to_string(count - 1) +
-                                   ", the indices of " + collection);
+                                   ", the indices of " + collection + " (--allow-damaged writes it as it is)");
         }
         field = static_cast<T>(number);
         return true;
@@ -353,7 +355,7 @@ bool ReadDocument(Reader& in, const QJsonObject& root, NetworkDatabase& db) {
 
 } // namespace
 
-bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std::string& error) {
+bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std::string& error, bool allowDamaged) {
     database.Clear();
     error.clear();
 
@@ -373,6 +375,7 @@ bool DatabaseFromJson(const QByteArray& document, NetworkDatabase& database, std
     }
 
     Reader reader;
+    reader.allowDamaged = allowDamaged;
     NetworkDatabase built;
     if (!ReadDocument(reader, json.object(), built)) {
         error = reader.error;

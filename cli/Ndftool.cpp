@@ -51,14 +51,26 @@ std::string NdftoolHelpText() {
     text += "\n"
             "Run \"ndftool COMMAND --help\" for the arguments and options of a command.\n"
             "\n"
-            "Exit status: 0 on success; 1 for usage errors and bad JSON documents; otherwise the\n"
-            "status code of the file that could not be read or written: 6 no file found, 7 file\n"
-            "crashed, 8 creating file failed, 9 invalid NDF format, 10 bad checksum, 11 NDF version\n"
-            "not supported, 12 database too large for the file format.\n";
+            "A FILE argument of \"-\" reads standard input, \"-o -\" writes standard output.\n"
+            "Every command takes --quiet (-q): nothing is printed but errors. check, info, diff and\n"
+            "clean take --json: the report as one JSON object.\n"
+            "\n"
+            "Exit status:\n"
+            "  0   success\n"
+            "  1   found where asked: damaged references (check --strict), differences\n"
+            "      (diff --exit-code, diff --quiet)\n"
+            "  2   usage error: unknown command or option, missing, empty or bad argument\n"
+            "  3   input that cannot be used: a JSON document that build refuses, networks\n"
+            "      that sort cannot move\n"
+            "  5   Insufficient memory         9   Invalid NDF format\n"
+            "  6   No file found               10  Bad checksum\n"
+            "  7   File crashed                11  NDF Version not supported\n"
+            "  8   Creating file failed        12  Too many records for the NDF format\n"
+            "      (5 to 12: the status of the file that could not be read or written)\n";
     return text;
 }
 
-int RunNdftool(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int RunNdftool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     if (arguments.isEmpty()) {
         return Unknown(err, "no command given");
     }
@@ -90,5 +102,5 @@ int RunNdftool(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (command == nullptr) {
         return Unknown(err, "unknown command \"" + first.toStdString() + "\"");
     }
-    return command->Run(arguments.mid(1), out, err);
+    return command->Run(arguments.mid(1), in, out, err);
 }

@@ -4,12 +4,14 @@
 
 #include <QStringList>
 
+#include <istream>
 #include <ostream>
 #include <string>
 
 // Runs ndftool with the arguments that follow the program name; returns the exit status.
-// Normal output goes to out, messages prefixed with "ndftool: " to err.
-int RunNdftool(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// "-" file arguments read in (standard input); normal output goes to out, messages prefixed with
+// "ndftool: " to err.
+int RunNdftool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The text of "ndftool --help".
 std::string NdftoolHelpText();

@@ -11,11 +11,12 @@ const char* NewCommand::Description() const {
 }
 
 std::vector<CommandArgument> NewCommand::Arguments() const {
-    return {{"OUT", "the NDF file to write"}};
+    return {{"OUT", "the NDF file to write", ARGUMENT_OUTPUT}};
 }
 
-int NewCommand::Execute(const QCommandLineParser&, const QStringList& positional, std::ostream&, std::ostream& err) {
+int NewCommand::Execute(const QCommandLineParser&, const QStringList& positional, std::ostream& out,
+                        std::ostream& err) {
     NetworkDatabase database;
     database.NewDefault();
-    return SaveDatabase(database, positional[0], err);
+    return SaveDatabase(database, positional[0], out, err);
 }

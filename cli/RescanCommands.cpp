@@ -1,5 +1,6 @@
 // The commands for after a rescan: apply-order, clean and diff, over the core's matching.
 #include "cli/Commands.h"
+#include "cli/JsonReport.h"
 
 #include "rescan/ApplyOrder.h"
 #include "rescan/CleanUp.h"
@@ -23,7 +24,8 @@ QCommandLineOption EmptyTranspondersOption() {
 
 QCommandLineOption ExitCodeOption() {
     return QCommandLineOption(QStringLiteral("exit-code"),
-                              QStringLiteral("Exit with 1 when the files differ, 0 when they do not."));
+                              QStringLiteral("Exit with 1 when the files differ, 0 when they do not (--quiet "
+                                             "implies it)."));
 }
 
 } // namespace
@@ -52,6 +54,9 @@ QList<QCommandLineOption> ApplyOrderCommand::Options() const {
 
 int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
                                std::ostream& err) {
+    const QString target = TargetOf(parser, positional[1], err);
+    if (target.isEmpty())
+        return EXIT_USAGE;
     NetworkDatabase reference;
     if (const NdfStatus status = LoadDatabase(positional[0], reference, err); status != NDF_OK)
         return status;
@@ -60,10 +65,9 @@ int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringLi
         return status;
     const ApplyOrderPlan plan = PlanApplyOrder(reference, database);
     ApplyOrder(database, plan, true, !parser.isSet(OrderOnlyOption()));
-    const QString target = parser.isSet(OutputOption()) ? parser.value(OutputOption()) : positional[1];
-    if (const NdfStatus status = SaveDatabase(database, target, err); status != NDF_OK)
+    if (const NdfStatus status = SaveDatabase(database, target, out, err); status != NDF_OK)
         return status;
-    out << ApplyOrderSummary(plan, DisplayPath(positional[1])) << '\n';
+    Report(out, err, target) << ApplyOrderSummary(plan, DisplayPath(positional[1])) << '\n';
     return 0;
 }
 
@@ -79,7 +83,11 @@ const char* CleanCommand::Description() const {
            "network (same frequency, polarity and symbol rate; their programs move to it), favorite\n"
            "entries that name no program or repeat an entry of their list, and programs whose\n"
            "transponder does not exist. Prints each group with its count and the removed records,\n"
-           "then saves; the stamp is handled as by sort.";
+           "then saves; the stamp is handled as by sort.\n"
+           "\n"
+           "--json prints {\"file\", \"written\" (the file saved, or null with --dry-run), \"removed\"\n"
+           "(the number of findings), \"rules\": [{\"rule\" (the group's heading), \"count\", \"found\"\n"
+           "(one text per finding)}]}.";
 }
 
 std::vector<CommandArgument> CleanCommand::Arguments() const {
@@ -92,19 +100,40 @@ QList<QCommandLineOption> CleanCommand::Options() const {
 
 int CleanCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
                           std::ostream& err) {
+    const bool dryRun = parser.isSet(DryRunOption());
+    const QString target = dryRun ? QString() : TargetOf(parser, positional[0], err);
+    if (!dryRun && target.isEmpty())
+        return EXIT_USAGE;
     NetworkDatabase database;
     if (const NdfStatus status = LoadDatabase(positional[0], database, err); status != NDF_OK)
         return status;
     CleanUpOptions options;
     options.on[CLEAN_EMPTY_TRANSPONDERS] = parser.isSet(EmptyTranspondersOption());
     const CleanUpPlan plan = FindCleanUp(database, options);
-    if (!parser.isSet(DryRunOption())) {
+    if (!dryRun) {
         ApplyCleanUp(database, plan);
-        const QString target = parser.isSet(OutputOption()) ? parser.value(OutputOption()) : positional[0];
-        if (const NdfStatus status = SaveDatabase(database, target, err); status != NDF_OK)
+        if (const NdfStatus status = SaveDatabase(database, target, out, err); status != NDF_OK)
             return status;
     }
-    out << CleanUpReport(plan);
+    std::ostream& report = Report(out, err, target);
+    if (!Json()) {
+        report << CleanUpReport(plan);
+        return 0;
+    }
+    QJsonArray rules;
+    size_t removed = 0;
+    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
+        if (!plan.options.on[rule])
+            continue;
+        removed += plan.Count(rule);
+        rules.append(Object({{"rule", Text(CleanUpRuleName(rule))},
+                             {"count", static_cast<qint64>(plan.Count(rule))},
+                             {"found", TextArray(plan.found[rule])}}));
+    }
+    WriteJson(report, Object({{"file", Text(DisplayPath(positional[0]))},
+                              {"written", dryRun ? QJsonValue() : Text(DisplayPath(target, true))},
+                              {"removed", static_cast<qint64>(removed)},
+                              {"rules", rules}}));
     return 0;
 }
 
@@ -118,7 +147,11 @@ const char* DiffCommand::Description() const {
     return "Compares satellites by slot, transponders by position, polarity and frequency (within 2 MHz),\n"
            "programs as apply-order pairs them, the channel order (the fewest programs that moved, with\n"
            "their old and new channel numbers) and the favorite groups by number. Prints one line per\n"
-           "difference under a heading with its count, or \"No differences.\"; stamps are not compared.";
+           "difference under a heading with its count, or \"No differences.\"; stamps are not compared.\n"
+           "Positions are written as 19.2E or 0.8W.\n"
+           "\n"
+           "--json prints {\"a\", \"b\" (the files), \"different\" (true or false), \"sections\":\n"
+           "[{\"title\", \"count\", \"lines\" (one text per difference)}]}.";
 }
 
 std::vector<CommandArgument> DiffCommand::Arguments() const {
@@ -138,6 +171,20 @@ int DiffCommand::Execute(const QCommandLineParser& parser, const QStringList& po
     if (const NdfStatus status = LoadDatabase(positional[1], b, err); status != NDF_OK)
         return status;
     const DatabaseDiff diff = CompareDatabases(a, b);
-    out << diff.Text();
-    return parser.isSet(ExitCodeOption()) && !diff.Empty() ? 1 : 0;
+    if (Json()) {
+        QJsonArray sections;
+        for (const DatabaseDiff::Section& section : diff.sections) {
+            sections.append(Object({{"title", Text(section.title)},
+                                    {"count", static_cast<qint64>(section.lines.size())},
+                                    {"lines", TextArray(section.lines)}}));
+        }
+        WriteJson(out, Object({{"a", Text(DisplayPath(positional[0]))},
+                               {"b", Text(DisplayPath(positional[1]))},
+                               {"different", !diff.Empty()},
+                               {"sections", sections}}));
+    } else {
+        Report(out, err) << diff.Text();
+    }
+    const bool exitCode = parser.isSet(ExitCodeOption()) || Quiet();
+    return exitCode && !diff.Empty() ? EXIT_FOUND : 0;
 }

@@ -2,7 +2,9 @@
 
 QCommandLineOption OutputOption() {
     return QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("Write the result to OUT instead of replacing FILE."),
+                              QStringLiteral("Write the result to OUT instead of replacing FILE; needed when FILE is "
+                                             "\"-\". \"-o -\" writes standard output, and the report goes "
+                                             "to standard error."),
                               QStringLiteral("OUT"));
 }
 
@@ -26,6 +28,10 @@ QList<QCommandLineOption> SortCommand::Options() const {
 
 int SortCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
                          std::ostream& err) {
+    const QString target = TargetOf(parser, positional[0], err);
+    if (target.isEmpty()) {
+        return EXIT_USAGE;
+    }
     NetworkDatabase database;
     if (const NdfStatus status = LoadDatabase(positional[0], database, err); status != NDF_OK) {
         return status;
@@ -36,14 +42,14 @@ int SortCommand::Execute(const QCommandLineParser& parser, const QStringList& po
         Fail(err, DisplayPath(positional[0]) + ": cannot sort " + std::to_string(database.networks().size()) +
                       " networks with only " + std::to_string(database.antennaConfigs().size()) +
                       " antenna configurations; nothing was written");
-        return EXIT_USAGE;
+        return EXIT_REFUSED;
     }
     // 1800: positions from 180.0 degrees on come first, so the order runs from 180 west eastwards.
     const bool moved = database.SortByDegree(1800);
-    const QString target = parser.isSet(OutputOption()) ? parser.value(OutputOption()) : positional[0];
-    if (const NdfStatus status = SaveDatabase(database, target, err); status != NDF_OK) {
+    if (const NdfStatus status = SaveDatabase(database, target, out, err); status != NDF_OK) {
         return status;
     }
-    out << (moved ? "Networks sorted by orbital position.\n" : "Networks were already in order.\n");
+    Report(out, err, target) << (moved ? "Networks sorted by orbital position.\n"
+                                       : "Networks were already in order.\n");
     return 0;
 }

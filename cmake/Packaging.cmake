@@ -1,28 +1,98 @@
-# Install rules of the programs and a Debian package (cpack -G DEB, or the "package" target).
+# Install rules of the programs and their documents, and a Debian package (cpack -G DEB, or the
+# "package" target): stripped programs with their debug symbols in dishline-dbgsym, manual pages, the
+# AppStream metainfo, the changelogs and the copyright.
 include(GNUInstallDirs)
 if(TARGET ndftool)
     install(TARGETS ndftool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+set(DISHLINE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/dishline)
 # The licence, under the name and in the place where Debian keeps a package's copyright.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dishline RENAME copyright)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${DISHLINE_DOC_DIR} RENAME copyright)
+
+# Manual pages from their scdoc sources (docs/man), where scdoc is installed.
+if(NOT WIN32)
+    find_program(DISHLINE_SCDOC scdoc)
+    find_program(DISHLINE_GZIP gzip)
+    set(pages "")
+    if(DISHLINE_SCDOC AND DISHLINE_GZIP)
+        foreach(program dishline ndftool)
+            set(source ${PROJECT_SOURCE_DIR}/docs/man/${program}.1.scd)
+            set(page ${PROJECT_BINARY_DIR}/man/${program}.1.gz)
+            add_custom_command(OUTPUT ${page}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+                COMMAND ${CMAKE_COMMAND} -DSCDOC=${DISHLINE_SCDOC} -DGZIP=${DISHLINE_GZIP} -DSOURCE=${source}
+                        -DOUTPUT=${page} -P ${PROJECT_SOURCE_DIR}/cmake/RenderManPage.cmake
+                DEPENDS ${source} ${PROJECT_SOURCE_DIR}/cmake/RenderManPage.cmake
+                COMMENT "Manual page ${program}(1)")
+            list(APPEND pages ${page})
+        endforeach()
+        add_custom_target(man_pages ALL DEPENDS ${pages})
+        install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        message(STATUS "scdoc or gzip not found: no manual pages (scripts/install-deps.sh scdoc)")
+    endif()
+
+    # The changelogs, compressed as Debian keeps them.
+    foreach(log CHANGELOG.md resources/debian/changelog)
+        get_filename_component(name ${log} NAME)
+        set(compressed ${PROJECT_BINARY_DIR}/doc/${name}.gz)
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${log} ${PROJECT_BINARY_DIR}/doc/${name}
+            COMMAND ${DISHLINE_GZIP} -9nf ${PROJECT_BINARY_DIR}/doc/${name}
+            DEPENDS ${PROJECT_SOURCE_DIR}/${log})
+        list(APPEND changelogs ${compressed})
+    endforeach()
+    if(DISHLINE_GZIP)
+        add_custom_target(changelogs ALL DEPENDS ${changelogs})
+        install(FILES ${PROJECT_BINARY_DIR}/doc/CHANGELOG.md.gz DESTINATION ${DISHLINE_DOC_DIR} RENAME changelog.gz)
+        install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz DESTINATION ${DISHLINE_DOC_DIR}
+                RENAME changelog.Debian.gz)
+    endif()
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/lintian-overrides
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME dishline)
+endif()
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "dishline")
 set(CPACK_PACKAGE_VENDOR "Dishline")
-set(CPACK_PACKAGE_CONTACT "Dishline developers <dishline@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor of satellite receiver channel databases (NDF files)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "dishline edits the antenna configurations, satellites, transponders, programs and favorite groups of an NDF file; ndftool checks, dumps, builds and batch-edits such files.")
+set(DISHLINE_PACKAGE_MAINTAINER "The Dishline developers <dishline@users.noreply.github.com>"
+    CACHE STRING "The Maintainer field of the Debian package: name and mail address")
+set(CPACK_PACKAGE_CONTACT "${DISHLINE_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DISHLINE_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for satellite receiver channel lists (NDF files)")
+# The extended description, in lines under 80 characters; CPack puts the summary above it, a blank
+# before each line and " ." for the empty line between paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Dishline edits the channel database of a digital satellite receiver, the
+NDF file: its antenna configurations, satellites, transponders, programs
+and favorite groups. It sorts and reorders the channel list, fills a
+satellite from a SATCODX listing, stamps a date or version into the file,
+and exports the list as CSV, a web page or PDF. It speaks English and German.
+
+The package also holds ndftool, a command-line companion that checks,
+describes, dumps to JSON, builds, sorts, cleans, compares and exports NDF
+files in scripts.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+# Both packages name their common source, which tells lintian that dishline-dbgsym's documentation
+# link points to its own kin.
+set(CPACK_DEBIAN_PACKAGE_SOURCE "dishline")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The programs are stripped in the package; their debug symbols go into dishline-dbgsym (a .ddeb), found
+# by build ID. This needs a build with debug information: RelWithDebInfo, the default.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+if(NOT WIN32)
+    set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/FinishDebianPackages.cmake)
+endif()
 # Loaded at run time, so the library scan cannot see them: the SVG icon plugin and the X11 platform plugin.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins, shared-mime-info, desktop-file-utils")
-# Qt's own translations give the standard buttons ("Ja", "Nein") in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+# Qt's own translations give the standard buttons ("Ja", "Nein") in the user's language; the MIME
+# database and the desktop entry cache make NDF files open with Dishline.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info, desktop-file-utils")
 
 # On Windows the package is a ZIP of the installed folder, and the install step puts Qt's libraries and
 # plugins beside the programs with windeployqt, from the Qt installation that built them.

@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config python3 qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6 qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev "$@")
+packages=(cmake g++ make pkg-config python3 scdoc qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6 qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

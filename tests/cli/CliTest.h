@@ -24,18 +24,24 @@ struct ToolResult {
     std::string err;
 };
 
-inline ToolResult Ndftool(std::initializer_list<std::string> arguments) {
+// Runs ndftool with the arguments, and input as its standard input.
+inline ToolResult NdftoolWithInput(const std::string& input, std::initializer_list<std::string> arguments) {
     QStringList list;
     for (const std::string& argument : arguments) {
         list << QString::fromStdString(argument);
     }
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     ToolResult result;
-    result.code = RunNdftool(list, out, err);
+    result.code = RunNdftool(list, in, out, err);
     result.out = out.str();
     result.err = err.str();
     return result;
+}
+
+inline ToolResult Ndftool(std::initializer_list<std::string> arguments) {
+    return NdftoolWithInput(std::string(), arguments);
 }
 
 inline bool StartsWith(const std::string& text, const std::string& prefix) {

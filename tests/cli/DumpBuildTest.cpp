@@ -396,7 +396,7 @@ protected:
     void ExpectRefused(const std::string& document, const std::string& messageStart) {
         WriteText(Path("doc.json"), document);
         const ToolResult result = Ndftool({"build", Path("doc.json"), Path("out.ndf")});
-        EXPECT_EQ(result.code, 1);
+        EXPECT_EQ(result.code, 3);
         EXPECT_TRUE(result.out.empty());
         const std::string prefix = "ndftool: " + Path("doc.json") + ": " + messageStart;
         EXPECT_EQ(result.err.substr(0, prefix.size()), prefix);
@@ -510,7 +510,7 @@ TEST_F(BuildTest, CollectionsLargerThanTheirCountFields) {
 TEST_F(BuildTest, AnExistingTargetSurvivesABadDocument) {
     WriteBytes(Path("out.ndf"), SampleFile(0x84, 5, 19));
     WriteText(Path("doc.json"), ToText(Set(sample, {"programs", 1, "pmtPid"}, 65536)));
-    EXPECT_EQ(Ndftool({"build", Path("doc.json"), Path("out.ndf")}).code, 1);
+    EXPECT_EQ(Ndftool({"build", Path("doc.json"), Path("out.ndf")}).code, 3);
     EXPECT_EQ(ReadBytes(Path("out.ndf")), SampleFile(0x84, 5, 19));
     EXPECT_EQ(Entries(), (std::vector<std::string>{"doc.json", "out.ndf"}));
 }

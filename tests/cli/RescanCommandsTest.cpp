@@ -110,8 +110,9 @@ TEST_F(RescanCommandTest, UnreadableFilesExitWithTheirStatusAndWriteNothing) {
         QStringList list;
         for (const std::string& argument : c.arguments)
             list << QString::fromStdString(argument);
+        std::istringstream in;
         std::ostringstream out, err;
-        EXPECT_EQ(RunNdftool(list, out, err), c.code) << c.arguments[0];
+        EXPECT_EQ(RunNdftool(list, in, out, err), c.code) << c.arguments[0];
         EXPECT_TRUE(out.str().empty());
         EXPECT_TRUE(StartsWith(err.str(), "ndftool: "));
     }

@@ -36,3 +36,20 @@ expect_output("No file found\n" "check of a missing file")
 file(WRITE "${WORK_DIR}/text.ndf" "not a channel database\n")
 run(9 "${NDFTOOL}" check "${WORK_DIR}/text.ndf")
 expect_output("Invalid NDF format\n" "check of a text file")
+
+# Standard input and output of the real process: a database read from "-" and written to "-".
+execute_process(COMMAND "${NDFTOOL}" sort - -o - INPUT_FILE "${WORK_DIR}/new.ndf" OUTPUT_FILE "${WORK_DIR}/piped.ndf"
+                RESULT_VARIABLE code ERROR_VARIABLE errors)
+if(NOT code EQUAL 0 OR NOT errors STREQUAL "Networks were already in order.\n")
+    message(FATAL_ERROR "sort - -o -: exit status ${code}\n${errors}")
+endif()
+run(0 "${NDFTOOL}" check "${WORK_DIR}/piped.ndf")
+expect_output("OK\n" "check of a database written to standard output")
+
+# A full disk under standard output is reported with the system's words.
+if(EXISTS /dev/full)
+    execute_process(COMMAND "${NDFTOOL}" new - OUTPUT_FILE /dev/full RESULT_VARIABLE code ERROR_VARIABLE errors)
+    if(NOT code EQUAL 8 OR NOT errors MATCHES "standard output: Creating file failed \\(No space left on device\\)")
+        message(FATAL_ERROR "new - > /dev/full: exit status ${code}\n${errors}")
+    endif()
+endif()
