@@ -8,7 +8,7 @@
 // After the runs a summary compares load and save with the yardstick and each operation at full
 // size with itself at half size.
 #include "bench/BigDatabase.h"
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 #include "database/NetworkDatabase.h"
 
 #include <benchmark/benchmark.h>

@@ -2,9 +2,9 @@
 // matching the programs, applying the order, the clean-up and the comparison. Part of core_bench,
 // whose summary judges them (at most 300 ms each, linear growth).
 #include "bench/ShuffledCopy.h"
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
-#include "database/Compare.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
+#include "rescan/Compare.h"
 
 #include <benchmark/benchmark.h>
 

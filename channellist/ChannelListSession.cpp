@@ -448,8 +448,18 @@ uint32_t ChannelListSession::NetChanges() {
 }
 
 void ChannelListSession::WriteBack() {
+    if (writtenBack_)
+        return;
+    writtenBack_ = true;
     const uint32_t flags = NetChanges();
     state_.changeFlags = flags;
+    // From here on the rows' program indices no longer name what they named: the views of the
+    // session see an empty list before the first record moves, so that nothing reads a row against
+    // the database while it is renumbered and shrunk (a dialog's model is asked for its rows again
+    // while the dialog hides).
+    listener_->RowsAboutToBeReplaced();
+    state_.rows.clear();
+    listener_->RowsReplaced();
     // The offered groups take their names and lists first, still numbered by the old order; the
     // new channel order then renumbers every group, offered or not.
     for (size_t i = 0; i < state_.workingGroups.size(); ++i) {

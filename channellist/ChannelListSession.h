@@ -160,7 +160,7 @@ public:
     // opening (stores the row order first). 0 when every edit was undone.
     uint32_t NetChanges();
     // Stores the row order and writes what differs into the database; changeFlags then holds
-    // NetChanges.
+    // NetChanges. The rows are emptied first and the session is done: a second call does nothing.
     void WriteBack();
 
 private:
@@ -187,5 +187,6 @@ private:
     ChannelListState state_;
     ChannelListHistory history_;
     std::vector<int> editedRows_;
+    bool writtenBack_ = false;
     Listener* listener_; // never null: a Listener that does nothing when none is set
 };

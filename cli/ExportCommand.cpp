@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 
 #include "database/AtomicFile.h"
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 #include <QFileInfo>
 

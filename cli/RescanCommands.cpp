@@ -1,9 +1,9 @@
 // The commands for after a rescan: apply-order, clean and diff, over the core's matching.
 #include "cli/Commands.h"
 
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
-#include "database/Compare.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
+#include "rescan/Compare.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "forms/FormPane.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,6 +20,22 @@ FormPane::FormPane(QWidget* parent) : QWidget(parent) {
     rows_ = new QGridLayout;
     rows_->setColumnStretch(1, 1);
     outer_->addLayout(rows_);
+}
+
+void FormPane::RememberShownTexts() {
+    shownTexts_.clear();
+    // Editable drop-downs hold a line edit of their own: it is found here too.
+    for (const QLineEdit* edit : findChildren<QLineEdit*>())
+        shownTexts_.insert(edit, edit->text());
+}
+
+bool FormPane::Untouched(const QLineEdit* edit) const {
+    const auto shown = shownTexts_.constFind(edit);
+    return shown != shownTexts_.constEnd() && *shown == edit->text();
+}
+
+bool FormPane::Untouched(const QComboBox* box) const {
+    return box->lineEdit() && Untouched(box->lineEdit());
 }
 
 QLabel* FormPane::AddRow(const QString& label, QWidget* control) {

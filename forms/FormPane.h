@@ -2,13 +2,17 @@
 // line and a centred "OK" button that acts as the pane's default button.
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QString>
 #include <QWidget>
 
 class QAbstractButton;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLayout;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
@@ -44,6 +48,13 @@ protected:
 
     static QLayout* Indented(QWidget* widget);
 
+    // Remembers the text every text box of the pane shows; a pane's Load calls it last.
+    void RememberShownTexts();
+    // The box still shows what Load put there: its field reads back as the record held it, so that
+    // showing a record and reading it back never changes a value the box cannot show exactly.
+    bool Untouched(const QLineEdit* edit) const;
+    bool Untouched(const QComboBox* box) const;
+
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -51,5 +62,6 @@ private:
     QGridLayout* rows_;
     QPushButton* ok_ = nullptr;
     QList<QLabel*> labels_;
+    QHash<const QLineEdit*, QString> shownTexts_;
     int rowCount_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "forms/FormWidgets.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
 
@@ -16,6 +17,24 @@ std::optional<int> NumberIn(const QString& text) {
 }
 
 } // namespace
+
+void ShowListValue(QComboBox* box, int known, int value) {
+    while (box->count() > known)
+        box->removeItem(box->count() - 1);
+    if (value >= known) {
+        box->addItem(QCoreApplication::translate("FormWidgets", "%1 (unknown)").arg(value), value);
+        box->setCurrentIndex(known);
+    } else {
+        box->setCurrentIndex(value < 0 ? -1 : value);
+    }
+}
+
+int ListValue(const QComboBox* box, int known) {
+    const int index = box->currentIndex();
+    if (index < known)
+        return index;
+    return box->itemData(index).toInt();
+}
 
 FormComboBox::FormComboBox(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);

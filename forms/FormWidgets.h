@@ -3,6 +3,13 @@
 
 #include <QComboBox>
 
+// Lists whose item index is the field's value for the first `known` values. A stored value past
+// them gets an item of its own after them, "%1 (unknown)", while that record is shown, so that
+// showing the record and reading it back keeps the value. A negative value selects nothing.
+void ShowListValue(QComboBox* box, int known, int value);
+// The value of the selected item; -1 when none is selected.
+int ListValue(const QComboBox* box, int known);
+
 // A drop-down list that the mouse wheel changes only while it has the focus, so that scrolling a
 // form past it changes nothing. The wheel does not give it the focus either.
 class FormComboBox : public QComboBox {

@@ -49,6 +49,9 @@ QCheckBox* CheckBox(QWidget* parent, const char* objectName, const QString& text
     return box;
 }
 
+constexpr int kLnbKinds = 3;     // "Single", "Universal", "OCS"
+constexpr int kSwitchLevels = 3; // "OFF", "1.0", "1.1"
+
 uint8_t SkewFromText(const QLineEdit* edit, uint8_t fallback) {
     bool ok = false;
     const int32_t value = ReadInteger(edit, &ok);
@@ -108,8 +111,10 @@ NetworkPane::NetworkPane(AntennaConfig* config, Network* network, QWidget* paren
 
 void NetworkPane::Load() {
     const QScopedValueRollback<bool> guard(loading_, true);
-    AntennaConfig& a = *config_;
+    const AntennaConfig& a = *config_;
     const Network& n = *network_;
+    shownConfig_ = a;
+    shownNetwork_ = n;
     const uint8_t kind = a.lnbKind();
 
     lnbFreqH_->setEnabled(kind != 0);
@@ -121,7 +126,7 @@ void NetworkPane::Load() {
 
     name_->setText(NameToText(n.name));
     degree_->setText(QString::fromStdString(FormatPosition(n)));
-    lnbType_->setCurrentIndex(kind < lnbType_->count() ? kind : -1);
+    ShowListValue(lnbType_, kLnbKinds, kind);
     lnbFreq_->setEditText(QString::number(a.LnbFreqLow()));
     lnbFreqH_->setEditText(ShowNumber(a.LnbFreqHigh(), 0, kind != 0));
 
@@ -129,9 +134,7 @@ void NetworkPane::Load() {
     tone22k_->setChecked(a.tone22k());
     switch12V_->setChecked(a.switch12V());
 
-    if (a.switchLevel() == 3)
-        a.setSwitchLevel(1);
-    switchLevel_->setCurrentIndex(a.switchLevel());
+    ShowListValue(switchLevel_, kSwitchLevels, a.switchLevel());
     SelectPort();
 
     positionerLevel_->setCurrentIndex(a.positionerLevel());
@@ -139,6 +142,7 @@ void NetworkPane::Load() {
 
     skewController_->setChecked(a.skewController());
     ShowSkewAngles();
+    RememberShownTexts();
 }
 
 void NetworkPane::Read() {
@@ -146,21 +150,28 @@ void NetworkPane::Read() {
     Network& n = *network_;
 
     n.name = TextToName(name_->text());
-    n.position = PositionFromDegrees(degree_->text());
+    n.position = Untouched(degree_) ? shownNetwork_.position : PositionFromDegrees(degree_->text());
 
     bool ok = false;
-    const uint16_t high =
-        lnbType_->currentIndex() != 0 ? static_cast<uint16_t>(ReadInteger(lnbFreqH_->currentText(), &ok)) : 0;
-    const uint16_t low = static_cast<uint16_t>(ReadInteger(lnbFreq_->currentText(), &ok));
-    a.SetLnbFreqs(low, high);
+    if (ListValue(lnbType_, kLnbKinds) == shownConfig_.lnbKind() && Untouched(lnbFreq_) && Untouched(lnbFreqH_)) {
+        a.lnbType = shownConfig_.lnbType;
+        a.lnbFreq = shownConfig_.lnbFreq;
+        a.lnbFreqH = shownConfig_.lnbFreqH;
+    } else {
+        const uint16_t high =
+            lnbType_->currentIndex() != 0 ? static_cast<uint16_t>(ReadInteger(lnbFreqH_->currentText(), &ok)) : 0;
+        const uint16_t low = static_cast<uint16_t>(ReadInteger(lnbFreq_->currentText(), &ok));
+        a.SetLnbFreqs(low, high);
+    }
 
     if (powerMode_->currentIndex() >= 0)
         a.setPowerMode(static_cast<uint8_t>(powerMode_->currentIndex()));
     a.setTone22k(tone22k_->isChecked());
     a.setSwitch12V(switch12V_->isChecked());
 
-    if (switchLevel_->currentIndex() >= 0)
-        a.setSwitchLevel(static_cast<uint8_t>(switchLevel_->currentIndex()));
+    const int level = ListValue(switchLevel_, kSwitchLevels);
+    if (level >= 0)
+        a.setSwitchLevel(static_cast<uint8_t>(level));
     const int port = switchPort_->currentIndex();
     if (port >= 0) {
         if (a.switchLevel() & 1)
@@ -176,8 +187,8 @@ void NetworkPane::Read() {
 
     a.setSkewController(skewController_->isChecked());
     if (a.skewController()) {
-        n.skewV = SkewFromText(skewV_, DEFAULT_SKEW_V);
-        n.skewH = SkewFromText(skewH_, DEFAULT_SKEW_H);
+        n.skewV = Untouched(skewV_) ? shownNetwork_.skewV : SkewFromText(skewV_, DEFAULT_SKEW_V);
+        n.skewH = Untouched(skewH_) ? shownNetwork_.skewH : SkewFromText(skewH_, DEFAULT_SKEW_H);
     }
 }
 

@@ -3,12 +3,11 @@
 // states in step as the LNB type, the DiSEqC levels and the skew controller change.
 #pragma once
 
+#include "database/Records.h"
 #include "forms/FormPane.h"
 
 #include <cstdint>
 
-struct AntennaConfig;
-struct Network;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -18,9 +17,11 @@ class NetworkPane : public FormPane {
 public:
     NetworkPane(AntennaConfig* config, Network* network, QWidget* parent = nullptr);
 
-    // Fills the controls from the working copies (a switch level of 3 becomes 1 in the copy).
+    // Fills the controls from the working copies. Values the lists do not offer (switch level 3,
+    // LNB kind 3) are shown as items of their own.
     void Load();
-    // Reads the enabled controls (and the 22Khz box in every case) into the working copies.
+    // Reads the enabled controls (and the 22Khz box in every case) into the working copies; a box
+    // the user left as shown reads back as the record held it.
     void Read();
 
 private:
@@ -35,6 +36,9 @@ private:
 
     AntennaConfig* config_;
     Network* network_;
+    // The records as Load showed them.
+    AntennaConfig shownConfig_;
+    Network shownNetwork_;
     bool loading_ = false;
 
     QLineEdit* name_;

@@ -53,6 +53,12 @@ QString FirstPidText(const PidList& list) {
     return ShowNumber(first & PID_MASK, 4, first != PID_NONE);
 }
 
+// The bits of a list's first word that no box shows (13 and 15), kept when the PID is retyped.
+uint16_t HiddenBits(const PidList& list, uint16_t shownFlag) {
+    const uint16_t first = FirstWord(list);
+    return first == PID_NONE ? 0 : static_cast<uint16_t>(first & ~(PID_MASK | shownFlag));
+}
+
 // A single-entry list takes the new word in place, keeping its language; any other is replaced.
 void SetSingleEntry(PidList& list, uint16_t word) {
     if (list.Count() == 1 && list.pids.size() == 1) {
@@ -138,6 +144,8 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
 void ProgramPane::Load() {
     const QScopedValueRollback<bool> guard(loading_, true);
     const Program& p = *working_;
+    shown_ = p;
+    audioListEdited_ = false;
 
     videoPid_->setEnabled(!p.IsRadio());
     name_->setText(NameToText(p.name));
@@ -162,6 +170,9 @@ void ProgramPane::Load() {
     noSidUpdate_->setChecked(p.attributes & PA_NO_SID_UPDATE);
     noNameUpdate_->setChecked(p.attributes & PA_NO_NAME_UPDATE);
     noPidUpdate_->setChecked(p.attributes & PA_NO_PID_UPDATE);
+    shownAc3_ = ac3_->isChecked();
+    shownSubt_ = subt_->isChecked();
+    RememberShownTexts();
 }
 
 void ProgramPane::ShowAudioBox() {
@@ -173,23 +184,34 @@ void ProgramPane::ShowAudioBox() {
 void ProgramPane::Read() {
     Program& p = *working_;
     p.name = TextToName(name_->text());
-    p.serviceId = static_cast<uint16_t>(ReadNumber(serviceId_));
-    const auto pidOrNone = [](int32_t value) { return value == 0 ? PID_NONE : static_cast<uint16_t>(value); };
-    p.pmtPid = pidOrNone(ReadNumber(pmtPid_));
-    p.pcrPid = pidOrNone(ReadNumber(pcrPid_));
+    // A box left as shown reads back as the record held it (a PID of 0 shows as 0x0000 but would
+    // read as none; a list of several entries shows only its first).
+    p.serviceId = Untouched(serviceId_) ? shown_.serviceId : static_cast<uint16_t>(ReadNumber(serviceId_));
+    const auto pidOrNone = [this](const QLineEdit* box, uint16_t shown) {
+        if (Untouched(box))
+            return shown;
+        const int32_t value = ReadNumber(box);
+        return value == 0 ? PID_NONE : static_cast<uint16_t>(value);
+    };
+    p.pmtPid = pidOrNone(pmtPid_, shown_.pmtPid);
+    p.pcrPid = pidOrNone(pcrPid_, shown_.pcrPid);
 
     const int32_t video = ReadNumber(videoPid_);
-    if (p.IsRadio() || video == 0)
+    if (Untouched(videoPid_) && p.IsRadio() == shown_.IsRadio())
+        p.videoPids = shown_.videoPids;
+    else if (p.IsRadio() || video == 0)
         p.videoPids.Clear();
     else
         SetSingleEntry(p.videoPids, static_cast<uint16_t>(video));
 
     const int32_t audio = ReadNumber(audioPid_);
-    if (audio == 0) {
+    if (!audioListEdited_ && Untouched(audioPid_) && ac3_->isChecked() == shownAc3_) {
+        p.audioPids = shown_.audioPids;
+    } else if (audio == 0) {
         p.audioPids.Clear();
     } else {
         const uint16_t first = FirstWord(p.audioPids);
-        uint16_t word = static_cast<uint16_t>(audio & PID_MASK);
+        uint16_t word = static_cast<uint16_t>((audio & PID_MASK) | HiddenBits(p.audioPids, PID_FLAG_AC3));
         // With several tracks the AC3 box stands for all of them and is not read.
         const bool ac3 = p.audioPids.Count() < 2 ? ac3_->isChecked() : (first & PID_FLAG_AC3) != 0;
         if (ac3)
@@ -201,10 +223,12 @@ void ProgramPane::Read() {
     }
 
     const int32_t teletext = ReadNumber(teletextPid_);
-    if (teletext == 0) {
+    if (Untouched(teletextPid_) && subt_->isChecked() == shownSubt_) {
+        p.teletextPids = shown_.teletextPids;
+    } else if (teletext == 0) {
         p.teletextPids.Clear();
     } else {
-        uint16_t word = static_cast<uint16_t>(teletext & PID_MASK);
+        uint16_t word = static_cast<uint16_t>((teletext & PID_MASK) | HiddenBits(p.teletextPids, PID_FLAG_SUBT));
         if (subt_->isChecked())
             word |= PID_FLAG_SUBT;
         SetSingleEntry(p.teletextPids, word);
@@ -238,6 +262,7 @@ void ProgramPane::EditAudioList() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     working_->audioPids = dialog.pidList();
+    audioListEdited_ = true;
     audioPid_->setText(FirstPidText(working_->audioPids));
     ac3_->setChecked(working_->audioPids.OrPids() & PID_FLAG_AC3);
 }

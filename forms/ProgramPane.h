@@ -3,9 +3,9 @@
 // tracks are edited in the audio dialog, which the pane opens itself.
 #pragma once
 
+#include "database/Records.h"
 #include "forms/FormPane.h"
 
-struct Program;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +30,12 @@ private:
     void OnAc3Clicked(bool checked);
 
     Program* working_;
+    // The record as Load showed it, the flag boxes as they were then, and whether the audio dialog
+    // changed the list since.
+    Program shown_;
+    bool shownAc3_ = false;
+    bool shownSubt_ = false;
+    bool audioListEdited_ = false;
     bool loading_ = false;
 
     QLineEdit* name_;

@@ -13,6 +13,7 @@
 
 namespace {
 
+constexpr int kFecCount = 6;     // "Auto" and the five rates
 constexpr uint8_t kFecNone = 15; // stored when the FEC list has no selection
 
 // Lets through only digit keys and keys that type nothing (editing, navigation, shortcuts such as
@@ -79,7 +80,7 @@ void TransponderPane::Load() {
     frequency_->setText(QString::number(t.frequency));
     symbolRate_->setText(QString::number(t.symbolRate));
     polarity_->setCurrentIndex(t.polarity());
-    fec_->setCurrentIndex(t.fec() < fec_->count() ? t.fec() : -1);
+    ShowListValue(fec_, kFecCount, t.fec());
     freqDrift_->setText(QString::number(t.freqDrift));
     ShowNumber(gmtError_, t.gmtError, 0, t.gmtError != GMT_UNSET);
 }
@@ -93,7 +94,7 @@ void TransponderPane::Read() {
     const int polarity = polarity_->currentIndex();
     if (polarity >= 0)
         t.polFec = static_cast<uint8_t>((t.polFec & ~0x03) | polarity);
-    const int fec = fec_->currentIndex();
+    const int fec = ListValue(fec_, kFecCount);
     t.polFec = static_cast<uint8_t>((t.polFec & 0x0F) | ((fec >= 0 ? fec : kFecNone) << 4));
     t.freqDrift = static_cast<uint8_t>(ReadNumber(freqDrift_));
     const int32_t gmt = ReadInteger(gmtError_, &ok);

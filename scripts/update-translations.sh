@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
-sources=$(sed -n 's/^set(DISHLINE_TRANSLATED_SOURCES \(.*\)/\1/p; s/^    \(import.*\))$/\1/p' tests/support/TranslationSources.cmake)
+# The set(DISHLINE_TRANSLATED_SOURCES ...) call, over however many lines it runs.
+sources=$(sed -n '/^set(DISHLINE_TRANSLATED_SOURCES /,/)$/p' tests/support/TranslationSources.cmake |
+    sed 's/^set(DISHLINE_TRANSLATED_SOURCES //; s/)$//' | tr '\n' ' ')
 options=$(sed -n 's/^set(DISHLINE_LUPDATE_OPTIONS \(.*\))$/\1/p' tests/support/TranslationSources.cmake)
 if [ $# -gt 0 ]; then
     # shellcheck disable=SC2086

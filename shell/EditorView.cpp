@@ -64,6 +64,20 @@ Network* EditorView::NetworkAt(uint8_t index) {
 
 // ---- the apply-changes rule ----
 
+// The forms never change a record's reference to its network or transponder, and the working copy's
+// index may be stale: records inserted, deleted or reordered since the record was shown renumber
+// the stored reference, not the copy. Applying keeps the stored one, which still names the record
+// the user saw the edited record under.
+Transponder EditorView::WithStoredReferences(Transponder working, const Transponder& stored) {
+    working.networkIndex = stored.networkIndex;
+    return working;
+}
+
+Program EditorView::WithStoredReferences(Program working, const Program& stored) {
+    working.transponderIndex = stored.transponderIndex;
+    return working;
+}
+
 Flow EditorView::ApplyEdits(bool ask) {
     switch (Pane()) {
     case PANE_NETWORK:
@@ -158,7 +172,8 @@ Flow EditorView::ApplyTransponderEdits(bool ask) {
     if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
         currentTransponder_->polarity() != working.polarity())
         tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
-    database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_), working);
+    database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_),
+                             WithStoredReferences(working, *currentTransponder_));
     MarkModified();
     return Flow::Proceed;
 }
@@ -179,7 +194,7 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
     if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);
-    database_.SetProgram(index, working);
+    database_.SetProgram(index, WithStoredReferences(working, *currentProgram_));
     MarkModified();
     return Flow::Proceed;
 }

@@ -137,6 +137,8 @@ private:
     };
     // Reads the network pane and tells what differs from the stored records.
     NetworkEdits ReadNetworkEdits() const;
+    static Transponder WithStoredReferences(Transponder working, const Transponder& stored);
+    static Program WithStoredReferences(Program working, const Program& stored);
     Flow ApplyNetworkEdits(bool ask);
     Flow ApplyTransponderEdits(bool ask);
     Flow ApplyProgramEdits(bool ask);

@@ -3,9 +3,9 @@
 #include "shell/EditorView.h"
 
 #include "database/AtomicFile.h"
-#include "database/ChannelExport.h"
-#include "shell/ChannelPdf.h"
-#include "shell/ExportDialog.h"
+#include "export/ChannelExport.h"
+#include "export/ChannelPdf.h"
+#include "export/ExportDialog.h"
 #include "shell/NativePath.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"

@@ -2,11 +2,11 @@
 // duplicate and broken records, and the comparison with another file.
 #include "shell/EditorView.h"
 
-#include "database/Compare.h"
+#include "rescan/Compare.h"
 #include "shell/FileFilters.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
-#include "shell/ToolDialogs.h"
+#include "rescan/ToolDialogs.h"
 #include "ui/FileDialog.h"
 
 #include <QFileInfo>

@@ -852,6 +852,13 @@ B: %2</translation>
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1 (unknown)</source>
+        <translation>%1 (unbekannt)</translation>
+    </message>
+</context>
+<context>
     <name>ModificationDateDialog</name>
     <message>
         <source>Recent modification date</source>

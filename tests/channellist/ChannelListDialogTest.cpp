@@ -458,10 +458,10 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
                                       Find<QLineEdit>(modal, "name2")->setText(QStringLiteral("second"));
                                       Find<QPushButton>(modal, "okButton")->click();
                                   }));
+    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 13); // two groups: 2 + separator + 2, then 8 more
     d.accept();
     ASSERT_EQ(small.db.favoriteGroups().size(), 2u);
     EXPECT_EQ(small.db.favoriteGroups()[1]->name, "second");
-    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 13); // two groups: 2 + separator + 2, then 8 more
 }
 
 TEST_F(ChannelListTest, SearchFindsPrefixesCaseBlindAndWraps) {

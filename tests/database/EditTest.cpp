@@ -2,8 +2,8 @@
 // exactly and makes it again: checked on random databases with damaged references.
 #include "TestDatabases.h"
 
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
 
 #include <gtest/gtest.h>
 

@@ -137,22 +137,23 @@ TEST_F(NetworkPaneTest, ChangingTheTypeShowsTheNewHighFrequencyOnly) {
     EXPECT_EQ(read.lnbFreq, 9750);
     EXPECT_EQ(read.lnbFreqH, 5750);
 
-    config.lnbType = 0xF1; // kind 3: no table, no selection
+    config.lnbType = 0xF1; // kind 3: no table, shown as an item of its own
     Show();
-    EXPECT_EQ(Combo("lnbType")->currentIndex(), -1);
+    EXPECT_EQ(Combo("lnbType")->currentText(), "3 (unknown)");
+    EXPECT_FALSE(Config().Differs(config));
     Combo("lnbType")->setCurrentIndex(1);
     EXPECT_EQ(bar->workingAntennaConfig().lnbType, 0x41); // index kept, bits 4-5 cleared
 }
 
-TEST_F(NetworkPaneTest, SwitchLevelThreeShowsAsOneZero) {
+TEST_F(NetworkPaneTest, SwitchLevelThreeIsShownAndReadBackAsStored) {
     config.diseqcMode = 0x03;
     config.switchPort = 0xC2;
     Show();
-    EXPECT_EQ(Combo("switchLevel")->currentText(), "1.0");
-    EXPECT_EQ(Combo("switchPort")->count(), 4);
+    EXPECT_EQ(Combo("switchLevel")->currentText(), "3 (unknown)");
+    EXPECT_EQ(Combo("switchPort")->count(), 4); // bit 0 of the level: the "1.0" ports
     EXPECT_EQ(Combo("switchPort")->currentText(), "3");
-    EXPECT_EQ(Config().switchLevel(), 1);
-    EXPECT_TRUE(Config().Differs(config));
+    EXPECT_EQ(Config().switchLevel(), 3);
+    EXPECT_FALSE(Config().Differs(config));
 }
 
 TEST_F(NetworkPaneTest, PortListFollowsTheSwitchLevel) {

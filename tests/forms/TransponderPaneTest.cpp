@@ -103,13 +103,14 @@ TEST_F(TransponderPaneTest, PolarityAndFecReplaceTheirBitsOnly) {
     EXPECT_EQ(Read().polFec, 0x5F);
 }
 
-TEST_F(TransponderPaneTest, AFecPastTheListReadsBackAs15) {
+TEST_F(TransponderPaneTest, AFecPastTheListIsShownAndReadBackAsStored) {
     for (uint8_t fec = 6; fec <= 15; ++fec) {
         transponder.polFec = static_cast<uint8_t>(fec << 4 | 0x06);
         Show();
-        EXPECT_EQ(Combo("fec")->currentIndex(), -1);
-        EXPECT_EQ(Combo("fec")->currentText(), "");
-        EXPECT_EQ(Read().polFec, 0xF6) << int(fec);
-        EXPECT_EQ(Read().Differs(transponder), fec != 15);
+        EXPECT_EQ(Combo("fec")->currentText(), QStringLiteral("%1 (unknown)").arg(fec));
+        EXPECT_EQ(Read().polFec, transponder.polFec) << int(fec);
+        EXPECT_FALSE(Read().Differs(transponder));
     }
+    Combo("fec")->setCurrentIndex(2);
+    EXPECT_EQ(Read().polFec, 0x26);
 }

@@ -2,7 +2,7 @@
 // the database stays as it was.
 #include "EditorTestSupport.h"
 
-#include "shell/ChannelPdf.h"
+#include "export/ChannelPdf.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 // the file-dialog and message-box seams, each change one step that Undo takes back.
 #include "EditorTestSupport.h"
 
-#include "database/Compare.h"
+#include "rescan/Compare.h"
 
 #include <QApplication>
 #include <QCheckBox>

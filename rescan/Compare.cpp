@@ -1,6 +1,6 @@
-#include "database/Compare.h"
+#include "rescan/Compare.h"
 
-#include "database/ProgramMatching.h"
+#include "rescan/ProgramMatching.h"
 
 #include <algorithm>
 #include <cstdio>

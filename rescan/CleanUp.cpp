@@ -1,6 +1,6 @@
-#include "database/CleanUp.h"
+#include "rescan/CleanUp.h"
 
-#include "database/ProgramMatching.h"
+#include "rescan/ProgramMatching.h"
 
 #include <algorithm>
 

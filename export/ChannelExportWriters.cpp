@@ -1,5 +1,5 @@
 // The CSV and web page forms of an exported channel list.
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "database/ProgramMatching.h"
+#include "rescan/ProgramMatching.h"
 
 #include "database/DisplayTables.h"
 

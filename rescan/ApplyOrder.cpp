@@ -1,4 +1,4 @@
-#include "database/ApplyOrder.h"
+#include "rescan/ApplyOrder.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // landscape A4 pages, the table header repeated on every page, "Page n of m" in the footer.
 #pragma once
 
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 #include <QByteArray>
 #include <QString>

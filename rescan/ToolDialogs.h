@@ -2,8 +2,8 @@
 // clean-up found, and the comparison with another file.
 #pragma once
 
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 // The exported channel list: rows and numbers per scope, damaged references, the stamp, and the CSV
 // and web page writers.
-#include "TestDatabases.h"
+#include "tests/database/TestDatabases.h"
 
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // receiver's file is in scan order, and the owner's old file knows how it was arranged.
 #pragma once
 
-#include "database/ProgramMatching.h"
+#include "rescan/ProgramMatching.h"
 
 #include <string>
 #include <vector>

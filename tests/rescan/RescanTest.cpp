@@ -1,11 +1,11 @@
 // After a rescan: matching programs of two databases, taking the order of a reference, cleaning up
 // duplicates and broken records, and comparing two databases.
-#include "TestDatabases.h"
+#include "tests/database/TestDatabases.h"
 
-#include "database/ApplyOrder.h"
-#include "database/CleanUp.h"
-#include "database/Compare.h"
-#include "database/ProgramMatching.h"
+#include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
+#include "rescan/Compare.h"
+#include "rescan/ProgramMatching.h"
 
 #include <gtest/gtest.h>
 

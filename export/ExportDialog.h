@@ -2,7 +2,7 @@
 // channels of one satellite or of one favorite group) in the open database.
 #pragma once
 
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "shell/ExportDialog.h"
+#include "export/ExportDialog.h"
 
 #include "database/DisplayTables.h"
 

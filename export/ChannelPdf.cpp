@@ -1,4 +1,4 @@
-#include "shell/ChannelPdf.h"
+#include "export/ChannelPdf.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

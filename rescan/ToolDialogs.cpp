@@ -1,4 +1,4 @@
-#include "shell/ToolDialogs.h"
+#include "rescan/ToolDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "database/ChannelExport.h"
+#include "export/ChannelExport.h"
 
 #include "database/DisplayTables.h"
 
