@@ -1,9 +1,10 @@
 // A randomized run of the editor: seeded sequences of record commands, typed form edits, answers to
 // every question, Channel List sessions, the SATCODX import, undo, redo, save and reopen, all
 // through the real main window. After every step the database must equal a replay of the same
-// steps on a database of its own (changed through the core's operations, with whole images as its
-// undo history), the title must say "(Modified)" exactly when the work differs from the last save,
-// and the tree must show the database.
+// steps on a database of its own (changed through the core's operations, with whole copies as its
+// undo history), the title must say "(Modified)" when the work differs from the last save and only
+// off the saved step, the pane must show the typed edits on the record they were typed on, and the
+// tree must show the database.
 //
 // By default the run takes about 30 seconds. DISHLINE_RANDOM_SEEDS (a count), DISHLINE_RANDOM_SECONDS,
 // DISHLINE_RANDOM_SEED (the first seed) and DISHLINE_RANDOM_STEPS (per seed) change that; a failure
