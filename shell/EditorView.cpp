@@ -437,6 +437,7 @@ void EditorView::OnFileNew() {
         return;
     RebuildTree();
     history_.Clear();
+    revertedForm_.reset(); // form edits Undo took back belong to the file that is gone
     database_.NewDefault();
     tree_->FillTree(database_);
     UpdateTitle();
@@ -477,6 +478,7 @@ void EditorView::OpenWithPath(const QString& path) {
     }
     RebuildTree();
     history_.Clear();
+    revertedForm_.reset();
     database_ = std::move(loaded);
     tree_->FillTree(database_);
     UpdateTitle();
@@ -488,6 +490,7 @@ void EditorView::OnFileClose() {
     rebuildingTree_ = true;
     tree_->ClearTree();
     history_.Clear();
+    revertedForm_.reset();
     database_.Clear();
     rebuildingTree_ = false;
     SetPane(PANE_EMPTY);
