@@ -460,6 +460,7 @@ void EditorView::OnFileNew() {
     diskStamp_ = DiskFileStamp();
     RebuildTree();
     history_.Clear();
+    revertedForm_.reset(); // form edits Undo took back belong to the file that is gone
     database_.NewDefault();
     tree_->FillTree(database_);
     UpdateTitle();
@@ -506,6 +507,7 @@ void EditorView::OpenWithPath(const QString& path) {
     DiscardRecovery();
     RebuildTree();
     history_.Clear();
+    revertedForm_.reset();
     database_ = std::move(loaded);
     tree_->FillTree(database_);
     UpdateTitle();
@@ -519,6 +521,7 @@ void EditorView::OnFileClose() {
     rebuildingTree_ = true;
     tree_->ClearTree();
     history_.Clear();
+    revertedForm_.reset();
     database_.Clear();
     rebuildingTree_ = false;
     SetPane(PANE_EMPTY);
