@@ -74,11 +74,11 @@ void ChannelListDialog::BuildWidgets() {
     tabBar_->setDrawBase(false);
 
     // The shortcuts work anywhere in the dialog; a text box keeps Ctrl+Z for its own typing.
-    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), tr("Undo"), this);
+    undoAction_ = new QAction(QIcon(QStringLiteral(":/icons/undo.png")), tr("Undo"), this);
     undoAction_->setObjectName(QStringLiteral("undoAction"));
     undoAction_->setToolTip(tr("Undo"));
     undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), tr("Redo"), this);
+    redoAction_ = new QAction(QIcon(QStringLiteral(":/icons/redo.png")), tr("Redo"), this);
     redoAction_->setObjectName(QStringLiteral("redoAction"));
     redoAction_->setToolTip(tr("Redo"));
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

@@ -42,7 +42,7 @@ QString DroppedNdfFile(const QMimeData* mime) {
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.png")));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setAcceptDrops(true);
 
@@ -281,7 +281,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setSpacing(16);
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/dishline.svg")).pixmap(48, 48));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/dishline.png")).pixmap(48, 48));
     layout->addWidget(icon, 0, Qt::AlignTop);
     auto* text = new QLabel(QCoreApplication::translate("AboutDialog", kAboutText), this);
     text->setObjectName(QStringLiteral("aboutText"));

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
     QCoreApplication::setApplicationVersion(QStringLiteral(DISHLINE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("dishline"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dishline.png")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("main", "Editor of NDF channel databases"));
