@@ -62,8 +62,10 @@ QString FileDialog::Ask(QWidget* parent, Mode mode, const QString& filter, const
         return path;
     }
 
-    // The dialog writes its state to the per-user settings when it closes.
+    // The dialog reads and writes its state in the per-user settings: nowhere, and on Windows, where
+    // they are in the registry, put back as they were once the dialog is gone.
     KeepSettingsPrivate();
+    const RegistrySettingsGuard keepRegistry;
     // Qt's own dialog: its name filters match without regard to case, so "*.NDF" also lists
     // "list.ndf" on case-sensitive file systems.
     QFileDialog dialog(parent);

@@ -1,10 +1,13 @@
 // The editor keeps no settings: Open, Save As and Import through Qt's real file dialog leave
-// nothing under the user's home. The home is an empty folder of the test's own, set before Qt starts.
+// nothing under the user's home, nor in the registry on Windows. The home is an empty folder of the
+// test's own, set before Qt starts.
 #include "EditorTestSupport.h"
+#include "ui/PrivateSettings.h"
 
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -44,7 +47,11 @@ protected:
     void ExpectHomeEmpty(const char* after) {
         EXPECT_EQ(Entries(*home), "") << "after " << after;
         EXPECT_EQ(Entries(*configHome), "") << "after " << after;
+        EXPECT_EQ(QtRegistrySettings().toStdString(), registryBefore) << "after " << after;
     }
+
+    // Qt's settings in the registry (Windows) as the test found them: whatever other programs keep.
+    const std::string registryBefore = QtRegistrySettings().toStdString();
 };
 
 TEST_F(NoSettingsTest, OpenSaveAsAndImportLeaveNothingInTheHome) {
@@ -71,6 +78,21 @@ TEST_F(NoSettingsTest, OpenSaveAsAndImportLeaveNothingInTheHome) {
     EXPECT_EQ(db().networks()[1]->name, "Astra 1L");
     ExpectHomeEmpty("Import");
 }
+
+#ifdef Q_OS_WIN
+TEST_F(NoSettingsTest, TheFileDialogLeavesWhatOtherProgramsKeepInTheRegistryAsItWas) {
+    const RegistrySettingsGuard afterwards;
+    QSettings(QSettings::UserScope, QStringLiteral("QtProject"))
+        .setValue(QStringLiteral("FileDialog/lastVisited"), QStringLiteral("file:///C:/elsewhere"));
+    const QString kept = QtRegistrySettings();
+    ASSERT_TRUE(kept.contains(QStringLiteral("lastVisited"))) << kept.toStdString();
+    const std::string path = dir.StdPath("list.NDF");
+    WriteSample(path);
+    ChooseInDialog(ID_FILE_OPEN, QString::fromStdString(path));
+    ASSERT_EQ(view->Pane(), PANE_NETWORK);
+    EXPECT_EQ(QtRegistrySettings().toStdString(), kept.toStdString());
+}
+#endif
 
 } // namespace
 
