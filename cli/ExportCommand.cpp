@@ -134,7 +134,8 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
     std::error_code cause;
     if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()), &cause)) {
         if (cause)
-            Fail(err, DisplayPath(target, true) + ": " + StatusMessage(NDF_CREATE_FAILED) + " (" + cause.message() + ")");
+            Fail(err,
+                 DisplayPath(target, true) + ": " + StatusMessage(NDF_CREATE_FAILED) + " (" + cause.message() + ")");
         else
             FailWrite(err, target, NDF_CREATE_FAILED, bytes.size());
         return NDF_CREATE_FAILED;

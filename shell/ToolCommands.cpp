@@ -3,10 +3,10 @@
 #include "shell/EditorView.h"
 
 #include "rescan/Compare.h"
+#include "rescan/ToolDialogs.h"
 #include "shell/FileFilters.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
-#include "rescan/ToolDialogs.h"
 #include "ui/FileDialog.h"
 
 #include <QFileInfo>
