@@ -8,8 +8,8 @@
 // After the runs a summary compares load and save with the yardstick and each operation at full
 // size with itself at half size.
 #include "bench/BigDatabase.h"
-#include "export/ChannelExport.h"
 #include "database/NetworkDatabase.h"
+#include "export/ChannelExport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -19,7 +19,10 @@ namespace {
 
 class Recorder : public ChangeListener {
 public:
-    void OnChange(std::unique_ptr<DatabaseEdit> edit) override { edits.push_back(std::move(edit)); }
+    std::unique_ptr<DatabaseEdit> Keep(std::unique_ptr<DatabaseEdit> edit) override {
+        edits.push_back(std::move(edit));
+        return nullptr;
+    }
     std::vector<std::unique_ptr<DatabaseEdit>> edits;
 };
 
@@ -163,7 +166,7 @@ TEST_P(EditTest, UndoRestoresTheDatabaseAndRedoMakesTheChangeAgain) {
         NetworkDatabase db;
         FillRandom(db, seed);
         Recorder recorder;
-        db.SetChangeListener(&recorder);
+        db.AddChangeListener(&recorder);
         const Picture before = Take(db);
         const std::vector<const void*> addressesBefore = Addresses(db);
         operation.run(db);
@@ -210,7 +213,7 @@ TEST(EditTest, DamagedReferencesNearNoIndexComeBackExactly) {
     AddProgram(db, 1);
     AddGroup(db, {0xFFFE, 0xFFFD, NO_INDEX, 3}, {});
     Recorder recorder;
-    db.SetChangeListener(&recorder);
+    db.AddChangeListener(&recorder);
     const Picture before = Take(db);
     db.InsertTransponders(1, std::vector<Transponder>(2)); // 0xFFFD and 0xFFFE both clamp at 0xFFFF
     db.AddProgram(0, 0);                                   // 0xFFFE moves onto NO_INDEX
@@ -225,7 +228,7 @@ TEST(EditTest, NothingIsRecordedWithoutAChangeOrWithoutAListener) {
     NetworkDatabase db;
     FillRandom(db, 7);
     Recorder recorder;
-    db.SetChangeListener(&recorder);
+    db.AddChangeListener(&recorder);
     db.DeletePrograms({});
     db.DeleteProgramsInNetwork(200);
     db.SetKeepStamp(db.keepStamp);

@@ -12,7 +12,7 @@ class UndoHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         FillRandom(db, 11);
-        db.SetChangeListener(&history);
+        db.AddChangeListener(&history);
     }
 
     // One command: a named step around a rename of program 0.
@@ -104,7 +104,8 @@ TEST_F(UndoHistoryTest, TheSavedPointFollowsUndoRedoAndIsLostWithItsBranch) {
 
 TEST_F(UndoHistoryTest, OldestStepsGoBeyondTheMemoryLimit) {
     UndoHistory small(4000);
-    db.SetChangeListener(&small);
+    db.RemoveChangeListener(&history);
+    db.AddChangeListener(&small);
     for (int i = 0; i < 50; ++i) {
         small.BeginStep("Edit Program");
         Program value = *db.programs()[0];
