@@ -72,7 +72,6 @@ public:
     bool AtSavedPoint() const { return saved_ == static_cast<int64_t>(current_); }
 
     size_t StepCount() const { return steps_.size(); }
-    size_t CurrentStep() const { return current_; }
     size_t Bytes() const { return bytes_; }
     size_t Limit() const { return limit_; }
 
