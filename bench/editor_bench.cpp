@@ -286,6 +286,12 @@ void Round::Run() {
     busiest = BusiestNetwork(db);
     tree->SelectItem(busiest->treeItem);
     Settle();
+    // The largest deletion of programs, which the undo and redo below take back and make again.
+    Time("Program Delete All in Net, to undo", [&] {
+        Trigger(ID_PROGRAM_DELETE_ALL_IN_NET);
+        Settle();
+    });
+    Expect(view->History().UndoName() == "Delete All Programs in Net", "the programs' deletion is a step");
     const size_t transpondersBefore = db.transponders().size();
     Time("Transponder Delete All in Net", [&] {
         Trigger(ID_TRANSPONDER_DELETE_ALL_IN_NET);
@@ -651,6 +657,7 @@ const std::vector<std::string>& StepNames() {
         "Expand a satellite fully",
         "Program Delete All in Net, expanded",
         "Transponder Delete All in Net, expanded",
+        "Program Delete All in Net, to undo",
         // Undo and redo of each step since the file was opened again.
         "Undo Channel List",
         "Undo Delete Program",
@@ -660,6 +667,8 @@ const std::vector<std::string>& StepNames() {
         "Undo Sort by Degree",
         "Undo Import SATCODX",
         "Undo Delete All Transponders in Net",
+        "Undo Delete All Programs in Net",
+        "Redo Delete All Programs in Net",
         "Redo Delete All Transponders in Net",
         "Redo Import SATCODX",
         "Redo Sort by Degree",

@@ -47,7 +47,6 @@ public:
     const ChannelListStep& Redo(ChannelListState& current);
 
     size_t UndoCount() const { return undo_.size(); }
-    size_t RedoCount() const { return redo_.size(); }
     size_t Bytes() const { return bytes_; }
     static size_t BytesOf(const ChannelListStep& step);
 

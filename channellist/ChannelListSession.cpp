@@ -278,13 +278,6 @@ SortKey KeyOf(const Program& program, uint8_t favoriteMask, int column) {
 
 } // namespace
 
-int ChannelListSession::CompareRows(uint32_t a, uint32_t b) const {
-    const int column = state_.sortState & ~kDescendingBit;
-    const int result = CompareKeys(KeyOf(*database_.programs()[a], FavoriteMask(a), column),
-                                   KeyOf(*database_.programs()[b], FavoriteMask(b), column));
-    return (state_.sortState & kDescendingBit) ? -result : result;
-}
-
 bool ChannelListSession::SortByColumn(int column) {
     if (RowCount() < 2 || column < 0 || column >= COLUMN_COUNT)
         return false;

@@ -104,8 +104,6 @@ public:
     // ---- ordering ----
     // A click on a column header; false (nothing changes) with fewer than two rows.
     bool SortByColumn(int column);
-    // Negative when the row value a goes before b under the current sortState.
-    int CompareRows(uint32_t a, uint32_t b) const;
 
     // ---- commands on a block of rows (ChannelListCommands.cpp) ----
     // Rows come in any order; repeats and rows outside the list are ignored. Each command that

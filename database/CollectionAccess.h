@@ -38,8 +38,15 @@ inline void AssignValue(FavoriteGroup& target, const FavoriteGroup& value) {
 }
 template <class T> void AssignValue(T& target, const T& value) {
     const TreeItemHandle item = target.treeItem;
-    target = value; // a program's assignment leaves favoriteMask alone
+    target = value;
     target.treeItem = item;
+}
+inline void AssignValue(Program& target, const Program& value) {
+    const TreeItemHandle item = target.treeItem;
+    const uint8_t mask = target.favoriteMask;
+    target = value;
+    target.treeItem = item;
+    target.favoriteMask = mask;
 }
 
 // Memory a record holds, for the undo history's accounting.

@@ -1,7 +1,9 @@
-// How a database announces its changes: every operation that changes a NetworkDatabase hands one
-// DatabaseEdit to the database's ChangeListener, if it has one. An edit holds what the change
-// needs to be taken back exactly (removed records, old values, the order it replaced) and to be
-// made again; an undo history keeps the edits of one user command as one step.
+// How a database announces its changes: every operation that changes a NetworkDatabase describes
+// the change by one DatabaseEdit and announces it to each of the database's ChangeListeners (an
+// undo history, the tree that shows the database, ...). An edit holds what the change needs to be
+// taken back exactly (removed records, old values, the order it replaced) and to be made again; an
+// undo history keeps the edits of one user command as one step, and has the database announce
+// them again when it takes them back or makes them again.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +20,21 @@ enum ChangeKind : uint32_t {
     CHANGE_RECORDS = 1u << 3,   // records inserted, removed or reordered (references renumbered)
 };
 
+// The kind of a record, for a listener that must know what a changed record is.
+enum class RecordType {
+    NONE,
+    ANTENNA_CONFIG,
+    NETWORK,
+    TRANSPONDER,
+    PROGRAM,
+    FAVORITE_GROUP,
+};
+
+struct RecordRef {
+    RecordType type = RecordType::NONE;
+    const void* record = nullptr; // of the type above
+};
+
 class DatabaseEdit {
 public:
     virtual ~DatabaseEdit() = default;
@@ -31,17 +48,33 @@ public:
     // Memory the edit holds, in bytes, as far as it grows with the change.
     virtual size_t Bytes() const = 0;
     virtual ChangeKind Kind() const = 0;
-    // The record whose fields a CHANGE_VALUES edit changed, as it is in the database now; null for
-    // every other kind of edit.
-    virtual const void* ChangedRecord(const NetworkDatabase& database) const {
+    // The record whose fields a value edit changed, as it is in the database now; none for every
+    // other kind of edit.
+    virtual RecordRef ChangedRecord(const NetworkDatabase& database) const {
         (void)database;
-        return nullptr;
+        return RecordRef();
     }
+};
+
+// How the database came to its new state: an operation made a change, or undo or redo ran an edit
+// that a listener kept.
+enum class ChangeDirection {
+    MADE,
+    UNDONE,
+    REDONE,
 };
 
 class ChangeListener {
 public:
     virtual ~ChangeListener() = default;
-    // Called after each change with what it takes to undo it.
-    virtual void OnChange(std::unique_ptr<DatabaseEdit> edit) = 0;
+    // A change an operation made: a listener that keeps edits (an undo history) takes it and
+    // returns null; any other returns it, and it is offered to the next listener. An edit that no
+    // listener keeps is dropped after the announcement. Called before OnChanged.
+    virtual std::unique_ptr<DatabaseEdit> Keep(std::unique_ptr<DatabaseEdit> edit) { return edit; }
+    // After every change, with the database in its new state: `edit` describes the change made,
+    // taken back (UNDONE) or made again (REDONE). A listener must not change the database here.
+    virtual void OnChanged(const DatabaseEdit& edit, ChangeDirection direction) {
+        (void)edit;
+        (void)direction;
+    }
 };

@@ -217,10 +217,10 @@ NdfStatus NetworkDatabase::Open(const std::string& path, std::vector<uint8_t>& i
 
 NdfStatus NetworkDatabase::Parse(const uint8_t* image, size_t length) {
     // The database is replaced whole; that is no change an undo history could take back.
-    ChangeListener* listener = listener_;
-    listener_ = nullptr;
+    std::vector<ChangeListener*> listeners;
+    listeners.swap(listeners_);
     const NdfStatus status = ParseImage(image, length);
-    listener_ = listener;
+    listeners_.swap(listeners);
     return status;
 }
 

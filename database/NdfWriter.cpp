@@ -219,15 +219,15 @@ std::string PidListProblem(size_t program, const char* what, const PidList& list
 
 void NetworkDatabase::PrepareForSave() {
     // Saving is no edit of the user's: today's stamp and the masks the file drops are not recorded.
-    ChangeListener* listener = listener_;
-    listener_ = nullptr;
+    std::vector<ChangeListener*> listeners;
+    listeners.swap(listeners_);
     if (!keepStamp)
         SetStampDate(LocalNow());
     if (!(formatFlags & NDF_FLAG_PROG_CA)) {
         for (auto& program : programs_)
             program->caMask = 0; // what the file cannot hold is not kept in memory either
     }
-    listener_ = listener;
+    listeners_.swap(listeners);
 }
 
 size_t NetworkDatabase::Serialize(std::vector<uint8_t>& out) {

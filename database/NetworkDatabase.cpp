@@ -10,6 +10,22 @@
 
 namespace {
 
+constexpr RecordType TypeOf(const AntennaConfig*) {
+    return RecordType::ANTENNA_CONFIG;
+}
+constexpr RecordType TypeOf(const Network*) {
+    return RecordType::NETWORK;
+}
+constexpr RecordType TypeOf(const Transponder*) {
+    return RecordType::TRANSPONDER;
+}
+constexpr RecordType TypeOf(const Program*) {
+    return RecordType::PROGRAM;
+}
+constexpr RecordType TypeOf(const FavoriteGroup*) {
+    return RecordType::FAVORITE_GROUP;
+}
+
 // A record takes a new value; undoing and redoing both swap the held value with the live one.
 template <class T> class ValueEdit final : public DatabaseEdit {
 public:
@@ -18,9 +34,10 @@ public:
     void Redo(NetworkDatabase& db) override { Swap(db); }
     size_t Bytes() const override { return sizeof(*this) + RecordBytes(value_); }
     ChangeKind Kind() const override { return kind_; }
-    const void* ChangedRecord(const NetworkDatabase& db) const override {
+    RecordRef ChangedRecord(const NetworkDatabase& db) const override {
         const RecordList<T>& list = Records<T>(db);
-        return index_ < list.size() ? list[index_].get() : nullptr;
+        return index_ < list.size() ? RecordRef{TypeOf(static_cast<const T*>(nullptr)), list[index_].get()}
+                                    : RecordRef();
     }
 
 private:
@@ -40,9 +57,13 @@ template <class T> void SetValue(NetworkDatabase& db, size_t index, const T& val
     RecordList<T>& list = Records<T>(db);
     if (index >= list.size())
         return;
+    // Announced once made, with the old value.
+    std::unique_ptr<DatabaseEdit> edit;
     if (CollectionAccess::Recording(db))
-        CollectionAccess::Record(db, std::make_unique<ValueEdit<T>>(index, *list[index], kind));
+        edit = std::make_unique<ValueEdit<T>>(index, *list[index], kind);
     AssignValue(*list[index], value);
+    if (edit)
+        CollectionAccess::Record(db, std::move(edit));
 }
 
 // Records appended at the end of a collection: undo takes them off and keeps them, redo puts the
@@ -175,9 +196,40 @@ NetworkDatabase& NetworkDatabase::operator=(NetworkDatabase&& other) noexcept {
     return *this;
 }
 
+void NetworkDatabase::AddChangeListener(ChangeListener* listener) {
+    if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void NetworkDatabase::RemoveChangeListener(ChangeListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
 void NetworkDatabase::Record(std::unique_ptr<DatabaseEdit> edit) {
-    if (listener_)
-        listener_->OnChange(std::move(edit));
+    if (!edit)
+        return;
+    // The keeper takes the edit first, so that it has the edits in the order they were made even
+    // when a listener's answer to the announcement leads to further changes.
+    DatabaseEdit& made = *edit;
+    for (ChangeListener* listener : listeners_) {
+        if (!edit)
+            break;
+        edit = listener->Keep(std::move(edit));
+    }
+    for (ChangeListener* listener : listeners_)
+        listener->OnChanged(made, ChangeDirection::MADE);
+}
+
+void NetworkDatabase::UndoEdit(DatabaseEdit& edit) {
+    edit.Undo(*this);
+    for (ChangeListener* listener : listeners_)
+        listener->OnChanged(edit, ChangeDirection::UNDONE);
+}
+
+void NetworkDatabase::RedoEdit(DatabaseEdit& edit) {
+    edit.Redo(*this);
+    for (ChangeListener* listener : listeners_)
+        listener->OnChanged(edit, ChangeDirection::REDONE);
 }
 
 // ---- building ----

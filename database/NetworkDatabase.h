@@ -47,7 +47,7 @@ public:
     NetworkDatabase() = default;
     NetworkDatabase(const NetworkDatabase&) = delete;
     NetworkDatabase& operator=(const NetworkDatabase&) = delete;
-    // Moving takes the records and the header; each database keeps its own change listener.
+    // Moving takes the records and the header; each database keeps its own change listeners.
     NetworkDatabase(NetworkDatabase&& other) noexcept;
     NetworkDatabase& operator=(NetworkDatabase&& other) noexcept;
 
@@ -62,11 +62,17 @@ public:
     const RecordList<FavoriteGroup>& favoriteGroups() const { return favoriteGroups_; }
 
     // ---- change notification ----
-    // Every operation below that changes the database hands the listener one edit that can undo
-    // it. Without a listener nothing is recorded. Clear, NewDefault, Parse and moving a database
-    // replace it whole and are not recorded: whoever calls them starts a new history.
-    void SetChangeListener(ChangeListener* listener) { listener_ = listener; }
-    ChangeListener* changeListener() const { return listener_; }
+    // Every operation below that changes the database announces one edit that can undo it to
+    // each listener, in the order they were added. Without a listener nothing is recorded. Clear,
+    // NewDefault, Parse and moving a database replace it whole and are not announced: whoever
+    // calls them starts a new history and shows the database afresh. A listener must be removed
+    // before it goes.
+    void AddChangeListener(ChangeListener* listener);
+    void RemoveChangeListener(ChangeListener* listener);
+    const std::vector<ChangeListener*>& changeListeners() const { return listeners_; }
+    // Take back (make again) a change whose edit a listener kept, and announce it to every listener.
+    void UndoEdit(DatabaseEdit& edit);
+    void RedoEdit(DatabaseEdit& edit);
 
     // ---- building a database record by record ----
     // Appends in file order, as a reader does; no reference is checked or fixed up. Without an
@@ -192,14 +198,14 @@ private:
     // What every save does to the database before its image is built: today's stamp unless
     // keepStamp is set, and no CA masks where the file carries none.
     void PrepareForSave();
-    bool Recording() const { return listener_ != nullptr; }
+    bool Recording() const { return !listeners_.empty(); }
 
     RecordList<AntennaConfig> antennaConfigs_;
     RecordList<Network> networks_;
     RecordList<Transponder> transponders_;
     RecordList<Program> programs_;
     RecordList<FavoriteGroup> favoriteGroups_;
-    ChangeListener* listener_ = nullptr;
+    std::vector<ChangeListener*> listeners_;
 };
 
 // Sum of the first length bytes plus initial, modulo 256.

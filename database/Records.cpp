@@ -183,31 +183,6 @@ bool Transponder::Differs(const Transponder& other) const {
 
 // ---- Program ----
 
-Program::Program(const Program& other)
-    : name(other.name), serviceId(other.serviceId), pmtPid(other.pmtPid), pcrPid(other.pcrPid),
-      videoPids(other.videoPids), audioPids(other.audioPids), teletextPids(other.teletextPids), caMask(other.caMask),
-      attributes(other.attributes), attributes2(other.attributes2), transponderIndex(other.transponderIndex),
-      treeItem(other.treeItem) {}
-
-Program& Program::operator=(const Program& other) {
-    if (this == &other)
-        return *this;
-    // favoriteMask belongs to the channel list's bookkeeping of this record and stays.
-    name = other.name;
-    serviceId = other.serviceId;
-    pmtPid = other.pmtPid;
-    pcrPid = other.pcrPid;
-    videoPids = other.videoPids;
-    audioPids = other.audioPids;
-    teletextPids = other.teletextPids;
-    caMask = other.caMask;
-    attributes = other.attributes;
-    attributes2 = other.attributes2;
-    transponderIndex = other.transponderIndex;
-    treeItem = other.treeItem;
-    return *this;
-}
-
 bool Program::Differs(const Program& other) const {
     return name != other.name || serviceId != other.serviceId || pmtPid != other.pmtPid || pcrPid != other.pcrPid ||
            videoPids.Differs(other.videoPids) || audioPids.Differs(other.audioPids) ||

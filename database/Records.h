@@ -145,13 +145,11 @@ struct Program {
     uint8_t attributes = 0;
     uint8_t attributes2 = 0;
     uint16_t transponderIndex = 0;
-    uint8_t favoriteMask = 0; // channel list scratch; never stored, copied or compared
+    uint8_t favoriteMask = 0; // channel list scratch; never stored or compared
     TreeItemHandle treeItem = nullptr;
 
     Program() = default;
     explicit Program(uint16_t transponder) : transponderIndex(transponder) {}
-    Program(const Program& other);
-    Program& operator=(const Program& other); // copies every field but favoriteMask
 
     bool IsRadio() const { return (attributes & PA_RADIO) != 0; }
     bool Differs(const Program& other) const;

@@ -35,19 +35,20 @@ bool UndoHistory::EndStep(StepPlace after, bool keep) {
     return true;
 }
 
-void UndoHistory::OnChange(std::unique_ptr<DatabaseEdit> edit) {
+std::unique_ptr<DatabaseEdit> UndoHistory::Keep(std::unique_ptr<DatabaseEdit> edit) {
     if (!edit)
-        return;
+        return nullptr;
     if (depth_ == 0) {
         // A change outside any command still gets its step, so that nothing escapes undo.
         BeginStep(std::string());
-        OnChange(std::move(edit));
+        Keep(std::move(edit));
         EndStep();
-        return;
+        return nullptr;
     }
     open_.kinds |= edit->Kind();
     open_.bytes += edit->Bytes();
     open_.edits.push_back(std::move(edit));
+    return nullptr;
 }
 
 std::string UndoHistory::UndoName() const {
@@ -63,7 +64,7 @@ const UndoStep* UndoHistory::Undo(NetworkDatabase& database) {
         return nullptr;
     UndoStep& step = steps_[--current_];
     for (auto edit = step.edits.rbegin(); edit != step.edits.rend(); ++edit)
-        (*edit)->Undo(database);
+        database.UndoEdit(**edit);
     return &step;
 }
 
@@ -72,7 +73,7 @@ const UndoStep* UndoHistory::Redo(NetworkDatabase& database) {
         return nullptr;
     UndoStep& step = steps_[current_++];
     for (auto& edit : step.edits)
-        edit->Redo(database);
+        database.RedoEdit(*edit);
     return &step;
 }
 

@@ -45,16 +45,22 @@ public:
     bool EndStep(StepPlace after = StepPlace(), bool keep = true);
     bool StepOpen() const { return depth_ > 0; }
 
-    void OnChange(std::unique_ptr<DatabaseEdit> edit) override;
+    // Every edit an operation makes goes into the open step.
+    std::unique_ptr<DatabaseEdit> Keep(std::unique_ptr<DatabaseEdit> edit) override;
 
     bool CanUndo() const { return StepOpen() ? false : current_ > 0; }
     bool CanRedo() const { return StepOpen() ? false : current_ < steps_.size(); }
     // The name of the step Undo or Redo would take; empty when there is none.
     std::string UndoName() const;
     std::string RedoName() const;
+    // Where the user was when the step Undo would take began, and when the step Redo would make
+    // again ended; nowhere when there is none.
+    StepPlace UndoPlace() const { return CanUndo() ? steps_[current_ - 1].before : StepPlace(); }
+    StepPlace RedoPlace() const { return CanRedo() ? steps_[current_].after : StepPlace(); }
 
-    // Takes back the last step (or makes the next one again) and returns it; null when there is
-    // nothing to undo (redo). The database must be the one whose edits were recorded.
+    // Takes back the last step (or makes the next one again) through the database, which announces
+    // each edit to its listeners, and returns it; null when there is nothing to undo (redo). The
+    // database must be the one whose edits were recorded.
     const UndoStep* Undo(NetworkDatabase& database);
     const UndoStep* Redo(NetworkDatabase& database);
 
@@ -69,7 +75,6 @@ public:
     bool AtSavedPoint() const { return saved_ == static_cast<int64_t>(current_); }
 
     size_t StepCount() const { return steps_.size(); }
-    size_t CurrentStep() const { return current_; }
     size_t Bytes() const { return bytes_; }
     size_t Limit() const { return limit_; }
 

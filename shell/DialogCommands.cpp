@@ -42,33 +42,29 @@ void EditorView::OnChannelList() {
     if (Pane() == PANE_EMPTY)
         return;
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Channel List"));
-    uint32_t changes = 0;
     // The dialog may delete the program the pane shows: its transponder is then the nearest place.
+    const StepPlace shown = CurrentPlace();
     const Transponder* shownTransponder =
         Pane() == PANE_PROGRAM && currentProgram_ ? TransponderAt(currentProgram_->transponderIndex) : nullptr;
     {
+        // The tree follows what the dialog writes back; the pane keeps its edits meanwhile.
+        const bool quiet = rebuildingTree_;
+        rebuildingTree_ = true;
         ChannelListDialog dialog(database_, window());
         channelListOpen_ = true;
         emit commandStateChanged();
-        if (dialog.exec() == QDialog::Accepted)
-            changes = dialog.changeFlags();
+        dialog.exec();
+        rebuildingTree_ = quiet;
+    }
+    // When the record shown went, so did its item: the step must not ask the item where it was.
+    const bool shownWent = shown.record && !ItemOfPlace(shown);
+    if (shownWent) {
+        SetPane(PANE_EMPTY);
+        currentItem_ = nullptr;
     }
     step.End();
-    if ((changes & CHANGED_ORDER) && CurrentPlace().record && !ItemOfPlace(CurrentPlace())) {
-        RebuildTreeAt(StepPlace{shownTransponder, LEVEL_TRANSPONDER});
-    } else if (changes & CHANGED_ORDER) {
-        // The tree lists each transponder's programs in channel order: rebuild it and put the
-        // selection back on the record the pane shows, which keeps any pending form edits.
-        const StepPlace shown = CurrentPlace();
-        const std::vector<const void*> expanded = tree_->ExpandedRecords();
-        rebuildingTree_ = true;
-        tree_->ClearTree();
-        tree_->FillTree(database_);
-        tree_->ExpandRecords(expanded);
-        tree_->SelectItem(ItemOfPlace(shown));
-        currentItem_ = tree_->SelectedItem();
-        rebuildingTree_ = false;
-    }
+    if (shownWent)
+        ChangeUnderBlankPane(StepPlace{shownTransponder, LEVEL_TRANSPONDER}, [] { return false; });
     channelListOpen_ = false;
     emit commandStateChanged();
 }
@@ -106,33 +102,11 @@ void EditorView::OnImportSatcodx() {
     {
         CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Import SATCODX"));
         added = ApplySatcodx(database_, preview);
-        if (networkChanges || added > 0) {
-            tree_->SetNameLabel(network->treeItem, *network);
-            InsertImportedItems(*network);
+        if (networkChanges || added > 0)
             ShowItem(currentItem_);
-        }
     }
     MessageBox::Notice(window(),
                        tr("%1 transponders added to %2; %3 already present, %4 lines skipped.")
                            .arg(QString::number(added), NetworkTreeModel::NameLabel(network->name),
                                 QString::number(preview.duplicateLines), QString::number(preview.skippedLines)));
-}
-
-void EditorView::InsertImportedItems(const Network& network) {
-    // The added transponders close the network's first run; give them their items at once, placed
-    // by the database order: before the item of a later run of the same network (a damaged file),
-    // else last. The place is found once, so that a long listing costs no search per transponder.
-    const uint8_t slot = database_.IndexOfNetwork(&network);
-    const size_t end = database_.EndTransponderOf(slot);
-    TreeItemHandle before = LAST_ITEM;
-    for (size_t i = end; i < database_.transponders().size() && before == LAST_ITEM; ++i) {
-        const TreeItemHandle item = database_.transponders()[i]->treeItem;
-        if (item && network.treeItem && tree_->ParentOf(item) == network.treeItem)
-            before = item;
-    }
-    for (size_t i = database_.FirstTransponderOf(slot); i < end; ++i) {
-        Transponder& transponder = *database_.transponders()[i];
-        if (!transponder.treeItem)
-            tree_->InsertTransponderItem(transponder, before);
-    }
 }

@@ -24,7 +24,7 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     tree_->setObjectName(QStringLiteral("networkTree"));
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
-    database_.SetChangeListener(&history_);
+    database_.AddChangeListener(&history_);
     // Unsaved work reaches its recovery file a moment after the change that made it; a burst of
     // changes is written once.
     recoveryTimer_ = new QTimer(this);
@@ -151,8 +151,6 @@ Flow EditorView::ApplyNetworkEdits(bool ask) {
     if (networkChanged || antennaIndex != currentNetwork_->antennaIndex) {
         Network value = networkChanged ? workingNetwork : *currentNetwork_;
         value.antennaIndex = antennaIndex;
-        if (networkChanged && currentNetwork_->name != workingNetwork.name)
-            tree_->SetNameLabel(currentNetwork_->treeItem, workingNetwork);
         database_.SetNetwork(database_.IndexOfNetwork(currentNetwork_), value);
         if (networkChanged)
             MarkModified();
@@ -176,9 +174,6 @@ Flow EditorView::ApplyTransponderEdits(bool ask) {
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Edit Transponder"));
-    if (currentTransponder_->name != working.name || currentTransponder_->frequency != working.frequency ||
-        currentTransponder_->polarity() != working.polarity())
-        tree_->SetTransponderLabel(currentTransponder_->treeItem, working);
     database_.SetTransponder(database_.IndexOfTransponder(currentTransponder_),
                              WithStoredReferences(working, *currentTransponder_));
     MarkModified();
@@ -196,8 +191,6 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
             return answer == Answer::Stop ? Flow::Stop : Flow::Proceed;
     }
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Edit Program"));
-    if (currentProgram_->name != working.name)
-        tree_->SetNameLabel(currentProgram_->treeItem, working);
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
     if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);

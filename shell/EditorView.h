@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -134,12 +135,12 @@ private:
     StepPlace CurrentPlace() const;
     // The item of a record that exists in the database, or null.
     TreeItemHandle ItemOfPlace(const StepPlace& place) const;
-    // Shows the database again after it changed under the tree: the same records expanded, and the
-    // given place selected (or the first satellite), its stored record in the pane.
-    void RebuildTreeAt(const StepPlace& place);
-    // The screen after a step was undone or redone: the tree, and the place selected and shown.
-    void ShowAfterHistoryMove(const UndoStep& step, const StepPlace& place);
-    void RefreshLabel(const void* record);
+    // Runs a change that may take away the records the pane shows: the pane goes blank first and
+    // the tree follows the change without the view answering its moves of the selection. Then the
+    // given place is selected and its stored record shown, or when it has no item, the item the
+    // tree selected instead, else the first satellite. True when the change said it changed
+    // anything.
+    bool ChangeUnderBlankPane(const StepPlace& place, const std::function<bool()>& change);
     // The pane holds edits that differ from the stored record.
     bool PaneHasPendingEdits() const;
     // What the pane's edits would be applied as, e.g. "Edit Program"; empty for the empty pane.
@@ -175,8 +176,6 @@ private:
     bool LoadOtherFile(NetworkDatabase& other, QString& name);
     void RebuildTree();
     void ShowItem(TreeItemHandle item);
-    // Gives the transponders an import added to the network their tree items.
-    void InsertImportedItems(const Network& network);
     void SetPane(PaneKind kind);
     void ShowOpenOrSaveError(NdfStatus status);
     // The antenna configuration a network uses; null when its antennaIndex names none.

@@ -1,5 +1,5 @@
 // Undo and redo: each command's changes as one step of the history, and the screen after a step
-// is taken back or made again.
+// is taken back or made again (the tree follows the database by itself).
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
@@ -55,71 +55,22 @@ TreeItemHandle EditorView::ItemOfPlace(const StepPlace& place) const {
     return nullptr;
 }
 
-void EditorView::RebuildTreeAt(const StepPlace& place) {
-    const std::vector<const void*> expanded = tree_->ExpandedRecords();
+bool EditorView::ChangeUnderBlankPane(const StepPlace& place, const std::function<bool()>& change) {
     SetPane(PANE_EMPTY);
     currentItem_ = nullptr;
+    const bool quiet = rebuildingTree_;
     rebuildingTree_ = true;
-    tree_->ClearTree();
-    tree_->FillTree(database_);
-    tree_->ExpandRecords(expanded);
-    rebuildingTree_ = false;
-    TreeItemHandle item = ItemOfPlace(place);
-    if (!item)
-        item = tree_->FirstRootItem();
-    tree_->SelectItem(item);
-    // FillTree selected the first satellite quietly: when that is the place, nothing notified.
-    if (currentItem_ != tree_->SelectedItem())
-        ShowItem(tree_->SelectedItem());
-    emit commandStateChanged();
-}
-
-void EditorView::ShowAfterHistoryMove(const UndoStep& step, const StepPlace& place) {
-    // Only field changes: the tree keeps its items and relabels the records that changed. A step
-    // with many of them (none of the editor's commands makes one) is shown by a rebuild.
-    constexpr size_t kMostRelabeled = 64;
-    if ((step.kinds & CHANGE_RECORDS) || step.edits.size() > kMostRelabeled) {
-        RebuildTreeAt(place);
-        return;
-    }
-    for (const auto& edit : step.edits) {
-        if (const void* record = edit->ChangedRecord(database_))
-            RefreshLabel(record);
-    }
-    // The pane goes blank first, so that showing the place again asks nothing about its old values.
-    SetPane(PANE_EMPTY);
-    currentItem_ = nullptr;
+    const bool changed = change();
+    rebuildingTree_ = quiet;
     TreeItemHandle item = ItemOfPlace(place);
     if (!item)
         item = tree_->SelectedItem() ? tree_->SelectedItem() : tree_->FirstRootItem();
     tree_->SelectItem(item);
+    // The item may have been selected already, in which case nothing notified.
     if (currentItem_ != tree_->SelectedItem())
         ShowItem(tree_->SelectedItem());
     emit commandStateChanged();
-}
-
-void EditorView::RefreshLabel(const void* record) {
-    for (const auto& network : database_.networks()) {
-        if (network.get() == record) {
-            if (network->treeItem)
-                tree_->SetNameLabel(network->treeItem, *network);
-            return;
-        }
-    }
-    for (const auto& transponder : database_.transponders()) {
-        if (transponder.get() == record) {
-            if (transponder->treeItem)
-                tree_->SetTransponderLabel(transponder->treeItem, *transponder);
-            return;
-        }
-    }
-    for (const auto& program : database_.programs()) {
-        if (program.get() == record) {
-            if (program->treeItem)
-                tree_->SetNameLabel(program->treeItem, *program);
-            return;
-        }
-    }
+    return changed;
 }
 
 bool EditorView::PaneHasPendingEdits() const {
@@ -164,11 +115,11 @@ void EditorView::OnUndo() {
         ShowItem(currentItem_);
         return;
     }
-    const UndoStep* step = history_.Undo(database_);
-    if (!step)
+    if (!history_.CanUndo())
         return;
     revertedForm_.reset();
-    ShowAfterHistoryMove(*step, step->before);
+    // The tree follows each edit the history takes back.
+    ChangeUnderBlankPane(history_.UndoPlace(), [this] { return history_.Undo(database_) != nullptr; });
     MarkModified();
 }
 
@@ -196,10 +147,9 @@ void EditorView::OnRedo() {
     revertedForm_.reset();
     if (PaneHasPendingEdits())
         return; // new edits in the pane end the way forward, as typing does in a text box
-    const UndoStep* step = history_.Redo(database_);
-    if (!step)
+    if (!history_.CanRedo())
         return;
-    ShowAfterHistoryMove(*step, step->after);
+    ChangeUnderBlankPane(history_.RedoPlace(), [this] { return history_.Redo(database_) != nullptr; });
     MarkModified();
 }
 

@@ -105,6 +105,7 @@ NetworkTree::~NetworkTree() = default;
 void NetworkTree::ClearTree() {
     if (!model_->Database())
         return;
+    model_->Database()->RemoveChangeListener(this);
     const bool hadSelection = selected_ != nullptr;
     {
         QuietScope quiet(quiet_);
@@ -124,8 +125,33 @@ void NetworkTree::FillTree(NetworkDatabase& database) {
         model_->Build(database);
         SyncView();
     }
+    database.AddChangeListener(this);
     if (TreeItemHandle first = FirstRootItem())
         SelectItem(first);
+}
+
+void NetworkTree::OnChanged(const DatabaseEdit& edit, ChangeDirection) {
+    TreeNode* standIn;
+    bool moved;
+    {
+        QuietScope quiet(quiet_);
+        standIn = model_->Follow(edit, selected_);
+        moved = standIn != selected_;
+        if (moved)
+            selected_ = nullptr;
+        if (model_->HasRemoved()) {
+            // Lays the view out again now, so that it holds no index of the removed nodes when they go.
+            executeDelayedItemsLayout();
+            model_->FreeRemoved();
+        }
+        SyncView();
+    }
+    if (!moved)
+        return;
+    if (standIn)
+        SelectItem(standIn);
+    else
+        emit selectionChanged(nullptr);
 }
 
 TreeItemHandle NetworkTree::InsertNetworkItem(Network& network) {

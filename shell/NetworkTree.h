@@ -1,8 +1,13 @@
 // The tree that shows a NetworkDatabase as satellites, their transponders and the transponders'
 // programs, and reports every change of the selected item. The tree owns no records: each item
-// points at its record and the record's treeItem points at the item.
+// points at its record and the record's treeItem points at the item. While it shows a database it
+// listens to the database's changes and follows each one, made, undone or redone: items come,
+// go, move and take new labels, the expanded items stay expanded, and when the selected item goes
+// the selection moves (with one notification) to the next sibling of the highest item above it
+// that went, else to that item's parent, else to its previous sibling.
 #pragma once
 
+#include "database/DatabaseEdit.h"
 #include "database/Records.h"
 #include "shell/NetworkTreeModel.h"
 
@@ -22,7 +27,7 @@ inline char lastItemTag;
 // new item goes.
 inline constexpr TreeItemHandle LAST_ITEM = &detail::lastItemTag;
 
-class NetworkTree : public QTreeView {
+class NetworkTree : public QTreeView, public ChangeListener {
     Q_OBJECT
 
 public:
@@ -30,10 +35,14 @@ public:
     ~NetworkTree() override;
 
     // Detaches and empties the tree and clears the records' treeItem; nothing when already detached.
-    // Call it while the records of the database shown still exist, before they change.
+    // Call it while the records of the database shown still exist, before they change, and before
+    // the tree goes when the database outlives it.
     void ClearTree();
-    // Shows the database and selects the first satellite (which notifies).
+    // Shows the database, follows its changes from now on, and selects the first satellite (which
+    // notifies).
     void FillTree(NetworkDatabase& database);
+
+    void OnChanged(const DatabaseEdit& edit, ChangeDirection direction) override;
 
     // The insertions return the new item, or null when the record gets none (detached tree, or its
     // network or transponder has no item). They keep the tree in database order: a hint that is no

@@ -276,6 +276,238 @@ std::vector<std::unique_ptr<TreeNode>> NetworkTreeModel::RemoveGrandchildren(Tre
     return removed;
 }
 
+TreeNode* NetworkTreeModel::Follow(const DatabaseEdit& edit, TreeNode* watched) {
+    if (!database_)
+        return watched;
+    const uint32_t kind = edit.Kind();
+    if (!(kind & CHANGE_RECORDS)) {
+        // The header and the favorite groups show in no item.
+        if (!(kind & CHANGE_VALUES) || Relabel(edit.ChangedRecord(*database_)))
+            return watched;
+    }
+    return Rearrange(watched);
+}
+
+TreeNode* NetworkTreeModel::ParentNodeOf(const Transponder& transponder) const {
+    const auto& networks = database_->networks();
+    if (transponder.networkIndex >= networks.size() || !networks[transponder.networkIndex])
+        return nullptr;
+    return static_cast<TreeNode*>(networks[transponder.networkIndex]->treeItem);
+}
+
+TreeNode* NetworkTreeModel::ParentNodeOf(const Program& program) const {
+    const auto& transponders = database_->transponders();
+    if (program.transponderIndex >= transponders.size() || !transponders[program.transponderIndex])
+        return nullptr;
+    return static_cast<TreeNode*>(transponders[program.transponderIndex]->treeItem);
+}
+
+bool NetworkTreeModel::Relabel(const RecordRef& changed) {
+    // A record in the database carries its own node or none: every change so far was followed.
+    switch (changed.type) {
+    case RecordType::NETWORK: {
+        const auto* network = static_cast<const Network*>(changed.record);
+        if (!network->treeItem)
+            return false;
+        SetLabel(static_cast<TreeNode*>(network->treeItem), NameLabel(network->name));
+        return true;
+    }
+    case RecordType::TRANSPONDER: {
+        const auto* transponder = static_cast<const Transponder*>(changed.record);
+        auto* node = static_cast<TreeNode*>(transponder->treeItem);
+        if (ParentNodeOf(*transponder) != (node ? node->parent : nullptr))
+            return false;
+        if (node)
+            SetLabel(node, TransponderLabel(*transponder));
+        return true;
+    }
+    case RecordType::PROGRAM: {
+        const auto* program = static_cast<const Program*>(changed.record);
+        auto* node = static_cast<TreeNode*>(program->treeItem);
+        if (ParentNodeOf(*program) != (node ? node->parent : nullptr))
+            return false;
+        if (node)
+            SetLabel(node, NameLabel(program->name));
+        return true;
+    }
+    default:
+        return true; // antenna configurations and favorite groups have no items
+    }
+}
+
+TreeNode* NetworkTreeModel::Rearrange(TreeNode* watched) {
+    NetworkDatabase& database = *database_;
+    // Every record of the database forgets its node and every node claims its record back: a
+    // record that came in as a copy of another forgets the copied handle, and a record that went
+    // (the edit holds it) points at its node until the node goes.
+    ClearLinks(database.networks());
+    ClearLinks(database.transponders());
+    ClearLinks(database.programs());
+    std::vector<TreeNode*> nodes;
+    for (const auto& network : root_->children) {
+        nodes.push_back(network.get());
+        for (const auto& transponder : network->children) {
+            nodes.push_back(transponder.get());
+            for (const auto& program : transponder->children)
+                nodes.push_back(program.get());
+        }
+    }
+    for (TreeNode* node : nodes) {
+        node->stays = false;
+        switch (node->level) {
+        case LEVEL_NETWORK:
+            static_cast<Network*>(node->record)->treeItem = node;
+            break;
+        case LEVEL_TRANSPONDER:
+            static_cast<Transponder*>(node->record)->treeItem = node;
+            break;
+        case LEVEL_PROGRAM:
+            static_cast<Program*>(node->record)->treeItem = node;
+            break;
+        case LEVEL_NONE:
+            break;
+        }
+    }
+
+    // The children every node should have, in database order, as Build lays them out: the nodes of
+    // records that have one stay, the others get new ones.
+    std::vector<std::unique_ptr<TreeNode>> created;
+    auto nodeFor = [&created](TreeItemHandle& link, TreeLevel level, void* record, auto label) {
+        auto* node = static_cast<TreeNode*>(link);
+        if (!node) {
+            created.push_back(std::make_unique<TreeNode>());
+            node = created.back().get();
+            node->level = level;
+            node->record = record;
+            node->label = label();
+            link = node;
+        }
+        node->stays = true;
+        node->wanted.clear();
+        return node;
+    };
+    const uint32_t formatFlags = database.formatFlags;
+    root_->wanted.clear();
+    std::vector<TreeNode*> networkNodes(database.networks().size(), nullptr);
+    std::vector<TreeNode*> transponderNodes(database.transponders().size(), nullptr);
+    for (size_t i = 0; i < database.networks().size(); ++i) {
+        Network* network = database.networks()[i].get();
+        if (!network)
+            continue;
+        networkNodes[i] =
+            nodeFor(network->treeItem, LEVEL_NETWORK, network, [network] { return NameLabel(network->name); });
+        root_->wanted.push_back(networkNodes[i]);
+    }
+    for (size_t i = 0; i < database.transponders().size(); ++i) {
+        Transponder* transponder = database.transponders()[i].get();
+        TreeNode* parent = transponder && transponder->networkIndex < networkNodes.size()
+                               ? networkNodes[transponder->networkIndex]
+                               : nullptr;
+        if (!parent)
+            continue;
+        transponderNodes[i] =
+            nodeFor(transponder->treeItem, LEVEL_TRANSPONDER, transponder,
+                    [transponder, formatFlags] { return TransponderLabel(*transponder, formatFlags); });
+        parent->wanted.push_back(transponderNodes[i]);
+    }
+    for (const auto& entry : database.programs()) {
+        Program* program = entry.get();
+        TreeNode* parent = program && program->transponderIndex < transponderNodes.size()
+                               ? transponderNodes[program->transponderIndex]
+                               : nullptr;
+        if (!parent)
+            continue;
+        parent->wanted.push_back(
+            nodeFor(program->treeItem, LEVEL_PROGRAM, program, [program] { return NameLabel(program->name); }));
+    }
+
+    // The parents whose children change, and the nodes that go.
+    auto differs = [](const TreeNode* node) {
+        if (node->wanted.size() != node->children.size())
+            return true;
+        for (size_t i = 0; i < node->wanted.size(); ++i)
+            if (node->wanted[i] != node->children[i].get())
+                return true;
+        return false;
+    };
+    std::vector<TreeNode*> changedParents;
+    std::vector<TreeNode*> going;
+    if (differs(root_.get()))
+        changedParents.push_back(root_.get());
+    for (TreeNode* node : nodes) {
+        if (!node->stays)
+            going.push_back(node);
+        else if (node->level != LEVEL_PROGRAM && differs(node))
+            changedParents.push_back(node);
+    }
+    for (const auto& node : created) {
+        if (!node->wanted.empty())
+            changedParents.push_back(node.get());
+    }
+    if (changedParents.empty() && going.empty() && created.empty())
+        return watched;
+
+    // Where the watched node's stand-in is, found in the tree as it was.
+    TreeNode* standIn = watched;
+    if (watched && !watched->stays) {
+        TreeNode* top = watched;
+        while (top->parent && top->parent != root_.get() && !top->parent->stays)
+            top = top->parent;
+        const auto& siblings = top->parent->children;
+        standIn = nullptr;
+        for (size_t i = static_cast<size_t>(top->row) + 1; i < siblings.size() && !standIn; ++i)
+            if (siblings[i]->stays)
+                standIn = siblings[i].get();
+        if (!standIn && top->parent != root_.get())
+            standIn = top->parent;
+        for (size_t i = static_cast<size_t>(top->row); i-- > 0 && !standIn;)
+            if (siblings[i]->stays)
+                standIn = siblings[i].get();
+    }
+
+    emit layoutAboutToBeChanged();
+    const QModelIndexList from = persistentIndexList();
+    std::vector<TreeNode*> fromNodes;
+    fromNodes.reserve(static_cast<size_t>(from.size()));
+    for (const QModelIndex& index : from)
+        fromNodes.push_back(NodeOf(index));
+
+    // Ownership moves as plain pointers: the children of every changed parent and of every node
+    // that goes are released, then each changed parent owns its wanted children.
+    for (TreeNode* node : changedParents)
+        for (auto& child : node->children)
+            (void)child.release();
+    for (TreeNode* node : going)
+        for (auto& child : node->children)
+            (void)child.release();
+    for (auto& node : created)
+        (void)node.release();
+    for (TreeNode* node : changedParents) {
+        node->children.clear();
+        node->children.reserve(node->wanted.size());
+        for (size_t i = 0; i < node->wanted.size(); ++i) {
+            TreeNode* child = node->wanted[i];
+            node->children.emplace_back(child);
+            child->parent = node;
+            child->row = static_cast<int>(i);
+        }
+    }
+    for (TreeNode* node : going) {
+        node->children.clear();
+        UnlinkRecord(node);
+        node->parent = nullptr;
+        removed_.emplace_back(node);
+    }
+
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (TreeNode* node : fromNodes)
+        to.append(node && node->stays ? createIndex(node->row, 0, node) : QModelIndex());
+    changePersistentIndexList(from, to);
+    emit layoutChanged();
+    return standIn;
+}
+
 QString NetworkTreeModel::NameLabel(const std::string& name) {
     if (name.empty())
         return tr("(No name)");

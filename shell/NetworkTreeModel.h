@@ -3,6 +3,7 @@
 // node, so nothing is ever looked up by index. Rows are cached in the nodes to keep parent() O(1).
 #pragma once
 
+#include "database/DatabaseEdit.h"
 #include "database/Records.h"
 
 #include <QAbstractItemModel>
@@ -29,6 +30,9 @@ struct TreeNode {
     TreeNode* parent = nullptr;
     std::vector<std::unique_ptr<TreeNode>> children;
     int row = 0; // position among the parent's children
+    // Scratch of NetworkTreeModel::Follow: whether the node stays, and its children to be.
+    bool stays = false;
+    std::vector<TreeNode*> wanted;
 };
 
 class NetworkTreeModel : public QAbstractItemModel {
@@ -76,12 +80,31 @@ public:
     // them until it has laid out the model again: free them after that.
     [[nodiscard]] std::vector<std::unique_ptr<TreeNode>> RemoveGrandchildren(TreeNode* parent);
 
+    // Brings the nodes in line with the database after the change the edit describes: a value edit
+    // relabels its record's node; any other change of the networks, transponders or programs
+    // inserts, removes and moves nodes, as one layout change that keeps every persistent index
+    // (expansion, the current item) on its record. Returns the node that stands in for `watched`
+    // when its node went: the next sibling of the highest node above it that went, else that
+    // node's parent, else its previous sibling, else null; `watched` itself while it stays.
+    // Removed nodes are kept until FreeRemoved, since a view may still hold plain indexes of them
+    // until it has laid the model out again.
+    TreeNode* Follow(const DatabaseEdit& edit, TreeNode* watched);
+    bool HasRemoved() const { return !removed_.empty(); }
+    void FreeRemoved() { removed_.clear(); }
+
     static QString NameLabel(const std::string& name);
     // The label of a transponder under the format flags of the database shown.
     QString TransponderLabel(const Transponder& transponder) const;
     static QString TransponderLabel(const Transponder& transponder, uint32_t formatFlags);
 
 private:
+    // Relabels the node of a changed record; false when the record's place in the tree changed.
+    bool Relabel(const RecordRef& changed);
+    TreeNode* Rearrange(TreeNode* watched);
+    TreeNode* ParentNodeOf(const Transponder& transponder) const;
+    TreeNode* ParentNodeOf(const Program& program) const;
+
     std::unique_ptr<TreeNode> root_;
+    std::vector<std::unique_ptr<TreeNode>> removed_;
     NetworkDatabase* database_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// The commands that add, delete and sort records, each keeping the tree in step with the database.
+// The commands that add, delete and sort records; the tree follows the database's changes.
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
@@ -16,13 +16,13 @@ void EditorView::OnSortByDegree() {
         return;
     }
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Sort by Degree"));
-    if (!database_.SortByDegree(1800))
-        return;
-    // The first satellite ends up selected; the satellites and transponders that were open stay open.
-    const std::vector<const void*> expanded = tree_->ExpandedRecords();
-    RebuildTree();
-    tree_->FillTree(database_);
-    tree_->ExpandRecords(expanded);
+    // The satellites take other slots and antenna configurations under the pane. The first
+    // satellite ends up selected; the satellites and transponders that were open stay open.
+    ChangeUnderBlankPane(StepPlace(), [this] {
+        const bool sorted = database_.SortByDegree(1800);
+        tree_->SelectItem(tree_->FirstRootItem());
+        return sorted;
+    });
 }
 
 void EditorView::OnAddTransponder() {
@@ -35,11 +35,8 @@ void EditorView::OnAddTransponder() {
         const uint8_t slot = database_.IndexOfNetwork(currentNetwork_);
         if (slot == NO_NETWORK)
             return;
+        // It closes the network's first run.
         added = database_.AddTransponder(slot, NO_INDEX);
-        // It closes the network's first run. No hint lets the tree place it by the database order,
-        // which puts it last unless a later run of the same network (a damaged file) follows.
-        if (added)
-            tree_->InsertTransponderItem(*added, nullptr);
         break;
     }
     case PANE_TRANSPONDER:
@@ -49,10 +46,7 @@ void EditorView::OnAddTransponder() {
         Transponder* reference = TransponderAt(index);
         if (!reference)
             return;
-        const TreeItemHandle before = reference->treeItem;
         added = database_.AddTransponder(reference->networkIndex, index);
-        if (added)
-            tree_->InsertTransponderItem(*added, before);
         break;
     }
     default:
@@ -74,13 +68,8 @@ void EditorView::OnAddProgram() {
         if (index == NO_INDEX)
             return;
         added = database_.AddProgram(index, NO_INDEX);
-        if (added)
-            tree_->InsertProgramItem(*added, LAST_ITEM);
     } else if (Pane() == PANE_PROGRAM) {
-        const TreeItemHandle before = currentProgram_->treeItem;
         added = database_.AddProgram(currentProgram_->transponderIndex, database_.IndexOfProgram(currentProgram_));
-        if (added)
-            tree_->InsertProgramItem(*added, before);
     }
     if (!added)
         return;
@@ -118,7 +107,6 @@ void EditorView::OnDeleteTransponder() {
         return;
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete Transponder"));
     SetPane(PANE_EMPTY);
-    tree_->DeleteItem(target->treeItem);
     database_.DeleteTransponder(index);
     MarkModified();
 }
@@ -131,7 +119,6 @@ void EditorView::OnDeleteTranspondersInNet() {
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Transponders in Net"));
     if (Pane() != PANE_NETWORK)
         SetPane(PANE_EMPTY);
-    tree_->DeleteChildren(target->treeItem);
     database_.DeleteTranspondersInNetwork(slot);
     MarkModified();
 }
@@ -143,9 +130,7 @@ void EditorView::OnDeleteProgram() {
     if (index == NO_INDEX)
         return;
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete Program"));
-    const TreeItemHandle item = currentProgram_->treeItem;
     SetPane(PANE_EMPTY);
-    tree_->DeleteItem(item);
     database_.DeleteProgram(index);
     MarkModified();
 }
@@ -158,7 +143,6 @@ void EditorView::OnDeleteProgramsInTransponder() {
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Programs in Transponder"));
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
-    tree_->DeleteChildren(target->treeItem);
     database_.DeleteProgramsInTransponder(index);
     MarkModified();
 }
@@ -171,7 +155,6 @@ void EditorView::OnDeleteProgramsInNet() {
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Delete All Programs in Net"));
     if (Pane() == PANE_PROGRAM)
         SetPane(PANE_EMPTY);
-    tree_->DeleteGrandchildren(target->treeItem);
     database_.DeleteProgramsInNetwork(slot);
     MarkModified();
 }

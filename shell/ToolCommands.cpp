@@ -42,9 +42,8 @@ void EditorView::OnApplyOrderFromFile() {
         return;
     const StepPlace place = CurrentPlace();
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Apply Order from File"));
-    // The tree lists each transponder's programs in channel order.
-    if (ApplyOrder(database_, plan, dialog.ChannelOrder(), dialog.FavoriteGroups()))
-        RebuildTreeAt(place);
+    ChangeUnderBlankPane(place,
+                         [&] { return ApplyOrder(database_, plan, dialog.ChannelOrder(), dialog.FavoriteGroups()); });
 }
 
 void EditorView::OnCleanUp() {
@@ -55,8 +54,7 @@ void EditorView::OnCleanUp() {
         return;
     const StepPlace place = CurrentPlace();
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
-    if (ApplyCleanUp(database_, dialog.Plan()))
-        RebuildTreeAt(place);
+    ChangeUnderBlankPane(place, [&] { return ApplyCleanUp(database_, dialog.Plan()); });
 }
 
 void EditorView::OnCompareWithFile() {

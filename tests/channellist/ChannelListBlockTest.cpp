@@ -24,7 +24,7 @@ Names RowNames(const ChannelListSession& session) {
 }
 
 struct EditLog : ChangeListener {
-    void OnChange(std::unique_ptr<DatabaseEdit> edit) override { kinds.push_back(edit->Kind()); }
+    void OnChanged(const DatabaseEdit& edit, ChangeDirection) override { kinds.push_back(edit.Kind()); }
     std::vector<uint32_t> kinds;
 };
 
@@ -153,7 +153,7 @@ TEST_F(BlockTest, DeletedChannelsLeaveTheDatabaseAtOkWithEveryReferenceRight) {
     // A ninth group, not offered, names a deleted program and a kept one.
     data.AddGroup("Ninth", {3, 4});
     EditLog log;
-    data.db.SetChangeListener(&log);
+    data.db.AddChangeListener(&log);
     ChannelListSession session(data.db);
     session.MoveRow(4, 0);                   // Cnn first: Cnn, Das Erste, arte, BBC, zdf
     ASSERT_TRUE(session.DeleteRows({3, 1})); // BBC and Das Erste
@@ -186,7 +186,7 @@ TEST_F(BlockTest, DeletedChannelsLeaveTheDatabaseAtOkWithEveryReferenceRight) {
 
 TEST_F(BlockTest, DeletingThenUndoingWritesNothing) {
     EditLog log;
-    data.db.SetChangeListener(&log);
+    data.db.AddChangeListener(&log);
     ChannelListSession session(data.db);
     ASSERT_TRUE(session.DeleteRows({0, 1, 2, 3, 4}));
     EXPECT_EQ(session.RowCount(), 0);

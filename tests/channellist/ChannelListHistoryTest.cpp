@@ -14,7 +14,7 @@ using namespace cltest;
 namespace {
 
 struct EditLog : ChangeListener {
-    void OnChange(std::unique_ptr<DatabaseEdit>) override { ++count; }
+    void OnChanged(const DatabaseEdit&, ChangeDirection) override { ++count; }
     int count = 0;
 };
 
@@ -132,7 +132,7 @@ TEST_F(HistoryTest, TheBudgetDropsTheOldestStepsAndKeepsTheNewest) {
 
 TEST_F(HistoryTest, OkAfterEverythingWasUndoneWritesNothing) {
     EditLog log;
-    data.db.SetChangeListener(&log);
+    data.db.AddChangeListener(&log);
     ChannelListSession session(data.db);
     for (const EditCase& c : EditCases())
         c.edit(session);

@@ -24,7 +24,7 @@ Names RowNames(const ChannelListSession& session) {
 
 // The kinds of the edits the database hands on, in order.
 struct EditLog : ChangeListener {
-    void OnChange(std::unique_ptr<DatabaseEdit> edit) override { kinds.push_back(edit->Kind()); }
+    void OnChanged(const DatabaseEdit& edit, ChangeDirection) override { kinds.push_back(edit.Kind()); }
     std::vector<uint32_t> kinds;
 };
 
@@ -185,7 +185,7 @@ TEST(SessionWriteBack, GoesThroughTheOperationsAndKeepsEntriesThatNameNoProgram)
             data.AddProgram(name, t);
         data.AddGroup("News", {9, 0, 0xFFFF, 1});
         EditLog log;
-        data.db.SetChangeListener(&log);
+        data.db.AddChangeListener(&log);
         ChannelListSession session(data.db);
         c.edit(session);
         EXPECT_TRUE(log.kinds.empty()) << c.what << ": nothing is written before WriteBack";

@@ -19,7 +19,10 @@ namespace {
 
 class Recorder : public ChangeListener {
 public:
-    void OnChange(std::unique_ptr<DatabaseEdit> edit) override { edits.push_back(std::move(edit)); }
+    std::unique_ptr<DatabaseEdit> Keep(std::unique_ptr<DatabaseEdit> edit) override {
+        edits.push_back(std::move(edit));
+        return nullptr;
+    }
     std::vector<std::unique_ptr<DatabaseEdit>> edits;
 };
 
@@ -156,6 +159,21 @@ const std::vector<Operation>& Operations() {
 
 class EditTest : public ::testing::TestWithParam<size_t> {};
 
+// A listener besides the keeper: what it heard, and the database as each announcement found it.
+class Follower : public ChangeListener {
+public:
+    explicit Follower(const NetworkDatabase& db) : db_(db) {}
+    void OnChanged(const DatabaseEdit& edit, ChangeDirection direction) override {
+        heard.emplace_back(&edit, direction);
+        last = Take(db_);
+    }
+    std::vector<std::pair<const DatabaseEdit*, ChangeDirection>> heard;
+    Picture last;
+
+private:
+    const NetworkDatabase& db_;
+};
+
 TEST_P(EditTest, UndoRestoresTheDatabaseAndRedoMakesTheChangeAgain) {
     const Operation& operation = Operations()[GetParam()];
     for (uint32_t seed = 0; seed < 60; ++seed) {
@@ -163,7 +181,9 @@ TEST_P(EditTest, UndoRestoresTheDatabaseAndRedoMakesTheChangeAgain) {
         NetworkDatabase db;
         FillRandom(db, seed);
         Recorder recorder;
-        db.SetChangeListener(&recorder);
+        Follower follower(db);
+        db.AddChangeListener(&recorder);
+        db.AddChangeListener(&follower);
         const Picture before = Take(db);
         const std::vector<const void*> addressesBefore = Addresses(db);
         operation.run(db);
@@ -172,16 +192,34 @@ TEST_P(EditTest, UndoRestoresTheDatabaseAndRedoMakesTheChangeAgain) {
         if (!(before == after)) {
             ASSERT_FALSE(recorder.edits.empty()) << "a change was not announced";
         }
+        // Every listener hears every kept edit, in order, once the database is in its new state.
+        std::vector<std::pair<const DatabaseEdit*, ChangeDirection>> made;
+        for (const auto& edit : recorder.edits)
+            made.emplace_back(edit.get(), ChangeDirection::MADE);
+        ASSERT_EQ(follower.heard, made);
+        if (!made.empty()) {
+            EXPECT_EQ(follower.last, after);
+        }
 
         for (int round = 0; round < 2; ++round) {
+            follower.heard.clear();
             for (auto edit = recorder.edits.rbegin(); edit != recorder.edits.rend(); ++edit)
-                (*edit)->Undo(db);
+                db.UndoEdit(**edit);
             ASSERT_EQ(Take(db), before);
             ASSERT_EQ(Addresses(db), addressesBefore);
+            ASSERT_EQ(follower.heard.size(), recorder.edits.size());
+            if (!made.empty()) {
+                EXPECT_EQ(follower.heard.front(), std::make_pair(made.back().first, ChangeDirection::UNDONE));
+                EXPECT_EQ(follower.last, before);
+            }
             for (auto& edit : recorder.edits)
-                edit->Redo(db);
+                db.RedoEdit(*edit);
             ASSERT_EQ(Take(db), after);
             ASSERT_EQ(Addresses(db), addressesAfter);
+            if (!made.empty()) {
+                EXPECT_EQ(follower.heard.back(), std::make_pair(made.back().first, ChangeDirection::REDONE));
+                EXPECT_EQ(follower.last, after);
+            }
         }
         for (const auto& edit : recorder.edits)
             EXPECT_GT(edit->Bytes(), 0u);
@@ -210,7 +248,7 @@ TEST(EditTest, DamagedReferencesNearNoIndexComeBackExactly) {
     AddProgram(db, 1);
     AddGroup(db, {0xFFFE, 0xFFFD, NO_INDEX, 3}, {});
     Recorder recorder;
-    db.SetChangeListener(&recorder);
+    db.AddChangeListener(&recorder);
     const Picture before = Take(db);
     db.InsertTransponders(1, std::vector<Transponder>(2)); // 0xFFFD and 0xFFFE both clamp at 0xFFFF
     db.AddProgram(0, 0);                                   // 0xFFFE moves onto NO_INDEX
@@ -225,7 +263,7 @@ TEST(EditTest, NothingIsRecordedWithoutAChangeOrWithoutAListener) {
     NetworkDatabase db;
     FillRandom(db, 7);
     Recorder recorder;
-    db.SetChangeListener(&recorder);
+    db.AddChangeListener(&recorder);
     db.DeletePrograms({});
     db.DeleteProgramsInNetwork(200);
     db.SetKeepStamp(db.keepStamp);

@@ -96,7 +96,7 @@ TEST(InsertTransponder, PlacesWithoutTouchingPrograms) {
 TEST(AddTransponder, FullCollectionRefusesAndChangesNothing) {
     struct Counter : ChangeListener {
         int edits = 0;
-        void OnChange(std::unique_ptr<DatabaseEdit>) override { ++edits; }
+        void OnChanged(const DatabaseEdit&, ChangeDirection) override { ++edits; }
     } counter;
     NetworkDatabase db;
     testdb::Raw<Transponder>(db).resize(0xFFFF);
@@ -104,7 +104,7 @@ TEST(AddTransponder, FullCollectionRefusesAndChangesNothing) {
         transponder = std::make_unique<Transponder>();
     AddProgram(db, 3);
     const std::vector<Transponder*> ends = {db.transponders().front().get(), db.transponders().back().get()};
-    db.SetChangeListener(&counter);
+    db.AddChangeListener(&counter);
     // The record made for the insertion is freed when it is refused: null, never a pointer to it.
     for (uint16_t position : {uint16_t{0}, NO_INDEX})
         EXPECT_EQ(db.AddTransponder(0, position), nullptr);

@@ -2,6 +2,7 @@
 #include "database/Records.h"
 #include "database/DisplayTables.h"
 #include "database/NdfStatus.h"
+#include "database/NetworkDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -227,7 +228,7 @@ TEST(Transponder, InitKeepsTreeItemAndDiffersIgnoresNetwork) {
     }
 }
 
-TEST(Program, CopyTakesEverythingButFavoriteMask) {
+TEST(Program, CopiesTakeEveryFieldAndTheDatabaseKeepsTheLiveRecordsLinks) {
     Program p(12);
     EXPECT_EQ(p.pmtPid, PID_NONE);
     EXPECT_EQ(p.pcrPid, PID_NONE);
@@ -242,20 +243,24 @@ TEST(Program, CopyTakesEverythingButFavoriteMask) {
     p.treeItem = &p;
 
     Program copy(p);
-    EXPECT_EQ(copy.favoriteMask, 0);
+    EXPECT_EQ(copy.favoriteMask, 0x0F);
     EXPECT_EQ(copy.treeItem, &p);
     EXPECT_EQ(copy.transponderIndex, 12);
     EXPECT_FALSE(copy.Differs(p));
     EXPECT_TRUE(copy.IsRadio());
 
-    Program target;
-    target.favoriteMask = 0x80;
-    target.videoPids.Append(1, 1);
-    target = p;
-    EXPECT_EQ(target.favoriteMask, 0x80);
-    EXPECT_TRUE(target.videoPids.Empty());
-    EXPECT_EQ(target.attributes2, 0x55);
-    EXPECT_FALSE(target.Differs(p));
+    // A record of the database takes another's value but keeps its tree item and favoriteMask.
+    NetworkDatabase db;
+    Program& live = db.AppendProgram();
+    live.favoriteMask = 0x80;
+    live.treeItem = &db;
+    live.videoPids.Append(1, 1);
+    db.SetProgram(0, p);
+    EXPECT_EQ(live.favoriteMask, 0x80);
+    EXPECT_EQ(live.treeItem, &db);
+    EXPECT_TRUE(live.videoPids.Empty());
+    EXPECT_EQ(live.attributes2, 0x55);
+    EXPECT_FALSE(live.Differs(p));
 }
 
 TEST(Program, DiffersComparesExactlyTheStoredFields) {

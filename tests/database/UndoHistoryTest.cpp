@@ -12,7 +12,7 @@ class UndoHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         FillRandom(db, 11);
-        db.SetChangeListener(&history);
+        db.AddChangeListener(&history);
     }
 
     // One command: a named step around a rename of program 0.
@@ -104,7 +104,8 @@ TEST_F(UndoHistoryTest, TheSavedPointFollowsUndoRedoAndIsLostWithItsBranch) {
 
 TEST_F(UndoHistoryTest, OldestStepsGoBeyondTheMemoryLimit) {
     UndoHistory small(4000);
-    db.SetChangeListener(&small);
+    db.RemoveChangeListener(&history);
+    db.AddChangeListener(&small);
     for (int i = 0; i < 50; ++i) {
         small.BeginStep("Edit Program");
         Program value = *db.programs()[0];
@@ -119,6 +120,44 @@ TEST_F(UndoHistoryTest, OldestStepsGoBeyondTheMemoryLimit) {
     while (small.Undo(db)) {
     }
     EXPECT_FALSE(small.AtSavedPoint()); // the opened state was dropped with the oldest steps
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(UndoHistoryTest, TrimmingOlderStepsKeepsTheSavedPointOnItsStep) {
+    Rename("Edit Program", std::string(200, 'x'));
+    const size_t first = history.Bytes();
+    Rename("Edit Program", std::string(200, 'y'));
+    const size_t step = history.Bytes() - first; // a rename between two long names
+
+    UndoHistory small(4 * step + step / 2); // room for four such steps
+    db.RemoveChangeListener(&history);
+    db.AddChangeListener(&small);
+    auto rename = [&](char c) {
+        small.BeginStep("Edit Program");
+        Program value = *db.programs()[0];
+        value.name = std::string(200, c);
+        db.SetProgram(0, value);
+        small.EndStep();
+    };
+    for (const char c : {'a', 'b', 'c'})
+        rename(c);
+    small.MarkSaved();
+    const std::string saved = db.programs()[0]->name;
+    for (const char c : {'d', 'e', 'f'})
+        rename(c);
+    ASSERT_EQ(small.StepCount(), 4u); // the two oldest went
+    for (int undo = 0; undo < 3; ++undo) {
+        EXPECT_FALSE(small.AtSavedPoint()) << undo;
+        ASSERT_NE(small.Undo(db), nullptr);
+    }
+    EXPECT_TRUE(small.AtSavedPoint());
+    EXPECT_EQ(db.programs()[0]->name, saved);
+    ASSERT_NE(small.Undo(db), nullptr);
+    EXPECT_FALSE(small.AtSavedPoint());
+    EXPECT_EQ(small.Undo(db), nullptr);
 }
 
 } // namespace

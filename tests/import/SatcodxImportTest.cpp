@@ -428,7 +428,7 @@ TEST_F(SatcodxImportTest, PipeIsNoListingAndDoesNotHangTheImport) {
 // ---- reading a preview, then applying it ----
 
 struct EditCounter : ChangeListener {
-    void OnChange(std::unique_ptr<DatabaseEdit>) override { ++count; }
+    void OnChanged(const DatabaseEdit&, ChangeDirection) override { ++count; }
     int count = 0;
 };
 
@@ -440,7 +440,7 @@ TEST_F(SatcodxImportTest, PreviewCountsNewDuplicateAndSkippedLinesAndChangesNoth
         WriteLines({"header", "", "   ", Line(With(10700, '0', 22000)), Line(With(11362, '1', 22000)),
                     Line(With(11362, '1', 22000)), longLine, shortLine, "SATCODX104 other kind"});
     EditCounter edits;
-    db_.SetChangeListener(&edits);
+    db_.AddChangeListener(&edits);
     SatcodxPreview preview;
     ASSERT_EQ(ReadSatcodx(db_, *db_.networks()[0], path, preview), NDF_OK);
     EXPECT_EQ(edits.count, 0);
@@ -471,7 +471,7 @@ TEST_F(SatcodxImportTest, PreviewOfAListingWithoutUsableLinesIsNotUsable) {
     EXPECT_TRUE(preview.added.empty());
     EXPECT_EQ(preview.skippedLines, 2u);
     EditCounter edits;
-    db_.SetChangeListener(&edits);
+    db_.AddChangeListener(&edits);
     EXPECT_EQ(ApplySatcodx(db_, preview), 0u);
     EXPECT_EQ(edits.count, 0);
 }
@@ -485,7 +485,7 @@ TEST_F(SatcodxImportTest, ApplyingAListingTheNetworkHoldsAlreadyRecordsNoChange)
     EXPECT_TRUE(preview.usable);
     EXPECT_EQ(preview.duplicateLines, 1u);
     EditCounter edits;
-    db_.SetChangeListener(&edits);
+    db_.AddChangeListener(&edits);
     EXPECT_EQ(ApplySatcodx(db_, preview), 0u);
     EXPECT_EQ(edits.count, 0);
 }

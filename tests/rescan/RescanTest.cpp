@@ -443,3 +443,37 @@ TEST(Compare, MovedIsTheFewestProgramsWhoseRelativeOrderChanged) {
 }
 
 } // namespace
+
+namespace {
+
+// Both edges of the frequency tolerance, also next to the ends of the value range.
+TEST(MatchTolerant, MatchesWithinTheToleranceOnBothSidesAndNoFurther) {
+    struct Case {
+        uint16_t a, b;
+        bool match;
+    };
+    const Case cases[] = {
+        {1000, 1000 - kFrequencyTolerance, true},
+        {1000, 1000 - kFrequencyTolerance - 1, false},
+        {1000, 1000 + kFrequencyTolerance, true},
+        {1000, 1000 + kFrequencyTolerance + 1, false},
+        {kFrequencyTolerance, 0, true},
+        {0, kFrequencyTolerance, true},
+        {0, kFrequencyTolerance + 1, false},
+        {0xFFFF, 0xFFFF - kFrequencyTolerance, true},
+        {0xFFFF - kFrequencyTolerance, 0xFFFF, true},
+        {0xFFFF - kFrequencyTolerance - 1, 0xFFFF, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.a) + " against " + std::to_string(c.b));
+        std::vector<uint32_t> partnerOfA, partnerOfB;
+        MatchTolerant({TolerantKey{true, 7, c.a}}, {TolerantKey{true, 7, c.b}}, partnerOfA, partnerOfB);
+        EXPECT_EQ(partnerOfA[0], c.match ? 0u : NO_PARTNER);
+        EXPECT_EQ(partnerOfB[0], c.match ? 0u : NO_PARTNER);
+        // Another group never matches, however close the value.
+        MatchTolerant({TolerantKey{true, 7, c.a}}, {TolerantKey{true, 8, c.b}}, partnerOfA, partnerOfB);
+        EXPECT_EQ(partnerOfA[0], NO_PARTNER);
+    }
+}
+
+} // namespace

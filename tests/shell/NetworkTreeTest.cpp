@@ -272,19 +272,17 @@ TEST_F(NetworkTreeTest, NullAndLastItemAreNoItems) {
     ExpectShown(a->treeItem);
 }
 
-TEST_F(NetworkTreeTest, InsertionsFollowTheHint) {
+TEST_F(NetworkTreeTest, InsertionsGoWhereTheDatabasePutsThem) {
     BuildSample();
     tree.FillTree(db);
 
     // Before the first transponder of a network, as Add transponder does with a transponder selected.
     Transponder* first = db.AddTransponder(0, db.IndexOfTransponder(t1));
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(tree.InsertTransponderItem(*first, t1->treeItem), first->treeItem);
+    ASSERT_NE(first->treeItem, nullptr);
     // In the middle, and as the last child.
     Transponder* middle = db.AddTransponder(0, db.IndexOfTransponder(t3));
-    tree.InsertTransponderItem(*middle, t3->treeItem);
     Transponder* last = db.AddTransponder(0, NO_INDEX);
-    tree.InsertTransponderItem(*last, LAST_ITEM);
     EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{first->treeItem, t1->treeItem, t2->treeItem,
                                                                   middle->treeItem, t3->treeItem, last->treeItem}));
     EXPECT_EQ(tree.LabelOf(first->treeItem), "0.000 (V)");
@@ -292,36 +290,33 @@ TEST_F(NetworkTreeTest, InsertionsFollowTheHint) {
 
     // Programs: before the first, before the current one, at the end.
     Program* beforeFirst = db.AddProgram(db.IndexOfTransponder(t1), db.IndexOfProgram(p1));
-    tree.InsertProgramItem(*beforeFirst, p1->treeItem);
     Program* beforeP2 = db.AddProgram(db.IndexOfTransponder(t1), db.IndexOfProgram(p2));
-    tree.InsertProgramItem(*beforeP2, p2->treeItem);
     Program* appended = db.AddProgram(db.IndexOfTransponder(t1), NO_INDEX);
-    tree.InsertProgramItem(*appended, LAST_ITEM);
     EXPECT_EQ(Children(t1->treeItem),
               (std::vector<TreeItemHandle>{beforeFirst->treeItem, p1->treeItem, beforeP2->treeItem, p2->treeItem,
                                            appended->treeItem}));
     EXPECT_EQ(tree.LabelOf(appended->treeItem), "(No name)");
 
-    Network& added = AddNetwork("D");
-    EXPECT_EQ(tree.InsertNetworkItem(added), added.treeItem);
+    Network& added = db.AppendNetwork(Network());
     EXPECT_EQ(tree.ChildAt(nullptr, 3), added.treeItem);
-    EXPECT_EQ(tree.LabelOf(added.treeItem), "D");
+    EXPECT_EQ(tree.LabelOf(added.treeItem), "(No name)");
 
     // Inserting never moves the selection.
     EXPECT_EQ(notified, std::vector<TreeItemHandle>{a->treeItem});
 }
 
-TEST_F(NetworkTreeTest, HintOutsideTheParentFallsBackToDatabaseOrder) {
+TEST_F(NetworkTreeTest, AnInsertedRecordWithACopiedHandleGetsAnItemOfItsOwn) {
     BuildSample();
     tree.FillTree(db);
-    // A hint under another network, and no hint at all: the item goes where the collection put it.
-    Transponder* foreign = db.AddTransponder(0, db.IndexOfTransponder(t2));
-    tree.InsertTransponderItem(*foreign, t4->treeItem);
-    Transponder* unhinted = db.AddTransponder(0, db.IndexOfTransponder(t3));
-    tree.InsertTransponderItem(*unhinted, nullptr);
-    EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{t1->treeItem, foreign->treeItem, t2->treeItem,
-                                                                  unhinted->treeItem, t3->treeItem}));
-    EXPECT_EQ(Children(b->treeItem), std::vector<TreeItemHandle>{t4->treeItem});
+    // A copy of t2 carries t2's handle; inserted before t3, it gets its own item there.
+    std::vector<Transponder> run{*t2};
+    ASSERT_TRUE(db.InsertTransponders(db.IndexOfTransponder(t3), run));
+    Transponder* copy = db.transponders()[2].get();
+    EXPECT_NE(copy->treeItem, t2->treeItem);
+    EXPECT_EQ(Children(a->treeItem),
+              (std::vector<TreeItemHandle>{t1->treeItem, t2->treeItem, copy->treeItem, t3->treeItem}));
+    EXPECT_EQ(tree.TransponderOf(t2->treeItem), t2);
+    EXPECT_EQ(Children(t2->treeItem), std::vector<TreeItemHandle>{p3->treeItem});
 }
 
 TEST_F(NetworkTreeTest, DeleteItemMovesTheSelectionOnce) {

@@ -21,6 +21,41 @@ protected:
         return image;
     }
 
+    // The tree as it shows, one line per item, indented by level.
+    QString TreeText() const {
+        QString text;
+        std::function<void(TreeItemHandle, int)> add = [&](TreeItemHandle parent, int depth) {
+            for (int row = 0; row < tree->ChildCount(parent); ++row) {
+                TreeItemHandle item = tree->ChildAt(parent, row);
+                text += QString(depth * 2, QLatin1Char(' ')) + tree->LabelOf(item) + QLatin1Char('\n');
+                add(item, depth + 1);
+            }
+        };
+        add(nullptr, 0);
+        return text;
+    }
+
+    // The tree a fresh build of the database shows: satellites in slot order, each with its
+    // transponders, each with its programs, in collection order.
+    QString FreshTreeText() {
+        const NetworkDatabase& d = db();
+        QString text;
+        for (size_t n = 0; n < d.networks().size(); ++n) {
+            text += NetworkTreeModel::NameLabel(d.networks()[n]->name) + QLatin1Char('\n');
+            for (size_t t = 0; t < d.transponders().size(); ++t) {
+                if (d.transponders()[t]->networkIndex != n)
+                    continue;
+                text += QStringLiteral("  ") + NetworkTreeModel::TransponderLabel(*d.transponders()[t], d.formatFlags) +
+                        QLatin1Char('\n');
+                for (const auto& program : d.programs()) {
+                    if (program->transponderIndex == t)
+                        text += QStringLiteral("    ") + NetworkTreeModel::NameLabel(program->name) + QLatin1Char('\n');
+                }
+            }
+        }
+        return text;
+    }
+
     void ClickOk(const char* pane) {
         bar->findChild<QWidget*>(QString::fromLatin1(pane))->findChild<QPushButton*>(QStringLiteral("ok"))->click();
     }
@@ -130,7 +165,6 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
     const StepCase& step = Cases()[GetParam()];
     OpenSample();
     step.select(*this);
-    // The tree is built anew after an undo: records, not items, stay the same.
     const void* selectedBefore = tree->RecordOf(tree->SelectedItem());
     const std::vector<uint8_t> before = Image();
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo"));
@@ -138,6 +172,9 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
 
     step.run(*this);
     MessageBox::TakeShown();
+    // The tree followed the step, its undo and its redo item by item: it shows what a fresh build
+    // of the database would.
+    EXPECT_EQ(TreeText(), FreshTreeText());
     const std::vector<uint8_t> after = Image();
     ASSERT_NE(before, after);
     EXPECT_TRUE(view->IsModified());
@@ -147,6 +184,7 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
 
     for (int round = 0; round < 2; ++round) {
         Trigger(ID_EDIT_UNDO);
+        EXPECT_EQ(TreeText(), FreshTreeText());
         EXPECT_EQ(Image(), before);
         EXPECT_FALSE(view->IsModified());
         EXPECT_FALSE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
@@ -155,6 +193,7 @@ TEST_P(EveryStepTest, UndoGivesTheBytesBeforeTheStepAndRedoThoseAfterIt) {
         EXPECT_EQ(frame->Action(ID_EDIT_REDO)->text(),
                   QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromLatin1(step.name)));
         Trigger(ID_EDIT_REDO);
+        EXPECT_EQ(TreeText(), FreshTreeText());
         EXPECT_EQ(Image(), after);
         EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("(Modified)")));
         EXPECT_NE(view->Pane(), PANE_EMPTY);
