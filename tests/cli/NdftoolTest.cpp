@@ -467,7 +467,7 @@ TEST_F(ExportTest, LangDeWritesTheListInGerman) {
     const std::string file = Path("a.ndf");
     WriteBytes(file, SampleFile());
     EXPECT_EQ(Ndftool({"export", "--lang", "de", "--scope", "satellite:2", file}).out,
-              "\xEF\xBB\xBFNr.,Name,Typ,Satellit,Position,Frequenz,Polarisation,Symbolrate,Service-ID,CA,Favoriten\r\n"
+              "Nr.,Name,Typ,Satellit,Position,Frequenz,Polarisation,Symbolrate,Service-ID,CA,Favoriten\r\n"
               "2,NRK1,TV,Thor,0.8W,11325,H,24500,1101,,News\r\n");
     const std::string page = Ndftool({"export", "--lang", "de", "--format", "html", "--scope", "group:1", file}).out;
     for (const char* text : {"<html lang=\"de\">", "<title>Senderliste: a.ndf, B002</title>",
