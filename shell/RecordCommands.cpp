@@ -16,12 +16,18 @@ void EditorView::OnSortByDegree() {
         return;
     }
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Sort by Degree"));
-    // The satellites take other slots and antenna configurations under the pane. The first
-    // satellite ends up selected; the satellites and transponders that were open stay open.
+    // A list already in order changes nothing, and the pane keeps what it shows, edits and all.
+    const bool quiet = rebuildingTree_;
+    rebuildingTree_ = true;
+    const bool sorted = database_.SortByDegree(1800);
+    rebuildingTree_ = quiet;
+    if (!sorted)
+        return;
+    // The satellites took other slots and antenna configurations under the pane: the first
+    // satellite is shown; the satellites and transponders that were open stay open.
     ChangeUnderBlankPane(StepPlace(), [this] {
-        const bool sorted = database_.SortByDegree(1800);
         tree_->SelectItem(tree_->FirstRootItem());
-        return sorted;
+        return true;
     });
 }
 
