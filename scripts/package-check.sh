@@ -11,6 +11,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-package}
+# The installed editor offers unsaved work from its recovery folder at start-up: a folder of its own
+# keeps any left there by other runs out of the check.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
 scripts/install-deps.sh dpkg-dev file binutils xvfb x11-utils xdotool wmctrl openbox imagemagick \
     scdoc lintian appstream desktop-file-utils man-db
 # An existing build (CI's test build) is packaged as it is. The package takes its debug symbols from
