@@ -237,6 +237,11 @@ void ChannelListDialog::ShowEdits() {
     redoAction_->setEnabled(session_.CanRedo());
 }
 
+void ChannelListDialog::RestoreSession(ChannelListState state) {
+    session_.Restore(std::move(state));
+    ShowRestored({});
+}
+
 void ChannelListDialog::ShowRestored(const std::vector<int>& rows) {
     SyncFavoriteEntries();
     RefreshGroupNames();
@@ -395,8 +400,10 @@ void ChannelListDialog::accept() {
 
 void ChannelListDialog::reject() {
     view_->CancelDrag();
-    if (HoldsChanges() &&
-        MessageBox::YesNoQuestionDefaultNo(this, tr("Discard the changes to the channel list?")) != MessageBox::Yes)
-        return;
+    if (HoldsChanges()) {
+        if (MessageBox::YesNoQuestionDefaultNo(this, tr("Discard the changes to the channel list?")) != MessageBox::Yes)
+            return;
+        discarded_ = true;
+    }
     QDialog::reject();
 }

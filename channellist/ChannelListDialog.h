@@ -39,6 +39,12 @@ public:
     uint32_t changeFlags() const { return session_.changeFlags(); }
     // OK would write something: the edits differ from the database.
     bool HoldsChanges() { return session_.NetChanges() != 0; }
+    // The user closed the dialog and discarded its changes; SessionState() then holds them.
+    bool Discarded() const { return discarded_; }
+    const ChannelListState& SessionState() const { return session_.state(); }
+    // Opens on a session that SessionState() gave out when it was discarded, the database unchanged
+    // since: its order, groups and changes come back, with no undo history.
+    void RestoreSession(ChannelListState state);
     uint8_t currentTab() const { return session_.currentTab(); }
     uint8_t groupKind() const { return session_.groupKind(); }
     uint8_t groupIndex() const { return session_.groupIndex(); }
@@ -134,6 +140,7 @@ private:
     int contextRow_ = -1;
     std::vector<int> menuRows_; // what the last context menu acts on
     bool updatingControls_ = false;
+    bool discarded_ = false;
 
     ChannelListModel* model_ = nullptr;
     ChannelListView* view_ = nullptr;

@@ -39,6 +39,18 @@ void EditorView::OnModificationDate() {
 }
 
 void EditorView::OnChannelList() {
+    RunChannelList(std::nullopt);
+}
+
+void EditorView::OnRestoreChannelList() {
+    if (!discardedChannelList_)
+        return;
+    std::optional<ChannelListState> discarded = std::move(discardedChannelList_);
+    discardedChannelList_.reset();
+    RunChannelList(std::move(discarded));
+}
+
+void EditorView::RunChannelList(std::optional<ChannelListState> restore) {
     if (Pane() == PANE_EMPTY)
         return;
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Channel List"));
@@ -51,9 +63,12 @@ void EditorView::OnChannelList() {
         const bool quiet = rebuildingTree_;
         rebuildingTree_ = true;
         ChannelListDialog dialog(database_, window());
+        if (restore)
+            dialog.RestoreSession(std::move(*restore));
         channelListOpen_ = true;
         emit commandStateChanged();
-        dialog.exec();
+        if (dialog.exec() == QDialog::Rejected && dialog.Discarded())
+            discardedChannelList_ = dialog.SessionState();
         rebuildingTree_ = quiet;
     }
     // When the record shown went, so did its item: the step must not ask the item where it was.

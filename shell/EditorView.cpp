@@ -354,6 +354,9 @@ bool EditorView::HandleCommand(int id) {
     case ID_EDIT_REDO:
         OnRedo();
         break;
+    case ID_EDIT_RESTORE_CHANNEL_LIST:
+        OnRestoreChannelList();
+        break;
     case ID_FILE_PRINT:
         OnFilePrint();
         break;
@@ -433,6 +436,8 @@ bool EditorView::IsCommandEnabled(int id) const {
         return pane == PANE_PROGRAM;
     case ID_EDIT_UNDO:
         return history_.CanUndo() || PaneHasPendingEdits();
+    case ID_EDIT_RESTORE_CHANNEL_LIST:
+        return pane != PANE_EMPTY && discardedChannelList_.has_value();
     case ID_EDIT_REDO:
         // Edits typed since the last undo end the way forward, as typing does in a text box.
         return (revertedForm_ && revertedForm_->item == currentItem_) ? true
@@ -454,6 +459,7 @@ void EditorView::OnFileNew() {
     RebuildTree();
     history_.Clear();
     revertedForm_.reset(); // form edits Undo took back belong to the file that is gone
+    discardedChannelList_.reset();
     database_.NewDefault();
     tree_->FillTree(database_);
     UpdateTitle();
@@ -501,6 +507,7 @@ void EditorView::OpenWithPath(const QString& path) {
     RebuildTree();
     history_.Clear();
     revertedForm_.reset();
+    discardedChannelList_.reset();
     database_ = std::move(loaded);
     tree_->FillTree(database_);
     UpdateTitle();
@@ -515,6 +522,7 @@ void EditorView::OnFileClose() {
     tree_->ClearTree();
     history_.Clear();
     revertedForm_.reset();
+    discardedChannelList_.reset();
     database_.Clear();
     rebuildingTree_ = false;
     SetPane(PANE_EMPTY);

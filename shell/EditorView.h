@@ -2,6 +2,7 @@
 // document and record commands, and writes the edit bar's pending edits back to the database.
 #pragma once
 
+#include "channellist/ChannelListState.h"
 #include "database/NetworkDatabase.h"
 #include "database/UndoHistory.h"
 #include "forms/PaneKind.h"
@@ -103,6 +104,9 @@ public:
     void OnExportChannelList();
     void OnModificationDate();
     void OnChannelList();
+    // Edit Restore Discarded Channel List Changes: the Channel List again, with the session the user
+    // discarded last; possible once, until the next change in the main window.
+    void OnRestoreChannelList();
     void OnImportSatcodx();
     void OnSortByDegree();
     void OnAddTransponder();
@@ -207,6 +211,9 @@ private:
         Program program;
     };
     std::optional<RevertedForm> revertedForm_;
+    // The Channel List session discarded last, while the database is as it was then.
+    std::optional<ChannelListState> discardedChannelList_;
+    void RunChannelList(std::optional<ChannelListState> restore);
     bool channelListOpen_ = false;
     bool rebuildingTree_ = false;
     QTimer* recoveryTimer_ = nullptr; // runs from a change until its recovery file is written

@@ -18,8 +18,11 @@ void CommandStep::End(bool keep) {
     if (!open_)
         return;
     open_ = false;
-    if (view_.history_.EndStep(view_.CurrentPlace(), keep))
+    if (view_.history_.EndStep(view_.CurrentPlace(), keep)) {
         view_.revertedForm_.reset();
+        // A discarded Channel List session fits only the database it was made on.
+        view_.discardedChannelList_.reset();
+    }
     view_.MarkModified();
     emit view_.commandStateChanged();
 }
@@ -118,6 +121,7 @@ void EditorView::OnUndo() {
     if (!history_.CanUndo())
         return;
     revertedForm_.reset();
+    discardedChannelList_.reset();
     // The tree follows each edit the history takes back.
     ChangeUnderBlankPane(history_.UndoPlace(), [this] { return history_.Undo(database_) != nullptr; });
     MarkModified();
@@ -149,6 +153,7 @@ void EditorView::OnRedo() {
         return; // new edits in the pane end the way forward, as typing does in a text box
     if (!history_.CanRedo())
         return;
+    discardedChannelList_.reset();
     ChangeUnderBlankPane(history_.RedoPlace(), [this] { return history_.Redo(database_) != nullptr; });
     MarkModified();
 }

@@ -85,6 +85,7 @@ bool EditorView::OfferRecoveredWork(const recovery::Work& work) {
     recovered.pathName = ToNativePath(work.documentPath);
     RebuildTree();
     history_.Clear();
+    discardedChannelList_.reset();
     history_.ForgetSavedPoint(); // modified and unsaved until it is saved
     database_ = std::move(recovered);
     tree_->FillTree(database_);

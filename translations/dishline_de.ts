@@ -684,6 +684,14 @@ Sender aus einer Favoritengruppe entfernen
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <message>
+        <source>Restore &amp;Discarded Channel List Changes</source>
+        <translation>&amp;Verworfene Senderlisten-Änderungen zurückholen</translation>
+    </message>
+    <message>
+        <source>Open the channel list again with the changes that were discarded</source>
+        <translation>Die Senderliste mit den verworfenen Änderungen wieder öffnen</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>

@@ -182,6 +182,43 @@ TEST_F(WorkSafetyTest, ChannelListOkReadsNoRowAfterItsWriteBack) {
     EXPECT_LT(db().programs().size(), count);
 }
 
+// Escape and Yes discard a session; Edit brings it back once, until the next change in the window.
+TEST_F(WorkSafetyTest, ADiscardedChannelListSessionComesBackOnce) {
+    OpenSample();
+    Select(ProgramItem(0));
+    const auto discardMovedSession = [&] {
+        EXPECT_TRUE(guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                                      [](QWidget* modal) {
+                                          auto* list = guitest::Find<QAbstractItemView>(modal, "channelView");
+                                          list->setCurrentIndex(list->model()->index(0, 1));
+                                          guitest::Find<QAction>(modal, "moveToBottomAction")->trigger();
+                                          MessageBox::SetNextAnswer(MessageBox::Yes);
+                                          static_cast<QDialog*>(modal)->reject();
+                                      }));
+        Boxes();
+        frame->UpdateCommandStates();
+    };
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(Enabled(ID_EDIT_RESTORE_CHANNEL_LIST));
+    discardMovedSession();
+    EXPECT_EQ(db().programs()[0]->name, "Channel 1");
+    ASSERT_TRUE(Enabled(ID_EDIT_RESTORE_CHANNEL_LIST));
+    EXPECT_TRUE(guitest::RunModal([&] { Trigger(ID_EDIT_RESTORE_CHANNEL_LIST); },
+                                  [](QWidget* modal) {
+                                      EXPECT_EQ(modal->windowTitle(), QStringLiteral("Channel List (Modified)"));
+                                      guitest::Find<QPushButton>(modal, "okButton")->click();
+                                  }));
+    EXPECT_EQ(db().programs()[0]->name, "Channel 2");
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(Enabled(ID_EDIT_RESTORE_CHANNEL_LIST)); // once
+
+    discardMovedSession();
+    ASSERT_TRUE(Enabled(ID_EDIT_RESTORE_CHANNEL_LIST));
+    Trigger(ID_EDIT_UNDO); // a change in the main window: the session no longer fits
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(Enabled(ID_EDIT_RESTORE_CHANNEL_LIST));
+}
+
 // ---- values a form cannot show exactly ----
 
 struct ShownValueCase {
