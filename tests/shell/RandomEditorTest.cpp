@@ -94,12 +94,12 @@ enum FormField {
     PROG_SKIP
 };
 enum FieldKind { TEXT, NUMBER, POSITION, CHECK };
-struct FieldSpec {
+struct FieldInfo {
     PaneKind pane;
     const char* widget;
     FieldKind kind;
 };
-const FieldSpec kFields[] = {
+const FieldInfo kFields[] = {
     {PANE_NETWORK, "networkName", TEXT},
     {PANE_NETWORK, "degree", POSITION},
     {PANE_TRANSPONDER, "tpName", TEXT},
@@ -582,21 +582,21 @@ protected:
     // ---- steps ----
 
     void TypeField(FormField field, const Value& value) {
-        const FieldSpec& spec = kFields[field];
+        const FieldInfo& info = kFields[field];
         model.pending[field] = value;
-        if (spec.kind == CHECK) {
+        if (info.kind == CHECK) {
             QAbstractButton* button = guitest::Find<QAbstractButton>(
-                bar, field == PROG_RADIO ? (value.number ? "radio" : "tv") : spec.widget);
+                bar, field == PROG_RADIO ? (value.number ? "radio" : "tv") : info.widget);
             if (button->isChecked() != (value.number != 0) || field == PROG_RADIO)
                 button->click();
-        } else if (spec.kind == POSITION) {
-            Type(spec.widget, QStringLiteral("%1.%2").arg(value.number / 10).arg(value.number % 10));
-        } else if (spec.kind == TEXT) {
-            Type(spec.widget, Latin1(value.text));
+        } else if (info.kind == POSITION) {
+            Type(info.widget, QStringLiteral("%1.%2").arg(value.number / 10).arg(value.number % 10));
+        } else if (info.kind == TEXT) {
+            Type(info.widget, Latin1(value.text));
         } else {
-            Type(spec.widget, QString::number(value.number));
+            Type(info.widget, QString::number(value.number));
         }
-        Note(std::string(" ") + spec.widget + "=" + (spec.kind == TEXT ? value.text : std::to_string(value.number)));
+        Note(std::string(" ") + info.widget + "=" + (info.kind == TEXT ? value.text : std::to_string(value.number)));
     }
 
     Value RandomValue(FormField field) {
@@ -886,14 +886,14 @@ protected:
     // ---- the step table: what a user does, how often, and when the window offers it ----
 
     enum Needs { ALWAYS, A_PANE, TP_OR_PROGRAM, PROGRAM, NETWORK, UNDO, REDO };
-    struct StepSpec {
+    struct StepEntry {
         const char* name;
         int weight;
         Needs needs;
         std::function<void()> run;
     };
 
-    std::vector<StepSpec> StepTable() {
+    std::vector<StepEntry> StepTable() {
         return {{"select", 22, A_PANE, [this] { SelectStep(); }},
                 {"type", 18, A_PANE, [this] { TypeStep(); }},
                 {"form OK", 6, A_PANE, [this] { FormOk(); }},
@@ -1101,10 +1101,10 @@ TEST_F(RandomEditorTest, EverySequenceMatchesItsReplay) {
     const int seconds = EnvInt("DISHLINE_RANDOM_SECONDS", countGiven ? 1 << 30 : 30);
     const int firstSeed = EnvInt("DISHLINE_RANDOM_SEED", 1);
     const int stepsPerSeed = EnvInt("DISHLINE_RANDOM_STEPS", 80);
-    const std::vector<StepSpec> table = StepTable();
+    const std::vector<StepEntry> table = StepTable();
     int totalWeight = 0;
-    for (const StepSpec& spec : table)
-        totalWeight += spec.weight;
+    for (const StepEntry& entry : table)
+        totalWeight += entry.weight;
     QElapsedTimer clock;
     clock.start();
     long totalSteps = 0;
@@ -1131,16 +1131,16 @@ TEST_F(RandomEditorTest, EverySequenceMatchesItsReplay) {
         CheckAll();
         for (int step = 0; step < stepsPerSeed && !HasFailure(); ++step) {
             // A step the window offers now, by weight.
-            const StepSpec* spec = nullptr;
-            while (!spec || !Offered(spec->needs)) {
+            const StepEntry* entry = nullptr;
+            while (!entry || !Offered(entry->needs)) {
                 int r = model.Below(totalWeight);
-                spec = &table[0];
-                while (r >= spec->weight)
-                    r -= (spec++)->weight;
+                entry = &table[0];
+                while (r >= entry->weight)
+                    r -= (entry++)->weight;
             }
-            steps.push_back(spec->name);
+            steps.push_back(entry->name);
             SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + steps.back());
-            spec->run();
+            entry->run();
             if (!HasFailure())
                 CheckAll();
             ++totalSteps;
