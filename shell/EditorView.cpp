@@ -196,6 +196,9 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);
     database_.SetProgram(index, WithStoredReferences(working, *currentProgram_));
     MarkModified();
+    // The pane shows the record as stored: a program made radio has lost its video PIDs, and a later
+    // switch back to TV must start from the stored (empty) list, not from the text shown before.
+    editBar_->ShowProgram(*currentProgram_);
     return Flow::Proceed;
 }
 
