@@ -7,10 +7,10 @@
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
 #include "shell/FileFilters.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QFileInfo>

@@ -2,11 +2,11 @@
 
 #include "forms/EditBar.h"
 #include "shell/FileFilters.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/AppInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QFile>

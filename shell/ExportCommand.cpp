@@ -6,9 +6,9 @@
 #include "export/ChannelExport.h"
 #include "export/ChannelPdf.h"
 #include "export/ExportDialog.h"
-#include "shell/NativePath.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QDir>
