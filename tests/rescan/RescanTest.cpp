@@ -70,11 +70,18 @@ protected:
     NetworkDatabase reference, target;
 };
 
-TEST_F(ApplyOrderTest, SummaryCountsAndNamesWithoutPartner) {
+TEST_F(ApplyOrderTest, CountsAndTheChannelsWithoutPartner) {
     const ApplyOrderPlan plan = PlanApplyOrder(reference, target);
-    EXPECT_EQ(ApplyOrderSummary(plan, "new.ndf"),
-              "2 matched by key, 1 by name, 1 without partner, 1 missing from new.ndf");
-    EXPECT_EQ(plan.namesWithoutPartner, std::vector<std::string>{"B"});
+    EXPECT_EQ(plan.matching.byKey, 2u);
+    EXPECT_EQ(plan.matching.byName, 1u);
+    ASSERT_EQ(plan.withoutPartner.size(), 1u);
+    EXPECT_EQ(plan.withoutPartner[0].name, "B");
+    EXPECT_EQ(plan.withoutPartner[0].number, 2u);
+    ASSERT_EQ(plan.notFoundHere.size(), 1u);
+    EXPECT_EQ(plan.notFoundHere[0].name, "X");
+    EXPECT_EQ(plan.notFoundHere[0].groups, std::vector<uint8_t>{0});
+    EXPECT_EQ(plan.favoritesNotPlaced, 1u);
+    EXPECT_EQ(plan.UnpairedReferenceSatellites(), 1u);
 }
 
 TEST_F(ApplyOrderTest, OrderAndGroupsFollowTheReference) {
@@ -98,18 +105,18 @@ TEST_F(ApplyOrderTest, OrderAndGroupsFollowTheReference) {
         for (const auto& n : target.networks())
             here.AppendNetwork(*n);
         here.AppendFavoriteGroup(*target.favoriteGroups()[0]);
-        EXPECT_TRUE(ApplyOrder(here, PlanApplyOrder(reference, here), c.order, c.groups));
+        EXPECT_TRUE(ApplyOrder(here, PlanApplyOrder(reference, here), ApplyOrderOptions{c.order, c.groups}));
         EXPECT_EQ(Names(here), c.names);
         EXPECT_EQ(ShowAll(here.favoriteGroups()), c.groupsShown);
         // Applied once more, nothing changes.
-        EXPECT_FALSE(ApplyOrder(here, PlanApplyOrder(reference, here), c.order, c.groups));
+        EXPECT_FALSE(ApplyOrder(here, PlanApplyOrder(reference, here), ApplyOrderOptions{c.order, c.groups}));
     }
 }
 
 TEST_F(ApplyOrderTest, AtMostEightGroupsComeOver) {
     for (int g = 0; g < 10; ++g)
         AddGroup(reference, {0});
-    ApplyOrder(target, PlanApplyOrder(reference, target), false, true);
+    ApplyOrder(target, PlanApplyOrder(reference, target), ApplyOrderOptions{false, true});
     EXPECT_EQ(target.favoriteGroups().size(), kAppliedFavoriteGroups);
 }
 

@@ -7,7 +7,7 @@
 // (with "Don't update name") and three favorite groups, in an order the user arranged.
 //
 // MakeRescan writes the same services in scan order with the changes a new scan brings: a
-// satellite written at a position 0.2° apart, satellites in other slots, transponders retuned by
+// satellite written at a position 0.2° apart, satellites in other slotOrder, transponders retuned by
 // 3 to 5 MHz and a few by more, names in another case or with " HD" added, new service IDs,
 // channels gone and new ones; no locks, skips or user names. It says which channel of the rescan
 // each channel of the list became, so tests can judge a pairing.
@@ -198,7 +198,7 @@ inline std::string BaseName(std::string name) {
 }
 
 struct RescanChanges {
-    bool positions = true;      // 19.2E written 19.0E and the like; satellites in other slots
+    bool positions = true;      // 19.2E written 19.0E and the like; satellites in other slotOrder
     bool retunes = true;        // transponders 3 to 5 MHz apart, a few beyond the tolerance
     bool renames = true;        // another case, " HD" added or dropped, spaces around
     bool serviceIds = true;     // new service IDs
@@ -225,16 +225,16 @@ inline Rescan MakeRescan(const NetworkDatabase& list, NetworkDatabase& rescan, c
     const auto& satellites = Satellites();
 
     // Slots: the scan finds the satellites in another order.
-    std::vector<size_t> slots(list.networks().size());
-    for (size_t n = 0; n < slots.size(); ++n)
-        slots[n] = n;
+    std::vector<size_t> slotOrder(list.networks().size());
+    for (size_t n = 0; n < slotOrder.size(); ++n)
+        slotOrder[n] = n;
     if (changes.positions)
-        std::reverse(slots.begin(), slots.end());
+        std::reverse(slotOrder.begin(), slotOrder.end());
     if (changes.dropSatellite)
-        slots.erase(std::find(slots.begin(), slots.end(), slots.size() - 1));
+        slotOrder.erase(std::find(slotOrder.begin(), slotOrder.end(), slotOrder.size() - 1));
     uint16_t freshServiceId = 60000;
-    for (size_t slot = 0; slot < slots.size(); ++slot) {
-        const size_t n = slots[slot];
+    for (size_t slot = 0; slot < slotOrder.size(); ++slot) {
+        const size_t n = slotOrder[slot];
         AntennaConfig& config = rescan.AppendAntennaConfig();
         config.lnbType = 0x41;
         Network network = *list.networks()[n];
