@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -16,6 +17,8 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +90,8 @@ QTreeWidget* Table(const char* objectName, const QStringList& headings) {
     table->setAlternatingRowColors(true);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setHeaderLabels(headings);
+    // Numbers stay beside their headings instead of at the far edge.
+    table->header()->setStretchLastSection(false);
     return table;
 }
 
@@ -195,6 +200,11 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const NetworkData
     }
     for (int column = 0; column < satellites->columnCount(); ++column)
         satellites->resizeColumnToContents(column);
+    // Every satellite in sight, up to a dozen: the pairing is what the user checks first.
+    const int shownRows = std::clamp(satellites->topLevelItemCount(), 1, 12);
+    const int rowHeight = satellites->topLevelItemCount() > 0 ? satellites->sizeHintForRow(0) : fontMetrics().height();
+    satellites->setMinimumHeight(satellites->header()->sizeHint().height() + shownRows * rowHeight +
+                                 2 * satellites->frameWidth() + 2);
     unpaired_ = unpaired.join(QLatin1Char('\n'));
 
     auto* warning = new QLabel(tr("Satellites of the reference with channels and no partner here: %1. Their "
@@ -213,6 +223,11 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const NetworkData
                ChannelTable("notFoundTable", reference, plan.notFoundHere, true)));
     splitter->addWidget(Titled(new QLabel(tr("Channels here &without a partner: %1").arg(plan.withoutPartner.size())),
                                ChannelTable("withoutPartnerTable", here, plan.withoutPartner, false)));
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(2, 1);
+    // The satellites as tall as their rows, the channel tables share the rest.
+    splitter->setSizes({satellites->minimumHeight(), 1000, 1000});
     layout->addWidget(splitter, 1);
     layout->addWidget(warning);
 
@@ -242,7 +257,7 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const NetworkData
     };
     for (QCheckBox* box : {order_, groups_, marks_, names_})
         connect(box, &QCheckBox::toggled, this, update);
-    resize(900, 680);
+    resize(920, 720);
 }
 
 ApplyOrderOptions ApplyOrderDialog::Options() const {

@@ -739,8 +739,8 @@ Sender aus einer Favoritengruppe entfernen
         <translation>&amp;Reihenfolge aus Datei übernehmen...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Übernimmt Senderreihenfolge und Favoritengruppen aus einer anderen NDF-Datei</translation>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Übernimmt Senderreihenfolge, Favoritengruppen, Sperren, Überspringen und bewahrte Namen aus einer anderen NDF-Datei</translation>
     </message>
     <message>
         <source>Apply Order</source>
