@@ -2,6 +2,7 @@
 
 #include "forms/EditBar.h"
 #include "shell/FileFilters.h"
+#include "shell/FindBar.h"
 #include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/AppInfo.h"
@@ -20,10 +21,13 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("editorView"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    findBar_ = new FindBar(this);
+    layout->addWidget(findBar_);
     tree_ = new NetworkTree(this);
     tree_->setObjectName(QStringLiteral("networkTree"));
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
+    ConnectFindAndSelection();
     database_.AddChangeListener(&history_);
     // Unsaved work reaches its recovery file a moment after the change that made it; a burst of
     // changes is written once.
@@ -52,6 +56,7 @@ PaneKind EditorView::Pane() const {
 
 void EditorView::SetPane(PaneKind kind) {
     editBar_->SetPane(kind);
+    UpdateBarTitle();
     emit commandStateChanged();
 }
 
@@ -195,6 +200,9 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
     if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);
     database_.SetProgram(index, WithStoredReferences(working, *currentProgram_));
+    // The form shows the record as stored: reading back keeps the boxes left as shown, and what a
+    // box shows must be the record, not the value before this apply (a radio program keeps no video).
+    editBar_->ShowProgram(*currentProgram_);
     MarkModified();
     return Flow::Proceed;
 }
@@ -318,6 +326,8 @@ void EditorView::ShowItem(TreeItemHandle item) {
         currentItem_ = nullptr;
         break;
     }
+    UpdateBarTitle();
+    UpdateFindPosition();
     emit commandStateChanged();
 }
 
@@ -405,6 +415,15 @@ bool EditorView::HandleCommand(int id) {
     case ID_TOOLS_COMPARE:
         OnCompareWithFile();
         break;
+    case ID_EDIT_FIND:
+        OnFind();
+        break;
+    case ID_PROGRAM_LOCK:
+        OnToggleProgramMark(PA_LOCK);
+        break;
+    case ID_PROGRAM_SKIP:
+        OnToggleProgramMark(PA_SKIP);
+        break;
     default:
         return false;
     }
@@ -425,7 +444,11 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_TOOLS_APPLY_ORDER:
     case ID_TOOLS_CLEAN_UP:
     case ID_TOOLS_COMPARE:
+    case ID_EDIT_FIND:
         return pane != PANE_EMPTY;
+    case ID_PROGRAM_LOCK:
+    case ID_PROGRAM_SKIP:
+        return pane == PANE_PROGRAM;
     case ID_SATELLITE_IMPORT_SATCODX:
         return pane == PANE_NETWORK;
     case ID_TRANSPONDER_DELETE:
@@ -448,7 +471,16 @@ bool EditorView::IsCommandEnabled(int id) const {
 }
 
 bool EditorView::IsCommandChecked(int id) const {
-    return id == ID_VIEW_CHANNEL_LIST && IsCommandEnabled(id) && channelListOpen_;
+    switch (id) {
+    case ID_VIEW_CHANNEL_LIST:
+        return IsCommandEnabled(id) && channelListOpen_;
+    case ID_PROGRAM_LOCK:
+        return Pane() == PANE_PROGRAM && AllSelectedHave(PA_LOCK);
+    case ID_PROGRAM_SKIP:
+        return Pane() == PANE_PROGRAM && AllSelectedHave(PA_SKIP);
+    default:
+        return false;
+    }
 }
 
 void EditorView::OnFileNew() {
