@@ -147,7 +147,9 @@ QIcon NetworkTreeModel::MarksIcon(uint8_t marks) const {
                 x += side + gap;
             }
             painter.end();
-            icon.addPixmap(strip);
+            // The same on a selected row: the marks keep their colors on the highlight.
+            icon.addPixmap(strip, QIcon::Normal);
+            icon.addPixmap(strip, QIcon::Selected);
         }
     }
     return icon;
