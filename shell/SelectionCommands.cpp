@@ -137,10 +137,10 @@ void EditorView::OnToggleProgramMark(uint8_t mark) {
     const std::vector<size_t> indices = IndicesOf(database_.programs(), SelectedPrograms());
     const bool set = !AllSelectedHave(mark);
     {
-        CommandStep step(*this, mark == PA_LOCK ? (set ? QT_TRANSLATE_NOOP("Steps", "Lock")
-                                                       : QT_TRANSLATE_NOOP("Steps", "Unlock"))
-                                                : (set ? QT_TRANSLATE_NOOP("Steps", "Skip")
-                                                       : QT_TRANSLATE_NOOP("Steps", "Do Not Skip")));
+        CommandStep step(*this,
+                         mark == PA_LOCK
+                             ? (set ? QT_TRANSLATE_NOOP("Steps", "Lock") : QT_TRANSLATE_NOOP("Steps", "Unlock"))
+                             : (set ? QT_TRANSLATE_NOOP("Steps", "Skip") : QT_TRANSLATE_NOOP("Steps", "Do Not Skip")));
         database_.SetProgramAttributes(indices, mark, set);
     }
     // The form shows the stored record again, with its new mark; the selection stays.
@@ -151,12 +151,12 @@ void EditorView::OnToggleProgramMark(uint8_t mark) {
 }
 
 bool EditorView::ConfirmDeletion(TreeLevel level, size_t count) {
-    const QString text = level == LEVEL_PROGRAM
-                             ? (count == 1 ? tr("Delete the program \"%1\"?").arg(tree_->LabelOf(currentItem_))
-                                           : tr("Delete %1 programs?").arg(count))
-                             : (count == 1 ? tr("Delete the transponder %1 with its programs?")
-                                                 .arg(tree_->LabelOf(currentItem_))
-                                           : tr("Delete %1 transponders with their programs?").arg(count));
+    const QString text =
+        level == LEVEL_PROGRAM
+            ? (count == 1 ? tr("Delete the program \"%1\"?").arg(tree_->LabelOf(currentItem_))
+                          : tr("Delete %1 programs?").arg(count))
+            : (count == 1 ? tr("Delete the transponder %1 with its programs?").arg(tree_->LabelOf(currentItem_))
+                          : tr("Delete %1 transponders with their programs?").arg(count));
     return MessageBox::YesNoQuestion(window(), text) == MessageBox::Yes;
 }
 

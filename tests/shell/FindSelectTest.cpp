@@ -18,8 +18,8 @@ void BuildChannels(NetworkDatabase& db) {
     db.NewDefault();
     db.formatFlags = 0;
     const char* satellites[] = {"Astra 19.2E", "Hotbird 13.0E", "Astra 28.2E"};
-    const char* names[] = {"Das Erste HD", "ZDF", "zdf hd", "ZDFneo", "Nova Music 2", "Nova Music 2 92", "BBC One",
-                           "Arte HD"};
+    const char* names[] = {"Das Erste HD",    "ZDF",     "zdf hd", "ZDFneo", "Nova Music 2",
+                           "Nova Music 2 92", "BBC One", "Arte HD"};
     int number = 0;
     for (uint8_t n = 0; n < 3; ++n) {
         Network network = *db.networks()[n];
@@ -102,13 +102,13 @@ TEST_F(FindSelectTest, FindCountsMatchesAndStepsThroughThemInTreeOrder) {
         const char* previous; // and of the one Shift+F3 finds
     };
     const Case cases[] = {
-        {"zdf", "0 of 36", 36, "ZDF", "ZDFneo"},                         // anywhere in the name, any case
-        {"ZDF HD", "0 of 12", 12, "zdf hd", "zdf hd"},                   // the whole text, spaces and all
-        {"music 2", "0 of 24", 24, "Nova Music 2", "Nova Music 2"},      // a name inside a longer one
-        {"1005", "0 of 1", 1, "Nova Music 2 92", "Nova Music 2 92"},     // a service ID
-        {"11740", "0 of 1", 1, "11.740 (V)", "11.740 (V)"},              // a frequency in MHz
-        {"12.76", "0 of 1", 1, "12.760 (V)", "12.760 (V)"},              // and in GHz
-        {"astra", "1 of 2", 2, "Astra 28.2E", "Astra 28.2E"},            // satellites too
+        {"zdf", "0 of 36", 36, "ZDF", "ZDFneo"},                     // anywhere in the name, any case
+        {"ZDF HD", "0 of 12", 12, "zdf hd", "zdf hd"},               // the whole text, spaces and all
+        {"music 2", "0 of 24", 24, "Nova Music 2", "Nova Music 2"},  // a name inside a longer one
+        {"1005", "0 of 1", 1, "Nova Music 2 92", "Nova Music 2 92"}, // a service ID
+        {"11740", "0 of 1", 1, "11.740 (V)", "11.740 (V)"},          // a frequency in MHz
+        {"12.76", "0 of 1", 1, "12.760 (V)", "12.760 (V)"},          // and in GHz
+        {"astra", "1 of 2", 2, "Astra 28.2E", "Astra 28.2E"},        // satellites too
         {"nothing like it", "No matches", 0, "Astra 19.2E", "Astra 19.2E"},
     };
     for (const Case& c : cases) {
@@ -281,7 +281,7 @@ TEST_F(FindSelectTest, TheTreeShowsEachProgramsMarksAndFollowsTheirChanges) {
         return std::make_pair(!index.data(Qt::DecorationRole).value<QIcon>().isNull(),
                               index.data(Qt::ToolTipRole).toString());
     };
-    const Program& both = *db().programs()[77];  // scrambled and radio
+    const Program& both = *db().programs()[77]; // scrambled and radio
     const Program& plain = *db().programs()[1];
     EXPECT_EQ(marks(both), std::make_pair(true, QStringLiteral("Scrambled, Radio")));
     EXPECT_EQ(marks(plain), std::make_pair(false, QString()));
