@@ -109,6 +109,7 @@ NetworkTree::NetworkTree(QWidget* parent) : QTreeView(parent), model_(new Networ
 NetworkTree::~NetworkTree() = default;
 
 void NetworkTree::ClearTree() {
+    selectedValid_ = false;
     if (!model_->Database())
         return;
     model_->Database()->RemoveChangeListener(this);
@@ -125,6 +126,7 @@ void NetworkTree::ClearTree() {
 
 void NetworkTree::FillTree(NetworkDatabase& database) {
     ClearTree();
+    selectedValid_ = false;
     {
         QuietScope quiet(quiet_);
         selected_ = nullptr;
@@ -140,6 +142,7 @@ void NetworkTree::FillTree(NetworkDatabase& database) {
 }
 
 void NetworkTree::OnChanged(const DatabaseEdit& edit, ChangeDirection) {
+    selectedValid_ = false;
     TreeNode* standIn;
     bool moved;
     {
@@ -443,10 +446,14 @@ void NetworkTree::NormalizeSelection() {
         selection->select(current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-std::vector<TreeNode*> NetworkTree::SelectedNodes() const {
+const std::vector<TreeNode*>& NetworkTree::SelectedNodes() const {
     // From the selection's ranges, since QItemSelectionModel::selectedRows() takes time that grows
     // with the rows times the ranges.
-    std::vector<TreeNode*> nodes;
+    if (selectedValid_)
+        return selectedNodes_;
+    std::vector<TreeNode*>& nodes = selectedNodes_;
+    nodes.clear();
+    selectedValid_ = true;
     const QItemSelectionModel* selection = selectionModel();
     if (!selection || !selection->hasSelection())
         return nodes;
@@ -468,6 +475,7 @@ std::vector<TreeNode*> NetworkTree::SelectedNodes() const {
 }
 
 void NetworkTree::UpdateSelectionCount() {
+    selectedValid_ = false;
     const int count = static_cast<int>(SelectedNodes().size());
     if (count == selectionCount_)
         return;
@@ -570,8 +578,9 @@ bool NetworkTree::Matches(TreeItemHandle item, const FindQuery& query) const {
     const TreeNode* node = Node(item);
     if (!node || query.Empty())
         return false;
+    // Names are Latin-1 bytes: looked through where they are, without a copy.
     auto nameHas = [&query](const std::string& name) {
-        return !name.empty() && QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
+        return !name.empty() && QLatin1String(name.data(), static_cast<qsizetype>(name.size()))
                                     .contains(query.text, Qt::CaseInsensitive);
     };
     switch (node->level) {

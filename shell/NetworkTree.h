@@ -168,7 +168,8 @@ private:
     void SyncView();
     // Keeps the selection to the selected item's level, with the selected item in it.
     void NormalizeSelection();
-    std::vector<TreeNode*> SelectedNodes() const;
+    // The nodes of the selected rows, each once; kept until the selection or the tree changes.
+    const std::vector<TreeNode*>& SelectedNodes() const;
     void UpdateSelectionCount();
     void ApplyFilter();
     // Shows the item and the items above it, should the filter hide them.
@@ -181,6 +182,8 @@ private:
     bool selectionPutBack_ = false; // a receiver of the last notification selected the item before again
     bool extending_ = false;        // a Shift+click or Shift+move is under way
     int selectionCount_ = 0;
+    mutable std::vector<TreeNode*> selectedNodes_;
+    mutable bool selectedValid_ = false;
     FindQuery filter_;
     bool expansionSaved_ = false;
     std::vector<const void*> expansionBeforeFilter_;

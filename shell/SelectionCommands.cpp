@@ -69,9 +69,12 @@ void EditorView::FindNext(bool backwards) {
     }
     findBar_->show();
     const FindPosition at = tree_->Locate(query);
-    if (TreeItemHandle target = backwards ? at.previous : at.next)
+    TreeItemHandle target = backwards ? at.previous : at.next;
+    if (target)
         tree_->SelectItem(target); // the selection notification applies or keeps the pane's edits
-    UpdateFindPosition();
+    // Showing the record found has told the bar where it stands.
+    if (!target || tree_->SelectedItem() != target || currentItem_ != target)
+        UpdateFindPosition();
 }
 
 void EditorView::UpdateFindPosition() {
