@@ -2,7 +2,9 @@
 // duplicate and broken records, and the comparison with another file.
 #include "shell/EditorView.h"
 
+#include "rescan/CleanUpDialog.h"
 #include "rescan/Compare.h"
+#include "rescan/CompareDialog.h"
 #include "rescan/ToolDialogs.h"
 #include "shell/FileFilters.h"
 #include "shell/NativePath.h"
