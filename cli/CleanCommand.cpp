@@ -24,12 +24,14 @@ const char* CleanCommand::Summary() const {
 }
 
 const char* CleanCommand::Description() const {
-    return "Removes programs that repeat an earlier program (same transponder and service ID; their\n"
-           "favorite entries go to the earlier one), transponders that repeat an earlier one of their\n"
-           "network (same frequency, polarity and symbol rate; their programs move to it), favorite\n"
-           "entries that name no program or repeat an entry of their list, and programs whose\n"
-           "transponder does not exist. Prints each group with its count and the removed records,\n"
-           "then saves; the stamp is handled as by sort.\n"
+    return "Removes programs that repeat an earlier program (same transponder and service ID, and\n"
+           "where the service ID is 0 the same PIDs; their favorite entries go to the earlier one),\n"
+           "transponders that repeat an earlier one of their satellite (same polarity and symbol rate,\n"
+           "frequencies within 2 MHz; their programs move to it), favorite entries that name no program\n"
+           "or repeat an entry of their list, and programs whose transponder does not exist. Prints\n"
+           "each group with its count and one line per removed record, channels by their number in the\n"
+           "TV or radio list, as in: TV 49 \"ZDF HD\" on \"Astra 1\" 19.2E 11953 H, service ID 28006: same as\n"
+           "TV 12 \"ZDF\". Then saves; the stamp is handled as by sort.\n"
            "\n"
            "--json prints {\"file\", \"written\" (the file saved, or null with --dry-run), \"removed\"\n"
            "(the number of findings), \"rules\": [{\"rule\" (the group's heading), \"count\", \"found\"\n"
@@ -71,10 +73,15 @@ int CleanCommand::Execute(const QCommandLineParser& parser, const QStringList& p
     for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
         if (!plan.options.on[rule])
             continue;
-        removed += plan.Count(rule);
+        std::vector<std::string> found;
+        for (const CleanUpFinding& finding : plan.findings[rule]) {
+            if (finding.applies)
+                found.push_back(FormatCleanUpFinding(finding));
+        }
+        removed += found.size();
         rules.append(Object({{"rule", Text(CleanUpRuleName(rule))},
-                             {"count", static_cast<qint64>(plan.Count(rule))},
-                             {"found", TextArray(plan.found[rule])}}));
+                             {"count", static_cast<qint64>(found.size())},
+                             {"found", TextArray(found)}}));
     }
     WriteJson(report, Object({{"file", Text(DisplayPath(positional[0]))},
                               {"written", dryRun ? QJsonValue() : Text(DisplayPath(target, true))},

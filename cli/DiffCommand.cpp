@@ -3,6 +3,7 @@
 #include "cli/JsonReport.h"
 
 #include "rescan/Compare.h"
+#include "rescan/ProgramMatching.h"
 
 namespace {
 
@@ -21,14 +22,21 @@ const char* DiffCommand::Summary() const {
 }
 
 const char* DiffCommand::Description() const {
-    return "Compares satellites by slot, transponders by position, polarity and frequency (within 2 MHz),\n"
-           "programs as apply-order pairs them, the channel order (the fewest programs that moved, with\n"
-           "their old and new channel numbers) and the favorite groups by number. Prints one line per\n"
-           "difference under a heading with its count, or \"No differences.\"; stamps are not compared.\n"
-           "Positions are written as 19.2E or 0.8W.\n"
-           "\n"
-           "--json prints {\"a\", \"b\" (the files), \"different\" (true or false), \"sections\":\n"
-           "[{\"title\", \"count\", \"lines\" (one text per difference)}]}.";
+    static const std::string text =
+        "Pairs what the files hold, " + MatchingToleranceWords() +
+        ": satellites by position\n"
+        "(equal, else the nearest within the tolerance) whatever their slots, transponders within\n"
+        "paired satellites by polarity and frequency within the tolerance (a retuned transponder is one\n"
+        "changed line, its old and new frequency), programs as apply-order pairs them, the channel\n"
+        "order (the fewest programs that moved, with their old and new channel numbers) and the\n"
+        "favorite groups by number. Prints one line per difference under a heading with its count, or\n"
+        "\"No differences.\"; stamps are not compared. Channels are named by their number in the TV or\n"
+        "radio list, positions as 19.2E or 0.8W, attributes by name (Lock, Skip, Scrambled, ...), all\n"
+        "numbers in decimal.\n"
+        "\n"
+        "--json prints {\"a\", \"b\" (the files), \"different\" (true or false), \"sections\":\n"
+        "[{\"title\", \"count\", \"lines\" (one text per difference)}]}.";
+    return text.c_str();
 }
 
 std::vector<CommandArgument> DiffCommand::Arguments() const {
@@ -50,10 +58,17 @@ int DiffCommand::Execute(const QCommandLineParser& parser, const QStringList& po
     const DatabaseDiff diff = CompareDatabases(a, b);
     if (Json()) {
         QJsonArray sections;
-        for (const DatabaseDiff::Section& section : diff.sections) {
-            sections.append(Object({{"title", Text(section.title)},
-                                    {"count", static_cast<qint64>(section.lines.size())},
-                                    {"lines", TextArray(section.lines)}}));
+        for (int section = 0; section < DIFF_SECTION_COUNT; ++section) {
+            std::vector<std::string> lines;
+            for (const DiffLine& line : diff.lines) {
+                if (line.section == section)
+                    lines.push_back(FormatDiffLine(line));
+            }
+            if (lines.empty())
+                continue;
+            sections.append(Object({{"title", Text(DiffSectionTitle(section))},
+                                    {"count", static_cast<qint64>(lines.size())},
+                                    {"lines", TextArray(lines)}}));
         }
         WriteJson(out, Object({{"a", Text(DisplayPath(positional[0]))},
                                {"b", Text(DisplayPath(positional[1]))},

@@ -1,5 +1,7 @@
-// The dialog of Compare with File: the report of what differs.
+// The dialog of Compare with File: the report of what differs, in the user's language.
 #pragma once
+
+#include "rescan/Compare.h"
 
 #include <QDialog>
 
@@ -8,7 +10,10 @@ class CompareDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CompareDialog(const QString& report, const QString& files, QWidget* parent = nullptr);
+    CompareDialog(const DatabaseDiff& diff, const QString& files, QWidget* parent = nullptr);
+
+    // The report as the dialog shows it.
+    static QString ReportText(const DatabaseDiff& diff);
 
 private:
     QString report_;

@@ -187,11 +187,12 @@ TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {
         ASSERT_EQ(database.Save(file), NDF_OK);
     }
     const std::vector<uint8_t> dirty = ReadBytes(file);
-    const std::string report = "duplicate programs: 1\n"
-                               "  \"Das Erste\" on \"Astra 1\" 11778 V, SID 28106 (program 3, same as program 0)\n"
-                               "duplicate transponders: 0\n"
-                               "broken favorite entries: 0\n"
-                               "programs whose transponder does not exist: 0\n";
+    const std::string report =
+        "duplicate programs: 1\n"
+        "  TV 3 \"Das Erste\" on \"Astra 1\" 19.2E 11778 V, service ID 28106: same as TV 1 \"Das Erste\"\n"
+        "duplicate transponders: 0\n"
+        "broken favorite entries: 0\n"
+        "programs whose transponder does not exist: 0\n";
     const ToolResult dryRun = Ndftool({"clean", "--dry-run", file});
     EXPECT_EQ(dryRun.code, 0);
     EXPECT_EQ(dryRun.out, report);
@@ -199,7 +200,7 @@ TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {
 
     const ToolResult withEmpty = Ndftool({"clean", file, "--empty-transponders", "-o", Path("bare.ndf")});
     EXPECT_EQ(withEmpty.out,
-              report + "transponders without programs: 1\n  \"Astra 1\" 12188 H 27500 (transponder 1)\n");
+              report + "transponders without programs: 1\n  \"Astra 1\" 19.2E 12188 H, symbol rate 27500\n");
     EXPECT_EQ(Load(Path("bare.ndf")).transponders().size(), 3u);
 
     const ToolResult clean = Ndftool({"clean", file});
@@ -215,8 +216,8 @@ TEST_F(RescanCommandTest, DiffPrintsTheDifferencesAndExitsAsAsked) {
 
     const ToolResult differ = Ndftool({"diff", reference, file});
     EXPECT_EQ(differ.code, 0);
-    EXPECT_TRUE(StartsWith(differ.out, "Programs moved: 2\n")) << differ.out;
-    EXPECT_NE(differ.out.find("group 1 \"News\": name \"News\" -> \"Mine\"\n"), std::string::npos) << differ.out;
+    EXPECT_TRUE(StartsWith(differ.out, "Programs moved: 1\n")) << differ.out;
+    EXPECT_NE(differ.out.find("Group 1 \"News\": name \"News\" -> \"Mine\"\n"), std::string::npos) << differ.out;
     EXPECT_EQ(Ndftool({"diff", "--exit-code", reference, file}).code, 1);
 }
 
