@@ -97,10 +97,35 @@ private:
     std::vector<DiffChange> changes_;
 };
 
+// Transponders pair within paired satellites; those whose satellite is missing (a damaged file)
+// pair among themselves by polarity and frequency, as their programs do.
+TransponderPairing PairAllTransponders(const NetworkDatabase& a, const NetworkDatabase& b,
+                                const SatellitePairing& satellites) {
+    TransponderPairing pairing = PairTransponders(a, b, satellites);
+    auto keys = [](const NetworkDatabase& db, const std::vector<uint32_t>& partner) {
+        std::vector<TolerantKey> keys(partner.size());
+        for (size_t t = 0; t < partner.size(); ++t) {
+            const Transponder& transponder = *db.transponders()[t];
+            keys[t] = TolerantKey{partner[t] == NO_PARTNER && transponder.networkIndex >= db.networks().size(),
+                                  transponder.polarity(), transponder.frequency};
+        }
+        return keys;
+    };
+    std::vector<uint32_t> ofA, ofB;
+    MatchTolerant(keys(a, pairing.partnerOfReference), keys(b, pairing.partnerOfTarget), ofA, ofB);
+    for (size_t t = 0; t < ofA.size(); ++t) {
+        if (ofA[t] != NO_PARTNER) {
+            pairing.partnerOfReference[t] = ofA[t];
+            pairing.partnerOfTarget[ofA[t]] = static_cast<uint32_t>(t);
+        }
+    }
+    return pairing;
+}
+
 class Differ {
 public:
     Differ(const NetworkDatabase& a, const NetworkDatabase& b)
-        : a_(a), b_(b), match_(MatchPrograms(a, b)), transponders_(PairTransponders(a, b, match_.satellites)),
+        : a_(a), b_(b), match_(MatchPrograms(a, b)), transponders_(PairAllTransponders(a, b, match_.satellites)),
           numbersA_(ChannelNumbers(a)), numbersB_(ChannelNumbers(b)) {}
 
     DatabaseDiff Run() {

@@ -251,4 +251,35 @@ TEST_F(RescanCommandTest, UnreadableFilesExitWithTheirStatusAndWriteNothing) {
     EXPECT_EQ(Entries(), (std::vector<std::string>{"damaged.ndf", "reference.ndf"}));
 }
 
+// On a real list: a transponder stored twice 1 MHz apart, and a transponder retuned by 4 MHz.
+TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
+    NetworkDatabase list;
+    realistic::BuildChannelList(list);
+    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
+    NetworkDatabase changed;
+    realistic::BuildChannelList(changed);
+    Transponder twice = *changed.transponders()[3];
+    twice.frequency = static_cast<uint16_t>(twice.frequency + 1);
+    changed.AppendTransponder(twice);
+    Transponder retuned = *changed.transponders()[1];
+    retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
+    changed.SetTransponder(1, retuned);
+    ASSERT_EQ(changed.Save(Path("changed.ndf")), NDF_OK);
+
+    const ToolResult clean = Ndftool({"clean", "--dry-run", Path("changed.ndf")});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "duplicate programs: 0\n"
+                         "duplicate transponders: 1\n"
+                         "  \"Astra 1KR/1L/1M/1N\" 19.2E 10818 V, symbol rate 22000: same as 10817 V, 0 channels "
+                         "move there\n"
+                         "broken favorite entries: 0\n"
+                         "programs whose transponder does not exist: 0\n");
+    const ToolResult diff = Ndftool({"diff", Path("list.ndf"), Path("changed.ndf")});
+    EXPECT_EQ(diff.code, 0);
+    EXPECT_EQ(diff.out, "Transponders only in B: 1\n"
+                        "  \"Astra 1KR/1L/1M/1N\" 19.2E 10818 V, symbol rate 22000\n"
+                        "Transponders changed: 1\n"
+                        "  \"Astra 1KR/1L/1M/1N\" 19.2E 10758 V: frequency 10758 -> 10762\n");
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "rescan/CleanUp.h"
 #include "rescan/Compare.h"
 #include "tests/support/RealisticLists.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -291,6 +292,28 @@ TEST_F(ToolCommandsTest, CompareShowsTheReportAndCopiesIt) {
     EXPECT_EQ(Image(), before);
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
     EXPECT_TRUE(Boxes().empty());
+}
+
+// The findings and the report in German: the core's records worded by the editor's translations.
+TEST_F(ToolCommandsTest, CleanUpAndCompareSpeakTheUsersLanguage) {
+    InstallTranslations(QLocale(QLocale::German));
+    OpenDirtySample();
+    RunTool(ID_TOOLS_CLEAN_UP, [](QWidget* modal) {
+        EXPECT_EQ(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS)->text(0), QStringLiteral("Doppelte Programme: 1"));
+        EXPECT_EQ(RuleRow(modal, CLEAN_BROKEN_FAVORITES)->child(1)->text(0),
+                  QStringLiteral("Gruppe 2 \"Group 2\", TV-Liste Eintrag 3: Programm 200 existiert nicht"));
+        guitest::Find<QPushButton>(modal, "cancelButton")->click();
+    });
+    FileDialog::SetNextPath(WriteReference());
+    RunTool(ID_TOOLS_COMPARE, [](QWidget* modal) {
+        const QString report = guitest::Find<QPlainTextEdit>(modal, "reportView")->toPlainText();
+        EXPECT_TRUE(report.contains(QStringLiteral("Programme nur in A: 2\n  TV 8 \"Channel 8\" auf \"Hotbird\" "
+                                                   "13.0E 10900 V, Service-ID 8\n")))
+            << report.toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral("Verschobene Programme: "))) << report.toStdString();
+        guitest::Find<QPushButton>(modal, "closeButton")->click();
+    });
+    InstallTranslations(QLocale(QLocale::English));
 }
 
 } // namespace
