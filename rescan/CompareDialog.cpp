@@ -112,4 +112,6 @@ CompareDialog::CompareDialog(const DatabaseDiff& diff, const QString& files, QWi
     layout->addWidget(buttons);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Room for a changed program's line with several fields.
+    resize(900, 600);
 }
