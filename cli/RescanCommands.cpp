@@ -147,8 +147,9 @@ int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringLi
     std::ostream& report = Report(out, err, target);
     report << "Paired " << m.Matched() << " of " << reference.programs().size() << " channels of " << referenceName
            << " (" << m.byKey << " by key, " << m.byServiceId << " by service ID, " << m.byName << " by name); "
-           << plan.notFoundHere.size() << " not found in " << fileName << ", " << plan.withoutPartner.size()
-           << " without a partner; " << plan.favoritesNotPlaced << " favorite entries not placed\n";
+           << "not found in " << fileName << ": " << plan.notFoundHere.size()
+           << ", without a partner: " << plan.withoutPartner.size()
+           << ", favorite entries not placed: " << plan.favoritesNotPlaced << "\n";
     report << "Channels of " << referenceName << " not found in " << fileName << ": " << plan.notFoundHere.size()
            << "\n";
     for (const PlannedChannel& channel : plan.notFoundHere)

@@ -42,8 +42,8 @@ TEST_F(RescanCommandTest, ApplyOrderRestoresTheReferenceOrderAndGroups) {
     const ToolResult result = Ndftool({"apply-order", reference, file, "-o", Path("out.ndf")});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "Paired 3 of 3 channels of " + reference +
-                              " (3 by key, 0 by service ID, 0 by name); 0 not found in " + file +
-                              ", 0 without a partner; 0 favorite entries not placed\n"
+                              " (3 by key, 0 by service ID, 0 by name); not found in " + file +
+                              ": 0, without a partner: 0, favorite entries not placed: 0\n"
                               "Channels of " +
                               reference + " not found in " + file + ": 0\nChannels of " + file +
                               " without a partner: 0\n");
@@ -76,8 +76,8 @@ TEST_F(RescanCommandTest, ApplyOrderListsTheChannelsNotFoundAndThoseWithoutAPart
     const ToolResult result = Ndftool({"apply-order", "--dry-run", reference, file});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "Paired 2 of 3 channels of " + reference +
-                              " (1 by key, 0 by service ID, 1 by name); 1 not found in " + file +
-                              ", 1 without a partner; 1 favorite entries not placed\n"
+                              " (1 by key, 0 by service ID, 1 by name); not found in " + file +
+                              ": 1, without a partner: 1, favorite entries not placed: 1\n"
                               "Channels of " +
                               reference + " not found in " + file +
                               ": 1\n"
