@@ -72,8 +72,7 @@ TEST(CleanUpOnRealLists, FindsWhatARescanLeftAndRemovesExactlyThat) {
         size_t duplicateTransponders;
         bool backToTheList; // cleaning gives the list as it was, byte for byte
     } const cases[] = {
-        {"a clean list with two manual feeds of service ID 0 on one transponder", [](NetworkDatabase&) {}, 0, 0,
-         true},
+        {"a clean list with two manual feeds of service ID 0 on one transponder", [](NetworkDatabase&) {}, 0, 0, true},
         {"a manual feed stored twice with its PIDs",
          [](NetworkDatabase& db) {
              Program feed = *db.programs()[FirstNamed(db, "Feed")];
@@ -84,8 +83,8 @@ TEST(CleanUpOnRealLists, FindsWhatARescanLeftAndRemovesExactlyThat) {
         {"a transponder stored twice 1 MHz apart", [](NetworkDatabase& db) { StoreTwice(db, 3, 1); }, 0, 1, true},
         {"2 MHz below is still the same transponder", [](NetworkDatabase& db) { StoreTwice(db, 5, -2); }, 0, 1, true},
         {"3 MHz apart is another transponder", [](NetworkDatabase& db) { StoreTwice(db, 3, 3); }, 0, 0, false},
-        {"another symbol rate is another transponder", [](NetworkDatabase& db) { StoreTwice(db, 3, 1, 30000); }, 0,
-         0, false},
+        {"another symbol rate is another transponder", [](NetworkDatabase& db) { StoreTwice(db, 3, 1, 30000); }, 0, 0,
+         false},
         {"another polarity is another transponder", [](NetworkDatabase& db) { StoreTwice(db, 3, 0, 0, 1); }, 0, 0,
          false},
     };
@@ -186,7 +185,8 @@ TEST(CleanUpOnRealLists, AgreesWithTheDamagedReferenceFinder) {
         EXPECT_EQ(namesNothing, damagedEntries);
         ApplyCleanUp(db, plan);
         for (const DamagedReference& damage : FindDamagedReferences(db)) {
-            EXPECT_FALSE(damage.kind == "programs" && damage.field == "transponderIndex") << FormatDamagedReference(damage);
+            EXPECT_FALSE(damage.kind == "programs" && damage.field == "transponderIndex")
+                << FormatDamagedReference(damage);
             EXPECT_FALSE(damage.kind == "favoriteGroups" && damage.field != "count") << FormatDamagedReference(damage);
         }
     }
@@ -212,7 +212,9 @@ TEST(CompareOnRealLists, PairsWhatARescanMovedAndNamesWhatChanged) {
          DIFF_TRANSPONDERS_CHANGED,
          {"\"Astra 1KR/1L/1M/1N\" 19.2E 10758 V: frequency 10758 -> 10762"}},
         {"satellites that swapped slots are no change",
-         [](NetworkDatabase& b) { b.MoveNetwork(b.networks()[0].get(), b.networks()[1].get()); }, DIFF_SATELLITES_CHANGED, {}},
+         [](NetworkDatabase& b) { b.MoveNetwork(b.networks()[0].get(), b.networks()[1].get()); },
+         DIFF_SATELLITES_CHANGED,
+         {}},
         {"a satellite written 0.2 degrees apart is one position change",
          [](NetworkDatabase& b) {
              Network n = *b.networks()[0];
