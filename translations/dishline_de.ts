@@ -412,6 +412,54 @@ Sender aus einer Favoritengruppe entfernen
         <source>transponders without programs</source>
         <translation>Transponder ohne Programme</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>ein fehlender Satellit</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 auf %2, Service-ID %3: gleich wie %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service-ID %2: Transponder %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, Symbolrate %2: gleich wie %3 %4, %5 Kanäle ziehen dorthin</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, Symbolrate %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, TV-Liste Eintrag %2: Programm %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, Radioliste Eintrag %2: Programm %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, TV-Liste Eintrag %2: wiederholt %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, Radioliste Eintrag %2: wiederholt %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +472,20 @@ Sender aus einer Favoritengruppe entfernen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (bleibt erhalten)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Nichts zu bereinigen.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Markieren Sie, was entfernt werden soll:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Bereinigen hat entfernt: Kanäle: %1, Transponder: %2, Favoriteneinträge: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Zum Entfernen markiert: %1</translation>
     </message>
 </context>
 <context>
@@ -829,6 +885,297 @@ Sender aus einer Favoritengruppe entfernen
     <message>
         <source>Skip</source>
         <translation>Überspringen</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satelliten nur in A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satelliten nur in B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Geänderte Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transponder nur in A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transponder nur in B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Geänderte Transponder</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Programme nur in A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Programme nur in B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Geänderte Programme</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Verschobene Programme</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Favoritengruppen nur in A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Favoritengruppen nur in B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Geänderte Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>Positioner-ID</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>Skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>Skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>Antennenkonfiguration</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>DiSEqC-Modus</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>LNB-Versorgung</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>Schalteranschluss</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>LNB-Frequenz hoch</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>Frequenzdrift</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>GMT-Abweichung</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>Video-PIDs</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>Audio-PIDs</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>Videotext-PIDs</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>CA-Maske</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>Attribute 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Video-/Audio-PIDs nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Namen nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Nicht über Service-ID aktualisieren</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>Programm %1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>Transponder %1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>ein fehlender Satellit</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>ein fehlender Transponder</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, Symbolrate %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 auf %2, Service-ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 Radio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>TV-Liste: %1 nur in A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>TV-Liste: %1 nur in B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>Radioliste: %1 nur in A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>Radioliste: %1 nur in B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>TV-Liste: Reihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>Radioliste: Reihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
