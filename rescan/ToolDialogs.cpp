@@ -48,6 +48,35 @@ QPushButton* AddButton(QDialogButtonBox* box, QDialogButtonBox::StandardButton w
     return button;
 }
 
+// The mnemonic letter of a text: the one after a single '&', lower case; none without one.
+QChar MnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&'))
+                return text[i + 1].toLower();
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+// The text with '&' before its first letter (word beginnings first) that `taken` does not hold yet;
+// that letter joins `taken`. Unchanged when every letter is taken.
+QString WithMnemonic(const QString& text, QString& taken) {
+    for (const bool wordStart : {true, false}) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (!c.isLetterOrNumber() || c.unicode() > 0x7F || taken.contains(c.toLower()))
+                continue;
+            if (wordStart && i > 0 && text[i - 1].isLetterOrNumber())
+                continue;
+            taken += c.toLower();
+            return text.left(i) + QLatin1Char('&') + text.mid(i);
+        }
+    }
+    return text;
+}
+
 QPlainTextEdit* ReportView(const QString& text, const char* objectName) {
     auto* view = new QPlainTextEdit;
     view->setObjectName(QString::fromLatin1(objectName));
@@ -89,9 +118,9 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const QString& re
     without->setVisible(!plan.namesWithoutPartner.empty());
     layout->addWidget(without);
 
-    order_ = new QCheckBox(tr("Channel order"));
+    order_ = new QCheckBox(tr("Channel o&rder"));
     order_->setObjectName(QStringLiteral("channelOrderCheck"));
-    groups_ = new QCheckBox(tr("Favorite groups"));
+    groups_ = new QCheckBox(tr("&Favorite groups"));
     groups_->setObjectName(QStringLiteral("favoriteGroupsCheck"));
     for (QCheckBox* box : {order_, groups_}) {
         box->setChecked(true);
@@ -149,11 +178,15 @@ void CleanUpDialog::Find() {
         options.on[rule] = rules_[rule]->isChecked();
     plan_ = FindCleanUp(database_, options);
     QString text;
+    // Every box gets a letter of its own, apart from the buttons' letters.
+    QString taken;
+    for (const QPushButton* button : findChildren<QPushButton*>())
+        taken += MnemonicOf(button->text());
     for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
         QString name = QCoreApplication::translate("CleanUp", CleanUpRuleName(rule));
         name[0] = name[0].toUpper();
         const QString counted = tr("%1: %2").arg(name).arg(plan_.Count(rule));
-        rules_[rule]->setText(counted);
+        rules_[rule]->setText(WithMnemonic(counted, taken));
         if (plan_.Count(rule) == 0)
             continue;
         text += counted + (options.on[rule] ? QString() : tr(" (kept)")) + QLatin1Char('\n');

@@ -153,7 +153,7 @@ TEST_F(ToolCommandsTest, CleanUpRemovesTheCheckedGroupsAsOneStep) {
             EXPECT_EQ(guitest::Find<QCheckBox>(modal, name.c_str())->isChecked(), expectedOn[rule]) << name;
         }
         auto* broken = guitest::Find<QCheckBox>(modal, "rule3Check");
-        EXPECT_EQ(broken->text(), QStringLiteral("Broken favorite entries: 2"));
+        EXPECT_EQ(broken->text(), QStringLiteral("&Broken favorite entries: 2")); // with its own letter
         const QString findings = guitest::Find<QPlainTextEdit>(modal, "findingsView")->toPlainText();
         EXPECT_TRUE(findings.contains(QStringLiteral("Duplicate programs: 1\n  \"Channel 1\" on \"Astra 2\" 10700 V, "
                                                      "SID 1 (program 8, same as program 0)")))
