@@ -68,7 +68,8 @@ void UserGuideWindow::ShowSection(const QString& anchor) {
 
 UserGuideWindow* ShowUserGuide(QWidget* parent, const QString& anchor) {
     QWidget* owner = parent ? parent->window() : nullptr;
-    UserGuideWindow* guide = owner ? owner->findChild<UserGuideWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    UserGuideWindow* guide =
+        owner ? owner->findChild<UserGuideWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (!guide)
         guide = new UserGuideWindow(owner);
     if (!anchor.isEmpty())

@@ -48,38 +48,40 @@ TEST_F(ChannelListWriteBackTest, LockSkipAndRenameAreSavedWithTheOrderAsOneStep)
 
     const Program* locked[2] = {};
     const Program* renamed = nullptr;
-    ASSERT_TRUE(guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); }, [&](QWidget* modal) {
-        auto* dialog = qobject_cast<ChannelListDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("channelView"));
-        const auto act = [dialog](const char* name) {
-            dialog->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        };
-        const auto select = [list](std::initializer_list<int> rows) {
-            list->selectionModel()->clearSelection();
-            for (const int row : rows)
-                list->selectionModel()->select(list->model()->index(row, 0),
-                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            list->selectionModel()->setCurrentIndex(list->model()->index(*rows.begin(), 0),
-                                                    QItemSelectionModel::NoUpdate);
-        };
-        const auto program = [&](int row) { return db().programs()[dialog->RowValue(row)].get(); };
-        locked[0] = program(3);
-        locked[1] = program(25);
-        select({3, 25});
-        act("lockAction");
-        act("skipAction");
-        act("moveToTopAction"); // the locked rows become rows 0 and 1
-        renamed = program(12);
-        select({12});
-        act("renameAction");
-        auto* editor = list->findChild<QLineEdit*>(QStringLiteral("nameEditor"));
-        ASSERT_NE(editor, nullptr);
-        editor->setText(QStringLiteral("\u00c9lan & Co HD"));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents();
-        dialog->accept();
-    }));
+    ASSERT_TRUE(guitest::RunModal(
+        [&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<ChannelListDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("channelView"));
+            const auto act = [dialog](const char* name) {
+                dialog->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            };
+            const auto select = [list](std::initializer_list<int> rows) {
+                list->selectionModel()->clearSelection();
+                for (const int row : rows)
+                    list->selectionModel()->select(list->model()->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                list->selectionModel()->setCurrentIndex(list->model()->index(*rows.begin(), 0),
+                                                        QItemSelectionModel::NoUpdate);
+            };
+            const auto program = [&](int row) { return db().programs()[dialog->RowValue(row)].get(); };
+            locked[0] = program(3);
+            locked[1] = program(25);
+            select({3, 25});
+            act("lockAction");
+            act("skipAction");
+            act("moveToTopAction"); // the locked rows become rows 0 and 1
+            renamed = program(12);
+            select({12});
+            act("renameAction");
+            auto* editor = list->findChild<QLineEdit*>(QStringLiteral("nameEditor"));
+            ASSERT_NE(editor, nullptr);
+            editor->setText(QStringLiteral("\u00c9lan & Co HD"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QApplication::processEvents();
+            dialog->accept();
+        }));
 
     // The marks and the name went to the records, which now stand first (the locked ones).
     const auto after = Programs(db());
