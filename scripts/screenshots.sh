@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: the main window with a program selected, several programs selected
-# with their marks, the find bar, and the Channel List.
+# with their marks, the find bar, the user guide, and the Channel List with a few channels locked and
+# skipped.
 # Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de]
 # With "de" the editor runs in German and the pictures are named *-de.png.
 set -euo pipefail
@@ -8,10 +9,10 @@ cd "$(dirname "$0")/.."
 binary=${1:-build/shell/dishline}
 out=${2:-docs}
 language=${3:-}
-suffix="" list_title="Channel List" list_keys="alt+v c"
+suffix="" list_title="Channel List" list_keys="alt+v c" guide_title="Dishline User Guide" discard_key="alt+y"
 if [ "$language" = de ]; then
     export LANGUAGE=de LANG=de_DE.UTF-8
-    suffix="-de" list_title="Senderliste" list_keys="alt+a l"
+    suffix="-de" list_title="Senderliste" list_keys="alt+a l" guide_title="Dishline-Benutzerhandbuch" discard_key="alt+j"
 fi
 scripts/install-deps.sh xvfb x11-utils xdotool wmctrl openbox imagemagick
 [ -f samples/demo.NDF ] || python3 scripts/make-demo-ndf.py
@@ -41,12 +42,25 @@ if [ -n "$suffix" ]; then
     check_not_blank "$out/satellite-form$suffix.png"
 fi
 
+xdotool key F1
+guide=$(wait_for_window "$guide_title")
+xdotool windowactivate --sync "$guide" && sleep 0.5
+# The keyboard shortcuts.
+xdotool key Tab Page_Down Page_Down && sleep 0.3
+import -window "$guide" "$out/user-guide$suffix.png"
+check_not_blank "$out/user-guide$suffix.png"
+xdotool key Escape && sleep 0.3
+xdotool windowactivate --sync "$win" && sleep 0.3
+
 xdotool key $list_keys
 list=$(wait_for_window "$list_title")
 sleep 0.5
+# Lock the second and third channels, skip the fifth, and pick the fifth and seventh with Alt and Space.
+xdotool key Down shift+Down ctrl+l Down Down ctrl+k alt+Down alt+Down space && sleep 0.5
 import -window "$list" "$out/channel-list$suffix.png"
 check_not_blank "$out/channel-list$suffix.png"
-xdotool key Escape && sleep 0.3
+xdotool key Escape && sleep 0.5
+xdotool key "$discard_key" && sleep 0.3
 
 # The find bar with its filter on: the HD programs of every satellite.
 xdotool key ctrl+f && sleep 0.3 && xdotool type hd && xdotool key Return Tab Tab Tab space && sleep 0.5

@@ -227,15 +227,15 @@ Ihre Sender und Favoriten werden nicht übernommen. Trotzdem übernehmen?</trans
     </message>
     <message>
         <source>Channel Group</source>
-        <translation>Sendergruppe</translation>
+        <translation type="vanished">Sendergruppe</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation>TV</translation>
+        <translation type="vanished">TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation>Radio</translation>
+        <translation type="vanished">Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +359,38 @@ Sender aus einer Favoritengruppe entfernen
         <source>%1 of %2 selected</source>
         <translation>%1 von %2 ausgewählt</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>Sender&amp;gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Alle Tasten der Liste (Zeilen auswählen, Sperren, Überspringen, Umbenennen, Verschieben) beschreibt das Benutzerhandbuch: F1 drücken oder im Hauptfenster Hilfe &gt; Benutzerhandbuch wählen.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Sender umbenennen</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +413,14 @@ Sender aus einer Favoritengruppe entfernen
     <message>
         <source>Favorite</source>
         <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Übersp.</translation>
     </message>
 </context>
 <context>
@@ -644,7 +684,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;Channel List</source>
-        <translation>Sender&amp;liste</translation>
+        <translation type="vanished">Sender&amp;liste</translation>
     </message>
     <message>
         <source>Show the channel list</source>
@@ -792,7 +832,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>Apply &amp;Order from File...</source>
-        <translation>&amp;Reihenfolge aus Datei übernehmen...</translation>
+        <translation type="vanished">&amp;Reihenfolge aus Datei übernehmen...</translation>
     </message>
     <message>
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
@@ -804,7 +844,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>&amp;Clean Up...</source>
-        <translation>&amp;Bereinigen...</translation>
+        <translation type="vanished">&amp;Bereinigen...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -816,7 +856,7 @@ Sender aus einer Favoritengruppe entfernen
     </message>
     <message>
         <source>Co&amp;mpare with File...</source>
-        <translation>Mit Datei &amp;vergleichen...</translation>
+        <translation type="vanished">Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -885,6 +925,34 @@ Sender aus einer Favoritengruppe entfernen
     <message>
         <source>Skip</source>
         <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>Sender&amp;liste	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>&amp;Reihenfolge aus Datei übernehmen...	Strg+Umschalt+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Bereinigen...	Strg+Umschalt+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>Mit Datei &amp;vergleichen...	Strg+Umschalt+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>Benutzer&amp;handbuch	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Das Benutzerhandbuch öffnen</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
     </message>
 </context>
 <context>
@@ -1567,11 +1635,11 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation>Datum</translation>
+        <translation type="vanished">Datum</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation>Version</translation>
+        <translation type="vanished">Version</translation>
     </message>
     <message>
         <source>[Area code][Version in decimal] EX&gt; B002</source>
@@ -1588,6 +1656,14 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
     </message>
 </context>
 <context>
@@ -1641,63 +1717,123 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source> Name</source>
-        <translation> Name</translation>
+        <translation type="vanished"> Name</translation>
     </message>
     <message>
         <source> Degree</source>
-        <translation> Orbitposition</translation>
+        <translation type="vanished"> Orbitposition</translation>
     </message>
     <message>
         <source> LNB Type</source>
-        <translation> LNB-Typ</translation>
+        <translation type="vanished"> LNB-Typ</translation>
     </message>
     <message>
         <source> LNB Freq</source>
-        <translation> LNB-Frequenz</translation>
+        <translation type="vanished"> LNB-Frequenz</translation>
     </message>
     <message>
         <source> LNB Freq H</source>
-        <translation> LNB-Frequenz H</translation>
+        <translation type="vanished"> LNB-Frequenz H</translation>
     </message>
     <message>
         <source> LNB Power/Switch</source>
-        <translation> LNB-Speisung/Umschaltung</translation>
+        <translation type="vanished"> LNB-Speisung/Umschaltung</translation>
     </message>
     <message>
         <source> 22Khz Switch</source>
-        <translation> 22-kHz-Umschaltung</translation>
+        <translation type="vanished"> 22-kHz-Umschaltung</translation>
     </message>
     <message>
         <source> 12V Switch</source>
-        <translation> 12-V-Umschaltung</translation>
+        <translation type="vanished"> 12-V-Umschaltung</translation>
     </message>
     <message>
         <source> DiSEqC Switch Level</source>
-        <translation> DiSEqC-Schalterversion</translation>
+        <translation type="vanished"> DiSEqC-Schalterversion</translation>
     </message>
     <message>
         <source> DiSEqC Switch Port</source>
-        <translation> DiSEqC-Eingang</translation>
+        <translation type="vanished"> DiSEqC-Eingang</translation>
     </message>
     <message>
         <source> DiSEqC Positioner Level</source>
-        <translation> DiSEqC-Motorversion</translation>
+        <translation type="vanished"> DiSEqC-Motorversion</translation>
     </message>
     <message>
         <source> DiSEqC Positioner ID</source>
-        <translation> DiSEqC-Motorposition</translation>
+        <translation type="vanished"> DiSEqC-Motorposition</translation>
     </message>
     <message>
         <source> Skew Controller</source>
-        <translation> Skew-Regler</translation>
+        <translation type="vanished"> Skew-Regler</translation>
     </message>
     <message>
         <source> Skew Angle V</source>
-        <translation> Skew-Winkel V</translation>
+        <translation type="vanished"> Skew-Winkel V</translation>
     </message>
     <message>
         <source> Skew Angle H</source>
-        <translation> Skew-Winkel H</translation>
+        <translation type="vanished"> Skew-Winkel H</translation>
+    </message>
+    <message>
+        <source> Na&amp;me</source>
+        <translation> &amp;Name</translation>
+    </message>
+    <message>
+        <source> &amp;Degree</source>
+        <translation> &amp;Orbitposition</translation>
+    </message>
+    <message>
+        <source> LNB T&amp;ype</source>
+        <translation> &amp;LNB-Typ</translation>
+    </message>
+    <message>
+        <source> &amp;LNB Freq</source>
+        <translation> LNB-&amp;Frequenz</translation>
+    </message>
+    <message>
+        <source> L&amp;NB Freq H</source>
+        <translation> LNB-Fre&amp;quenz H</translation>
+    </message>
+    <message>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> LNB-Speisung/&amp;Umschaltung</translation>
+    </message>
+    <message>
+        <source> &amp;22Khz Switch</source>
+        <translation> &amp;22-kHz-Umschaltung</translation>
+    </message>
+    <message>
+        <source> &amp;12V Switch</source>
+        <translation> &amp;12-V-Umschaltung</translation>
+    </message>
+    <message>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> DiSEqC-Schalter&amp;version</translation>
+    </message>
+    <message>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> D&amp;iSEqC-Eingang</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> DiSEqC-&amp;Motorversion</translation>
+    </message>
+    <message>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> DiSEq&amp;C-Motorposition</translation>
+    </message>
+    <message>
+        <source> Skew &amp;Controller</source>
+        <translation> Skew-&amp;Regler</translation>
+    </message>
+    <message>
+        <source> Skew &amp;Angle V</source>
+        <translation> Skew-&amp;Winkel V</translation>
+    </message>
+    <message>
+        <source> Skew An&amp;gle H</source>
+        <translation> Sk&amp;ew-Winkel H</translation>
     </message>
 </context>
 <context>
@@ -1735,7 +1871,7 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source>AC3</source>
-        <translation>AC3</translation>
+        <translation type="vanished">AC3</translation>
     </message>
     <message>
         <source>Subt</source>
@@ -1743,7 +1879,7 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
+        <translation type="vanished">Verschlüsselt</translation>
     </message>
     <message>
         <source>Attributes</source>
@@ -1751,15 +1887,15 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation>Sperren</translation>
+        <translation type="vanished">Sperren</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation>Überspringen</translation>
+        <translation type="vanished">Überspringen</translation>
     </message>
     <message>
         <source>Don&apos;t update with service ID</source>
-        <translation>Nicht über Service-ID aktualisieren</translation>
+        <translation type="vanished">Nicht über Service-ID aktualisieren</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1771,35 +1907,35 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source> Name</source>
-        <translation> Name</translation>
+        <translation type="vanished"> Name</translation>
     </message>
     <message>
         <source> Service ID</source>
-        <translation> Service-ID</translation>
+        <translation type="vanished"> Service-ID</translation>
     </message>
     <message>
         <source> Service Type</source>
-        <translation> Sendertyp</translation>
+        <translation type="vanished"> Sendertyp</translation>
     </message>
     <message>
         <source> PMT PID</source>
-        <translation> PMT-PID</translation>
+        <translation type="vanished"> PMT-PID</translation>
     </message>
     <message>
         <source> PCR PID</source>
-        <translation> PCR-PID</translation>
+        <translation type="vanished"> PCR-PID</translation>
     </message>
     <message>
         <source> Video PID</source>
-        <translation> Video-PID</translation>
+        <translation type="vanished"> Video-PID</translation>
     </message>
     <message>
         <source> Audio PID</source>
-        <translation> Audio-PID</translation>
+        <translation type="vanished"> Audio-PID</translation>
     </message>
     <message>
         <source> Teletext PID</source>
-        <translation> Videotext-PID</translation>
+        <translation type="vanished"> Videotext-PID</translation>
     </message>
     <message>
         <source> CA</source>
@@ -1807,7 +1943,63 @@ Möchten Sie die Datei überschreiben?</translation>
     </message>
     <message>
         <source>&amp;More Audio...</source>
+        <translation type="vanished">&amp;Weitere Audiospuren...</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Ve&amp;rschlüsselt</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
         <translation>&amp;Weitere Audiospuren...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>Sp&amp;erren</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Übersprin&amp;gen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Nicht über Service-ID aktua&amp;lisieren</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Name</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Service-&amp;ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Sendert&amp;yp</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;MT-PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;CR-PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> &amp;Video-PID</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> A&amp;udio-PID</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> Vide&amp;otext-PID</translation>
     </message>
 </context>
 <context>
@@ -1967,31 +2159,31 @@ Möchten Sie die Datei überschreiben?</translation>
     <name>TransponderPane</name>
     <message>
         <source> Name</source>
-        <translation> Name</translation>
+        <translation type="vanished"> Name</translation>
     </message>
     <message>
         <source> Frequency</source>
-        <translation> Frequenz</translation>
+        <translation type="vanished"> Frequenz</translation>
     </message>
     <message>
         <source> Symbol Rate</source>
-        <translation> Symbolrate</translation>
+        <translation type="vanished"> Symbolrate</translation>
     </message>
     <message>
         <source> Polarity</source>
-        <translation> Polarisation</translation>
+        <translation type="vanished"> Polarisation</translation>
     </message>
     <message>
         <source> FEC</source>
-        <translation> FEC</translation>
+        <translation type="vanished"> FEC</translation>
     </message>
     <message>
         <source> Freq Drift</source>
-        <translation> Frequenzdrift</translation>
+        <translation type="vanished"> Frequenzdrift</translation>
     </message>
     <message>
         <source> GMT Error</source>
-        <translation> GMT-Abweichung</translation>
+        <translation type="vanished"> GMT-Abweichung</translation>
     </message>
     <message>
         <source>Vert</source>
@@ -2012,6 +2204,58 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>Auto</source>
         <translation>Auto</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Name</translation>
+    </message>
+    <message>
+        <source> F&amp;requency</source>
+        <translation> F&amp;requenz</translation>
+    </message>
+    <message>
+        <source> S&amp;ymbol Rate</source>
+        <translation> S&amp;ymbolrate</translation>
+    </message>
+    <message>
+        <source> Po&amp;larity</source>
+        <translation> P&amp;olarisation</translation>
+    </message>
+    <message>
+        <source> FE&amp;C</source>
+        <translation> &amp;FEC</translation>
+    </message>
+    <message>
+        <source> Freq &amp;Drift</source>
+        <translation> Fr&amp;equenzdrift</translation>
+    </message>
+    <message>
+        <source> &amp;GMT Error</source>
+        <translation> &amp;GMT-Abweichung</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Dishline-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
