@@ -45,9 +45,10 @@ CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent) :
     setObjectName(QStringLiteral("cleanUpDialog"));
     setWindowTitle(tr("Clean Up"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("Check what to remove:"));
+    auto* label = new QLabel(tr("Check &what to remove:"));
     layout->addWidget(label);
     findings_ = new QTreeWidget;
+    label->setBuddy(findings_);
     findings_->setObjectName(QStringLiteral("findingsTree"));
     findings_->setHeaderHidden(true);
     findings_->setUniformRowHeights(true);

@@ -210,7 +210,7 @@ ApplyOrderDialog::ApplyOrderDialog(const ApplyOrderPlan& plan, const NetworkData
     layout->addWidget(splitter, 1);
     layout->addWidget(warning);
 
-    order_ = new QCheckBox(tr("Channel &order"));
+    order_ = new QCheckBox(tr("Channel o&rder"));
     order_->setObjectName(QStringLiteral("channelOrderCheck"));
     groups_ = new QCheckBox(tr("&Favorite groups"));
     groups_->setObjectName(QStringLiteral("favoriteGroupsCheck"));

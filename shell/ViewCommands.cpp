@@ -2,8 +2,7 @@
 #include "shell/Commands.h"
 #include "shell/DialogCommands.h"
 
-template <class Command>
-static void Add(ViewCommandTable& table, CommandId id, EditorView& view) {
+template <class Command> static void Add(ViewCommandTable& table, CommandId id, EditorView& view) {
     table.emplace(id, std::make_unique<Command>(view));
 }
 

@@ -72,11 +72,7 @@ Satelliten werden über die Position auf %7° genau zugeordnet, Sender über Ser
     </message>
     <message>
         <source>Channels here &amp;without a partner: %1</source>
-        <translation>Sender hier &amp;ohne Gegenstück: %1</translation>
-    </message>
-    <message>
-        <source>Channel &amp;order</source>
-        <translation>Sender&amp;reihenfolge</translation>
+        <translation>Sender hier ohne &amp;Gegenstück: %1</translation>
     </message>
     <message>
         <source>&amp;Favorite groups</source>
@@ -84,11 +80,11 @@ Satelliten werden über die Position auf %7° genau zugeordnet, Sender über Ser
     </message>
     <message>
         <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
-        <translation>&amp;Sperren, Überspringen und „Nicht aktualisieren“-Markierungen, mit den durch „Namen nicht aktualisieren“ bewahrten Namen</translation>
+        <translation>S&amp;perren, Überspringen und „Nicht aktualisieren“-Markierungen, mit den durch „Namen nicht aktualisieren“ bewahrten Namen</translation>
     </message>
     <message>
         <source>&amp;Every name from the reference</source>
-        <translation>&amp;Alle Namen aus der Referenz</translation>
+        <translation>All&amp;e Namen aus der Referenz</translation>
     </message>
     <message>
         <source>These satellites of the reference have channels and no partner here:
@@ -143,6 +139,10 @@ Ihre Sender und Favoriten werden nicht übernommen. Trotzdem übernehmen?</trans
     <message>
         <source>TV %1</source>
         <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>Sender&amp;reihenfolge</translation>
     </message>
 </context>
 <context>
@@ -224,18 +224,6 @@ Ihre Sender und Favoriten werden nicht übernommen. Trotzdem übernehmen?</trans
     <message>
         <source>Channel List (Modified)</source>
         <translation>Senderliste (geändert)</translation>
-    </message>
-    <message>
-        <source>Channel Group</source>
-        <translation type="vanished">Sendergruppe</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation type="vanished">TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation type="vanished">Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -516,16 +504,16 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Nichts zu bereinigen.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Markieren Sie, was entfernt werden soll:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>Bereinigen hat entfernt: Kanäle: %1, Transponder: %2, Favoriteneinträge: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Zum Entfernen markiert: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Markieren Sie, &amp;was entfernt werden soll:</translation>
     </message>
 </context>
 <context>
@@ -683,10 +671,6 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Bearbeitungsleiste ein/aus</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation type="vanished">Sender&amp;liste</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Zeigt die Senderliste</translation>
     </message>
@@ -831,10 +815,6 @@ Sender aus einer Favoritengruppe entfernen
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation type="vanished">&amp;Reihenfolge aus Datei übernehmen...</translation>
-    </message>
-    <message>
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Übernimmt Senderreihenfolge, Favoritengruppen, Sperren, Überspringen und bewahrte Namen aus einer anderen NDF-Datei</translation>
     </message>
@@ -843,20 +823,12 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Reihenfolge übernehmen</translation>
     </message>
     <message>
-        <source>&amp;Clean Up...</source>
-        <translation type="vanished">&amp;Bereinigen...</translation>
-    </message>
-    <message>
         <source>Find duplicate and broken records and remove them</source>
         <translation>Sucht doppelte und defekte Einträge und entfernt sie</translation>
     </message>
     <message>
         <source>Clean Up</source>
         <translation>Bereinigen</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation type="vanished">Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -1634,14 +1606,6 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Letztes Änderungsdatum</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation type="vanished">Datum</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="vanished">Version</translation>
-    </message>
-    <message>
         <source>[Area code][Version in decimal] EX&gt; B002</source>
         <translation>[Gebietskennung][Version dezimal] Bsp.: B002</translation>
     </message>
@@ -1714,66 +1678,6 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>Exists</source>
         <translation>Vorhanden</translation>
-    </message>
-    <message>
-        <source> Name</source>
-        <translation type="vanished"> Name</translation>
-    </message>
-    <message>
-        <source> Degree</source>
-        <translation type="vanished"> Orbitposition</translation>
-    </message>
-    <message>
-        <source> LNB Type</source>
-        <translation type="vanished"> LNB-Typ</translation>
-    </message>
-    <message>
-        <source> LNB Freq</source>
-        <translation type="vanished"> LNB-Frequenz</translation>
-    </message>
-    <message>
-        <source> LNB Freq H</source>
-        <translation type="vanished"> LNB-Frequenz H</translation>
-    </message>
-    <message>
-        <source> LNB Power/Switch</source>
-        <translation type="vanished"> LNB-Speisung/Umschaltung</translation>
-    </message>
-    <message>
-        <source> 22Khz Switch</source>
-        <translation type="vanished"> 22-kHz-Umschaltung</translation>
-    </message>
-    <message>
-        <source> 12V Switch</source>
-        <translation type="vanished"> 12-V-Umschaltung</translation>
-    </message>
-    <message>
-        <source> DiSEqC Switch Level</source>
-        <translation type="vanished"> DiSEqC-Schalterversion</translation>
-    </message>
-    <message>
-        <source> DiSEqC Switch Port</source>
-        <translation type="vanished"> DiSEqC-Eingang</translation>
-    </message>
-    <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation type="vanished"> DiSEqC-Motorversion</translation>
-    </message>
-    <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation type="vanished"> DiSEqC-Motorposition</translation>
-    </message>
-    <message>
-        <source> Skew Controller</source>
-        <translation type="vanished"> Skew-Regler</translation>
-    </message>
-    <message>
-        <source> Skew Angle V</source>
-        <translation type="vanished"> Skew-Winkel V</translation>
-    </message>
-    <message>
-        <source> Skew Angle H</source>
-        <translation type="vanished"> Skew-Winkel H</translation>
     </message>
     <message>
         <source> Na&amp;me</source>
@@ -1870,32 +1774,12 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation type="vanished">AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>UT</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation type="vanished">Verschlüsselt</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Eigenschaften</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation type="vanished">Sperren</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation type="vanished">Überspringen</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation type="vanished">Nicht über Service-ID aktualisieren</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1906,44 +1790,8 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Video-/Audio-PIDs nicht aktualisieren</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation type="vanished"> Name</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation type="vanished"> Service-ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation type="vanished"> Sendertyp</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation type="vanished"> PMT-PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation type="vanished"> PCR-PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation type="vanished"> Video-PID</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation type="vanished"> Audio-PID</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation type="vanished"> Videotext-PID</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation type="vanished">&amp;Weitere Audiospuren...</translation>
     </message>
     <message>
         <source>AC&amp;3</source>
@@ -2157,34 +2005,6 @@ Möchten Sie die Datei überschreiben?</translation>
 </context>
 <context>
     <name>TransponderPane</name>
-    <message>
-        <source> Name</source>
-        <translation type="vanished"> Name</translation>
-    </message>
-    <message>
-        <source> Frequency</source>
-        <translation type="vanished"> Frequenz</translation>
-    </message>
-    <message>
-        <source> Symbol Rate</source>
-        <translation type="vanished"> Symbolrate</translation>
-    </message>
-    <message>
-        <source> Polarity</source>
-        <translation type="vanished"> Polarisation</translation>
-    </message>
-    <message>
-        <source> FEC</source>
-        <translation type="vanished"> FEC</translation>
-    </message>
-    <message>
-        <source> Freq Drift</source>
-        <translation type="vanished"> Frequenzdrift</translation>
-    </message>
-    <message>
-        <source> GMT Error</source>
-        <translation type="vanished"> GMT-Abweichung</translation>
-    </message>
     <message>
         <source>Vert</source>
         <translation>Vertikal</translation>

@@ -1092,14 +1092,19 @@ protected:
         const size_t shownAt = Replay::IndexIn(d.programs(), model.shown);
         if (model.pane == PANE_PROGRAM && std::count(s.deleted.begin(), s.deleted.end(), shownAt))
             model.Blank();
+        bool edited = false; // a step even where the image stays: two equal programs swapped places
         for (size_t g = 0; g < s.groups.size(); ++g) {
             if (s.groups[g].tvList != s.groupsAtOpening[g].tvList ||
-                s.groups[g].radioList != s.groupsAtOpening[g].radioList)
+                s.groups[g].radioList != s.groupsAtOpening[g].radioList) {
                 d.SetFavoriteGroup(g, s.groups[g]);
+                edited = true;
+            }
         }
         s.StoreRows(d);
         std::vector<uint32_t> permutation = s.working;
         permutation.insert(permutation.end(), s.deleted.begin(), s.deleted.end());
+        for (size_t j = 0; j < permutation.size(); ++j)
+            edited |= permutation[j] != j;
         d.ReorderPrograms(permutation);
         std::vector<size_t> gone;
         for (size_t j = 0; j < permutation.size(); ++j) {
@@ -1107,7 +1112,7 @@ protected:
                 gone.push_back(j);
         }
         d.DeletePrograms(gone);
-        model.Step();
+        model.Step(edited);
     }
 };
 
