@@ -1,6 +1,7 @@
 #include "channellist/ChannelListView.h"
 
 #include "channellist/ChannelListModel.h"
+#include "ui/LeftToRightItemDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -21,6 +22,7 @@ constexpr int kColumnWidths[VIEW_COLUMN_COUNT] = {44, 130, 90, 170, 120};
 } // namespace
 
 ChannelListView::ChannelListView(QWidget* parent) : QTreeView(parent) {
+    setItemDelegate(new LeftToRightItemDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots: the main window with a program selected, and the Channel List.
-# Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de]
-# With "de" the editor runs in German and the pictures are named *-de.png.
+# Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de|tr|ru|ar]
+# With a language the editor runs in it and the pictures are named *-LANGUAGE.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/shell/dishline}
 out=${2:-docs}
 language=${3:-}
-suffix="" list_title="Channel List" list_keys="alt+v c"
-if [ "$language" = de ]; then
-    export LANGUAGE=de LANG=de_DE.UTF-8
-    suffix="-de" list_title="Senderliste" list_keys="alt+a l"
+# The View menu's letter and its Channel List item's, and the Channel List's title, in each language.
+expand=Right collapse=Left
+case "$language" in
+"") list_title="Channel List" list_keys="alt+v c" ;;
+de) list_title="Senderliste" list_keys="alt+a l" ;;
+tr) list_title="Kanal Listesi" list_keys="alt+g k" ;;
+ru) list_title="Список каналов" list_keys="alt+Cyrillic_ve Cyrillic_es" ;;
+ar)
+    list_title="قائمة القنوات" list_keys="alt+Arabic_ain Arabic_qaf"
+    # The tree is mirrored: its branches open to the left.
+    expand=Left collapse=Right
+    ;;
+*) echo "no screenshot keys for language $language" >&2; exit 2 ;;
+esac
+suffix=""
+if [ -n "$language" ]; then
+    export LANGUAGE=$language LANG=$language.UTF-8
+    suffix="-$language"
 fi
 scripts/install-deps.sh xvfb x11-utils xdotool wmctrl openbox imagemagick
 [ -f samples/demo.NDF ] || python3 scripts/make-demo-ndf.py
@@ -24,12 +38,12 @@ app=$!
 win=$(wait_for_window "demo.NDF")
 xdotool windowactivate --sync "$win" windowsize --sync "$win" 1040 660 && sleep 0.5
 # First satellite, expand, first transponder, expand, second program.
-xdotool key Right Down Right Down Down && sleep 0.5
+xdotool key $expand Down $expand Down Down && sleep 0.5
 import -window "$win" "$out/main-window$suffix.png"
 check_not_blank "$out/main-window$suffix.png"
 if [ -n "$suffix" ]; then
     # The satellite form: the longest labels.
-    xdotool key Up Up Left Up Left && sleep 0.5
+    xdotool key Up Up $collapse Up $collapse && sleep 0.5
     import -window "$win" "$out/satellite-form$suffix.png"
     check_not_blank "$out/satellite-form$suffix.png"
 fi

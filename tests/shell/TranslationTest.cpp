@@ -1,8 +1,9 @@
-// The editor in German, and in English where no translation fits the language.
+// The editor in each of its languages, and in English where no translation fits the language.
 #include "tests/shell/EditorTestSupport.h"
 #include "ui/Translations.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +40,21 @@ void ExpectUniqueMnemonics(const QList<QAction*>& actions, const QString& where)
         EXPECT_FALSE(letter.isNull()) << where.toStdString() << ": " << action->text().toStdString();
         EXPECT_FALSE(seen.contains(letter)) << where.toStdString() << ": " << action->text().toStdString();
         seen += letter;
+    }
+}
+
+// Every menu has its own letters, and shows the keys of its shortcuts as the shortcuts themselves are spelled
+// in the language (Qt's "Strg+S" in German, "Control+S" in Spanish).
+void ExpectMenusReadRight(const CMainFrame& frame) {
+    ExpectUniqueMnemonics(frame.menuBar()->actions(), QStringLiteral("menu bar"));
+    for (const QAction* title : frame.menuBar()->actions()) {
+        ExpectUniqueMnemonics(title->menu()->actions(), title->text());
+        for (const QAction* action : title->menu()->actions()) {
+            const QString keys = action->text().section(QLatin1Char('\t'), 1);
+            if (!keys.isEmpty() && !action->shortcut().isEmpty()) {
+                EXPECT_EQ(keys.toStdString(), action->shortcut().toString(QKeySequence::NativeText).toStdString());
+            }
+        }
     }
 }
 
@@ -89,9 +105,7 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     EXPECT_EQ(MenuBarTitles(*frame), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Satellit", "&Transponder",
                                                   "&Programm", "E&xtras", "&Hilfe"}));
     EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QStringLiteral("Sender&liste"));
-    ExpectUniqueMnemonics(frame->menuBar()->actions(), QStringLiteral("menu bar"));
-    for (const QAction* title : frame->menuBar()->actions())
-        ExpectUniqueMnemonics(title->menu()->actions(), title->text());
+    ExpectMenusReadRight(*frame);
     EXPECT_EQ(ApplyPrompt(),
               QStringLiteral("Einige Programmparameter wurden geändert.\nSollen die Änderungen übernommen werden?"));
     EXPECT_EQ(YesNoButtons(), (QStringList{"Ja", "Nein"}));
@@ -101,6 +115,7 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     view->OnFormOk();
     frame->UpdateCommandStates();
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Rückgängig: Programm bearbeiten\tStrg+Z"));
+    ExpectMenusReadRight(*frame);
 
     // One spelling of the keys in every menu, as the shortcuts themselves are shown.
     for (const QAction* title : frame->menuBar()->actions()) {
@@ -117,19 +132,133 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     EXPECT_EQ(guitest::Find<QComboBox>(bar, "fec")->itemText(2), QStringLiteral("2/3"));
 }
 
+// The receivers' owners' languages: the menu bar, the View menu's Channel List, a prompt through the message-box
+// seam with Qt's own buttons, and the Channel List's title.
+struct LanguageCase {
+    QLocale::Language language;
+    QStringList menuBar;
+    const char* channelList;
+    const char* applyPrompt;
+    QStringList yesNo;
+    const char* channelListTitle;
+};
+
+const LanguageCase kLanguages[] = {
+    {QLocale::Turkish,
+     {"&Dosya", "Dü&zen", "&Görünüm", "&Uydu", "&Transponder", "&Kanal", "&Araçlar", "&Yardım"},
+     "&Kanal Listesi",
+     "Bazı kanal parametreleri değiştirildi.\nDeğişiklikler uygulansın mı?",
+     {"Evet", "Hayır"},
+     "Kanal Listesi"},
+    {QLocale::Russian,
+     {"&Файл", "&Правка", "&Вид", "&Спутник", "&Транспондер", "&Канал", "С&ервис", "Сп&равка"},
+     "&Список каналов",
+     "Некоторые параметры канала изменены.\nПрименить изменения?",
+     {"Да", "Нет"},
+     "Список каналов"},
+    {QLocale::Polish,
+     {"&Plik", "&Edycja", "&Widok", "&Satelita", "&Transponder", "&Kanał", "&Narzędzia", "Pomo&c"},
+     "&Lista kanałów",
+     "Niektóre parametry kanału zostały zmienione.\nCzy zastosować zmiany?",
+     {"Tak", "Nie"},
+     "Lista kanałów"},
+    {QLocale::Italian,
+     {"&File", "&Modifica", "&Visualizza", "&Satellite", "&Transponder", "&Canale", "St&rumenti", "&Guida"},
+     "&Lista canali",
+     "Alcuni parametri del canale sono stati modificati.\nApplicare le modifiche?",
+     {"Sì", "No"},
+     "Lista canali"},
+    {QLocale::Spanish,
+     {"&Archivo", "&Edición", "&Ver", "&Satélite", "&Transpondedor", "&Canal", "&Herramientas", "A&yuda"},
+     "&Lista de canales",
+     "Se han cambiado algunos parámetros del canal.\n¿Desea aplicar los cambios?",
+     {"Sí", "No"},
+     "Lista de canales"},
+    {QLocale::Portuguese,
+     {"&Arquivo", "&Editar", "E&xibir", "&Satélite", "&Transponder", "&Canal", "&Ferramentas", "A&juda"},
+     "&Lista de canais",
+     "Alguns parâmetros do canal foram alterados.\nDeseja aplicar as alterações?",
+     {"Sim", "Não"},
+     "Lista de canais"},
+    {QLocale::French,
+     {"&Fichier", "&Édition", "&Affichage", "&Satellite", "&Transpondeur", "&Chaîne", "&Outils", "Ai&de"},
+     "&Liste des chaînes",
+     "Certains paramètres de la chaîne ont été modifiés.\nVoulez-vous appliquer les modifications ?",
+     {"Oui", "Non"},
+     "Liste des chaînes"},
+    {QLocale::Arabic,
+     {"&ملف", "&تحرير", "&عرض", "القمر ال&صناعي", "الترانس&بوندر", "ال&قناة", "&أدوات", "م&ساعدة"},
+     "&قائمة القنوات",
+     "تم تغيير بعض معاملات القناة.\nهل تريد تطبيق التغييرات؟",
+     {"نعم", "لا"},
+     "قائمة القنوات"},
+};
+
+TEST_F(TranslatedEditorTest, EachLanguageTranslatesMenusPromptsAndChannelList) {
+    for (const LanguageCase& language : kLanguages) {
+        SCOPED_TRACE(QLocale::languageToString(language.language).toStdString());
+        StartIn(language.language);
+        EXPECT_EQ(MenuBarTitles(*frame), language.menuBar);
+        EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QString::fromUtf8(language.channelList));
+        ExpectMenusReadRight(*frame);
+        EXPECT_EQ(ApplyPrompt(), QString::fromUtf8(language.applyPrompt));
+        EXPECT_EQ(YesNoButtons(), language.yesNo);
+        EXPECT_EQ(ChannelListTitle(), QString::fromUtf8(language.channelListTitle));
+        // The step just taken is named in the Edit menu, with the key as the language spells it.
+        Type("programName", QStringLiteral("Other"));
+        view->OnFormOk();
+        frame->UpdateCommandStates();
+        EXPECT_FALSE(frame->Action(ID_EDIT_UNDO)->text().contains(QStringLiteral("Edit Program")));
+        ExpectMenusReadRight(*frame);
+        EXPECT_EQ(frame->isRightToLeft(), language.language == QLocale::Arabic);
+        EditorTest::TearDown();
+    }
+    EditorTest::SetUp();
+}
+
+// Arabic mirrors the main window, its edit bar and the dialogs, though Qt's own Arabic texts may be missing; the
+// next language turns the layout back.
+TEST_F(TranslatedEditorTest, ArabicLaysTheWindowsOutRightToLeft) {
+    StartIn(QLocale::Arabic);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(frame->isRightToLeft());
+    EXPECT_TRUE(bar->isRightToLeft());
+    EXPECT_TRUE(tree->isRightToLeft());
+    OpenSample();
+    bool dialogMirrored = false;
+    guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                      [&](QWidget* modal) {
+                          dialogMirrored = modal->isRightToLeft();
+                          static_cast<QDialog*>(modal)->reject();
+                      });
+    EXPECT_TRUE(dialogMirrored);
+    EditorTest::TearDown();
+    StartIn(QLocale::German);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    EXPECT_FALSE(frame->isRightToLeft());
+}
+
 // Every push button of the main window's edit bar and of the dialogs the menus open is reached by a
-// letter of its own within its window, in English and in German.
+// letter of its own within its window, in English and in every translation.
 TEST_F(TranslatedEditorTest, EveryButtonHasItsOwnAccelerator) {
-    for (const QLocale::Language language : {QLocale::English, QLocale::German}) {
+    QList<QLocale::Language> languages{QLocale::English, QLocale::German};
+    for (const LanguageCase& language : kLanguages)
+        languages << language.language;
+    for (const QLocale::Language language : languages) {
         SCOPED_TRACE(QLocale::languageToString(language).toStdString());
         StartIn(language);
         OpenSample();
-        auto expectAccelerators = [](QWidget* window) {
+        auto expectAccelerators = [this](QWidget* window) {
             QList<QAction*> buttons;
-            for (QPushButton* button : window->findChildren<QPushButton*>()) {
-                if (button->isVisibleTo(window))
+            // The push buttons, and the choices that have a letter too (the Export dialog's channel sets).
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+                const bool pushButton = qobject_cast<QPushButton*>(button) != nullptr;
+                if (button->isVisibleTo(window) && (pushButton || button->text().contains(QLatin1Char('&'))))
                     buttons << new QAction(button->text(), button);
             }
+            // Alt and a letter opens a menu of the main window before it presses a button.
+            if (window == frame.get())
+                buttons << frame->menuBar()->actions();
             EXPECT_FALSE(buttons.isEmpty()) << window->objectName().toStdString();
             ExpectUniqueMnemonics(buttons, window->objectName());
         };
@@ -157,7 +286,8 @@ TEST_F(TranslatedEditorTest, EveryButtonHasItsOwnAccelerator) {
 }
 
 TEST_F(TranslatedEditorTest, NoTranslationForTheLanguageKeepsTheEnglishTexts) {
-    StartIn(QLocale::French);
+    StartIn(QLocale::Finnish);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(MenuBarTitles(*frame),
               (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "T&ools", "&Help"}));
     EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QStringLiteral("&Channel List"));

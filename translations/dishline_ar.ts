@@ -1,0 +1,1456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Dishline</source>
+        <translation>حول Dishline</translation>
+    </message>
+    <message>
+        <source>Dishline Version 1.3</source>
+        <translation>Dishline الإصدار 1.3</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>تطبيق الترتيب من ملف</translation>
+    </message>
+    <message>
+        <source>Reference: %1
+Matched by key: %2
+Matched by name: %3
+Programs of this file without a partner: %4
+Programs of the reference missing here: %5</source>
+        <translation>المرجع: %1
+مطابقة بالمفتاح: %2
+مطابقة بالاسم: %3
+قنوات هذا الملف بلا نظير: %4
+قنوات المرجع غير الموجودة هنا: %5</translation>
+    </message>
+    <message>
+        <source>Channel order</source>
+        <translation>ترتيب القنوات</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>مجموعات المفضلة</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDialog</name>
+    <message>
+        <source>Audio</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Enc</source>
+        <translation>الصيغة</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>إ&amp;ضافة</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;تعديل</translation>
+    </message>
+    <message>
+        <source>Invalid PID</source>
+        <translation>PID غير صالح</translation>
+    </message>
+    <message>
+        <source>A program holds at most 255 audio tracks.</source>
+        <translation>تحتوي القناة على 255 مسارًا صوتيًا على الأكثر.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListDialog</name>
+    <message>
+        <source>Channel List</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>مجموعة القنوات</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>إعادة ت&amp;سمية</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;بحث</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>&amp;How to use...</source>
+        <translation>&amp;طريقة الاستخدام...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>كل الأقمار</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>تم تحديد %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قناة</translation>
+    </message>
+    <message>
+        <source>Channel List (Modified)</source>
+        <translation>قائمة القنوات (معدّلة)</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+لترتيب قائمة القنوات
+
+	- انقر بزر الفأرة الأيسر على عنوان أحد أعمدة القائمة.
+
+لنقل قناة
+
+	- اسحب القناة وأفلتها.
+
+لإضافة قناة إلى مجموعة مفضلة
+لإزالة قناة من مجموعة مفضلة
+
+	- انقر بزر الفأرة الأيمن على اسم القناة
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>لم يُعثر على تطابق...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>هل تريد تجاهل التغييرات على قائمة القنوات؟</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>نقل إلى البداية</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>نقل إلى النهاية</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>نقل إلى الموضع...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>إضافة إلى %1</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>إزالة من %1</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>هل تريد حذف قناة واحدة؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>هل تريد حذف %1 قناة؟</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>المفضلة</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قناة</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUp</name>
+    <message>
+        <source>duplicate programs</source>
+        <translation>قنوات مكررة</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>ترانسبوندرات مكررة</translation>
+    </message>
+    <message>
+        <source>broken favorite entries</source>
+        <translation>إدخالات مفضلة تالفة</translation>
+    </message>
+    <message>
+        <source>programs whose transponder does not exist</source>
+        <translation>قنوات لا يوجد الترانسبوندر الخاص بها</translation>
+    </message>
+    <message>
+        <source>transponders without programs</source>
+        <translation>ترانسبوندرات بلا قنوات</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>تنظيف</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (kept)</source>
+        <translation> (يُحتفظ بها)</translation>
+    </message>
+    <message>
+        <source>Nothing to clean up.</source>
+        <translation>لا يوجد ما يحتاج إلى تنظيف.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation>&amp;جديد...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Creates a new NDF file</source>
+        <translation>ينشئ ملف NDF جديدًا</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;فتح...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an existing NDF file</source>
+        <translation>يفتح ملف NDF موجودًا</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Closes the NDF file</source>
+        <translation>يغلق ملف NDF</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;حفظ	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file</source>
+        <translation>يحفظ ملف NDF</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>حفظ &amp;باسم...</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file with a new name</source>
+        <translation>يحفظ ملف NDF باسم جديد</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;طباعة...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print all or parts of the NDF file</source>
+        <translation>يطبع ملف NDF كله أو أجزاء منه</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channel List...</source>
+        <translation>&amp;تصدير قائمة القنوات...</translation>
+    </message>
+    <message>
+        <source>Save the channel list as a CSV, HTML or PDF file</source>
+        <translation>يحفظ قائمة القنوات كملف CSV أو HTML أو PDF</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>تصدير قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Modification &amp;Date...</source>
+        <translation>تاريخ التعد&amp;يل...</translation>
+    </message>
+    <message>
+        <source>Show/Edit the recent modification date</source>
+        <translation>يعرض تاريخ آخر تعديل أو يغيّره</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;خروج	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save the NDF file</source>
+        <translation>ينهي البرنامج ويسأل عن حفظ ملف NDF</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ت&amp;راجع</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>يتراجع عن آخر تغيير</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>يعيد التغيير الذي تم التراجع عنه</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Discarded Channel List Changes</source>
+        <translation>استعادة &amp;تغييرات قائمة القنوات المتجاهلة</translation>
+    </message>
+    <message>
+        <source>Open the channel list again with the changes that were discarded</source>
+        <translation>يعيد فتح قائمة القنوات مع التغييرات التي تم تجاهلها</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Editbar</source>
+        <translation>شريط ال&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>Show or hide the edit bar</source>
+        <translation>يُظهر شريط التحرير أو يخفيه</translation>
+    </message>
+    <message>
+        <source>Toggle EditBar</source>
+        <translation>إظهار/إخفاء شريط التحرير</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List</source>
+        <translation>&amp;قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Show the channel list</source>
+        <translation>يعرض قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Ch List</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>شريط الأ&amp;دوات</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>يُظهر شريط الأدوات أو يخفيه</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>إظهار/إخفاء شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>شريط ال&amp;حالة</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>يُظهر شريط الحالة أو يخفيه</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>إظهار/إخفاء شريط الحالة</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite</source>
+        <translation>القمر ال&amp;صناعي</translation>
+    </message>
+    <message>
+        <source>Import &amp;SATCODX</source>
+        <translation>استيراد &amp;SATCODX</translation>
+    </message>
+    <message>
+        <source>Load the selected satellite from SATCODX file</source>
+        <translation>يحمّل القمر المحدد من ملف SATCODX</translation>
+    </message>
+    <message>
+        <source>SATCODX</source>
+        <translation>SATCODX</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Degree</source>
+        <translation>&amp;ترتيب حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>Sort the satellite list by degree</source>
+        <translation>يرتب قائمة الأقمار حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>ترتيب حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>&amp;Transponder</source>
+        <translation>الترانس&amp;بوندر</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>إضافة &amp;جديد</translation>
+    </message>
+    <message>
+        <source>Add a new transponder</source>
+        <translation>يضيف ترانسبوندر جديدًا</translation>
+    </message>
+    <message>
+        <source>Add Tp</source>
+        <translation>إضافة ترانسبوندر</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>&amp;حذف المحدد</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponder</source>
+        <translation>يحذف الترانسبوندر المحدد</translation>
+    </message>
+    <message>
+        <source>Delete Tp</source>
+        <translation>حذف الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Net</source>
+        <translation>حذف الكل في ال&amp;قمر</translation>
+    </message>
+    <message>
+        <source>Delete all transponders in the selected network</source>
+        <translation>يحذف كل ترانسبوندرات القمر المحدد</translation>
+    </message>
+    <message>
+        <source>Delete All Tps in Net</source>
+        <translation>حذف كل ترانسبوندرات القمر</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>ال&amp;قناة</translation>
+    </message>
+    <message>
+        <source>Add a new program</source>
+        <translation>يضيف قناة جديدة</translation>
+    </message>
+    <message>
+        <source>Add Prog</source>
+        <translation>إضافة قناة</translation>
+    </message>
+    <message>
+        <source>Delete the selected program</source>
+        <translation>يحذف القناة المحددة</translation>
+    </message>
+    <message>
+        <source>Delete Prog</source>
+        <translation>حذف القناة</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Transponder</source>
+        <translation>حذف الكل في الترانس&amp;بوندر</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected transponder</source>
+        <translation>يحذف كل قنوات الترانسبوندر المحدد</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Tp</source>
+        <translation>حذف كل قنوات الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected network</source>
+        <translation>يحذف كل قنوات القمر المحدد</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Net</source>
+        <translation>حذف كل قنوات القمر</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...</source>
+        <translation>تطبيق ال&amp;ترتيب من ملف...</translation>
+    </message>
+    <message>
+        <source>Take the channel order and favorite groups from another NDF file</source>
+        <translation>يأخذ ترتيب القنوات ومجموعات المفضلة من ملف NDF آخر</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>تطبيق الترتيب</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...</source>
+        <translation>ت&amp;نظيف...</translation>
+    </message>
+    <message>
+        <source>Find duplicate and broken records and remove them</source>
+        <translation>يبحث عن السجلات المكررة والتالفة ويزيلها</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>تنظيف</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>م&amp;قارنة بملف...</translation>
+    </message>
+    <message>
+        <source>Show what differs between this file and another NDF file</source>
+        <translation>يعرض الفروق بين هذا الملف وملف NDF آخر</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;About Dishline...</source>
+        <translation>&amp;حول Dishline...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>يعرض معلومات البرنامج ورقم الإصدار وحقوق النشر</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>مقارنة بملف</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+</context>
+<context>
+    <name>EditBar</name>
+    <message>
+        <source>Empty</source>
+        <translation>فارغ</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>القناة</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>No satellite lines were found in %1.</source>
+        <translation>لم يُعثر على أسطر أقمار في %1.</translation>
+    </message>
+    <message>
+        <source>The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?</source>
+        <translation>القائمة خاصة بـ %1، لكن القمر المحدد هو %2 عند %3. هل تريد الاستيراد على أي حال؟</translation>
+    </message>
+    <message>
+        <source>%1 transponders added to %2; %3 already present, %4 lines skipped.</source>
+        <translation>أُضيف %1 ترانسبوندر إلى %2؛ %3 موجود مسبقًا، وتم تخطي %4 سطر.</translation>
+    </message>
+    <message>
+        <source>Some of network parameters are changed.
+Do you want to apply?</source>
+        <translation>تم تغيير بعض معاملات القمر.
+هل تريد تطبيق التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Some of antenna configurations are changed.
+Do you want to apply?</source>
+        <translation>تم تغيير بعض إعدادات الهوائي.
+هل تريد تطبيق التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Invalid frequency or symbol rate
+Correct the errors or delete the transponder</source>
+        <translation>تردد أو معدل ترميز غير صالح
+صحّح الأخطاء أو احذف الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Some of transponder parameters are changed.
+Do you want to apply?</source>
+        <translation>تم تغيير بعض معاملات الترانسبوندر.
+هل تريد تطبيق التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Some of program parameters are changed.
+Do you want to apply?</source>
+        <translation>تم تغيير بعض معاملات القناة.
+هل تريد تطبيق التغييرات؟</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>بلا اسم</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>هل تريد حفظ التغييرات على %1؟</translation>
+    </message>
+    <message>
+        <source> (Modified)</source>
+        <translation> (معدّل)</translation>
+    </message>
+    <message>
+        <source>Not yet ...</source>
+        <translation>غير متاح بعد ...</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||</source>
+        <translation>ملف CSV (*.csv)|*.csv|صفحة ويب (*.html)|*.html|ملف PDF (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>جارٍ تصدير قائمة القنوات...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>تصدير قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||</source>
+        <translation>قاعدة بيانات قنوات NDF (*.NDF)|*.NDF|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||</source>
+        <translation>ملف SATCODX (*.SDX)|*.SDX|كل الملفات (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>ت&amp;راجع: %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>إ&amp;عادة: %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Sort by Degree needs one antenna configuration for each satellite.</source>
+        <translation>يحتاج الترتيب حسب الموقع المداري إلى إعداد هوائي خاص لكل قمر.</translation>
+    </message>
+    <message>
+        <source>Work on %1 from %2 was not saved.
+Do you want to recover it?</source>
+        <translation>لم يُحفظ العمل على %1 من %2.
+هل تريد استعادته؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was opened.
+Do you want to overwrite it?</source>
+        <translation>غيّر برنامج آخر الملف %1 بعد فتحه.
+هل تريد الكتابة فوقه؟</translation>
+    </message>
+    <message>
+        <source>The file on disk has not been changed.</source>
+        <translation>لم يتغير الملف على القرص.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>لم يُكتب أي ملف.</translation>
+    </message>
+    <message>
+        <source>A: %1 (open)
+B: %2</source>
+        <translation>A: %1 (مفتوح)
+B: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>ar</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>قائمة القنوات: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 قناة</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قناة</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>لا توجد قنوات.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>كل القنوات</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>قنوات التلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>قنوات الراديو</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>القمر %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>مجموعة المفضلة %1</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>تصدير قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;كل القنوات</translation>
+    </message>
+    <message>
+        <source>&amp;TV channels</source>
+        <translation>قنوات ال&amp;تلفزيون</translation>
+    </message>
+    <message>
+        <source>&amp;Radio channels</source>
+        <translation>قنوات ال&amp;راديو</translation>
+    </message>
+    <message>
+        <source>One &amp;satellite:</source>
+        <translation>قمر &amp;واحد:</translation>
+    </message>
+    <message>
+        <source>One &amp;favorite group:</source>
+        <translation>مجموعة م&amp;فضلة واحدة:</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>مفضلة %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>%1 قناة: صفحة ويب بهذا الطول لا يطبعها المتصفح جيدًا. لطباعة القائمة صدّرها كملف PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>اسم مجموعة المفضلة</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+</context>
+<context>
+    <name>FormPane</name>
+    <message>
+        <source>O&amp;K</source>
+        <translation>مو&amp;افق</translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1 (unknown)</source>
+        <translation>%1 (غير معروف)</translation>
+    </message>
+</context>
+<context>
+    <name>ModificationDateDialog</name>
+    <message>
+        <source>Recent modification date</source>
+        <translation>تاريخ آخر تعديل</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>الإصدار</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>[Area code][Version in decimal] EX&gt; B002</source>
+        <translation>[رمز المنطقة][الإصدار بالعشري] مثال: B002</translation>
+    </message>
+    <message>
+        <source>Invalid version input</source>
+        <translation>إصدار غير صالح</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>نقل إلى الموضع</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>ال&amp;رقم (من 1 إلى %1):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPane</name>
+    <message>
+        <source>Single</source>
+        <translation>مفرد</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>عالمي</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>تشغيل (تلقائي)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>كلاهما</translation>
+    </message>
+    <message>
+        <source>Exists</source>
+        <translation>موجود</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> الاسم</translation>
+    </message>
+    <message>
+        <source> Degree</source>
+        <translation> الموقع المداري</translation>
+    </message>
+    <message>
+        <source> LNB Type</source>
+        <translation> نوع LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq</source>
+        <translation> تردد LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq H</source>
+        <translation> تردد LNB H</translation>
+    </message>
+    <message>
+        <source> LNB Power/Switch</source>
+        <translation> تغذية LNB/التبديل</translation>
+    </message>
+    <message>
+        <source> 22Khz Switch</source>
+        <translation> مفتاح 22 كيلوهرتز</translation>
+    </message>
+    <message>
+        <source> 12V Switch</source>
+        <translation> مفتاح 12 فولت</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Level</source>
+        <translation> إصدار مفتاح DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Port</source>
+        <translation> منفذ مفتاح DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner Level</source>
+        <translation> إصدار محرك DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner ID</source>
+        <translation> موضع محرك DiSEqC</translation>
+    </message>
+    <message>
+        <source> Skew Controller</source>
+        <translation> متحكم Skew</translation>
+    </message>
+    <message>
+        <source> Skew Angle V</source>
+        <translation> زاوية Skew V</translation>
+    </message>
+    <message>
+        <source> Skew Angle H</source>
+        <translation> زاوية Skew H</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(بلا اسم)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <source>Subt</source>
+        <translation>ترجمة</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفرة</translation>
+    </message>
+    <message>
+        <source>&amp;More Audio...</source>
+        <translation>مسارات صوت أ&amp;خرى...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>عدم التحديث عبر Service ID</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>عدم تحديث الاسم</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>عدم تحديث PID الصورة/الصوت</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> الاسم</translation>
+    </message>
+    <message>
+        <source> Service ID</source>
+        <translation> Service ID</translation>
+    </message>
+    <message>
+        <source> Service Type</source>
+        <translation> نوع الخدمة</translation>
+    </message>
+    <message>
+        <source> PMT PID</source>
+        <translation> PMT PID</translation>
+    </message>
+    <message>
+        <source> PCR PID</source>
+        <translation> PCR PID</translation>
+    </message>
+    <message>
+        <source> Video PID</source>
+        <translation> PID الصورة</translation>
+    </message>
+    <message>
+        <source> Audio PID</source>
+        <translation> PID الصوت</translation>
+    </message>
+    <message>
+        <source> Teletext PID</source>
+        <translation> PID التليتكست</translation>
+    </message>
+    <message>
+        <source> CA</source>
+        <translation> CA</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>أُلغي</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>الذاكرة غير كافية</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>لم يُعثر على ملف</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>الملف تالف</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>تعذر إنشاء الملف</translation>
+    </message>
+    <message>
+        <source>Invalid NDF format</source>
+        <translation>تنسيق NDF غير صالح</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>مجموع تحقق خاطئ</translation>
+    </message>
+    <message>
+        <source>NDF Version not supported</source>
+        <translation>إصدار NDF غير مدعوم</translation>
+    </message>
+    <message>
+        <source>Too many records for the NDF format</source>
+        <translation>عدد السجلات أكبر مما تتسع له صيغة NDF</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>خطأ غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Modification Date</source>
+        <translation>تاريخ التعديل</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Import SATCODX</source>
+        <translation>استيراد SATCODX</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>تحرير القمر</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>تحرير الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>تحرير القناة</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>الترتيب حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>إضافة ترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Add Program</source>
+        <translation>إضافة قناة</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>حذف الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete All Transponders in Net</source>
+        <translation>حذف كل ترانسبوندرات القمر</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>حذف القناة</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Transponder</source>
+        <translation>حذف كل قنوات الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Net</source>
+        <translation>حذف كل قنوات القمر</translation>
+    </message>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>تطبيق الترتيب من ملف</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>تنظيف</translation>
+    </message>
+</context>
+<context>
+    <name>ToolDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>إ&amp;لغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderPane</name>
+    <message>
+        <source>Vert</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Horz</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>دائري يمين</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>دائري يسار</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> الاسم</translation>
+    </message>
+    <message>
+        <source> Frequency</source>
+        <translation> التردد</translation>
+    </message>
+    <message>
+        <source> Symbol Rate</source>
+        <translation> معدل الترميز</translation>
+    </message>
+    <message>
+        <source> Polarity</source>
+        <translation> الاستقطاب</translation>
+    </message>
+    <message>
+        <source> FEC</source>
+        <translation> FEC</translation>
+    </message>
+    <message>
+        <source> Freq Drift</source>
+        <translation> انحراف التردد</translation>
+    </message>
+    <message>
+        <source> GMT Error</source>
+        <translation> فرق GMT</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Editor of NDF channel databases</source>
+        <translation>محرر قواعد بيانات قنوات NDF</translation>
+    </message>
+    <message>
+        <source>An NDF file to open.</source>
+        <translation>ملف NDF لفتحه.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[ملف]</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Dishline</source>
+        <translation>Informazioni su Dishline</translation>
+    </message>
+    <message>
+        <source>Dishline Version 1.3</source>
+        <translation>Dishline versione 1.3</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Applica ordine da file</translation>
+    </message>
+    <message>
+        <source>Reference: %1
+Matched by key: %2
+Matched by name: %3
+Programs of this file without a partner: %4
+Programs of the reference missing here: %5</source>
+        <translation>Riferimento: %1
+Abbinati per chiave: %2
+Abbinati per nome: %3
+Canali di questo file senza corrispondenza: %4
+Canali del riferimento mancanti qui: %5</translation>
+    </message>
+    <message>
+        <source>Channel order</source>
+        <translation>Ordine dei canali</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Gruppi preferiti</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDialog</name>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Enc</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Invalid PID</source>
+        <translation>PID non valido</translation>
+    </message>
+    <message>
+        <source>A program holds at most 255 audio tracks.</source>
+        <translation>Un canale può avere al massimo 255 tracce audio.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCORR</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAIUSC</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListDialog</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Lista canali</translation>
+    </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>Gruppo di canali</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;How to use...</source>
+        <translation>&amp;Istruzioni...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>Tutti i satelliti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 di %2 selezionati</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>Channel List (Modified)</source>
+        <translation>Lista canali (modificata)</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+Per ordinare la lista canali
+
+	- Fare clic con il pulsante sinistro del mouse sull&apos;intestazione di una colonna.
+
+Per spostare un canale
+
+	- Trascinare e rilasciare il canale.
+
+Per aggiungere un canale a un gruppo preferiti
+Per togliere un canale da un gruppo preferiti
+
+	- Fare clic con il pulsante destro del mouse sul nome del canale
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>Nessuna corrispondenza trovata...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>Scartare le modifiche alla lista canali?</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Sposta in cima</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Sposta in fondo</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Sposta alla posizione...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Aggiungi a %1</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Togli da %1</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>Eliminare 1 canale?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>Eliminare %1 canali?</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Preferito</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUp</name>
+    <message>
+        <source>duplicate programs</source>
+        <translation>canali duplicati</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>transponder duplicati</translation>
+    </message>
+    <message>
+        <source>broken favorite entries</source>
+        <translation>voci preferiti danneggiate</translation>
+    </message>
+    <message>
+        <source>programs whose transponder does not exist</source>
+        <translation>canali il cui transponder non esiste</translation>
+    </message>
+    <message>
+        <source>transponders without programs</source>
+        <translation>transponder senza canali</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (kept)</source>
+        <translation> (mantenuti)</translation>
+    </message>
+    <message>
+        <source>Nothing to clean up.</source>
+        <translation>Niente da pulire.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation>&amp;Nuovo...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Creates a new NDF file</source>
+        <translation>Crea un nuovo file NDF</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Apri...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an existing NDF file</source>
+        <translation>Apre un file NDF esistente</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Closes the NDF file</source>
+        <translation>Chiude il file NDF</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Salva	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file</source>
+        <translation>Salva il file NDF</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva c&amp;on nome...</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file with a new name</source>
+        <translation>Salva il file NDF con un nuovo nome</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>S&amp;tampa...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print all or parts of the NDF file</source>
+        <translation>Stampa tutto il file NDF o una sua parte</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channel List...</source>
+        <translation>&amp;Esporta lista canali...</translation>
+    </message>
+    <message>
+        <source>Save the channel list as a CSV, HTML or PDF file</source>
+        <translation>Salva la lista canali come file CSV, HTML o PDF</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Esporta lista canali</translation>
+    </message>
+    <message>
+        <source>Modification &amp;Date...</source>
+        <translation>&amp;Data di modifica...</translation>
+    </message>
+    <message>
+        <source>Show/Edit the recent modification date</source>
+        <translation>Mostra o modifica la data dell&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>Esc&amp;i	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save the NDF file</source>
+        <translation>Chiude il programma; chiede se salvare il file NDF</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Annulla l&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Ripete la modifica annullata</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Discarded Channel List Changes</source>
+        <translation>Ripristina &amp;modifiche scartate alla lista canali</translation>
+    </message>
+    <message>
+        <source>Open the channel list again with the changes that were discarded</source>
+        <translation>Riapre la lista canali con le modifiche scartate</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Editbar</source>
+        <translation>Barra di &amp;modifica</translation>
+    </message>
+    <message>
+        <source>Show or hide the edit bar</source>
+        <translation>Mostra o nasconde la barra di modifica</translation>
+    </message>
+    <message>
+        <source>Toggle EditBar</source>
+        <translation>Mostra/nascondi barra di modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List</source>
+        <translation>&amp;Lista canali</translation>
+    </message>
+    <message>
+        <source>Show the channel list</source>
+        <translation>Mostra la lista canali</translation>
+    </message>
+    <message>
+        <source>Ch List</source>
+        <translation>Lista canali</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Mostra o nasconde la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Mostra/nascondi barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostra o nasconde la barra di stato</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Mostra/nascondi barra di stato</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite</source>
+        <translation>&amp;Satellite</translation>
+    </message>
+    <message>
+        <source>Import &amp;SATCODX</source>
+        <translation>&amp;Importa SATCODX</translation>
+    </message>
+    <message>
+        <source>Load the selected satellite from SATCODX file</source>
+        <translation>Carica il satellite selezionato da un file SATCODX</translation>
+    </message>
+    <message>
+        <source>SATCODX</source>
+        <translation>SATCODX</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Degree</source>
+        <translation>&amp;Ordina per posizione</translation>
+    </message>
+    <message>
+        <source>Sort the satellite list by degree</source>
+        <translation>Ordina la lista dei satelliti per posizione orbitale</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Ordina per posizione</translation>
+    </message>
+    <message>
+        <source>&amp;Transponder</source>
+        <translation>&amp;Transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Aggiungi nuovo</translation>
+    </message>
+    <message>
+        <source>Add a new transponder</source>
+        <translation>Aggiunge un nuovo transponder</translation>
+    </message>
+    <message>
+        <source>Add Tp</source>
+        <translation>Aggiungi transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>&amp;Elimina selezionato</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponder</source>
+        <translation>Elimina il transponder selezionato</translation>
+    </message>
+    <message>
+        <source>Delete Tp</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Net</source>
+        <translation>Elimina tutti nel &amp;satellite</translation>
+    </message>
+    <message>
+        <source>Delete all transponders in the selected network</source>
+        <translation>Elimina tutti i transponder del satellite selezionato</translation>
+    </message>
+    <message>
+        <source>Delete All Tps in Net</source>
+        <translation>Elimina tutti i transponder del satellite</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Canale</translation>
+    </message>
+    <message>
+        <source>Add a new program</source>
+        <translation>Aggiunge un nuovo canale</translation>
+    </message>
+    <message>
+        <source>Add Prog</source>
+        <translation>Aggiungi canale</translation>
+    </message>
+    <message>
+        <source>Delete the selected program</source>
+        <translation>Elimina il canale selezionato</translation>
+    </message>
+    <message>
+        <source>Delete Prog</source>
+        <translation>Elimina canale</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Transponder</source>
+        <translation>Elimina tutti nel &amp;transponder</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected transponder</source>
+        <translation>Elimina tutti i canali del transponder selezionato</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Tp</source>
+        <translation>Elimina tutti i canali del transponder</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected network</source>
+        <translation>Elimina tutti i canali del satellite selezionato</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Net</source>
+        <translation>Elimina tutti i canali del satellite</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>St&amp;rumenti</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...</source>
+        <translation>Applica &amp;ordine da file...</translation>
+    </message>
+    <message>
+        <source>Take the channel order and favorite groups from another NDF file</source>
+        <translation>Riprende l&apos;ordine dei canali e i gruppi preferiti da un altro file NDF</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Applica ordine</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...</source>
+        <translation>&amp;Pulizia...</translation>
+    </message>
+    <message>
+        <source>Find duplicate and broken records and remove them</source>
+        <translation>Trova ed elimina i record duplicati e danneggiati</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>&amp;Confronta con file...</translation>
+    </message>
+    <message>
+        <source>Show what differs between this file and another NDF file</source>
+        <translation>Mostra le differenze tra questo file e un altro file NDF</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About Dishline...</source>
+        <translation>&amp;Informazioni su Dishline...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Confronta con file</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opia</translation>
+    </message>
+</context>
+<context>
+    <name>EditBar</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Canale</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>No satellite lines were found in %1.</source>
+        <translation>Nessuna riga di satellite trovata in %1.</translation>
+    </message>
+    <message>
+        <source>The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?</source>
+        <translation>L&apos;elenco è per %1, ma il satellite selezionato è %2 a %3. Importare comunque?</translation>
+    </message>
+    <message>
+        <source>%1 transponders added to %2; %3 already present, %4 lines skipped.</source>
+        <translation>%1 transponder aggiunti a %2; %3 già presenti, %4 righe saltate.</translation>
+    </message>
+    <message>
+        <source>Some of network parameters are changed.
+Do you want to apply?</source>
+        <translation>Alcuni parametri del satellite sono stati modificati.
+Applicare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Some of antenna configurations are changed.
+Do you want to apply?</source>
+        <translation>Alcune impostazioni dell&apos;antenna sono state modificate.
+Applicare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Invalid frequency or symbol rate
+Correct the errors or delete the transponder</source>
+        <translation>Frequenza o symbol rate non validi
+Correggere gli errori o eliminare il transponder</translation>
+    </message>
+    <message>
+        <source>Some of transponder parameters are changed.
+Do you want to apply?</source>
+        <translation>Alcuni parametri del transponder sono stati modificati.
+Applicare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Some of program parameters are changed.
+Do you want to apply?</source>
+        <translation>Alcuni parametri del canale sono stati modificati.
+Applicare le modifiche?</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+    <message>
+        <source> (Modified)</source>
+        <translation> (modificato)</translation>
+    </message>
+    <message>
+        <source>Not yet ...</source>
+        <translation>Non ancora disponibile ...</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||</source>
+        <translation>File CSV (*.csv)|*.csv|Pagina web (*.html)|*.html|File PDF (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>Esportazione della lista canali...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Esporta lista canali</translation>
+    </message>
+    <message>
+        <source>Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||</source>
+        <translation>Database canali NDF (*.NDF)|*.NDF|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||</source>
+        <translation>File SATCODX (*.SDX)|*.SDX|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Annulla: %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Ripeti: %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Sort by Degree needs one antenna configuration for each satellite.</source>
+        <translation>Per ordinare per posizione ogni satellite deve avere una propria impostazione d&apos;antenna.</translation>
+    </message>
+    <message>
+        <source>Work on %1 from %2 was not saved.
+Do you want to recover it?</source>
+        <translation>Il lavoro su %1 del %2 non è stato salvato.
+Recuperarlo?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was opened.
+Do you want to overwrite it?</source>
+        <translation>%1 è stato modificato da un altro programma dopo l&apos;apertura.
+Sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>The file on disk has not been changed.</source>
+        <translation>Il file su disco non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Nessun file è stato scritto.</translation>
+    </message>
+    <message>
+        <source>A: %1 (open)
+B: %2</source>
+        <translation>A: %1 (aperto)
+B: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>Lista canali: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canale</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>Nessun canale.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tutti i canali</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canali TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canali radio</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>Satellite %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>Gruppo preferiti %1</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Esporta lista canali</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Tutti i canali</translation>
+    </message>
+    <message>
+        <source>&amp;TV channels</source>
+        <translation>Canali T&amp;V</translation>
+    </message>
+    <message>
+        <source>&amp;Radio channels</source>
+        <translation>Canali &amp;radio</translation>
+    </message>
+    <message>
+        <source>One &amp;satellite:</source>
+        <translation>Un &amp;satellite:</translation>
+    </message>
+    <message>
+        <source>One &amp;favorite group:</source>
+        <translation>Un gruppo &amp;preferiti:</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Pref%1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>%1 canali: una pagina web così lunga non viene stampata bene da un browser. Per stampare la lista, esportarla come file PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>Nome del gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>FormPane</name>
+    <message>
+        <source>O&amp;K</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1 (unknown)</source>
+        <translation>%1 (sconosciuto)</translation>
+    </message>
+</context>
+<context>
+    <name>ModificationDateDialog</name>
+    <message>
+        <source>Recent modification date</source>
+        <translation>Data dell&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>[Area code][Version in decimal] EX&gt; B002</source>
+        <translation>[Codice area][Versione in decimale] Es.: B002</translation>
+    </message>
+    <message>
+        <source>Invalid version input</source>
+        <translation>Versione non valida</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Sposta alla posizione</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>&amp;Numero (da 1 a %1):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPane</name>
+    <message>
+        <source>Single</source>
+        <translation>Singolo</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universale</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>ON (auto)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>ENTRAMBI</translation>
+    </message>
+    <message>
+        <source>Exists</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Degree</source>
+        <translation> Posizione</translation>
+    </message>
+    <message>
+        <source> LNB Type</source>
+        <translation> Tipo LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq</source>
+        <translation> Frequenza LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq H</source>
+        <translation> Frequenza LNB H</translation>
+    </message>
+    <message>
+        <source> LNB Power/Switch</source>
+        <translation> Alimentazione LNB/commutazione</translation>
+    </message>
+    <message>
+        <source> 22Khz Switch</source>
+        <translation> Commutazione 22 kHz</translation>
+    </message>
+    <message>
+        <source> 12V Switch</source>
+        <translation> Commutazione 12 V</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Level</source>
+        <translation> Versione switch DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Port</source>
+        <translation> Porta switch DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner Level</source>
+        <translation> Versione motore DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner ID</source>
+        <translation> Posizione motore DiSEqC</translation>
+    </message>
+    <message>
+        <source> Skew Controller</source>
+        <translation> Controllo skew</translation>
+    </message>
+    <message>
+        <source> Skew Angle V</source>
+        <translation> Angolo skew V</translation>
+    </message>
+    <message>
+        <source> Skew Angle H</source>
+        <translation> Angolo skew H</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Senza nome)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <source>Subt</source>
+        <translation>Sottot.</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificato</translation>
+    </message>
+    <message>
+        <source>&amp;More Audio...</source>
+        <translation>&amp;Altre tracce audio...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attributi</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Non aggiornare tramite Service ID</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Non aggiornare il nome</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Non aggiornare i PID video/audio</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Service ID</source>
+        <translation> Service ID</translation>
+    </message>
+    <message>
+        <source> Service Type</source>
+        <translation> Tipo di servizio</translation>
+    </message>
+    <message>
+        <source> PMT PID</source>
+        <translation> PID PMT</translation>
+    </message>
+    <message>
+        <source> PCR PID</source>
+        <translation> PID PCR</translation>
+    </message>
+    <message>
+        <source> Video PID</source>
+        <translation> PID video</translation>
+    </message>
+    <message>
+        <source> Audio PID</source>
+        <translation> PID audio</translation>
+    </message>
+    <message>
+        <source> Teletext PID</source>
+        <translation> PID televideo</translation>
+    </message>
+    <message>
+        <source> CA</source>
+        <translation> CA</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Nessun file trovato</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>File danneggiato</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Impossibile creare il file</translation>
+    </message>
+    <message>
+        <source>Invalid NDF format</source>
+        <translation>Formato NDF non valido</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Checksum errato</translation>
+    </message>
+    <message>
+        <source>NDF Version not supported</source>
+        <translation>Versione NDF non supportata</translation>
+    </message>
+    <message>
+        <source>Too many records for the NDF format</source>
+        <translation>Troppi record per il formato NDF</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Modification Date</source>
+        <translation>Data di modifica</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>Lista canali</translation>
+    </message>
+    <message>
+        <source>Import SATCODX</source>
+        <translation>Importa SATCODX</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Modifica satellite</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Modifica canale</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Ordina per posizione</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Aggiungi transponder</translation>
+    </message>
+    <message>
+        <source>Add Program</source>
+        <translation>Aggiungi canale</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Delete All Transponders in Net</source>
+        <translation>Elimina tutti i transponder del satellite</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Elimina canale</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Transponder</source>
+        <translation>Elimina tutti i canali del transponder</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Net</source>
+        <translation>Elimina tutti i canali del satellite</translation>
+    </message>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Applica ordine da file</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+</context>
+<context>
+    <name>ToolDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderPane</name>
+    <message>
+        <source>Vert</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Horz</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Circolare destra</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Circolare sinistra</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Frequency</source>
+        <translation> Frequenza</translation>
+    </message>
+    <message>
+        <source> Symbol Rate</source>
+        <translation> Symbol rate</translation>
+    </message>
+    <message>
+        <source> Polarity</source>
+        <translation> Polarizzazione</translation>
+    </message>
+    <message>
+        <source> FEC</source>
+        <translation> FEC</translation>
+    </message>
+    <message>
+        <source> Freq Drift</source>
+        <translation> Deriva di frequenza</translation>
+    </message>
+    <message>
+        <source> GMT Error</source>
+        <translation> Scarto GMT</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Editor of NDF channel databases</source>
+        <translation>Editor di database canali NDF</translation>
+    </message>
+    <message>
+        <source>An NDF file to open.</source>
+        <translation>Un file NDF da aprire.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[file]</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Dishline</source>
+        <translation>Sobre o Dishline</translation>
+    </message>
+    <message>
+        <source>Dishline Version 1.3</source>
+        <translation>Dishline versão 1.3</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Aplicar ordem de arquivo</translation>
+    </message>
+    <message>
+        <source>Reference: %1
+Matched by key: %2
+Matched by name: %3
+Programs of this file without a partner: %4
+Programs of the reference missing here: %5</source>
+        <translation>Referência: %1
+Combinados pela chave: %2
+Combinados pelo nome: %3
+Canais deste arquivo sem correspondente: %4
+Canais da referência que faltam aqui: %5</translation>
+    </message>
+    <message>
+        <source>Channel order</source>
+        <translation>Ordem dos canais</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Grupos de favoritos</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDialog</name>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Enc</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modificar</translation>
+    </message>
+    <message>
+        <source>Invalid PID</source>
+        <translation>PID inválido</translation>
+    </message>
+    <message>
+        <source>A program holds at most 255 audio tracks.</source>
+        <translation>Um canal comporta no máximo 255 faixas de áudio.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListDialog</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Lista de canais</translation>
+    </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>Grupo de canais</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;How to use...</source>
+        <translation>&amp;Instruções...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>Todos os satélites</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 de %2 selecionados</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>Channel List (Modified)</source>
+        <translation>Lista de canais (modificada)</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+Para ordenar a lista de canais
+
+	- Clique com o botão esquerdo do mouse no cabeçalho de uma coluna.
+
+Para mover um canal
+
+	- Arraste e solte o canal.
+
+Para adicionar um canal a um grupo de favoritos
+Para remover um canal de um grupo de favoritos
+
+	- Clique com o botão direito do mouse no nome do canal
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>Nenhuma correspondência encontrada...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>Descartar as alterações na lista de canais?</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Mover para o início</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Mover para o fim</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Mover para a posição...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Adicionar a %1</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Remover de %1</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>Excluir 1 canal?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>Excluir %1 canais?</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorito</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUp</name>
+    <message>
+        <source>duplicate programs</source>
+        <translation>canais duplicados</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>transponders duplicados</translation>
+    </message>
+    <message>
+        <source>broken favorite entries</source>
+        <translation>entradas de favoritos danificadas</translation>
+    </message>
+    <message>
+        <source>programs whose transponder does not exist</source>
+        <translation>canais cujo transponder não existe</translation>
+    </message>
+    <message>
+        <source>transponders without programs</source>
+        <translation>transponders sem canais</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (kept)</source>
+        <translation> (mantidos)</translation>
+    </message>
+    <message>
+        <source>Nothing to clean up.</source>
+        <translation>Nada para limpar.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation>&amp;Novo...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Creates a new NDF file</source>
+        <translation>Cria um novo arquivo NDF</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an existing NDF file</source>
+        <translation>Abre um arquivo NDF existente</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Closes the NDF file</source>
+        <translation>Fecha o arquivo NDF</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Salvar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file</source>
+        <translation>Salva o arquivo NDF</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file with a new name</source>
+        <translation>Salva o arquivo NDF com um novo nome</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print all or parts of the NDF file</source>
+        <translation>Imprime todo o arquivo NDF ou parte dele</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channel List...</source>
+        <translation>&amp;Exportar lista de canais...</translation>
+    </message>
+    <message>
+        <source>Save the channel list as a CSV, HTML or PDF file</source>
+        <translation>Salva a lista de canais como arquivo CSV, HTML ou PDF</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Exportar lista de canais</translation>
+    </message>
+    <message>
+        <source>Modification &amp;Date...</source>
+        <translation>&amp;Data de modificação...</translation>
+    </message>
+    <message>
+        <source>Show/Edit the recent modification date</source>
+        <translation>Mostra ou altera a data da última modificação</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>Sai&amp;r	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save the NDF file</source>
+        <translation>Encerra o aplicativo; pergunta se o arquivo NDF deve ser salvo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Desfaz a última alteração</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Refaz a alteração desfeita</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Discarded Channel List Changes</source>
+        <translation>Recuperar as alterações des&amp;cartadas da lista de canais</translation>
+    </message>
+    <message>
+        <source>Open the channel list again with the changes that were discarded</source>
+        <translation>Reabre a lista de canais com as alterações descartadas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Editbar</source>
+        <translation>Barra de &amp;edição</translation>
+    </message>
+    <message>
+        <source>Show or hide the edit bar</source>
+        <translation>Mostra ou oculta a barra de edição</translation>
+    </message>
+    <message>
+        <source>Toggle EditBar</source>
+        <translation>Mostrar/ocultar barra de edição</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List</source>
+        <translation>&amp;Lista de canais</translation>
+    </message>
+    <message>
+        <source>Show the channel list</source>
+        <translation>Mostra a lista de canais</translation>
+    </message>
+    <message>
+        <source>Ch List</source>
+        <translation>Lista de canais</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Mostra ou oculta a barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Mostrar/ocultar barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Mostra ou oculta a barra de status</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Mostrar/ocultar barra de status</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite</source>
+        <translation>&amp;Satélite</translation>
+    </message>
+    <message>
+        <source>Import &amp;SATCODX</source>
+        <translation>&amp;Importar SATCODX</translation>
+    </message>
+    <message>
+        <source>Load the selected satellite from SATCODX file</source>
+        <translation>Carrega o satélite selecionado de um arquivo SATCODX</translation>
+    </message>
+    <message>
+        <source>SATCODX</source>
+        <translation>SATCODX</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Degree</source>
+        <translation>&amp;Ordenar por posição</translation>
+    </message>
+    <message>
+        <source>Sort the satellite list by degree</source>
+        <translation>Ordena a lista de satélites pela posição orbital</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Ordenar por posição</translation>
+    </message>
+    <message>
+        <source>&amp;Transponder</source>
+        <translation>&amp;Transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Adicionar novo</translation>
+    </message>
+    <message>
+        <source>Add a new transponder</source>
+        <translation>Adiciona um novo transponder</translation>
+    </message>
+    <message>
+        <source>Add Tp</source>
+        <translation>Adicionar transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>&amp;Excluir selecionado</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponder</source>
+        <translation>Exclui o transponder selecionado</translation>
+    </message>
+    <message>
+        <source>Delete Tp</source>
+        <translation>Excluir transponder</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Net</source>
+        <translation>Excluir todos do &amp;satélite</translation>
+    </message>
+    <message>
+        <source>Delete all transponders in the selected network</source>
+        <translation>Exclui todos os transponders do satélite selecionado</translation>
+    </message>
+    <message>
+        <source>Delete All Tps in Net</source>
+        <translation>Excluir todos os transponders do satélite</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Canal</translation>
+    </message>
+    <message>
+        <source>Add a new program</source>
+        <translation>Adiciona um novo canal</translation>
+    </message>
+    <message>
+        <source>Add Prog</source>
+        <translation>Adicionar canal</translation>
+    </message>
+    <message>
+        <source>Delete the selected program</source>
+        <translation>Exclui o canal selecionado</translation>
+    </message>
+    <message>
+        <source>Delete Prog</source>
+        <translation>Excluir canal</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Transponder</source>
+        <translation>Excluir todos do &amp;transponder</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected transponder</source>
+        <translation>Exclui todos os canais do transponder selecionado</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Tp</source>
+        <translation>Excluir todos os canais do transponder</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected network</source>
+        <translation>Exclui todos os canais do satélite selecionado</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Net</source>
+        <translation>Excluir todos os canais do satélite</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...</source>
+        <translation>Aplicar &amp;ordem de arquivo...</translation>
+    </message>
+    <message>
+        <source>Take the channel order and favorite groups from another NDF file</source>
+        <translation>Traz a ordem dos canais e os grupos de favoritos de outro arquivo NDF</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Aplicar ordem</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...</source>
+        <translation>&amp;Limpar...</translation>
+    </message>
+    <message>
+        <source>Find duplicate and broken records and remove them</source>
+        <translation>Encontra registros duplicados e danificados e os remove</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>&amp;Comparar com arquivo...</translation>
+    </message>
+    <message>
+        <source>Show what differs between this file and another NDF file</source>
+        <translation>Mostra as diferenças entre este arquivo e outro arquivo NDF</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;About Dishline...</source>
+        <translation>&amp;Sobre o Dishline...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostra informações do programa, número da versão e direitos autorais</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparar com arquivo</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+</context>
+<context>
+    <name>EditBar</name>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Canal</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>No satellite lines were found in %1.</source>
+        <translation>Nenhuma linha de satélite foi encontrada em %1.</translation>
+    </message>
+    <message>
+        <source>The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?</source>
+        <translation>A lista é de %1, mas o satélite selecionado é %2 em %3. Importar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>%1 transponders added to %2; %3 already present, %4 lines skipped.</source>
+        <translation>%1 transponders adicionados a %2; %3 já existiam, %4 linhas ignoradas.</translation>
+    </message>
+    <message>
+        <source>Some of network parameters are changed.
+Do you want to apply?</source>
+        <translation>Alguns parâmetros do satélite foram alterados.
+Deseja aplicar as alterações?</translation>
+    </message>
+    <message>
+        <source>Some of antenna configurations are changed.
+Do you want to apply?</source>
+        <translation>Algumas configurações da antena foram alteradas.
+Deseja aplicar as alterações?</translation>
+    </message>
+    <message>
+        <source>Invalid frequency or symbol rate
+Correct the errors or delete the transponder</source>
+        <translation>Frequência ou taxa de símbolos inválida
+Corrija os erros ou exclua o transponder</translation>
+    </message>
+    <message>
+        <source>Some of transponder parameters are changed.
+Do you want to apply?</source>
+        <translation>Alguns parâmetros do transponder foram alterados.
+Deseja aplicar as alterações?</translation>
+    </message>
+    <message>
+        <source>Some of program parameters are changed.
+Do you want to apply?</source>
+        <translation>Alguns parâmetros do canal foram alterados.
+Deseja aplicar as alterações?</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source> (Modified)</source>
+        <translation> (modificado)</translation>
+    </message>
+    <message>
+        <source>Not yet ...</source>
+        <translation>Ainda não disponível ...</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||</source>
+        <translation>Arquivo CSV (*.csv)|*.csv|Página da web (*.html)|*.html|Arquivo PDF (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>Exportando a lista de canais...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Exportar lista de canais</translation>
+    </message>
+    <message>
+        <source>Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||</source>
+        <translation>Banco de dados de canais NDF (*.NDF)|*.NDF|Todos os arquivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||</source>
+        <translation>Arquivo SATCODX (*.SDX)|*.SDX|Todos os arquivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Desfazer: %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Refazer: %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Sort by Degree needs one antenna configuration for each satellite.</source>
+        <translation>Para ordenar por posição, cada satélite precisa de sua própria configuração de antena.</translation>
+    </message>
+    <message>
+        <source>Work on %1 from %2 was not saved.
+Do you want to recover it?</source>
+        <translation>O trabalho em %1 de %2 não foi salvo.
+Deseja recuperá-lo?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was opened.
+Do you want to overwrite it?</source>
+        <translation>%1 foi alterado por outro programa depois de aberto.
+Deseja sobrescrevê-lo?</translation>
+    </message>
+    <message>
+        <source>The file on disk has not been changed.</source>
+        <translation>O arquivo no disco não foi alterado.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Nenhum arquivo foi gravado.</translation>
+    </message>
+    <message>
+        <source>A: %1 (open)
+B: %2</source>
+        <translation>A: %1 (aberto)
+B: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarização</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Taxa de símbolos</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>Lista de canais: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canais</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>Nenhum canal.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Todos os canais</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canais de TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canais de rádio</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>Satélite %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>Grupo de favoritos %1</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Exportar lista de canais</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Todos os canais</translation>
+    </message>
+    <message>
+        <source>&amp;TV channels</source>
+        <translation>Canais de T&amp;V</translation>
+    </message>
+    <message>
+        <source>&amp;Radio channels</source>
+        <translation>Canais de &amp;rádio</translation>
+    </message>
+    <message>
+        <source>One &amp;satellite:</source>
+        <translation>Um &amp;satélite:</translation>
+    </message>
+    <message>
+        <source>One &amp;favorite group:</source>
+        <translation>Um grupo de &amp;favoritos:</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Fav%1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>%1 canais: um navegador não imprime bem uma página da web tão longa. Para imprimir a lista, exporte-a como arquivo PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>Nome do grupo de favoritos</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FormPane</name>
+    <message>
+        <source>O&amp;K</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1 (unknown)</source>
+        <translation>%1 (desconhecido)</translation>
+    </message>
+</context>
+<context>
+    <name>ModificationDateDialog</name>
+    <message>
+        <source>Recent modification date</source>
+        <translation>Data da última modificação</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>[Area code][Version in decimal] EX&gt; B002</source>
+        <translation>[Código de região][Versão em decimal] Ex.: B002</translation>
+    </message>
+    <message>
+        <source>Invalid version input</source>
+        <translation>Versão inválida</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Mover para a posição</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>&amp;Número (de 1 a %1):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPane</name>
+    <message>
+        <source>Single</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>DESL.</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>LIG. (auto)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>AMBOS</translation>
+    </message>
+    <message>
+        <source>Exists</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Degree</source>
+        <translation> Posição</translation>
+    </message>
+    <message>
+        <source> LNB Type</source>
+        <translation> Tipo de LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq</source>
+        <translation> Frequência LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq H</source>
+        <translation> Frequência LNB H</translation>
+    </message>
+    <message>
+        <source> LNB Power/Switch</source>
+        <translation> Alimentação LNB/comutação</translation>
+    </message>
+    <message>
+        <source> 22Khz Switch</source>
+        <translation> Comutação 22 kHz</translation>
+    </message>
+    <message>
+        <source> 12V Switch</source>
+        <translation> Comutação 12 V</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Level</source>
+        <translation> Versão da chave DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Port</source>
+        <translation> Porta da chave DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner Level</source>
+        <translation> Versão do motor DiSEqC</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner ID</source>
+        <translation> Posição do motor DiSEqC</translation>
+    </message>
+    <message>
+        <source> Skew Controller</source>
+        <translation> Controle de skew</translation>
+    </message>
+    <message>
+        <source> Skew Angle V</source>
+        <translation> Ângulo de skew V</translation>
+    </message>
+    <message>
+        <source> Skew Angle H</source>
+        <translation> Ângulo de skew H</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Sem nome)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <source>Subt</source>
+        <translation>Leg.</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>&amp;More Audio...</source>
+        <translation>&amp;Mais faixas de áudio...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atributos</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Não atualizar pelo Service ID</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Não atualizar o nome</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Não atualizar os PIDs de vídeo/áudio</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Service ID</source>
+        <translation> Service ID</translation>
+    </message>
+    <message>
+        <source> Service Type</source>
+        <translation> Tipo de serviço</translation>
+    </message>
+    <message>
+        <source> PMT PID</source>
+        <translation> PID PMT</translation>
+    </message>
+    <message>
+        <source> PCR PID</source>
+        <translation> PID PCR</translation>
+    </message>
+    <message>
+        <source> Video PID</source>
+        <translation> PID de vídeo</translation>
+    </message>
+    <message>
+        <source> Audio PID</source>
+        <translation> PID de áudio</translation>
+    </message>
+    <message>
+        <source> Teletext PID</source>
+        <translation> PID de teletexto</translation>
+    </message>
+    <message>
+        <source> CA</source>
+        <translation> CA</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Nenhum arquivo encontrado</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Arquivo danificado</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Não foi possível criar o arquivo</translation>
+    </message>
+    <message>
+        <source>Invalid NDF format</source>
+        <translation>Formato NDF inválido</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Soma de verificação incorreta</translation>
+    </message>
+    <message>
+        <source>NDF Version not supported</source>
+        <translation>Versão NDF não suportada</translation>
+    </message>
+    <message>
+        <source>Too many records for the NDF format</source>
+        <translation>Registros demais para o formato NDF</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Modification Date</source>
+        <translation>Data de modificação</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>Lista de canais</translation>
+    </message>
+    <message>
+        <source>Import SATCODX</source>
+        <translation>Importar SATCODX</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Editar satélite</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Editar transponder</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Editar canal</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Ordenar por posição</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Adicionar transponder</translation>
+    </message>
+    <message>
+        <source>Add Program</source>
+        <translation>Adicionar canal</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Excluir transponder</translation>
+    </message>
+    <message>
+        <source>Delete All Transponders in Net</source>
+        <translation>Excluir todos os transponders do satélite</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Excluir canal</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Transponder</source>
+        <translation>Excluir todos os canais do transponder</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Net</source>
+        <translation>Excluir todos os canais do satélite</translation>
+    </message>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Aplicar ordem de arquivo</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderPane</name>
+    <message>
+        <source>Vert</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horz</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Circular direita</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Circular esquerda</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Nome</translation>
+    </message>
+    <message>
+        <source> Frequency</source>
+        <translation> Frequência</translation>
+    </message>
+    <message>
+        <source> Symbol Rate</source>
+        <translation> Taxa de símbolos</translation>
+    </message>
+    <message>
+        <source> Polarity</source>
+        <translation> Polarização</translation>
+    </message>
+    <message>
+        <source> FEC</source>
+        <translation> FEC</translation>
+    </message>
+    <message>
+        <source> Freq Drift</source>
+        <translation> Desvio de frequência</translation>
+    </message>
+    <message>
+        <source> GMT Error</source>
+        <translation> Diferença GMT</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Editor of NDF channel databases</source>
+        <translation>Editor de bancos de dados de canais NDF</translation>
+    </message>
+    <message>
+        <source>An NDF file to open.</source>
+        <translation>Um arquivo NDF para abrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[arquivo]</translation>
+    </message>
+</context>
+</TS>

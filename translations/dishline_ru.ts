@@ -1,0 +1,1456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Dishline</source>
+        <translation>О программе Dishline</translation>
+    </message>
+    <message>
+        <source>Dishline Version 1.3</source>
+        <translation>Dishline, версия 1.3</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Применить порядок из файла</translation>
+    </message>
+    <message>
+        <source>Reference: %1
+Matched by key: %2
+Matched by name: %3
+Programs of this file without a partner: %4
+Programs of the reference missing here: %5</source>
+        <translation>Образец: %1
+Сопоставлено по ключу: %2
+Сопоставлено по имени: %3
+Каналы этого файла без пары: %4
+Каналы образца, которых здесь нет: %5</translation>
+    </message>
+    <message>
+        <source>Channel order</source>
+        <translation>Порядок каналов</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Группы избранного</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDialog</name>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>PID</source>
+        <translation>PID</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Enc</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Изменить</translation>
+    </message>
+    <message>
+        <source>Invalid PID</source>
+        <translation>Недопустимый PID</translation>
+    </message>
+    <message>
+        <source>A program holds at most 255 audio tracks.</source>
+        <translation>Канал может содержать не более 255 аудиодорожек.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListDialog</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>Channel Group</source>
+        <translation>Группа каналов</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Переименовать</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Найти</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;How to use...</source>
+        <translation>&amp;Как пользоваться...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>All Satellites</source>
+        <translation>Все спутники</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>Выбрано: %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>Каналов: %1</translation>
+    </message>
+    <message>
+        <source>Channel List (Modified)</source>
+        <translation>Список каналов (изменён)</translation>
+    </message>
+    <message>
+        <source>
+To sort the channel list
+
+	- Click the left mouse button on a column header of the list.
+
+To move a channel item
+
+	- Drag and drop a channel item.
+
+To add a channel item to a favorite group
+To remove a channel item from a favorite group
+
+	- Click the right mouse button on the name of a channel item
+</source>
+        <translation>
+Чтобы отсортировать список каналов
+
+	- Щёлкните левой кнопкой мыши по заголовку столбца списка.
+
+Чтобы переместить канал
+
+	- Перетащите канал мышью.
+
+Чтобы добавить канал в группу избранного
+Чтобы удалить канал из группы избранного
+
+	- Щёлкните правой кнопкой мыши по имени канала
+</translation>
+    </message>
+    <message>
+        <source>No match was found...</source>
+        <translation>Совпадений не найдено...</translation>
+    </message>
+    <message>
+        <source>Discard the changes to the channel list?</source>
+        <translation>Отменить изменения списка каналов?</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Переместить в начало</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Переместить в конец</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Переместить на позицию...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Добавить в «%1»</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Удалить из «%1»</translation>
+    </message>
+    <message>
+        <source>Delete 1 channel?</source>
+        <translation>Удалить 1 канал?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>Удалить каналы (%1)?</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListView</name>
+    <message>
+        <source>%1 channels</source>
+        <translation>Каналов: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUp</name>
+    <message>
+        <source>duplicate programs</source>
+        <translation>повторяющиеся каналы</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>повторяющиеся транспондеры</translation>
+    </message>
+    <message>
+        <source>broken favorite entries</source>
+        <translation>повреждённые записи избранного</translation>
+    </message>
+    <message>
+        <source>programs whose transponder does not exist</source>
+        <translation>каналы несуществующих транспондеров</translation>
+    </message>
+    <message>
+        <source>transponders without programs</source>
+        <translation>транспондеры без каналов</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source> (kept)</source>
+        <translation> (сохраняется)</translation>
+    </message>
+    <message>
+        <source>Nothing to clean up.</source>
+        <translation>Очищать нечего.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;New...	Ctrl+N</source>
+        <translation>&amp;Создать...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Creates a new NDF file</source>
+        <translation>Создаёт новый файл NDF</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Открыть...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an existing NDF file</source>
+        <translation>Открывает существующий файл NDF</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Closes the NDF file</source>
+        <translation>Закрывает файл NDF</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>Со&amp;хранить	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file</source>
+        <translation>Сохраняет файл NDF</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>Saves the NDF file with a new name</source>
+        <translation>Сохраняет файл NDF под новым именем</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Печать...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print all or parts of the NDF file</source>
+        <translation>Печатает файл NDF целиком или частично</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channel List...</source>
+        <translation>&amp;Экспорт списка каналов...</translation>
+    </message>
+    <message>
+        <source>Save the channel list as a CSV, HTML or PDF file</source>
+        <translation>Сохраняет список каналов в файл CSV, HTML или PDF</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Экспорт списка каналов</translation>
+    </message>
+    <message>
+        <source>Modification &amp;Date...</source>
+        <translation>&amp;Дата изменения...</translation>
+    </message>
+    <message>
+        <source>Show/Edit the recent modification date</source>
+        <translation>Показывает или изменяет дату последнего изменения</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4</source>
+        <translation>&amp;Выход	Alt+F4</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save the NDF file</source>
+        <translation>Завершает работу программы; предлагает сохранить файл NDF</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Отменяет последнее изменение</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Повторяет отменённое изменение</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Discarded Channel List Changes</source>
+        <translation>&amp;Вернуть отменённые изменения списка каналов</translation>
+    </message>
+    <message>
+        <source>Open the channel list again with the changes that were discarded</source>
+        <translation>Снова открывает список каналов с отменёнными изменениями</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Editbar</source>
+        <translation>&amp;Панель редактирования</translation>
+    </message>
+    <message>
+        <source>Show or hide the edit bar</source>
+        <translation>Показывает или скрывает панель редактирования</translation>
+    </message>
+    <message>
+        <source>Toggle EditBar</source>
+        <translation>Панель редактирования</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List</source>
+        <translation>&amp;Список каналов</translation>
+    </message>
+    <message>
+        <source>Show the channel list</source>
+        <translation>Показывает список каналов</translation>
+    </message>
+    <message>
+        <source>Ch List</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Панель &amp;инструментов</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Показывает или скрывает панель инструментов</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Строка с&amp;остояния</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Показывает или скрывает строку состояния</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Строка состояния</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite</source>
+        <translation>&amp;Спутник</translation>
+    </message>
+    <message>
+        <source>Import &amp;SATCODX</source>
+        <translation>&amp;Импорт SATCODX</translation>
+    </message>
+    <message>
+        <source>Load the selected satellite from SATCODX file</source>
+        <translation>Загружает выбранный спутник из файла SATCODX</translation>
+    </message>
+    <message>
+        <source>SATCODX</source>
+        <translation>SATCODX</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Degree</source>
+        <translation>&amp;Сортировать по позиции</translation>
+    </message>
+    <message>
+        <source>Sort the satellite list by degree</source>
+        <translation>Сортирует список спутников по орбитальной позиции</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Сортировать по позиции</translation>
+    </message>
+    <message>
+        <source>&amp;Transponder</source>
+        <translation>&amp;Транспондер</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Add a new transponder</source>
+        <translation>Добавляет новый транспондер</translation>
+    </message>
+    <message>
+        <source>Add Tp</source>
+        <translation>Добавить транспондер</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>&amp;Удалить выбранный</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponder</source>
+        <translation>Удаляет выбранный транспондер</translation>
+    </message>
+    <message>
+        <source>Delete Tp</source>
+        <translation>Удалить транспондер</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Net</source>
+        <translation>Удалить все на &amp;спутнике</translation>
+    </message>
+    <message>
+        <source>Delete all transponders in the selected network</source>
+        <translation>Удаляет все транспондеры выбранного спутника</translation>
+    </message>
+    <message>
+        <source>Delete All Tps in Net</source>
+        <translation>Удалить все транспондеры спутника</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Канал</translation>
+    </message>
+    <message>
+        <source>Add a new program</source>
+        <translation>Добавляет новый канал</translation>
+    </message>
+    <message>
+        <source>Add Prog</source>
+        <translation>Добавить канал</translation>
+    </message>
+    <message>
+        <source>Delete the selected program</source>
+        <translation>Удаляет выбранный канал</translation>
+    </message>
+    <message>
+        <source>Delete Prog</source>
+        <translation>Удалить канал</translation>
+    </message>
+    <message>
+        <source>Delete All in &amp;Transponder</source>
+        <translation>Удалить все на &amp;транспондере</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected transponder</source>
+        <translation>Удаляет все каналы выбранного транспондера</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Tp</source>
+        <translation>Удалить все каналы транспондера</translation>
+    </message>
+    <message>
+        <source>Delete all programs in the selected network</source>
+        <translation>Удаляет все каналы выбранного спутника</translation>
+    </message>
+    <message>
+        <source>Delete Progs In Net</source>
+        <translation>Удалить все каналы спутника</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>С&amp;ервис</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...</source>
+        <translation>&amp;Применить порядок из файла...</translation>
+    </message>
+    <message>
+        <source>Take the channel order and favorite groups from another NDF file</source>
+        <translation>Переносит порядок каналов и группы избранного из другого файла NDF</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Применить порядок</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...</source>
+        <translation>&amp;Очистка...</translation>
+    </message>
+    <message>
+        <source>Find duplicate and broken records and remove them</source>
+        <translation>Находит и удаляет повторяющиеся и повреждённые записи</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>&amp;Сравнить с файлом...</translation>
+    </message>
+    <message>
+        <source>Show what differs between this file and another NDF file</source>
+        <translation>Показывает различия между этим и другим файлом NDF</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Сп&amp;равка</translation>
+    </message>
+    <message>
+        <source>&amp;About Dishline...</source>
+        <translation>&amp;О программе Dishline...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Показывает сведения о программе, номер версии и авторские права</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Сравнение с файлом</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>EditBar</name>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Канал</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>No satellite lines were found in %1.</source>
+        <translation>В %1 не найдено ни одной строки спутника.</translation>
+    </message>
+    <message>
+        <source>The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?</source>
+        <translation>Список относится к %1, а выбран спутник %2 на %3. Всё равно импортировать?</translation>
+    </message>
+    <message>
+        <source>%1 transponders added to %2; %3 already present, %4 lines skipped.</source>
+        <translation>Добавлено транспондеров в %2: %1; уже были: %3, пропущено строк: %4.</translation>
+    </message>
+    <message>
+        <source>Some of network parameters are changed.
+Do you want to apply?</source>
+        <translation>Некоторые параметры спутника изменены.
+Применить изменения?</translation>
+    </message>
+    <message>
+        <source>Some of antenna configurations are changed.
+Do you want to apply?</source>
+        <translation>Некоторые настройки антенны изменены.
+Применить изменения?</translation>
+    </message>
+    <message>
+        <source>Invalid frequency or symbol rate
+Correct the errors or delete the transponder</source>
+        <translation>Недопустимая частота или символьная скорость
+Исправьте ошибки или удалите транспондер</translation>
+    </message>
+    <message>
+        <source>Some of transponder parameters are changed.
+Do you want to apply?</source>
+        <translation>Некоторые параметры транспондера изменены.
+Применить изменения?</translation>
+    </message>
+    <message>
+        <source>Some of program parameters are changed.
+Do you want to apply?</source>
+        <translation>Некоторые параметры канала изменены.
+Применить изменения?</translation>
+    </message>
+    <message>
+        <source>No Name</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source> (Modified)</source>
+        <translation> (изменён)</translation>
+    </message>
+    <message>
+        <source>Not yet ...</source>
+        <translation>Пока недоступно ...</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)|*.csv|Web page (*.html)|*.html|PDF file (*.pdf)|*.pdf||</source>
+        <translation>Файл CSV (*.csv)|*.csv|Веб-страница (*.html)|*.html|Файл PDF (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>Exporting the channel list...</source>
+        <translation>Экспорт списка каналов...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Экспорт списка каналов</translation>
+    </message>
+    <message>
+        <source>Network Dababase File (*.NDF)|*.NDF|All file (*.*)|*.*||</source>
+        <translation>База каналов NDF (*.NDF)|*.NDF|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SATCODX File (*.SDX)|*.SDX|All file (*.*)|*.*||</source>
+        <translation>Файл SATCODX (*.SDX)|*.SDX|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Отменить: %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Повторить: %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Sort by Degree needs one antenna configuration for each satellite.</source>
+        <translation>Для сортировки по позиции у каждого спутника должна быть своя настройка антенны.</translation>
+    </message>
+    <message>
+        <source>Work on %1 from %2 was not saved.
+Do you want to recover it?</source>
+        <translation>Работа над %1 от %2 не была сохранена.
+Восстановить её?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was opened.
+Do you want to overwrite it?</source>
+        <translation>Файл %1 был изменён другой программой после открытия.
+Перезаписать его?</translation>
+    </message>
+    <message>
+        <source>The file on disk has not been changed.</source>
+        <translation>Файл на диске не изменён.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Файл не записан.</translation>
+    </message>
+    <message>
+        <source>A: %1 (open)
+B: %2</source>
+        <translation>A: %1 (открыт)
+B: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page&apos;s lang attribute: &quot;de&quot; in German.</extracomment>
+        <translation>ru</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>Список каналов: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>Каналов: %1</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>Каналов: %1</translation>
+    </message>
+    <message>
+        <source>No channels.</source>
+        <translation>Нет каналов.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Все каналы</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>ТВ-каналы</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Радиоканалы</translation>
+    </message>
+    <message>
+        <source>Satellite %1 (%2)</source>
+        <translation>Спутник %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Favorite group %1</source>
+        <translation>Группа избранного %1</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Экспорт списка каналов</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Все каналы</translation>
+    </message>
+    <message>
+        <source>&amp;TV channels</source>
+        <translation>&amp;ТВ-каналы</translation>
+    </message>
+    <message>
+        <source>&amp;Radio channels</source>
+        <translation>&amp;Радиоканалы</translation>
+    </message>
+    <message>
+        <source>One &amp;satellite:</source>
+        <translation>Один &amp;спутник:</translation>
+    </message>
+    <message>
+        <source>One &amp;favorite group:</source>
+        <translation>Одна &amp;группа избранного:</translation>
+    </message>
+    <message>
+        <source>Fav%1</source>
+        <translation>Избр. %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>%1 channels: a web page this long is more than a browser prints well. To print the list, export it as a PDF file.</source>
+        <translation>Каналов: %1. Такую длинную веб-страницу браузер не сможет хорошо напечатать. Чтобы напечатать список, экспортируйте его в файл PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteNamesDialog</name>
+    <message>
+        <source>Favorite Group Name</source>
+        <translation>Имя группы избранного</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>FormPane</name>
+    <message>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1 (unknown)</source>
+        <translation>%1 (неизвестно)</translation>
+    </message>
+</context>
+<context>
+    <name>ModificationDateDialog</name>
+    <message>
+        <source>Recent modification date</source>
+        <translation>Дата последнего изменения</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>[Area code][Version in decimal] EX&gt; B002</source>
+        <translation>[Код региона][Версия в десятичном виде] Пример: B002</translation>
+    </message>
+    <message>
+        <source>Invalid version input</source>
+        <translation>Недопустимая версия</translation>
+    </message>
+</context>
+<context>
+    <name>MoveToPositionDialog</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Переместить на позицию</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1 to %1):</source>
+        <translation>&amp;Номер (от 1 до %1):</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPane</name>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>ON (Auto)</source>
+        <translation>ВКЛ (авто)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>BOTH</source>
+        <translation>ОБА</translation>
+    </message>
+    <message>
+        <source>Exists</source>
+        <translation>Есть</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Имя</translation>
+    </message>
+    <message>
+        <source> Degree</source>
+        <translation> Позиция</translation>
+    </message>
+    <message>
+        <source> LNB Type</source>
+        <translation> Тип LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq</source>
+        <translation> Частота LNB</translation>
+    </message>
+    <message>
+        <source> LNB Freq H</source>
+        <translation> Частота LNB H</translation>
+    </message>
+    <message>
+        <source> LNB Power/Switch</source>
+        <translation> Питание LNB/переключение</translation>
+    </message>
+    <message>
+        <source> 22Khz Switch</source>
+        <translation> Переключение 22 кГц</translation>
+    </message>
+    <message>
+        <source> 12V Switch</source>
+        <translation> Переключение 12 В</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Level</source>
+        <translation> Версия DiSEqC-переключателя</translation>
+    </message>
+    <message>
+        <source> DiSEqC Switch Port</source>
+        <translation> Вход DiSEqC-переключателя</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner Level</source>
+        <translation> Версия DiSEqC-позиционера</translation>
+    </message>
+    <message>
+        <source> DiSEqC Positioner ID</source>
+        <translation> Позиция DiSEqC-позиционера</translation>
+    </message>
+    <message>
+        <source> Skew Controller</source>
+        <translation> Регулятор Skew</translation>
+    </message>
+    <message>
+        <source> Skew Angle V</source>
+        <translation> Угол Skew V</translation>
+    </message>
+    <message>
+        <source> Skew Angle H</source>
+        <translation> Угол Skew H</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>(No name)</source>
+        <translation>(Без имени)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <source>Subt</source>
+        <translation>Субт.</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодирован</translation>
+    </message>
+    <message>
+        <source>&amp;More Audio...</source>
+        <translation>&amp;Другие аудиодорожки...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Не обновлять по Service ID</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Не обновлять имя</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Не обновлять PID видео/аудио</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Имя</translation>
+    </message>
+    <message>
+        <source> Service ID</source>
+        <translation> Service ID</translation>
+    </message>
+    <message>
+        <source> Service Type</source>
+        <translation> Тип сервиса</translation>
+    </message>
+    <message>
+        <source> PMT PID</source>
+        <translation> PMT PID</translation>
+    </message>
+    <message>
+        <source> PCR PID</source>
+        <translation> PCR PID</translation>
+    </message>
+    <message>
+        <source> Video PID</source>
+        <translation> Видео PID</translation>
+    </message>
+    <message>
+        <source> Audio PID</source>
+        <translation> Аудио PID</translation>
+    </message>
+    <message>
+        <source> Teletext PID</source>
+        <translation> Телетекст PID</translation>
+    </message>
+    <message>
+        <source> CA</source>
+        <translation> CA</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Canceled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Insufficient memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>No file found</source>
+        <translation>Файл не найден</translation>
+    </message>
+    <message>
+        <source>File crashed</source>
+        <translation>Файл повреждён</translation>
+    </message>
+    <message>
+        <source>Creating file failed</source>
+        <translation>Не удалось создать файл</translation>
+    </message>
+    <message>
+        <source>Invalid NDF format</source>
+        <translation>Неверный формат NDF</translation>
+    </message>
+    <message>
+        <source>Bad checksum</source>
+        <translation>Неверная контрольная сумма</translation>
+    </message>
+    <message>
+        <source>NDF Version not supported</source>
+        <translation>Версия NDF не поддерживается</translation>
+    </message>
+    <message>
+        <source>Too many records for the NDF format</source>
+        <translation>Слишком много записей для формата NDF</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>Modification Date</source>
+        <translation>Дата изменения</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>Import SATCODX</source>
+        <translation>Импорт SATCODX</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Изменение спутника</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Изменение транспондера</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Изменение канала</translation>
+    </message>
+    <message>
+        <source>Sort by Degree</source>
+        <translation>Сортировка по позиции</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Добавление транспондера</translation>
+    </message>
+    <message>
+        <source>Add Program</source>
+        <translation>Добавление канала</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Удаление транспондера</translation>
+    </message>
+    <message>
+        <source>Delete All Transponders in Net</source>
+        <translation>Удаление всех транспондеров спутника</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Удаление канала</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Transponder</source>
+        <translation>Удаление всех каналов транспондера</translation>
+    </message>
+    <message>
+        <source>Delete All Programs in Net</source>
+        <translation>Удаление всех каналов спутника</translation>
+    </message>
+    <message>
+        <source>Apply Order from File</source>
+        <translation>Применение порядка из файла</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Очистка</translation>
+    </message>
+</context>
+<context>
+    <name>ToolDialogs</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderPane</name>
+    <message>
+        <source>Vert</source>
+        <translation>Вертикальная</translation>
+    </message>
+    <message>
+        <source>Horz</source>
+        <translation>Горизонтальная</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Круговая правая</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Круговая левая</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Имя</translation>
+    </message>
+    <message>
+        <source> Frequency</source>
+        <translation> Частота</translation>
+    </message>
+    <message>
+        <source> Symbol Rate</source>
+        <translation> Символьная скорость</translation>
+    </message>
+    <message>
+        <source> Polarity</source>
+        <translation> Поляризация</translation>
+    </message>
+    <message>
+        <source> FEC</source>
+        <translation> FEC</translation>
+    </message>
+    <message>
+        <source> Freq Drift</source>
+        <translation> Уход частоты</translation>
+    </message>
+    <message>
+        <source> GMT Error</source>
+        <translation> Поправка GMT</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Editor of NDF channel databases</source>
+        <translation>Редактор баз каналов NDF</translation>
+    </message>
+    <message>
+        <source>An NDF file to open.</source>
+        <translation>Файл NDF для открытия.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[файл]</translation>
+    </message>
+</context>
+</TS>
