@@ -13,9 +13,11 @@ case "$language" in
 "") list_title="Channel List" list_keys="alt+v c" ;;
 de) list_title="Senderliste" list_keys="alt+a l" ;;
 tr) list_title="Kanal Listesi" list_keys="alt+g k" ;;
-ru) list_title="Список каналов" list_keys="alt+Cyrillic_ve Cyrillic_es" ;;
+# xdotool cannot type Cyrillic or Arabic menu letters on the virtual display's keyboard: these click the
+# tool bar's Channel List button instead (the 12th, mirrored in Arabic).
+ru) list_title="Список каналов" list_keys="" list_button=380 ;;
 ar)
-    list_title="قائمة القنوات" list_keys="alt+Arabic_ain Arabic_qaf"
+    list_title="قائمة القنوات" list_keys="" list_button=$((1040 - 381))
     # The tree is mirrored: its branches open to the left.
     expand=Left collapse=Right
     ;;
@@ -48,8 +50,21 @@ if [ -n "$suffix" ]; then
     check_not_blank "$out/satellite-form$suffix.png"
 fi
 
-xdotool key $list_keys
-list=$(wait_for_window "$list_title")
+if [ -n "$list_keys" ]; then
+    xdotool key $list_keys
+else
+    xdotool mousemove --window "$win" "$list_button" 36 click 1
+fi
+# xdotool's --name does not match titles outside ASCII: the dialog is the editor's window with the title.
+list=""
+for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null || true); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$list_title" ] && list=$id
+    done
+    [ -n "$list" ] && break
+    sleep 0.1
+done
+[ -n "$list" ] || { echo "the Channel List did not open" >&2; exit 1; }
 sleep 0.5
 import -window "$list" "$out/channel-list$suffix.png"
 check_not_blank "$out/channel-list$suffix.png"

@@ -1069,11 +1069,11 @@ B: %2</translation>
     <name>NetworkPane</name>
     <message>
         <source>Single</source>
-        <translation>Single</translation>
+        <translation>Jednopasmowy</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation>Universal</translation>
+        <translation>Uniwersalny</translation>
     </message>
     <message>
         <source>OFF</source>

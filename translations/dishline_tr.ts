@@ -1069,11 +1069,11 @@ B: %2</translation>
     <name>NetworkPane</name>
     <message>
         <source>Single</source>
-        <translation>Tekli</translation>
+        <translation>Tek bantlı</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation>Universal</translation>
+        <translation>Üniversal</translation>
     </message>
     <message>
         <source>OFF</source>

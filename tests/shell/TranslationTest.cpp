@@ -224,6 +224,7 @@ TEST_F(TranslatedEditorTest, ArabicLaysTheWindowsOutRightToLeft) {
     EXPECT_TRUE(frame->isRightToLeft());
     EXPECT_TRUE(bar->isRightToLeft());
     EXPECT_TRUE(tree->isRightToLeft());
+    EXPECT_EQ(frame->dockWidgetArea(bar), Qt::LeftDockWidgetArea); // at the tree's end, as in English
     OpenSample();
     bool dialogMirrored = false;
     guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
