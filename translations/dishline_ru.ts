@@ -1183,7 +1183,7 @@ B: %2</translation>
     </message>
     <message>
         <source>Scrambled</source>
-        <translation>Кодирован</translation>
+        <translation>Кодированный</translation>
     </message>
     <message>
         <source>&amp;More Audio...</source>
