@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
 #include "database/Integrity.h"
+#include "ui/NativePath.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ int CheckCommand::Execute(const QCommandLineParser& parser, const QStringList& p
             status = CheckImage(image.data(), image.size());
         }
     } else {
-        status = database.Open(LocalPath(path), image);
+        status = database.Open(ToNativePath(path), image);
     }
     if (status == NDF_OK) {
         status = database.Parse(image);

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/Commands.h"
+#include "ui/NativePath.h"
 
 #include <QFile>
 
@@ -19,14 +20,6 @@ bool IsStandardStream(const QString& path) {
     return path == QStringLiteral("-");
 }
 
-std::string LocalPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return path.toStdString(); // UTF-8, which the core opens as a wide path
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
 std::string DisplayPath(const QString& path, bool written) {
     if (IsStandardStream(path)) {
         return written ? "standard output" : "standard input";
@@ -35,14 +28,6 @@ std::string DisplayPath(const QString& path, bool written) {
 }
 
 namespace {
-
-fs::path FileSystemPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return fs::path(path.toStdWString());
-#else
-    return fs::path(LocalPath(path));
-#endif
-}
 
 std::string ErrorText(std::errc error) {
     return std::make_error_code(error).message();
@@ -62,7 +47,7 @@ std::string StatusFailure(const fs::path& path, fs::file_status& status) {
 
 std::string ReadFailureCause(const QString& path) {
     fs::file_status status;
-    if (std::string cause = StatusFailure(FileSystemPath(path), status); !cause.empty()) {
+    if (std::string cause = StatusFailure(ToFileSystemPath(path), status); !cause.empty()) {
         return cause;
     }
     if (fs::is_directory(status)) {
@@ -76,7 +61,7 @@ std::string ReadFailureCause(const QString& path) {
 }
 
 std::string WriteFailureCause(const QString& path, size_t size) {
-    const fs::path target = FileSystemPath(path);
+    const fs::path target = ToFileSystemPath(path);
     fs::file_status status;
     StatusFailure(target, status);
     if (fs::is_directory(status)) {
@@ -332,7 +317,7 @@ NdfStatus Command::LoadDatabase(const QString& path, NetworkDatabase& database, 
         bytes.assign(text.begin(), text.end());
         status = CheckImage(bytes.data(), bytes.size());
     } else {
-        status = database.Open(LocalPath(path), bytes);
+        status = database.Open(ToNativePath(path), bytes);
     }
     if (status == NDF_OK) {
         status = database.Parse(bytes);
@@ -373,7 +358,7 @@ NdfStatus Command::SaveDatabase(NetworkDatabase& database, const QString& path, 
             return WriteOutput(std::string(image.begin(), image.end()), out, err);
         }
     } else {
-        status = database.Save(LocalPath(path), &cause);
+        status = database.Save(ToNativePath(path), &cause);
     }
     if (status == NDF_TOO_LARGE) {
         const std::string problem = database.LimitProblem();

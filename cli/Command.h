@@ -96,8 +96,6 @@ private:
     bool json_ = false;
 };
 
-// A path as the file functions of the core take it: the local 8-bit encoding, UTF-8 on Windows.
-std::string LocalPath(const QString& path);
 // A path for messages (UTF-8); "standard input" or "standard output" for "-".
 std::string DisplayPath(const QString& path, bool written = false);
 // Why a file could not be opened for reading, as the system words it ("Is a directory", "Permission

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "ui/NativePath.h"
 
 #include "database/AtomicFile.h"
 #include "export/ChannelExport.h"
@@ -132,7 +133,7 @@ int ExportCommand::Execute(const QCommandLineParser& parser, const QStringList& 
     if (target.isEmpty())
         return UsageError(err, "OUT is empty");
     std::error_code cause;
-    if (!ReplaceFileAtomically(LocalPath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()), &cause)) {
+    if (!ReplaceFileAtomically(ToNativePath(target), std::vector<uint8_t>(bytes.begin(), bytes.end()), &cause)) {
         if (cause)
             Fail(err,
                  DisplayPath(target, true) + ": " + StatusMessage(NDF_CREATE_FAILED) + " (" + cause.message() + ")");

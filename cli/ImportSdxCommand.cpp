@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "import/SatcodxImport.h"
+#include "ui/NativePath.h"
 
 #include <QTemporaryFile>
 
@@ -77,7 +78,7 @@ int ImportSdxCommand::Execute(const QCommandLineParser& parser, const QStringLis
         listingPath = copy.fileName();
     }
     SatcodxImportResult result;
-    const NdfStatus status = ImportSatcodx(database, *database.networks()[slot], LocalPath(listingPath), &result);
+    const NdfStatus status = ImportSatcodx(database, *database.networks()[slot], ToNativePath(listingPath), &result);
     if (status != NDF_OK) {
         const std::string cause = status == NDF_NO_FILE_FOUND ? ReadFailureCause(listing) : std::string();
         Fail(err, DisplayPath(listing) + ": " + StatusMessage(status) + (cause.empty() ? "" : " (" + cause + ")"));

@@ -1,4 +1,5 @@
 // The commands that run the Modification Date and Channel List dialogs and the SATCODX import.
+#include "shell/DialogCommands.h"
 #include "shell/EditorView.h"
 
 #include "channellist/ChannelListDialog.h"
@@ -7,10 +8,10 @@
 #include "import/ModificationDateDialog.h"
 #include "import/SatcodxImport.h"
 #include "shell/FileFilters.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QFileInfo>
@@ -28,28 +29,33 @@ QString PositionText(uint16_t position) {
 
 // ---- dialogs and the import ----
 
-void EditorView::OnModificationDate() {
-    if (Pane() == PANE_EMPTY)
+void ModificationDateCommand::Run() {
+    if (view_.Pane() == PANE_EMPTY)
         return;
-    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Modification Date"));
+    CommandStep step(view_, QT_TRANSLATE_NOOP("Steps", "Modification Date"));
     bool changed = false;
-    RunModificationDateDialog(window(), database_, &changed);
+    RunModificationDateDialog(view_.window(), view_.database_, &changed);
     // Confirming without a change only pins the stamp: nothing the user would take back.
     step.End(changed);
 }
 
-void EditorView::OnChannelList() {
-    RunChannelList(std::nullopt);
+void ChannelListCommand::Run() {
+    view_.RunChannelList(std::nullopt);
 }
 
-void EditorView::OnRestoreChannelList() {
-    if (!discardedChannelList_)
+bool RestoreChannelListCommand::Enabled(PaneKind pane) const {
+    return pane != PANE_EMPTY && view_.discardedChannelList_.has_value();
+}
+
+void RestoreChannelListCommand::Run() {
+    if (!view_.discardedChannelList_)
         return;
-    std::optional<ChannelListState> discarded = std::move(discardedChannelList_);
-    discardedChannelList_.reset();
-    RunChannelList(std::move(discarded));
+    std::optional<ChannelListState> discarded = std::move(view_.discardedChannelList_);
+    view_.discardedChannelList_.reset();
+    view_.RunChannelList(std::move(discarded));
 }
 
+// The dialog works on a session of its own; the view follows what OK writes back.
 void EditorView::RunChannelList(std::optional<ChannelListState> restore) {
     if (Pane() == PANE_EMPTY)
         return;
@@ -84,44 +90,51 @@ void EditorView::RunChannelList(std::optional<ChannelListState> restore) {
     emit commandStateChanged();
 }
 
-void EditorView::OnImportSatcodx() {
-    if (ApplyEdits(true) == Flow::Stop || Pane() != PANE_NETWORK)
+bool ImportSatcodxCommand::Enabled(PaneKind pane) const {
+    return pane == PANE_NETWORK;
+}
+
+void ImportSatcodxCommand::Run() {
+    if (view_.ApplyEdits(true) == Flow::Stop || view_.Pane() != PANE_NETWORK)
         return;
-    const QString path =
-        FileDialog::GetOpenFileName(window(), FileDialog::QtFilter(tr(kSatcodxFilter)), QStringLiteral("SDX"));
+    const QString path = FileDialog::GetOpenFileName(
+        view_.window(), FileDialog::QtFilter(EditorView::tr(kSatcodxFilter)), QStringLiteral("SDX"));
     if (path.isEmpty())
         return;
     // The listing is read whole before anything changes, so that the user can still say no.
-    Network* network = currentNetwork_;
+    Network* network = view_.currentNetwork_;
     SatcodxPreview preview;
-    if (const NdfStatus status = ReadSatcodx(database_, *network, ToNativePath(path), preview); status != NDF_OK) {
-        MessageBox::Error(window(), StatusText(status));
+    if (const NdfStatus status = ReadSatcodx(view_.database_, *network, ToNativePath(path), preview);
+        status != NDF_OK) {
+        MessageBox::Error(view_.window(), StatusText(status));
         return;
     }
     if (!preview.usable) {
-        MessageBox::Notice(window(), tr("No satellite lines were found in %1.").arg(QFileInfo(path).fileName()));
+        MessageBox::Notice(view_.window(),
+                           EditorView::tr("No satellite lines were found in %1.").arg(QFileInfo(path).fileName()));
         return;
     }
     const uint8_t slot = preview.slot;
-    const bool hasTransponders = database_.FirstTransponderOf(slot) < database_.transponders().size();
+    const bool hasTransponders = view_.database_.FirstTransponderOf(slot) < view_.database_.transponders().size();
     if (preview.position != network->position && (!network->name.empty() || hasTransponders)) {
-        const QString question = tr("The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?")
-                                     .arg(PositionText(preview.position), NetworkTreeModel::NameLabel(network->name),
-                                          PositionText(network->position));
-        if (MessageBox::YesNoQuestion(window(), question) != MessageBox::Yes)
+        const QString question =
+            EditorView::tr("The listing is for %1, but the selected satellite is %2 at %3. Import it anyway?")
+                .arg(PositionText(preview.position), NetworkTreeModel::NameLabel(network->name),
+                     PositionText(network->position));
+        if (MessageBox::YesNoQuestion(view_.window(), question) != MessageBox::Yes)
             return;
     }
 
     const bool networkChanges = network->name != preview.name || network->position != preview.position;
     size_t added = 0;
     {
-        CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Import SATCODX"));
-        added = ApplySatcodx(database_, preview);
+        CommandStep step(view_, QT_TRANSLATE_NOOP("Steps", "Import SATCODX"));
+        added = ApplySatcodx(view_.database_, preview);
         if (networkChanges || added > 0)
-            ShowItem(currentItem_);
+            view_.ShowItem(view_.currentItem_);
     }
-    MessageBox::Notice(window(),
-                       tr("%1 transponders added to %2; %3 already present, %4 lines skipped.")
+    MessageBox::Notice(view_.window(),
+                       EditorView::tr("%1 transponders added to %2; %3 already present, %4 lines skipped.")
                            .arg(QString::number(added), NetworkTreeModel::NameLabel(network->name),
                                 QString::number(preview.duplicateLines), QString::number(preview.skippedLines)));
 }

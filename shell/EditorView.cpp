@@ -2,11 +2,11 @@
 
 #include "forms/EditBar.h"
 #include "shell/FileFilters.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/AppInfo.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QFile>
@@ -25,6 +25,7 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
     database_.AddChangeListener(&history_);
+    commands_ = MakeViewCommands(*this);
     // Unsaved work reaches its recovery file a moment after the change that made it; a burst of
     // changes is written once.
     recoveryTimer_ = new QTimer(this);
@@ -196,6 +197,9 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);
     database_.SetProgram(index, WithStoredReferences(working, *currentProgram_));
     MarkModified();
+    // The pane shows the record as stored: a program made radio has lost its video PIDs, and a later
+    // switch back to TV must start from the stored (empty) list, not from the text shown before.
+    editBar_->ShowProgram(*currentProgram_);
     return Flow::Proceed;
 }
 
@@ -332,6 +336,11 @@ void EditorView::RebuildTree() {
 // ---- document commands ----
 
 bool EditorView::HandleCommand(int id) {
+    if (const auto command = commands_.find(id); command != commands_.end()) {
+        command->second->Run();
+        emit commandStateChanged();
+        return true;
+    }
     switch (id) {
     case ID_FILE_NEW:
         OnFileNew();
@@ -354,23 +363,8 @@ bool EditorView::HandleCommand(int id) {
     case ID_EDIT_REDO:
         OnRedo();
         break;
-    case ID_EDIT_RESTORE_CHANNEL_LIST:
-        OnRestoreChannelList();
-        break;
     case ID_FILE_PRINT:
         OnFilePrint();
-        break;
-    case ID_FILE_EXPORT_CHANNEL_LIST:
-        OnExportChannelList();
-        break;
-    case ID_FILE_MODIFICATION_DATE:
-        OnModificationDate();
-        break;
-    case ID_VIEW_CHANNEL_LIST:
-        OnChannelList();
-        break;
-    case ID_SATELLITE_IMPORT_SATCODX:
-        OnImportSatcodx();
         break;
     case ID_SATELLITE_SORT_BY_DEGREE:
         OnSortByDegree();
@@ -414,10 +408,9 @@ bool EditorView::HandleCommand(int id) {
 
 bool EditorView::IsCommandEnabled(int id) const {
     const PaneKind pane = Pane();
+    if (const auto command = commands_.find(id); command != commands_.end())
+        return command->second->Enabled(pane);
     switch (id) {
-    case ID_FILE_MODIFICATION_DATE:
-    case ID_FILE_EXPORT_CHANNEL_LIST:
-    case ID_VIEW_CHANNEL_LIST:
     case ID_SATELLITE_SORT_BY_DEGREE:
     case ID_TRANSPONDER_ADD:
     case ID_TRANSPONDER_DELETE_ALL_IN_NET:
@@ -426,8 +419,6 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_TOOLS_CLEAN_UP:
     case ID_TOOLS_COMPARE:
         return pane != PANE_EMPTY;
-    case ID_SATELLITE_IMPORT_SATCODX:
-        return pane == PANE_NETWORK;
     case ID_TRANSPONDER_DELETE:
     case ID_PROGRAM_ADD:
     case ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER:
@@ -436,8 +427,6 @@ bool EditorView::IsCommandEnabled(int id) const {
         return pane == PANE_PROGRAM;
     case ID_EDIT_UNDO:
         return history_.CanUndo() || PaneHasPendingEdits();
-    case ID_EDIT_RESTORE_CHANNEL_LIST:
-        return pane != PANE_EMPTY && discardedChannelList_.has_value();
     case ID_EDIT_REDO:
         // Edits typed since the last undo end the way forward, as typing does in a text box.
         return (revertedForm_ && revertedForm_->item == currentItem_) ? true

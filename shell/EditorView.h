@@ -8,6 +8,7 @@
 #include "forms/PaneKind.h"
 #include "shell/Commands.h"
 #include "shell/DiskFileStamp.h"
+#include "shell/ViewCommand.h"
 
 #include <QString>
 #include <QWidget>
@@ -100,14 +101,6 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFilePrint();
-    // Reads the database only: it is neither changed nor marked modified.
-    void OnExportChannelList();
-    void OnModificationDate();
-    void OnChannelList();
-    // Edit Restore Discarded Channel List Changes: the Channel List again, with the session the user
-    // discarded last; possible once, until the next change in the main window.
-    void OnRestoreChannelList();
-    void OnImportSatcodx();
     void OnSortByDegree();
     void OnAddTransponder();
     void OnDeleteTransponder();
@@ -135,6 +128,12 @@ signals:
 
 private:
     friend class CommandStep;
+    // The command families beside the view (ViewCommands.cpp) work on the view's document and tree.
+    friend class ModificationDateCommand;
+    friend class ChannelListCommand;
+    friend class RestoreChannelListCommand;
+    friend class ImportSatcodxCommand;
+    ViewCommandTable commands_;
     // Where the user is: the record shown and its level, for the history to return to.
     StepPlace CurrentPlace() const;
     // The item of a record that exists in the database, or null.

@@ -1,14 +1,15 @@
 // File "Export Channel List...": the channels of the open database as a CSV file, a web page or a
 // PDF file. Reads the database only: nothing changes and nothing becomes an undoable step.
+#include "shell/DialogCommands.h"
 #include "shell/EditorView.h"
 
 #include "database/AtomicFile.h"
 #include "export/ChannelExport.h"
 #include "export/ChannelPdf.h"
 #include "export/ExportDialog.h"
-#include "shell/NativePath.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QDir>
@@ -40,25 +41,26 @@ ExportFormat FormatOf(const QString& path, const QString& filter) {
 
 } // namespace
 
-void EditorView::OnExportChannelList() {
-    if (Pane() == PANE_EMPTY)
+void ExportChannelListCommand::Run() {
+    if (view_.Pane() == PANE_EMPTY)
         return;
     ExportScope scope;
     {
-        ExportDialog dialog(database_, window());
+        ExportDialog dialog(view_.Database(), view_.window());
         if (dialog.exec() != QDialog::Accepted)
             return;
         scope = dialog.Scope();
     }
 
-    const QString ndfPath = FromNativePath(database_.pathName);
-    const QString fileName = ndfPath.isEmpty() ? tr("No Name") : QFileInfo(ndfPath).fileName();
+    const QString ndfPath = FromNativePath(view_.Database().pathName);
+    const QString fileName = ndfPath.isEmpty() ? EditorView::tr("No Name") : QFileInfo(ndfPath).fileName();
     // The NDF file's name without a suffix: the dialog adds the one of the filter chosen.
     const QString initialPath =
         ndfPath.isEmpty() ? QString() : QFileInfo(ndfPath).dir().filePath(QFileInfo(ndfPath).completeBaseName());
     QString filter;
-    const QString path = FileDialog::GetSaveFileName(window(), FileDialog::QtFilter(tr(kExportFilter)),
-                                                     QStringLiteral("csv"), initialPath, &filter);
+    const QString path =
+        FileDialog::GetSaveFileName(view_.window(), FileDialog::QtFilter(EditorView::tr(kExportFilter)),
+                                    QStringLiteral("csv"), initialPath, &filter);
     if (path.isEmpty())
         return;
 
@@ -67,7 +69,7 @@ void EditorView::OnExportChannelList() {
     // and Cancel leaves no file.
     const ExportFormat format = FormatOf(path, filter);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ChannelExport list = BuildChannelExport(database_, scope, ExportDialog::Texts());
+    const ChannelExport list = BuildChannelExport(view_.Database(), scope, ExportDialog::Texts());
     std::vector<uint8_t> bytes;
     if (format == ExportFormat::Csv) {
         const std::string csv = ChannelCsv(list);
@@ -78,12 +80,12 @@ void EditorView::OnExportChannelList() {
     }
     QGuiApplication::restoreOverrideCursor();
     if (format == ExportFormat::Pdf) {
-        QProgressDialog progress(tr("Exporting the channel list..."), QString(), 0, 1, window());
+        QProgressDialog progress(EditorView::tr("Exporting the channel list..."), QString(), 0, 1, view_.window());
         progress.setObjectName(QStringLiteral("exportProgress"));
-        auto* cancel = new QPushButton(tr("&Cancel"));
+        auto* cancel = new QPushButton(EditorView::tr("&Cancel"));
         cancel->setObjectName(QStringLiteral("cancelButton"));
         progress.setCancelButton(cancel);
-        progress.setWindowTitle(tr("Export Channel List"));
+        progress.setWindowTitle(EditorView::tr("Export Channel List"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(ExportDialog::ProgressDelay());
         progress.setAutoReset(false);
@@ -97,5 +99,5 @@ void EditorView::OnExportChannelList() {
         bytes.assign(pdf.begin(), pdf.end());
     }
     if (bytes.empty() || !ReplaceFileAtomically(ToNativePath(path), bytes))
-        MessageBox::Error(window(), StatusText(NDF_CREATE_FAILED));
+        MessageBox::Error(view_.window(), StatusText(NDF_CREATE_FAILED));
 }

@@ -1,7 +1,7 @@
 #include "shell/RecoveryFiles.h"
 
 #include "database/AtomicFile.h"
-#include "shell/NativePath.h"
+#include "ui/NativePath.h"
 
 #include <QCryptographicHash>
 #include <QDir>

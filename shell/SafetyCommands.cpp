@@ -3,10 +3,10 @@
 #include "shell/EditorView.h"
 
 #include "forms/EditBar.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "shell/RecoveryFiles.h"
 #include "ui/MessageBox.h"
+#include "ui/NativePath.h"
 #include "ui/StatusText.h"
 
 #include <QFileInfo>

@@ -5,9 +5,9 @@
 #include "rescan/Compare.h"
 #include "rescan/ToolDialogs.h"
 #include "shell/FileFilters.h"
-#include "shell/NativePath.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
+#include "ui/NativePath.h"
 
 #include <QFileInfo>
 

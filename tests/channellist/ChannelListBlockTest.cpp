@@ -213,3 +213,25 @@ TEST_F(BlockTest, SearchFallsBackToANameThatHoldsTheText) {
 }
 
 } // namespace
+
+namespace {
+
+// After a deletion the cursor stays at the place of the first deleted row, or on the new last row
+// when the deleted rows were the last ones; Undo selects the deleted rows again.
+TEST_F(BlockTest, DeletionLeavesTheCursorOnARowThatExists) {
+    const struct {
+        Rows deleted;
+        Rows after;
+    } cases[] = {
+        {{4}, {3}}, {{3, 4}, {2}}, {{1}, {1}}, {{0}, {0}}, {{0, 4}, {0}},
+    };
+    for (const auto& c : cases) {
+        ChannelListSession session(data.db);
+        ASSERT_TRUE(session.DeleteRows(c.deleted));
+        EXPECT_EQ(session.editedRows(), c.after) << c.deleted.front();
+        ASSERT_TRUE(session.Undo());
+        EXPECT_EQ(session.editedRows(), c.deleted);
+    }
+}
+
+} // namespace

@@ -157,7 +157,7 @@ TEST(ChannelExportWriters, CsvQuotesWhatItMustAndWritesUtf8WithBomAndCrlf) {
 
 TEST(ChannelExportWriters, WebPageIsSelfContainedEscapedAndHasOneTablePerList) {
     ChannelExport list = TwoRows();
-    list.rows[0].cells[EXPORT_SATELLITE] = "Sat\x01\xC2\x85"; // U+0085, a C1 control character
+    list.rows[0].cells[EXPORT_SATELLITE] = "Sat\x01\x7F\xC2\x85"; // DEL and U+0085, a C1 control character
     const std::string page = ChannelHtml(list, "my <list>.NDF \xC3\xA4");
     auto has = [&page](const std::string& text) { return page.find(text) != std::string::npos; };
     EXPECT_TRUE(has("<title>Channel list: my &lt;list&gt;.NDF \xC3\xA4, B002</title>"));
@@ -165,7 +165,7 @@ TEST(ChannelExportWriters, WebPageIsSelfContainedEscapedAndHasOneTablePerList) {
     EXPECT_TRUE(has("<td>Caf\xC3\xA9</td>"));
     EXPECT_TRUE(has("<td>A, &quot;B&quot;  C</td>"));
     EXPECT_TRUE(has("<td>&lt;b&gt;&amp;&#39;</td>"));
-    EXPECT_TRUE(has("<td>Sat\xEF\xBF\xBD\xEF\xBF\xBD</td>")); // control characters
+    EXPECT_TRUE(has("<td>Sat\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD</td>")); // control characters
     EXPECT_TRUE(has("thead { display: table-header-group; }"));
     EXPECT_TRUE(has("<h2>TV (1 channel)</h2>"));
     EXPECT_TRUE(has("<h2>Radio (1 channel)</h2>"));
@@ -200,6 +200,7 @@ TEST_F(ChannelExportTest, CsvCellsThatBeginLikeFormulasBecomeText) {
         {"@SUM(A1)", "'@SUM(A1)"},
         {"\tTab", "'\tTab"},
         {"\rCR", "\"'\rCR\""},
+        {"A\rB", "\"A\rB\""}, // a lone carriage return ends a record for many readers
         {"A=1+2", "A=1+2"},
         {" =1", " =1"},
     };
