@@ -41,7 +41,7 @@ void BM_RescanApplyOrder(benchmark::State& state) {
         state.PauseTiming();
         Load(target, static_cast<int>(state.range(0)), true);
         state.ResumeTiming();
-        if (!ApplyOrder(target, PlanApplyOrder(reference, target), true, true))
+        if (!ApplyOrder(target, PlanApplyOrder(reference, target), ApplyOrderOptions()))
             state.SkipWithError("nothing applied");
     }
 }

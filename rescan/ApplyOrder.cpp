@@ -51,7 +51,31 @@ std::vector<FavoriteGroup> MapGroups(const NetworkDatabase& reference, const Net
     return groups;
 }
 
+PlannedChannel Planned(const NetworkDatabase& db, uint32_t index, uint32_t number) {
+    const Program& program = *db.programs()[index];
+    PlannedChannel channel;
+    channel.program = index;
+    channel.number = number;
+    channel.radio = program.IsRadio();
+    channel.name = program.name;
+    channel.serviceId = program.serviceId;
+    channel.satellite = SatelliteOf(db, program);
+    if (program.transponderIndex < db.transponders().size()) {
+        const Transponder& transponder = *db.transponders()[program.transponderIndex];
+        channel.hasTransponder = true;
+        channel.frequency = transponder.frequency;
+        channel.polarity = transponder.polarity();
+    }
+    return channel;
+}
+
 } // namespace
+
+size_t ApplyOrderPlan::UnpairedReferenceSatellites() const {
+    return static_cast<size_t>(std::count_if(satellites.begin(), satellites.end(), [](const PlannedSatellite& s) {
+        return s.referenceSlot != NO_PARTNER && s.targetSlot == NO_PARTNER && s.referenceChannels > 0;
+    }));
+}
 
 ApplyOrderPlan PlanApplyOrder(const NetworkDatabase& reference, const NetworkDatabase& target) {
     ApplyOrderPlan plan;
@@ -64,10 +88,8 @@ ApplyOrderPlan PlanApplyOrder(const NetworkDatabase& reference, const NetworkDat
             plan.newOrder.push_back(partner);
     }
     for (size_t t = 0; t < count; ++t) {
-        if (m.partnerOfTarget[t] == NO_PARTNER) {
+        if (m.partnerOfTarget[t] == NO_PARTNER)
             plan.newOrder.push_back(static_cast<uint32_t>(t));
-            plan.namesWithoutPartner.push_back(target.programs()[t]->name);
-        }
     }
     std::vector<uint32_t> identity(count);
     std::vector<uint32_t> newIndex(count);
@@ -77,20 +99,119 @@ ApplyOrderPlan PlanApplyOrder(const NetworkDatabase& reference, const NetworkDat
     }
     plan.groupsInCurrentOrder = MapGroups(reference, target, m, identity);
     plan.groupsInNewOrder = MapGroups(reference, target, m, newIndex);
+
+    // The groups that list each reference program, and the entries that find no partner.
+    std::vector<std::vector<uint8_t>> groupsOf(reference.programs().size());
+    const size_t groupCount = std::min(reference.favoriteGroups().size(), kAppliedFavoriteGroups);
+    for (size_t g = 0; g < groupCount; ++g) {
+        const FavoriteGroup& group = *reference.favoriteGroups()[g];
+        for (const auto* entries : {&group.tvList, &group.radioList}) {
+            for (const uint16_t entry : *entries) {
+                if (entry >= groupsOf.size())
+                    continue;
+                std::vector<uint8_t>& groups = groupsOf[entry];
+                if (groups.empty() || groups.back() != g)
+                    groups.push_back(static_cast<uint8_t>(g));
+                if (m.partnerOfReference[entry] == NO_PARTNER)
+                    ++plan.favoritesNotPlaced;
+            }
+        }
+    }
+
+    const std::vector<uint32_t> referenceNumbers = ChannelNumbers(reference);
+    for (uint32_t r = 0; r < reference.programs().size(); ++r) {
+        const uint32_t t = m.partnerOfReference[r];
+        if (t == NO_PARTNER) {
+            plan.notFoundHere.push_back(Planned(reference, r, referenceNumbers[r]));
+            plan.notFoundHere.back().groups = std::move(groupsOf[r]);
+            continue;
+        }
+        const Program& from = *reference.programs()[r];
+        const Program& here = *target.programs()[t];
+        const uint8_t marks = from.attributes & kAppliedMarks;
+        const bool marksDiffer = (here.attributes & kAppliedMarks) != marks;
+        const bool nameDiffers = here.name != from.name;
+        if (!marksDiffer && !nameDiffers)
+            continue;
+        plan.marksToTake += marksDiffer;
+        plan.namesToTake += nameDiffers;
+        plan.keptNamesToTake += nameDiffers && (from.attributes & PA_NO_NAME_UPDATE);
+        plan.taken.push_back(ApplyOrderPlan::Taken{t, marks, from.name});
+    }
+    const std::vector<uint32_t> targetNumbers = ChannelNumbers(target);
+    for (uint32_t t = 0; t < count; ++t) {
+        if (m.partnerOfTarget[t] == NO_PARTNER)
+            plan.withoutPartner.push_back(Planned(target, t, targetNumbers[t]));
+    }
+
+    // Per satellite pair: the channels on each side and those paired.
+    std::vector<size_t> referenceChannels(reference.networks().size()), pairedChannels(reference.networks().size());
+    std::vector<size_t> targetChannels(target.networks().size());
+    for (uint32_t r = 0; r < reference.programs().size(); ++r) {
+        const uint32_t slot = SatelliteOf(reference, *reference.programs()[r]);
+        if (slot == NO_PARTNER)
+            continue;
+        ++referenceChannels[slot];
+        pairedChannels[slot] += m.partnerOfReference[r] != NO_PARTNER;
+    }
+    for (uint32_t t = 0; t < count; ++t) {
+        const uint32_t slot = SatelliteOf(target, *target.programs()[t]);
+        if (slot != NO_PARTNER)
+            ++targetChannels[slot];
+    }
+    const SatellitePairing& pairing = m.satellites;
+    for (uint32_t r = 0; r < reference.networks().size(); ++r) {
+        if (!pairing.referenceTakesPart[r])
+            continue;
+        PlannedSatellite satellite;
+        satellite.referenceSlot = r;
+        satellite.targetSlot = pairing.partnerOfReference[r];
+        satellite.referenceChannels = referenceChannels[r];
+        satellite.paired = pairedChannels[r];
+        if (satellite.targetSlot != NO_PARTNER)
+            satellite.targetChannels = targetChannels[satellite.targetSlot];
+        plan.satellites.push_back(satellite);
+    }
+    for (uint32_t t = 0; t < target.networks().size(); ++t) {
+        if (pairing.targetTakesPart[t] && pairing.partnerOfTarget[t] == NO_PARTNER) {
+            PlannedSatellite satellite;
+            satellite.targetSlot = t;
+            satellite.targetChannels = targetChannels[t];
+            plan.satellites.push_back(satellite);
+        }
+    }
     return plan;
 }
 
-bool ApplyOrder(NetworkDatabase& target, const ApplyOrderPlan& plan, bool order, bool groups) {
+bool ApplyOrder(NetworkDatabase& target, const ApplyOrderPlan& plan, const ApplyOrderOptions& options) {
     bool changed = false;
-    if (order && plan.newOrder.size() == target.programs().size()) {
+    // Marks and names first, while the plan's indices still hold.
+    if (options.marks || options.names) {
+        for (const ApplyOrderPlan::Taken& taken : plan.taken) {
+            if (taken.target >= target.programs().size())
+                continue;
+            Program value = *target.programs()[taken.target];
+            if (options.marks)
+                value.attributes = static_cast<uint8_t>((value.attributes & ~kAppliedMarks) | taken.marks);
+            if (options.names || (options.marks && (taken.marks & PA_NO_NAME_UPDATE)))
+                value.name = taken.name;
+            if (value.Differs(*target.programs()[taken.target])) {
+                target.SetProgram(taken.target, value);
+                changed = true;
+            }
+        }
+    }
+    bool reordered = false;
+    if (options.order && plan.newOrder.size() == target.programs().size()) {
         bool identity = true;
         for (size_t j = 0; j < plan.newOrder.size() && identity; ++j)
             identity = plan.newOrder[j] == j;
         if (!identity)
-            changed = target.ReorderPrograms(plan.newOrder);
+            reordered = target.ReorderPrograms(plan.newOrder);
     }
-    if (groups) {
-        const std::vector<FavoriteGroup>& mapped = changed ? plan.groupsInNewOrder : plan.groupsInCurrentOrder;
+    changed = changed || reordered;
+    if (options.groups) {
+        const std::vector<FavoriteGroup>& mapped = reordered ? plan.groupsInNewOrder : plan.groupsInCurrentOrder;
         if (!SameGroups(target.favoriteGroups(), mapped)) {
             target.SetFavoriteGroups(mapped);
             changed = true;
@@ -99,9 +220,8 @@ bool ApplyOrder(NetworkDatabase& target, const ApplyOrderPlan& plan, bool order,
     return changed;
 }
 
-std::string ApplyOrderSummary(const ApplyOrderPlan& plan, const std::string& fileName) {
-    const ProgramMatching& m = plan.matching;
-    return std::to_string(m.byKey) + " matched by key, " + std::to_string(m.byName) + " by name, " +
-           std::to_string(m.TargetWithoutPartner()) + " without partner, " + std::to_string(m.MissingFromTarget()) +
-           " missing from " + fileName;
+std::string GroupName(const NetworkDatabase& db, size_t group) {
+    if (group < db.favoriteGroups().size() && !db.favoriteGroups()[group]->name.empty())
+        return db.favoriteGroups()[group]->name;
+    return "Fav" + std::to_string(group + 1);
 }

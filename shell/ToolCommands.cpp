@@ -37,13 +37,12 @@ void EditorView::OnApplyOrderFromFile() {
     if (!LoadOtherFile(reference, name))
         return;
     const ApplyOrderPlan plan = PlanApplyOrder(reference, database_);
-    ApplyOrderDialog dialog(plan, name, window());
+    ApplyOrderDialog dialog(plan, reference, database_, name, window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const StepPlace place = CurrentPlace();
     CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Apply Order from File"));
-    ChangeUnderBlankPane(place,
-                         [&] { return ApplyOrder(database_, plan, dialog.ChannelOrder(), dialog.FavoriteGroups()); });
+    ChangeUnderBlankPane(place, [&] { return ApplyOrder(database_, plan, dialog.Options()); });
 }
 
 void EditorView::OnCleanUp() {

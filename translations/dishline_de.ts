@@ -24,23 +24,125 @@
     </message>
     <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Referenz: %1
-Über Kennung zugeordnet: %2
-Über Namen zugeordnet: %3
-Programme dieser Datei ohne Gegenstück: %4
-Programme der Referenz, die hier fehlen: %5</translation>
+%2 von %3 Sendern der Referenz zugeordnet: %4 über Service-ID und Frequenz, %5 allein über die Service-ID, %6 über den Namen.
+Satelliten werden über die Position auf %7° genau zugeordnet, Sender über Service-ID und Frequenz auf %8 MHz genau, danach über den Namen (ohne Rücksicht auf Groß-/Kleinschreibung und ein angehängtes HD, SD oder UHD).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Senderreihenfolge</translation>
+        <source>Reference satellite</source>
+        <translation>Satellit der Referenz</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Favoritengruppen</translation>
+        <source>Satellite here</source>
+        <translation>Satellit hier</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Sender in der Referenz</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Zugeordnet</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Sender hier</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>hier nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 Sender</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satelliten der Referenz mit Sendern ohne Gegenstück hier: %1. Ihre Sender und Favoriten können nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satelliten:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Sender der Referenz, die hier &amp;nicht gefunden wurden: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Sender hier &amp;ohne Gegenstück: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>Sender&amp;reihenfolge</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Sperren, Überspringen und „Nicht aktualisieren“-Markierungen, mit den durch „Namen nicht aktualisieren“ bewahrten Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Alle Namen aus der Referenz</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Diese Satelliten der Referenz haben Sender, aber hier kein Gegenstück:
+%1
+
+Ihre Sender und Favoriten werden nicht übernommen. Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
     </message>
 </context>
 <context>
@@ -637,8 +739,8 @@ Sender aus einer Favoritengruppe entfernen
         <translation>&amp;Reihenfolge aus Datei übernehmen...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Übernimmt Senderreihenfolge und Favoritengruppen aus einer anderen NDF-Datei</translation>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Übernimmt Senderreihenfolge, Favoritengruppen, Sperren, Überspringen und bewahrte Namen aus einer anderen NDF-Datei</translation>
     </message>
     <message>
         <source>Apply Order</source>

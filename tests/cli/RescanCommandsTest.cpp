@@ -2,6 +2,10 @@
 #include "CliTest.h"
 
 #include "database/NetworkDatabase.h"
+#include "rescan/ApplyOrder.h"
+#include "tests/support/RealisticLists.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -37,7 +41,12 @@ TEST_F(RescanCommandTest, ApplyOrderRestoresTheReferenceOrderAndGroups) {
     const std::string file = WriteRescanned();
     const ToolResult result = Ndftool({"apply-order", reference, file, "-o", Path("out.ndf")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "3 matched by key, 0 by name, 0 without partner, 0 missing from " + file + "\n");
+    EXPECT_EQ(result.out, "Paired 3 of 3 channels of " + reference +
+                              " (3 by key, 0 by service ID, 0 by name); not found in " + file +
+                              ": 0, without a partner: 0, favorite entries not placed: 0\n"
+                              "Channels of " +
+                              reference + " not found in " + file + ": 0\nChannels of " + file +
+                              " without a partner: 0\n");
     // The version stamp is kept, so the bytes are the reference's.
     EXPECT_EQ(ReadBytes(Path("out.ndf")), SampleFile());
 
@@ -48,6 +57,126 @@ TEST_F(RescanCommandTest, ApplyOrderRestoresTheReferenceOrderAndGroups) {
     EXPECT_EQ(arranged.programs()[0]->name, "Das Erste");
     ASSERT_EQ(arranged.favoriteGroups().size(), 1u);
     EXPECT_EQ(arranged.favoriteGroups()[0]->tvList, std::vector<uint16_t>{2});
+}
+
+TEST_F(RescanCommandTest, ApplyOrderListsTheChannelsNotFoundAndThoseWithoutAPartner) {
+    const std::string file = Path("rescanned.ndf");
+    {
+        NetworkDatabase database = Load(reference);
+        Program renamed = *database.programs()[0];
+        renamed.name = "Das Erste HD";
+        renamed.serviceId = 77;
+        database.SetProgram(0, renamed);
+        Program other = *database.programs()[1];
+        other.name = "Other";
+        other.serviceId = 78;
+        database.SetProgram(1, other);
+        ASSERT_EQ(database.Save(file), NDF_OK);
+    }
+    const ToolResult result = Ndftool({"apply-order", "--dry-run", reference, file});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "Paired 2 of 3 channels of " + reference +
+                              " (1 by key, 0 by service ID, 1 by name); not found in " + file +
+                              ": 1, without a partner: 1, favorite entries not placed: 1\n"
+                              "Channels of " +
+                              reference + " not found in " + file +
+                              ": 1\n"
+                              "  Radio 1 \"Radio 1\", \"Hot Bird\" 13.0E, 10992 H, SID 7, favorites: Radio\n"
+                              "Channels of " +
+                              file +
+                              " without a partner: 1\n"
+                              "  Radio 1 \"Other\", \"Hot Bird\" 13.0E, 10992 H, SID 78\n");
+    EXPECT_EQ(Ndftool({"apply-order", "--dry-run", "--strict", reference, file}).code, 1);
+    EXPECT_EQ(Ndftool({"apply-order", "--dry-run", "--strict", "--no-groups", reference, file}).code, 0);
+}
+
+// A realistic list against a rescan of it that lost a satellite: each flag takes its part.
+TEST_F(RescanCommandTest, ApplyOrderFlagsOnARealisticRescan) {
+    NetworkDatabase list;
+    realistic::BuildChannelList(list, 5);
+    list.SetKeepStamp(true);
+    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
+    NetworkDatabase scanned;
+    realistic::RescanChanges changes;
+    changes.dropSatellite = true;
+    const realistic::Rescan truth = realistic::MakeRescan(list, scanned, changes);
+    scanned.SetKeepStamp(true);
+    ASSERT_EQ(scanned.Save(Path("scan.ndf")), NDF_OK);
+    const Network& lost = *list.networks().back();
+
+    struct Case {
+        std::vector<std::string> flags;
+        int code;
+        bool order, marks, names;
+    } const cases[] = {
+        {{}, 0, true, true, false},
+        {{"--strict"}, 1, true, true, false},
+        {{"--no-order", "--no-marks"}, 0, false, false, false},
+        {{"--names", "--no-marks"}, 0, true, false, true},
+        {{"--order-only"}, 0, true, false, false},
+    };
+    for (const Case& c : cases) {
+        QStringList arguments = {QStringLiteral("apply-order")};
+        for (const std::string& flag : c.flags)
+            arguments << QString::fromStdString(flag);
+        arguments << QString::fromStdString(Path("list.ndf")) << QString::fromStdString(Path("scan.ndf"))
+                  << QStringLiteral("-o") << QString::fromStdString(Path("out.ndf"));
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunNdftool(arguments, in, out, err), c.code);
+        EXPECT_EQ(err.str(),
+                  "ndftool: warning: satellite \"" + lost.name + "\" " + DescribePosition(lost.position) + " of " +
+                      Path("list.ndf") + " has no partner in " + Path("scan.ndf") + ": its " +
+                      std::to_string(std::count_if(list.programs().begin(), list.programs().end(),
+                                                   [&](const auto& p) {
+                                                       return list.transponders()[p->transponderIndex]->networkIndex ==
+                                                              list.networks().size() - 1;
+                                                   })) +
+                      " channels are not placed\n");
+        // The summary, then one line per channel of each list under its heading.
+        size_t gone = 0;
+        for (const uint32_t partner : truth.partnerOfList)
+            gone += partner == realistic::kNone;
+        std::istringstream lines(out.str());
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_TRUE(StartsWith(line, "Paired " + std::to_string(list.programs().size() - gone) + " of ")) << line;
+        std::getline(lines, line);
+        EXPECT_TRUE(line.ends_with("not found in " + Path("scan.ndf") + ": " + std::to_string(gone))) << line;
+        for (size_t i = 0; i < gone && std::getline(lines, line); ++i)
+            EXPECT_TRUE(StartsWith(line, "  TV ") || StartsWith(line, "  Radio ")) << line;
+        std::getline(lines, line);
+        EXPECT_TRUE(line.ends_with("without a partner: " + std::to_string(truth.added))) << line;
+
+        const NetworkDatabase result = Load(Path("out.ndf"));
+        size_t inOrder = 0, marked = 0, named = 0, paired = 0;
+        for (size_t p = 0; p < list.programs().size(); ++p) {
+            const uint32_t partner = truth.partnerOfList[p];
+            if (partner == realistic::kNone)
+                continue;
+            const Program& from = *list.programs()[p];
+            // The partner's place: where the order went, by its service ID and transponder.
+            const Program& was = *scanned.programs()[partner];
+            const uint32_t at = c.order ? static_cast<uint32_t>(paired) : partner;
+            const Program& now = *result.programs()[at];
+            inOrder += now.serviceId == was.serviceId && now.transponderIndex == was.transponderIndex;
+            marked += (now.attributes & kAppliedMarks) == (from.attributes & kAppliedMarks);
+            named += now.name == from.name;
+            ++paired;
+        }
+        EXPECT_EQ(inOrder, paired);
+        EXPECT_EQ(marked == paired, c.marks);
+        EXPECT_EQ(named == paired, c.names);
+    }
+}
+
+TEST_F(RescanCommandTest, ApplyOrderHelpNamesTheTolerances) {
+    const ToolResult help = Ndftool({"apply-order", "--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("satellites within 0.5\u00B0, frequencies within 5 MHz"), std::string::npos) << help.out;
+    for (const char* flag : {"--no-order", "--no-groups", "--no-marks", "--names", "--strict", "--dry-run"})
+        EXPECT_NE(help.out.find(flag), std::string::npos) << flag;
 }
 
 TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {

@@ -130,7 +130,7 @@ const std::vector<Operation>& Operations() {
          [](NetworkDatabase& db) {
              NetworkDatabase reference;
              FillRandom(reference, static_cast<uint32_t>(db.programs().size()));
-             ApplyOrder(db, PlanApplyOrder(reference, db), true, true);
+             ApplyOrder(db, PlanApplyOrder(reference, db), ApplyOrderOptions{true, true, true, true});
          }},
         {"ApplyCleanUp with every rule",
          [](NetworkDatabase& db) {

@@ -48,97 +48,6 @@ std::vector<std::string> Names(const NetworkDatabase& db) {
     return names;
 }
 
-// ---------------------------------------------------------------- matching
-
-struct MatchCase {
-    const char* name;
-    std::function<void(NetworkDatabase& reference, NetworkDatabase& target)> build;
-    std::vector<uint32_t> partnerOfReference;
-    size_t byKey;
-    size_t byName;
-};
-
-TEST(MatchPrograms, PairsByKeyWithinTheToleranceThenByNameEachAtMostOnce) {
-    const MatchCase cases[] = {
-        {"frequencies within 2 match, 3 apart do not",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "A");
-             Put(r, 192, 11778, 2, "B");
-             Put(t, 192, 11780, 1, "a");
-             Put(t, 192, 11775, 2, "b");
-         },
-         {0, NO_PARTNER},
-         1,
-         0},
-        {"polarity and position are part of the key",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "A");
-             Put(r, 192, 11778, 2, "B");
-             Put(t, 192, 11778, 1, "a", 1);
-             Put(t, 130, 11778, 2, "b");
-         },
-         {NO_PARTNER, NO_PARTNER},
-         0,
-         0},
-        {"the earliest unmatched program wins, not the nearest frequency",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "A");
-             Put(r, 192, 11778, 1, "A2");
-             Put(t, 192, 11780, 1, "x");
-             Put(t, 192, 11778, 1, "y");
-         },
-         {0, 1},
-         2,
-         0},
-        {"a new service ID falls back to the name at the same position",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "ZDF");
-             Put(r, 192, 11778, 2, "ARD");
-             Put(t, 130, 11778, 9, "ARD");
-             Put(t, 192, 12000, 9, "ZDF");
-         },
-         {1, NO_PARTNER},
-         0,
-         1},
-        {"one partner each: a key match is not taken again by name",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "ZDF");
-             Put(r, 192, 11778, 2, "ZDF");
-             Put(t, 192, 11778, 1, "ZDF");
-         },
-         {0, NO_PARTNER},
-         1,
-         0},
-        {"programs without transponder or network match by name at position 0",
-         [](NetworkDatabase& r, NetworkDatabase& t) {
-             Put(r, 192, 11778, 1, "Lost");
-             Raw<Program>(r)[0]->transponderIndex = 5;
-             Put(r, 0, 11778, 3, "Zero");
-             Raw<Transponder>(r)[0]->networkIndex = 9;
-             Put(t, 192, 11778, 1, "Lost");
-             Put(t, 0, 10000, 4, "Zero");
-             Put(t, 0, 10000, 5, "Lost");
-         },
-         {2, 1},
-         0,
-         2},
-    };
-    for (const MatchCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        NetworkDatabase reference, target;
-        c.build(reference, target);
-        const ProgramMatching m = MatchPrograms(reference, target);
-        EXPECT_EQ(m.partnerOfReference, c.partnerOfReference);
-        EXPECT_EQ(m.byKey, c.byKey);
-        EXPECT_EQ(m.byName, c.byName);
-        for (size_t r = 0; r < m.partnerOfReference.size(); ++r) {
-            if (m.partnerOfReference[r] != NO_PARTNER) {
-                EXPECT_EQ(m.partnerOfTarget[m.partnerOfReference[r]], r);
-            }
-        }
-    }
-}
-
 // ---------------------------------------------------------------- apply order
 
 class ApplyOrderTest : public ::testing::Test {
@@ -153,7 +62,7 @@ protected:
         Put(reference, 192, 11779, 'C', "C");
         Put(reference, 192, 11778, 'A', "A");
         Put(reference, 130, 11778, 'X', "X");
-        Put(reference, 192, 11000, 77, "D"); // by name
+        Put(reference, 192, 11000, 77, "D", 0, true); // by name
         AddGroup(reference, {2, 1, 1, 0, 3}).name = "Mine";
         AddGroup(reference, {}, {1});
     }
@@ -161,11 +70,18 @@ protected:
     NetworkDatabase reference, target;
 };
 
-TEST_F(ApplyOrderTest, SummaryCountsAndNamesWithoutPartner) {
+TEST_F(ApplyOrderTest, CountsAndTheChannelsWithoutPartner) {
     const ApplyOrderPlan plan = PlanApplyOrder(reference, target);
-    EXPECT_EQ(ApplyOrderSummary(plan, "new.ndf"),
-              "2 matched by key, 1 by name, 1 without partner, 1 missing from new.ndf");
-    EXPECT_EQ(plan.namesWithoutPartner, std::vector<std::string>{"B"});
+    EXPECT_EQ(plan.matching.byKey, 2u);
+    EXPECT_EQ(plan.matching.byName, 1u);
+    ASSERT_EQ(plan.withoutPartner.size(), 1u);
+    EXPECT_EQ(plan.withoutPartner[0].name, "B");
+    EXPECT_EQ(plan.withoutPartner[0].number, 2u);
+    ASSERT_EQ(plan.notFoundHere.size(), 1u);
+    EXPECT_EQ(plan.notFoundHere[0].name, "X");
+    EXPECT_EQ(plan.notFoundHere[0].groups, std::vector<uint8_t>{0});
+    EXPECT_EQ(plan.favoritesNotPlaced, 1u);
+    EXPECT_EQ(plan.UnpairedReferenceSatellites(), 1u);
 }
 
 TEST_F(ApplyOrderTest, OrderAndGroupsFollowTheReference) {
@@ -189,18 +105,18 @@ TEST_F(ApplyOrderTest, OrderAndGroupsFollowTheReference) {
         for (const auto& n : target.networks())
             here.AppendNetwork(*n);
         here.AppendFavoriteGroup(*target.favoriteGroups()[0]);
-        EXPECT_TRUE(ApplyOrder(here, PlanApplyOrder(reference, here), c.order, c.groups));
+        EXPECT_TRUE(ApplyOrder(here, PlanApplyOrder(reference, here), ApplyOrderOptions{c.order, c.groups}));
         EXPECT_EQ(Names(here), c.names);
         EXPECT_EQ(ShowAll(here.favoriteGroups()), c.groupsShown);
         // Applied once more, nothing changes.
-        EXPECT_FALSE(ApplyOrder(here, PlanApplyOrder(reference, here), c.order, c.groups));
+        EXPECT_FALSE(ApplyOrder(here, PlanApplyOrder(reference, here), ApplyOrderOptions{c.order, c.groups}));
     }
 }
 
 TEST_F(ApplyOrderTest, AtMostEightGroupsComeOver) {
     for (int g = 0; g < 10; ++g)
         AddGroup(reference, {0});
-    ApplyOrder(target, PlanApplyOrder(reference, target), false, true);
+    ApplyOrder(target, PlanApplyOrder(reference, target), ApplyOrderOptions{false, true});
     EXPECT_EQ(target.favoriteGroups().size(), kAppliedFavoriteGroups);
 }
 

@@ -74,8 +74,9 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
               QStringLiteral("Save the channel list as a CSV, HTML or PDF file"));
     EXPECT_EQ(frame->Action(ID_PROGRAM_DELETE_ALL_IN_NET)->statusTip(),
               QStringLiteral("Delete all programs in the selected network"));
-    EXPECT_EQ(frame->Action(ID_TOOLS_APPLY_ORDER)->statusTip(),
-              QStringLiteral("Take the channel order and favorite groups from another NDF file"));
+    EXPECT_EQ(
+        frame->Action(ID_TOOLS_APPLY_ORDER)->statusTip(),
+        QStringLiteral("Take the channel order, favorite groups, locks, skips and kept names from another NDF file"));
     EXPECT_EQ(frame->Action(ID_TOOLS_CLEAN_UP)->statusTip(),
               QStringLiteral("Find duplicate and broken records and remove them"));
 }

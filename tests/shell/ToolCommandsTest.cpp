@@ -2,7 +2,9 @@
 // the file-dialog and message-box seams, each change one step that Undo takes back.
 #include "EditorTestSupport.h"
 
+#include "rescan/ApplyOrder.h"
 #include "rescan/Compare.h"
+#include "tests/support/RealisticLists.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -76,20 +79,34 @@ protected:
     }
 };
 
-TEST_F(ToolCommandsTest, ApplyOrderSummarizesTheMatchAndCancelChangesNothing) {
+TEST_F(ToolCommandsTest, ApplyOrderShowsThePairingAndCancelChangesNothing) {
     OpenSample();
     const std::vector<uint8_t> before = Image();
     FileDialog::SetNextPath(WriteReference());
     RunTool(ID_TOOLS_APPLY_ORDER, [](QWidget* modal) {
-        EXPECT_EQ(
-            guitest::Find<QLabel>(modal, "summaryLabel")->text(),
-            QStringLiteral("Reference: reference.NDF\nMatched by key: 7\nMatched by name: 0\n"
-                           "Programs of this file without a partner: 1\nPrograms of the reference missing here: 1"));
-        auto* without = guitest::Find<QListWidget>(modal, "withoutPartnerList");
-        ASSERT_EQ(without->count(), 1);
-        EXPECT_EQ(without->item(0)->text(), QStringLiteral("Channel 8"));
-        EXPECT_TRUE(guitest::Find<QCheckBox>(modal, "channelOrderCheck")->isChecked());
-        EXPECT_TRUE(guitest::Find<QCheckBox>(modal, "favoriteGroupsCheck")->isChecked());
+        EXPECT_TRUE(
+            guitest::Find<QLabel>(modal, "summaryLabel")
+                ->text()
+                .startsWith(QStringLiteral("Reference: reference.NDF\n7 of 8 channels of the reference paired: "
+                                           "7 by service ID and frequency, 0 by service ID alone, 0 by name.")));
+        auto* satellites = guitest::Find<QTreeWidget>(modal, "satelliteTable");
+        ASSERT_EQ(satellites->topLevelItemCount(), 3);
+        EXPECT_EQ(satellites->topLevelItem(0)->text(0), QStringLiteral("Astra 2 (28.2E)"));
+        EXPECT_EQ(satellites->topLevelItem(0)->text(1), QStringLiteral("Astra 2 (28.2E)"));
+        auto* notFound = guitest::Find<QTreeWidget>(modal, "notFoundTable");
+        ASSERT_EQ(notFound->topLevelItemCount(), 1);
+        EXPECT_EQ(notFound->topLevelItem(0)->text(0), QStringLiteral("TV 1"));
+        EXPECT_EQ(notFound->topLevelItem(0)->text(1), QStringLiteral("Gone"));
+        EXPECT_EQ(notFound->topLevelItem(0)->text(2), QStringLiteral("Hotbird (13.0E)"));
+        EXPECT_EQ(notFound->topLevelItem(0)->text(5), QStringLiteral("99"));
+        auto* without = guitest::Find<QTreeWidget>(modal, "withoutPartnerTable");
+        ASSERT_EQ(without->topLevelItemCount(), 1);
+        EXPECT_EQ(without->topLevelItem(0)->text(1), QStringLiteral("Channel 8"));
+        EXPECT_EQ(without->topLevelItem(0)->text(3), QStringLiteral("10900"));
+        EXPECT_FALSE(guitest::Find<QLabel>(modal, "warningLabel")->isVisibleTo(modal));
+        for (const char* box : {"channelOrderCheck", "favoriteGroupsCheck", "marksCheck"})
+            EXPECT_TRUE(guitest::Find<QCheckBox>(modal, box)->isChecked()) << box;
+        EXPECT_FALSE(guitest::Find<QCheckBox>(modal, "namesCheck")->isChecked());
         guitest::Find<QPushButton>(modal, "cancelButton")->click();
     });
     EXPECT_EQ(Image(), before);
@@ -97,6 +114,62 @@ TEST_F(ToolCommandsTest, ApplyOrderSummarizesTheMatchAndCancelChangesNothing) {
     const std::vector<FileDialog::Shown> shown = FileDialog::TakeShown(); // Open's, then the reference's
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].filter, QStringLiteral("Network Dababase File (*.NDF);;All file (*.*)"));
+}
+
+// A realistic list against a rescan that lost a satellite: the warning must be confirmed, and the
+// order, favorites, marks and kept names come over as one step.
+TEST_F(ToolCommandsTest, ApplyOrderWarnsOfAReferenceSatelliteWithoutPartnerAndTakesAllAsOneStep) {
+    NetworkDatabase list;
+    realistic::BuildChannelList(list, 6);
+    ASSERT_EQ(list.Save(dir.StdPath("list.NDF")), NDF_OK);
+    NetworkDatabase scanned;
+    realistic::RescanChanges changes;
+    changes.dropSatellite = true;
+    realistic::MakeRescan(list, scanned, changes);
+    samplePath = dir.StdPath("scan.NDF");
+    ASSERT_EQ(scanned.Save(samplePath), NDF_OK);
+    OpenThroughMenu(QString::fromStdString(samplePath));
+    const ApplyOrderPlan plan = PlanApplyOrder(list, db());
+    const std::vector<uint8_t> before = Image();
+    FileDialog::SetNextPath(dir.Path(QStringLiteral("list.NDF")));
+    bool stayedOpen = false;
+    RunTool(ID_TOOLS_APPLY_ORDER, [&](QWidget* modal) {
+        EXPECT_TRUE(guitest::Find<QLabel>(modal, "warningLabel")->isVisibleTo(modal));
+        EXPECT_EQ(guitest::Find<QTreeWidget>(modal, "notFoundTable")->topLevelItemCount(),
+                  static_cast<int>(plan.notFoundHere.size()));
+        EXPECT_EQ(guitest::Find<QTreeWidget>(modal, "withoutPartnerTable")->topLevelItemCount(),
+                  static_cast<int>(plan.withoutPartner.size()));
+        MessageBox::SetNextAnswer(MessageBox::No);
+        guitest::Find<QPushButton>(modal, "okButton")->click();
+        stayedOpen = modal->isVisible();
+        const std::vector<MessageBox::Shown> boxes = Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].buttons, MessageBox::ButtonsYesNoDefaultNo);
+        EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("Eutelsat 7B (7.0E): "))) << boxes[0].text.toStdString();
+        MessageBox::SetNextAnswer(MessageBox::Yes);
+        guitest::Find<QPushButton>(modal, "okButton")->click();
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(Boxes().size(), 1u);
+    // The first channel of the list, with its marks and, under "Don't update name", its name.
+    const uint32_t first = plan.matching.partnerOfReference[0];
+    ASSERT_NE(first, NO_PARTNER);
+    EXPECT_EQ(db().programs()[0]->serviceId, scanned.programs()[first]->serviceId);
+    size_t kept = 0;
+    for (size_t p = 0, at = 0; p < list.programs().size(); ++p) {
+        if (plan.matching.partnerOfReference[p] == NO_PARTNER)
+            continue;
+        const Program& now = *db().programs()[at++];
+        EXPECT_EQ(now.attributes & kAppliedMarks, list.programs()[p]->attributes & kAppliedMarks);
+        if (list.programs()[p]->attributes & PA_NO_NAME_UPDATE) {
+            EXPECT_EQ(now.name, list.programs()[p]->name);
+            // The tree shows the name taken.
+            EXPECT_EQ(tree->LabelOf(now.treeItem), QString::fromStdString(now.name));
+            ++kept;
+        }
+    }
+    EXPECT_GT(kept, 0u);
+    ExpectOneUndoableStep(before, QStringLiteral("Apply Order from File"));
 }
 
 TEST_F(ToolCommandsTest, ApplyOrderTakesTheChosenPartsAsOneStep) {
