@@ -73,16 +73,15 @@ def fill(sheet_file):
     for language, texts in sorted(by_language.items()):
         tree = ET.parse(ts_path(language))
         found = messages(tree)
+        # A sheet may hold texts of sources not merged yet: those wait for a later fill.
         missing = [key for key in texts if key not in found]
-        for key in missing:
-            print("%s: no entry %r in %r" % (language, key[1], key[0]), file=sys.stderr)
         for key, text in texts.items():
             if key in found:
                 translation = found[key].find("translation")
                 translation.text = text
                 translation.attrib.pop("type", None)
         tree.write(ts_path(language), encoding="utf-8", xml_declaration=True)
-        print("%s: %d entries" % (language, len(texts) - len(missing)))
+        print("%s: %d entries filled, %d not in the sources" % (language, len(texts) - len(missing), len(missing)))
     if by_language:
         subprocess.run([os.path.join(ROOT, "scripts", "update-translations.sh")] + sorted(by_language), check=True)
 

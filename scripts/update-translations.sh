@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Brings translations/*.ts up to date with the editor's sources: new texts come in unfinished, for a translator.
+# Brings translations/*.ts up to date with the editor's sources: new texts come in unfinished, for a translator,
+# and texts the sources no longer have go.
 # Every language of the editor gets its file; scripts/fill-translations.py fills the unfinished entries from a table.
 # Usage: scripts/update-translations.sh [new-language, e.g. nl]   (LUPDATE=... picks the lupdate)
 set -euo pipefail
@@ -19,5 +20,5 @@ for language in "${languages[@]}"; do
     target=()
     [ -e "$ts" ] || target=(-target-language "$language")
     # shellcheck disable=SC2086
-    "$lupdate" -silent $options "${target[@]}" $sources -ts "$ts"
+    "$lupdate" -silent -no-obsolete $options "${target[@]}" $sources -ts "$ts"
 done

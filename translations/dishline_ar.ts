@@ -23,24 +23,126 @@
         <translation>تطبيق الترتيب من ملف</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(لا يوجد)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>راديو %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>تلفزيون %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>المرجع: %1
-مطابقة بالمفتاح: %2
-مطابقة بالاسم: %3
-قنوات هذا الملف بلا نظير: %4
-قنوات المرجع غير الموجودة هنا: %5</translation>
+تمت مطابقة %2 من %3 قناة في المرجع: %4 عبر Service ID والتردد، و%5 عبر Service ID وحده، و%6 عبر الاسم.
+تُطابق الأقمار حسب الموقع ضمن %7°، والقنوات حسب Service ID والتردد ضمن %8 ميغاهرتز، ثم حسب الاسم (دون اعتبار لحالة الأحرف ولا للاحقة HD أو SD أو UHD).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>ترتيب القنوات</translation>
+        <source>Reference satellite</source>
+        <translation>قمر المرجع</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>مجموعات المفضلة</translation>
+        <source>Satellite here</source>
+        <translation>القمر هنا</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>القنوات في المرجع</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>المطابقة</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>القنوات هنا</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>غير موجود هنا</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 قناة</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>أقمار المرجع التي لها قنوات وليس لها نظير هنا: %1. لا يمكن وضع قنواتها ومفضلاتها.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>ال&amp;أقمار:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>قنوات المرجع غير الموجودة &amp;هنا: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>قنوات هنا &amp;بلا نظير: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>&amp;ترتيب القنوات</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>مجموعات المف&amp;ضلة</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>الأق&amp;فال والتخطي وعلامات «عدم التحديث»، مع الأسماء المحفوظة بـ«عدم تحديث الاسم»</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;كل الأسماء من المرجع</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>لهذه الأقمار في المرجع قنوات وليس لها نظير هنا:
+%1
+
+لن توضع قنواتها ومفضلاتها. هل تريد التطبيق على أي حال؟</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ To remove a channel item from a favorite group
         <translation>تطبيق ال&amp;ترتيب من ملف...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>يأخذ ترتيب القنوات ومجموعات المفضلة من ملف NDF آخر</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>تطبيق الترتيب</translation>
     </message>
@@ -691,6 +789,10 @@ To remove a channel item from a favorite group
     <message>
         <source>About</source>
         <translation>حول</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>يأخذ ترتيب القنوات ومجموعات المفضلة والأقفال والتخطي والأسماء المحفوظة من ملف NDF آخر</translation>
     </message>
 </context>
 <context>

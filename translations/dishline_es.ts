@@ -23,24 +23,126 @@
         <translation>Aplicar orden desde archivo</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Referencia: %1
-Emparejados por clave: %2
-Emparejados por nombre: %3
-Canales de este archivo sin pareja: %4
-Canales de la referencia que faltan aquí: %5</translation>
+%2 de %3 canales de la referencia emparejados: %4 por Service ID y frecuencia, %5 solo por Service ID, %6 por nombre.
+Los satélites se emparejan por posición con un margen de %7°, los canales por Service ID y frecuencia con un margen de %8 MHz y después por nombre (sin distinguir mayúsculas ni un HD, SD o UHD final).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Orden de canales</translation>
+        <source>Reference satellite</source>
+        <translation>Satélite de referencia</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Grupos de favoritos</translation>
+        <source>Satellite here</source>
+        <translation>Satélite aquí</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Canales en la referencia</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Emparejados</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Canales aquí</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>no encontrado aquí</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 canales</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satélites de la referencia con canales y sin pareja aquí: %1. Sus canales y favoritos no se pueden colocar.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satélites:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Canales de la referencia &amp;no encontrados aquí: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Canales de aquí sin &amp;pareja: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>&amp;Orden de canales</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Grupos de favoritos</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Bloqueos, saltos y marcas «No actualizar», con los nombres conservados por «No actualizar el nombre»</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Todos los nombres de la referencia</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Estos satélites de la referencia tienen canales y no tienen pareja aquí:
+%1
+
+Sus canales y favoritos no se colocarán. ¿Aplicar de todos modos?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Para quitar un canal de un grupo de favoritos
         <translation>Aplicar &amp;orden desde archivo...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Toma el orden de canales y los grupos de favoritos de otro archivo NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Aplicar orden</translation>
     </message>
@@ -691,6 +789,10 @@ Para quitar un canal de un grupo de favoritos
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Toma el orden de canales, los grupos de favoritos, los bloqueos, los saltos y los nombres conservados de otro archivo NDF</translation>
     </message>
 </context>
 <context>

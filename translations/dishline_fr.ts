@@ -23,24 +23,126 @@
         <translation>Appliquer l&apos;ordre d&apos;un fichier</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Référence : %1
-Appariés par clé : %2
-Appariés par nom : %3
-Chaînes de ce fichier sans correspondance : %4
-Chaînes de la référence absentes ici : %5</translation>
+%2 des %3 chaînes de la référence appariées : %4 par Service ID et fréquence, %5 par Service ID seul, %6 par nom.
+Les satellites s&apos;apparient par position à %7° près, les chaînes par Service ID et fréquence à %8 MHz près, puis par nom (sans tenir compte de la casse ni d&apos;un HD, SD ou UHD final).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Ordre des chaînes</translation>
+        <source>Reference satellite</source>
+        <translation>Satellite de la référence</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Groupes de favoris</translation>
+        <source>Satellite here</source>
+        <translation>Satellite ici</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Chaînes de la référence</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Appariées</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Chaînes ici</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>introuvable ici</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1 : %2 chaînes</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satellites de la référence avec des chaînes et sans correspondance ici : %1. Leurs chaînes et favoris ne peuvent pas être placés.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satellites :</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Chaînes de la référence &amp;introuvables ici : %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Chaînes d&apos;ici sans &amp;correspondance : %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>O&amp;rdre des chaînes</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Groupes de favoris</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Verrouillages, sauts et marques « Ne pas mettre à jour », avec les noms conservés par « Ne pas mettre à jour le nom »</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Tous les noms de la référence</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Ces satellites de la référence ont des chaînes mais aucune correspondance ici :
+%1
+
+Leurs chaînes et favoris ne seront pas placés. Appliquer quand même ?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <translation>Appliquer l&apos;&amp;ordre d&apos;un fichier...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Reprend l&apos;ordre des chaînes et les groupes de favoris d&apos;un autre fichier NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Appliquer l&apos;ordre</translation>
     </message>
@@ -691,6 +789,10 @@ Pour retirer une chaîne d&apos;un groupe de favoris
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Reprend l&apos;ordre des chaînes, les groupes de favoris, les verrouillages, les sauts et les noms conservés d&apos;un autre fichier NDF</translation>
     </message>
 </context>
 <context>

@@ -23,24 +23,126 @@
         <translation>Applica ordine da file</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Riferimento: %1
-Abbinati per chiave: %2
-Abbinati per nome: %3
-Canali di questo file senza corrispondenza: %4
-Canali del riferimento mancanti qui: %5</translation>
+%2 di %3 canali del riferimento abbinati: %4 per Service ID e frequenza, %5 solo per Service ID, %6 per nome.
+I satelliti si abbinano per posizione entro %7°, i canali per Service ID e frequenza entro %8 MHz, poi per nome (senza distinguere maiuscole e minuscole né un HD, SD o UHD finale).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Ordine dei canali</translation>
+        <source>Reference satellite</source>
+        <translation>Satellite del riferimento</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Gruppi preferiti</translation>
+        <source>Satellite here</source>
+        <translation>Satellite qui</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Canali nel riferimento</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Abbinati</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Canali qui</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>non trovato qui</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 canali</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satelliti del riferimento con canali e senza corrispondenza qui: %1. I loro canali e preferiti non possono essere collocati.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satelliti:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Canali del riferimento &amp;non trovati qui: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Canali qui senza &amp;corrispondenza: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>O&amp;rdine dei canali</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Gruppi preferiti</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Blocchi, salti e contrassegni «Non aggiornare», con i nomi conservati da «Non aggiornare il nome»</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Tutti i nomi dal riferimento</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Questi satelliti del riferimento hanno canali ma nessuna corrispondenza qui:
+%1
+
+I loro canali e preferiti non verranno collocati. Applicare comunque?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Per togliere un canale da un gruppo preferiti
         <translation>Applica &amp;ordine da file...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Riprende l&apos;ordine dei canali e i gruppi preferiti da un altro file NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Applica ordine</translation>
     </message>
@@ -691,6 +789,10 @@ Per togliere un canale da un gruppo preferiti
     <message>
         <source>About</source>
         <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Riprende l&apos;ordine dei canali, i gruppi preferiti, i blocchi, i salti e i nomi conservati da un altro file NDF</translation>
     </message>
 </context>
 <context>

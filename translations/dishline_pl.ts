@@ -23,24 +23,126 @@
         <translation>Zastosuj kolejność z pliku</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polaryzacja</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Wzorzec: %1
-Dopasowane po kluczu: %2
-Dopasowane po nazwie: %3
-Kanały tego pliku bez odpowiednika: %4
-Kanały wzorca, których tu brak: %5</translation>
+Dopasowano %2 z %3 kanałów wzorca: %4 po Service ID i częstotliwości, %5 tylko po Service ID, %6 po nazwie.
+Satelity są dopasowywane po pozycji z dokładnością do %7°, kanały po Service ID i częstotliwości z dokładnością do %8 MHz, potem po nazwie (bez względu na wielkość liter i końcowe HD, SD lub UHD).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Kolejność kanałów</translation>
+        <source>Reference satellite</source>
+        <translation>Satelita wzorca</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Grupy ulubionych</translation>
+        <source>Satellite here</source>
+        <translation>Satelita tutaj</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Kanały we wzorcu</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Dopasowane</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Kanały tutaj</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>nie znaleziono tutaj</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: kanały: %2</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satelity wzorca z kanałami, ale bez odpowiednika tutaj: %1. Ich kanałów i ulubionych nie można umieścić.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satelity:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Kanały wzorca, których tu &amp;nie znaleziono: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Kanały tutaj &amp;bez odpowiednika: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>&amp;Kolejność kanałów</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Grupy ulubionych</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>B&amp;lokady, pominięcia i znaczniki „Nie aktualizuj” wraz z nazwami zachowanymi przez „Nie aktualizuj nazwy”</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Wszystkie nazwy z wzorca</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Te satelity wzorca mają kanały, ale nie mają tu odpowiednika:
+%1
+
+Ich kanały i ulubione nie zostaną umieszczone. Zastosować mimo to?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Aby usunąć kanał z grupy ulubionych
         <translation>Zastosuj &amp;kolejność z pliku...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Przejmuje kolejność kanałów i grupy ulubionych z innego pliku NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Zastosuj kolejność</translation>
     </message>
@@ -691,6 +789,10 @@ Aby usunąć kanał z grupy ulubionych
     <message>
         <source>About</source>
         <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Przejmuje kolejność kanałów, grupy ulubionych, blokady, pominięcia i zachowane nazwy z innego pliku NDF</translation>
     </message>
 </context>
 <context>

@@ -23,24 +23,126 @@
         <translation>Aplicar ordem de arquivo</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(nenhum)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarização</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Rádio %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Referência: %1
-Combinados pela chave: %2
-Combinados pelo nome: %3
-Canais deste arquivo sem correspondente: %4
-Canais da referência que faltam aqui: %5</translation>
+%2 de %3 canais da referência combinados: %4 por Service ID e frequência, %5 só por Service ID, %6 pelo nome.
+Os satélites são combinados pela posição com margem de %7°, os canais por Service ID e frequência com margem de %8 MHz e depois pelo nome (sem diferenciar maiúsculas nem um HD, SD ou UHD no final).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Ordem dos canais</translation>
+        <source>Reference satellite</source>
+        <translation>Satélite da referência</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Grupos de favoritos</translation>
+        <source>Satellite here</source>
+        <translation>Satélite aqui</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Canais na referência</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Combinados</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Canais aqui</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>não encontrado aqui</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 canais</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Satélites da referência com canais e sem correspondente aqui: %1. Seus canais e favoritos não podem ser posicionados.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Satélites:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Canais da referência &amp;não encontrados aqui: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Canais daqui sem co&amp;rrespondente: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>Or&amp;dem dos canais</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Grupos de favoritos</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Bloqueios, saltos e marcas &quot;Não atualizar&quot;, com os nomes mantidos por &quot;Não atualizar o nome&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Todos os nomes da referência</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Estes satélites da referência têm canais e não têm correspondente aqui:
+%1
+
+Seus canais e favoritos não serão posicionados. Aplicar mesmo assim?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Para remover um canal de um grupo de favoritos
         <translation>Aplicar &amp;ordem de arquivo...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Traz a ordem dos canais e os grupos de favoritos de outro arquivo NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Aplicar ordem</translation>
     </message>
@@ -691,6 +789,10 @@ Para remover um canal de um grupo de favoritos
     <message>
         <source>About</source>
         <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Traz a ordem dos canais, os grupos de favoritos, os bloqueios, os saltos e os nomes mantidos de outro arquivo NDF</translation>
     </message>
 </context>
 <context>

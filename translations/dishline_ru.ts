@@ -23,24 +23,126 @@
         <translation>Применить порядок из файла</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Радио %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>ТВ %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Образец: %1
-Сопоставлено по ключу: %2
-Сопоставлено по имени: %3
-Каналы этого файла без пары: %4
-Каналы образца, которых здесь нет: %5</translation>
+Сопоставлено каналов образца: %2 из %3; по Service ID и частоте: %4, только по Service ID: %5, по имени: %6.
+Спутники сопоставляются по позиции с точностью до %7°, каналы — по Service ID и частоте с точностью до %8 МГц, затем по имени (без учёта регистра и окончания HD, SD или UHD).</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Порядок каналов</translation>
+        <source>Reference satellite</source>
+        <translation>Спутник образца</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Группы избранного</translation>
+        <source>Satellite here</source>
+        <translation>Спутник здесь</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Каналы в образце</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Сопоставлено</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Каналы здесь</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>здесь не найден</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: каналов: %2</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Спутники образца с каналами, но без пары здесь: %1. Их каналы и избранное не могут быть перенесены.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Спутники:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Каналы образца, &amp;не найденные здесь: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Каналы здесь &amp;без пары: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>&amp;Порядок каналов</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Группы избранного</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>Б&amp;локировки, пропуски и отметки «Не обновлять», с именами, сохранёнными отметкой «Не обновлять имя»</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>&amp;Все имена из образца</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>У этих спутников образца есть каналы, но здесь нет пары:
+%1
+
+Их каналы и избранное не будут перенесены. Всё равно применить?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ To remove a channel item from a favorite group
         <translation>&amp;Применить порядок из файла...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Переносит порядок каналов и группы избранного из другого файла NDF</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Применить порядок</translation>
     </message>
@@ -691,6 +789,10 @@ To remove a channel item from a favorite group
     <message>
         <source>About</source>
         <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Переносит порядок каналов, группы избранного, блокировки, пропуски и сохранённые имена из другого файла NDF</translation>
     </message>
 </context>
 <context>

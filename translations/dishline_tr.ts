@@ -23,24 +23,126 @@
         <translation>Sıralamayı Dosyadan Al</translation>
     </message>
     <message>
+        <source>(none)</source>
+        <translation>(yok)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Servis ID</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radyo %1</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
         <source>Reference: %1
-Matched by key: %2
-Matched by name: %3
-Programs of this file without a partner: %4
-Programs of the reference missing here: %5</source>
+%2 of %3 channels of the reference paired: %4 by service ID and frequency, %5 by service ID alone, %6 by name.
+Satellites pair by position within %7°, channels by service ID and frequency within %8 MHz, then by name (without regard to case and a trailing HD, SD or UHD).</source>
         <translation>Referans: %1
-Anahtarla eşleşen: %2
-Adla eşleşen: %3
-Bu dosyada eşi olmayan kanallar: %4
-Referansta olup burada olmayan kanallar: %5</translation>
+Referanstaki %3 kanaldan %2 tanesi eşleşti: %4 tanesi servis ID ve frekansla, %5 tanesi yalnızca servis ID ile, %6 tanesi adla.
+Uydular %7° içindeki konumla, kanallar servis ID ve %8 MHz içindeki frekansla, ardından adla (büyük/küçük harf ve sondaki HD, SD veya UHD dikkate alınmadan) eşleşir.</translation>
     </message>
     <message>
-        <source>Channel order</source>
-        <translation>Kanal sıralaması</translation>
+        <source>Reference satellite</source>
+        <translation>Referans uydusu</translation>
     </message>
     <message>
-        <source>Favorite groups</source>
-        <translation>Favori grupları</translation>
+        <source>Satellite here</source>
+        <translation>Buradaki uydu</translation>
+    </message>
+    <message>
+        <source>Channels in the reference</source>
+        <translation>Referanstaki kanallar</translation>
+    </message>
+    <message>
+        <source>Paired</source>
+        <translation>Eşleşen</translation>
+    </message>
+    <message>
+        <source>Channels here</source>
+        <translation>Buradaki kanallar</translation>
+    </message>
+    <message>
+        <source>not found here</source>
+        <translation>burada bulunamadı</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels</source>
+        <translation>%1: %2 kanal</translation>
+    </message>
+    <message>
+        <source>Satellites of the reference with channels and no partner here: %1. Their channels and favorites cannot be placed.</source>
+        <translation>Referansta kanalı olup burada eşi olmayan uydular: %1. Bunların kanalları ve favorileri yerleştirilemez.</translation>
+    </message>
+    <message>
+        <source>&amp;Satellites:</source>
+        <translation>&amp;Uydular:</translation>
+    </message>
+    <message>
+        <source>Channels of the reference &amp;not found here: %1</source>
+        <translation>Referansın burada &amp;bulunamayan kanalları: %1</translation>
+    </message>
+    <message>
+        <source>Channels here &amp;without a partner: %1</source>
+        <translation>Burada &amp;eşi olmayan kanallar: %1</translation>
+    </message>
+    <message>
+        <source>Channel &amp;order</source>
+        <translation>Kanal &amp;sıralaması</translation>
+    </message>
+    <message>
+        <source>&amp;Favorite groups</source>
+        <translation>&amp;Favori grupları</translation>
+    </message>
+    <message>
+        <source>&amp;Locks, skips and &quot;Don&apos;t update&quot; marks, with the names kept by &quot;Don&apos;t update name&quot;</source>
+        <translation>&amp;Kilitler, atlamalar ve &quot;Güncellenmesin&quot; işaretleri, &quot;Ad güncellenmesin&quot; ile korunan adlarla</translation>
+    </message>
+    <message>
+        <source>&amp;Every name from the reference</source>
+        <translation>Referanstaki tüm a&amp;dlar</translation>
+    </message>
+    <message>
+        <source>These satellites of the reference have channels and no partner here:
+%1
+
+Their channels and favorites will not be placed. Apply anyway?</source>
+        <translation>Referanstaki şu uyduların kanalları var, ancak burada eşleri yok:
+%1
+
+Bunların kanalları ve favorileri yerleştirilmeyecek. Yine de uygulansın mı?</translation>
     </message>
 </context>
 <context>
@@ -645,10 +747,6 @@ Bir kanalı favori grubundan çıkarmak için
         <translation>&amp;Sıralamayı Dosyadan Al...</translation>
     </message>
     <message>
-        <source>Take the channel order and favorite groups from another NDF file</source>
-        <translation>Kanal sıralamasını ve favori gruplarını başka bir NDF dosyasından alır</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Sıralamayı Al</translation>
     </message>
@@ -691,6 +789,10 @@ Bir kanalı favori grubundan çıkarmak için
     <message>
         <source>About</source>
         <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
+        <translation>Kanal sıralamasını, favori gruplarını, kilitleri, atlamaları ve korunan adları başka bir NDF dosyasından alır</translation>
     </message>
 </context>
 <context>
