@@ -358,6 +358,65 @@ void NetworkDatabase::SetProgram(size_t index, const Program& value) {
     SetValue(*this, index, value, CHANGE_VALUES);
 }
 
+namespace {
+
+// Attribute bits of many programs at once: the edit holds each changed program's index and its
+// attributes before, and the bits it set or cleared.
+class ProgramAttributesEdit final : public DatabaseEdit {
+public:
+    ProgramAttributesEdit(std::vector<std::pair<size_t, uint8_t>> before, uint8_t mask, bool set)
+        : before_(std::move(before)), mask_(mask), set_(set) {}
+    void Undo(NetworkDatabase& db) override {
+        RecordList<Program>& programs = Records<Program>(db);
+        for (const auto& [index, attributes] : before_)
+            programs[index]->attributes = attributes;
+    }
+    void Redo(NetworkDatabase& db) override {
+        RecordList<Program>& programs = Records<Program>(db);
+        for (const auto& entry : before_)
+            Apply(*programs[entry.first]);
+    }
+    size_t Bytes() const override { return sizeof(*this) + before_.capacity() * sizeof(before_[0]); }
+    ChangeKind Kind() const override { return CHANGE_VALUES; }
+    // One program changed: a listener may follow just that one.
+    RecordRef ChangedRecord(const NetworkDatabase& db) const override {
+        if (before_.size() != 1 || before_[0].first >= db.programs().size())
+            return RecordRef();
+        return RecordRef{RecordType::PROGRAM, db.programs()[before_[0].first].get()};
+    }
+    void Apply(Program& program) const {
+        program.attributes = static_cast<uint8_t>(set_ ? program.attributes | mask_ : program.attributes & ~mask_);
+    }
+
+private:
+    std::vector<std::pair<size_t, uint8_t>> before_;
+    uint8_t mask_;
+    bool set_;
+};
+
+} // namespace
+
+bool NetworkDatabase::SetProgramAttributes(const std::vector<size_t>& indices, uint8_t mask, bool set) {
+    std::vector<size_t> sorted = indices;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    std::vector<std::pair<size_t, uint8_t>> before;
+    for (size_t index : sorted) {
+        if (index >= programs_.size())
+            break;
+        const uint8_t attributes = programs_[index]->attributes;
+        if (set ? (attributes & mask) != mask : (attributes & mask) != 0)
+            before.emplace_back(index, attributes);
+    }
+    if (before.empty())
+        return false;
+    auto edit = std::make_unique<ProgramAttributesEdit>(std::move(before), mask, set);
+    edit->Redo(*this);
+    if (Recording())
+        Record(std::move(edit));
+    return true;
+}
+
 void NetworkDatabase::SetFavoriteGroup(size_t index, const FavoriteGroup& group) {
     SetValue(*this, index, group, CHANGE_FAVORITES);
 }

@@ -109,6 +109,10 @@ public:
     void SetNetwork(size_t index, const Network& value);
     void SetTransponder(size_t index, const Transponder& value);
     void SetProgram(size_t index, const Program& value);
+    // Sets (set true) or clears the attribute bits of mask on the programs at the given indices, as
+    // one change (repeats and indices past the programs are ignored); false, with nothing recorded,
+    // when no program changed.
+    bool SetProgramAttributes(const std::vector<size_t>& indices, uint8_t mask, bool set);
     void SetFavoriteGroup(size_t index, const FavoriteGroup& group);
     // Replaces all favorite groups (at most 255).
     void SetFavoriteGroups(std::vector<FavoriteGroup> groups);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots: the main window with a program selected, and the Channel List.
+# Takes the README's screenshots: the main window with a program selected, several programs selected
+# with their marks, the find bar, and the Channel List.
 # Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de|tr|ru|ar]
 # With a language the editor runs in it and the pictures are named *-LANGUAGE.png.
 set -euo pipefail
@@ -43,6 +44,12 @@ xdotool windowactivate --sync "$win" windowsize --sync "$win" 1040 660 && sleep 
 xdotool key $expand Down $expand Down Down && sleep 0.5
 import -window "$win" "$out/main-window$suffix.png"
 check_not_blank "$out/main-window$suffix.png"
+# Three programs selected and locked: their marks, and the count in the edit bar's title. Undone,
+# and back to the second program.
+xdotool key shift+Down shift+Down ctrl+l && sleep 0.5
+import -window "$win" "$out/multi-select$suffix.png"
+check_not_blank "$out/multi-select$suffix.png"
+xdotool key ctrl+z Up Up && sleep 0.3
 if [ -n "$suffix" ]; then
     # The satellite form: the longest labels.
     xdotool key Up Up $collapse Up $collapse && sleep 0.5
@@ -68,6 +75,12 @@ done
 sleep 0.5
 import -window "$list" "$out/channel-list$suffix.png"
 check_not_blank "$out/channel-list$suffix.png"
+xdotool key Escape && sleep 0.3
+
+# The find bar with its filter on: the HD programs of every satellite.
+xdotool key ctrl+f && sleep 0.3 && xdotool type hd && xdotool key Return Tab Tab Tab space && sleep 0.5
+import -window "$win" "$out/find-bar$suffix.png"
+check_not_blank "$out/find-bar$suffix.png"
 xdotool key Escape && sleep 0.3
 
 wmctrl -c "demo.NDF" 2>/dev/null || xdotool key --window "$win" alt+F4

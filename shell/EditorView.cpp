@@ -2,6 +2,7 @@
 
 #include "forms/EditBar.h"
 #include "shell/FileFilters.h"
+#include "shell/FindBar.h"
 #include "shell/NetworkTree.h"
 #include "ui/AppInfo.h"
 #include "ui/FileDialog.h"
@@ -20,10 +21,13 @@ EditorView::EditorView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("editorView"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    findBar_ = new FindBar(this);
+    layout->addWidget(findBar_);
     tree_ = new NetworkTree(this);
     tree_->setObjectName(QStringLiteral("networkTree"));
     layout->addWidget(tree_);
     connect(tree_, &NetworkTree::selectionChanged, this, &EditorView::OnTreeSelChanged);
+    ConnectFindAndSelection();
     database_.AddChangeListener(&history_);
     commands_ = MakeViewCommands(*this);
     // Unsaved work reaches its recovery file a moment after the change that made it; a burst of
@@ -53,6 +57,7 @@ PaneKind EditorView::Pane() const {
 
 void EditorView::SetPane(PaneKind kind) {
     editBar_->SetPane(kind);
+    UpdateBarTitle();
     emit commandStateChanged();
 }
 
@@ -196,10 +201,10 @@ Flow EditorView::ApplyProgramEdits(bool ask) {
     if ((currentProgram_->attributes & PA_RADIO) != (working.attributes & PA_RADIO))
         database_.SetProgramRadio(currentProgram_->IsRadio(), index);
     database_.SetProgram(index, WithStoredReferences(working, *currentProgram_));
-    MarkModified();
-    // The pane shows the record as stored: a program made radio has lost its video PIDs, and a later
-    // switch back to TV must start from the stored (empty) list, not from the text shown before.
+    // The form shows the record as stored: reading back keeps the boxes left as shown, and what a
+    // box shows must be the record, not the value before this apply (a radio program keeps no video).
     editBar_->ShowProgram(*currentProgram_);
+    MarkModified();
     return Flow::Proceed;
 }
 
@@ -322,6 +327,8 @@ void EditorView::ShowItem(TreeItemHandle item) {
         currentItem_ = nullptr;
         break;
     }
+    UpdateBarTitle();
+    UpdateFindPosition();
     emit commandStateChanged();
 }
 
@@ -399,6 +406,15 @@ bool EditorView::HandleCommand(int id) {
     case ID_TOOLS_COMPARE:
         OnCompareWithFile();
         break;
+    case ID_EDIT_FIND:
+        OnFind();
+        break;
+    case ID_PROGRAM_LOCK:
+        OnToggleProgramMark(PA_LOCK);
+        break;
+    case ID_PROGRAM_SKIP:
+        OnToggleProgramMark(PA_SKIP);
+        break;
     default:
         return false;
     }
@@ -418,7 +434,11 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_TOOLS_APPLY_ORDER:
     case ID_TOOLS_CLEAN_UP:
     case ID_TOOLS_COMPARE:
+    case ID_EDIT_FIND:
         return pane != PANE_EMPTY;
+    case ID_PROGRAM_LOCK:
+    case ID_PROGRAM_SKIP:
+        return pane == PANE_PROGRAM;
     case ID_TRANSPONDER_DELETE:
     case ID_PROGRAM_ADD:
     case ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER:
@@ -437,7 +457,16 @@ bool EditorView::IsCommandEnabled(int id) const {
 }
 
 bool EditorView::IsCommandChecked(int id) const {
-    return id == ID_VIEW_CHANNEL_LIST && IsCommandEnabled(id) && channelListOpen_;
+    switch (id) {
+    case ID_VIEW_CHANNEL_LIST:
+        return IsCommandEnabled(id) && channelListOpen_;
+    case ID_PROGRAM_LOCK:
+        return Pane() == PANE_PROGRAM && AllSelectedHave(PA_LOCK);
+    case ID_PROGRAM_SKIP:
+        return Pane() == PANE_PROGRAM && AllSelectedHave(PA_SKIP);
+    default:
+        return false;
+    }
 }
 
 void EditorView::OnFileNew() {

@@ -8,6 +8,7 @@
 #include "forms/PaneKind.h"
 #include "shell/Commands.h"
 #include "shell/DiskFileStamp.h"
+#include "shell/NetworkTreeModel.h"
 #include "shell/ViewCommand.h"
 
 #include <QString>
@@ -16,8 +17,10 @@
 #include <functional>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 class EditBar;
+class FindBar;
 class QTimer;
 namespace recovery {
 struct Work;
@@ -121,6 +124,15 @@ public:
     // The "OK" button of the form panes and the program pane's "More Audio..." button.
     void OnFormOk();
     void OnMoreAudio();
+    // Edit Find: the find bar above the tree, with the focus in it; F3 and Shift+F3 go to the next
+    // and the previous match, opening the tree down to it.
+    void OnFind();
+    void FindNext(bool backwards);
+    FindBar* Finder() const { return findBar_; }
+    // Program Lock and Skip: set the mark on every selected program, or clear it when all have it.
+    void OnToggleProgramMark(uint8_t mark);
+    // The Delete key in the tree: the selected programs or transponders go, once the user agrees.
+    void OnDeleteKey();
 
 signals:
     // Something the enable and check rules depend on has changed.
@@ -218,4 +230,21 @@ private:
     QTimer* recoveryTimer_ = nullptr; // runs from a change until its recovery file is written
     QString recoveryFile_;            // the recovery file written for the document; empty for none
     DiskFileStamp diskStamp_;         // the document's file as last opened or saved
+
+    // ---- several records at once, find ----
+    // The selected programs (the shown one first); empty unless the pane shows a program.
+    std::vector<Program*> SelectedPrograms() const;
+    std::vector<Transponder*> SelectedTransponders() const;
+    bool AllSelectedHave(uint8_t mark) const;
+    // Asks before count programs or transponders go; true for Yes.
+    bool ConfirmDeletion(TreeLevel level, size_t count);
+    void DeleteSelectedPrograms();
+    void DeleteSelectedTransponders();
+    // The edit bar's title: the pane's, and how many records are selected when there are several.
+    void UpdateBarTitle();
+    void UpdateFindPosition();
+    void OnFindTextChanged();
+    void OnFilterToggled(bool on);
+    void ConnectFindAndSelection();
+    FindBar* findBar_ = nullptr;
 };

@@ -101,6 +101,8 @@ void CMainFrame::CreateActions() {
         case ID_VIEW_CHANNEL_LIST:
         case ID_VIEW_TOOLBAR:
         case ID_VIEW_STATUS_BAR:
+        case ID_PROGRAM_LOCK:
+        case ID_PROGRAM_SKIP:
             action->setCheckable(true);
             break;
         default:
@@ -228,6 +230,8 @@ void CMainFrame::UpdateCommandStates() {
             action->setChecked(!statusBar()->isHidden());
             break;
         case ID_VIEW_CHANNEL_LIST:
+        case ID_PROGRAM_LOCK:
+        case ID_PROGRAM_SKIP:
             action->setChecked(view_->IsCommandChecked(id));
             break;
         case ID_EDIT_UNDO:

@@ -19,6 +19,25 @@
 class NetworkDatabase;
 class QMouseEvent;
 
+// What Find looks for: the text anywhere in a name, without regard to case; a whole number also
+// finds the programs with that service ID and the transponders on that frequency in MHz, and a
+// frequency written in GHz ("11.836") the transponders on it.
+struct FindQuery {
+    QString text;
+    long number = -1;    // service ID or frequency in MHz; -1 for none
+    long frequency = -1; // MHz, from a text in GHz; -1 for none
+    static FindQuery From(const QString& text);
+    bool Empty() const { return text.isEmpty(); }
+};
+
+// Where the selected item stands among the items a query finds, in the order the tree shows them.
+struct FindPosition {
+    int count = 0;                     // the items found
+    int position = 0;                  // 1-based place of the selected item among them; 0 when it is none of them
+    TreeItemHandle next = nullptr;     // the first found after the selected item, else the first of all
+    TreeItemHandle previous = nullptr; // the last found before it, else the last of all
+};
+
 namespace detail {
 inline char lastItemTag;
 }
@@ -98,11 +117,41 @@ public:
     QModelIndex IndexOf(TreeItemHandle item) const;
     NetworkTreeModel* TreeModel() const { return model_; }
 
+    // ---- several items at once ----
+
+    // The selected item and the items selected with it (Ctrl or Shift with a click or the arrow
+    // keys, Ctrl+A for its siblings), which are always of its level; a satellite is selected alone.
+    std::vector<TreeItemHandle> SelectedItems() const;
+    int SelectionCount() const { return selectionCount_; }
+
+    // ---- find and filter ----
+
+    bool Matches(TreeItemHandle item, const FindQuery& query) const;
+    FindPosition Locate(const FindQuery& query) const;
+    // Shows only the items that match, the items above them and the items below them, and opens
+    // the satellites and transponders that lead to them; an empty query shows every item again,
+    // opened as before. The selected item always stays in view. New items show until the next call.
+    void SetFilter(const FindQuery& query);
+    bool IsFiltered() const { return !filter_.Empty(); }
+    // The item and every item above it are shown (not hidden by the filter).
+    bool IsShown(TreeItemHandle item) const;
+
 signals:
     // The selected item changed; null when no item remains selected.
     void selectionChanged(TreeItemHandle newItem);
+    // The number of selected items changed.
+    void selectionCountChanged(int count);
+    // The Delete key was pressed on the tree.
+    void deleteRequested();
+
+public slots:
+    // Ctrl+A: the siblings of the selected program or transponder that are shown.
+    void selectAll() override;
 
 protected:
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
@@ -117,8 +166,25 @@ private:
     void MoveSelectionOff(const TreeNode* scope, int minDepth, TreeNode* target);
     // Puts Qt's current index and selection on the selected item without notifying.
     void SyncView();
+    // Keeps the selection to the selected item's level, with the selected item in it.
+    void NormalizeSelection();
+    // The nodes of the selected rows, each once; kept until the selection or the tree changes.
+    const std::vector<TreeNode*>& SelectedNodes() const;
+    void UpdateSelectionCount();
+    void ApplyFilter();
+    // Shows the item and the items above it, should the filter hide them.
+    void Reveal(const TreeNode* node);
 
     NetworkTreeModel* model_;
     TreeNode* selected_ = nullptr;
     int quiet_ = 0; // while non-zero, Qt's own current-index changes are not reported
+    int notifying_ = 0;
+    bool selectionPutBack_ = false; // a receiver of the last notification selected the item before again
+    bool extending_ = false;        // a Shift+click or Shift+move is under way
+    int selectionCount_ = 0;
+    mutable std::vector<TreeNode*> selectedNodes_;
+    mutable bool selectedValid_ = false;
+    FindQuery filter_;
+    bool expansionSaved_ = false;
+    std::vector<const void*> expansionBeforeFilter_;
 };

@@ -3,6 +3,10 @@
 #include "database/DisplayTables.h"
 #include "database/NetworkDatabase.h"
 
+#include <QPainter>
+#include <QPixmap>
+#include <QStringList>
+
 #include <iterator>
 
 namespace {
@@ -50,11 +54,16 @@ template <typename Record> void ClearLinks(const std::vector<std::unique_ptr<Rec
             record->treeItem = nullptr;
 }
 
+uint8_t MarksOf(const TreeNode& node) {
+    return node.level == LEVEL_PROGRAM ? static_cast<const Program*>(node.record)->attributes & PROGRAM_MARKS : 0;
+}
+
 TreeNode* AppendChild(TreeNode* parent, TreeLevel level, void* record, QString label) {
     auto node = std::make_unique<TreeNode>();
     node->level = level;
     node->record = record;
     node->label = std::move(label);
+    node->marks = MarksOf(*node);
     node->parent = parent;
     node->row = static_cast<int>(parent->children.size());
     parent->children.push_back(std::move(node));
@@ -98,9 +107,93 @@ bool NetworkTreeModel::hasChildren(const QModelIndex& parent) const {
 
 QVariant NetworkTreeModel::data(const QModelIndex& index, int role) const {
     const TreeNode* node = NodeOf(index);
-    if (!node || role != Qt::DisplayRole)
+    if (!node)
         return QVariant();
-    return node->label;
+    switch (role) {
+    case Qt::DisplayRole:
+        return node->label;
+    case Qt::DecorationRole:
+        return node->level == LEVEL_PROGRAM && node->marks ? QVariant(MarksIcon(node->marks)) : QVariant();
+    case Qt::ToolTipRole:
+        return node->level == LEVEL_PROGRAM && node->marks ? QVariant(MarksText(node->marks)) : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QIcon NetworkTreeModel::MarksIcon(uint8_t marks) const {
+    static const struct {
+        uint8_t mark;
+        const char* icon;
+    } kIcons[] = {{PA_LOCK, ":/icons/mark_lock.png"},
+                  {PA_SKIP, ":/icons/mark_skip.png"},
+                  {PA_SCRAMBLED, ":/icons/mark_scrambled.png"},
+                  {PA_RADIO, ":/icons/mark_radio.png"}};
+    if (marksIcons_.empty())
+        marksIcons_.resize(PROGRAM_MARKS + 1);
+    QIcon& icon = marksIcons_[marks & PROGRAM_MARKS];
+    if (icon.isNull()) {
+        // Drawn at the normal and the double size, so that high-density screens get sharp marks.
+        for (int scale : {1, 2}) {
+            const int side = MARK_SIZE * scale;
+            const int gap = MARK_GAP * scale;
+            QPixmap strip(MARK_COUNT * (side + gap) - gap, side);
+            strip.fill(Qt::transparent);
+            QPainter painter(&strip);
+            int x = 0;
+            for (const auto& entry : kIcons) {
+                if (marks & entry.mark)
+                    painter.drawPixmap(x, 0, QIcon(QString::fromLatin1(entry.icon)).pixmap(side, side));
+                x += side + gap;
+            }
+            painter.end();
+            // The same on a selected row: the marks keep their colors on the highlight.
+            icon.addPixmap(strip, QIcon::Normal);
+            icon.addPixmap(strip, QIcon::Selected);
+        }
+    }
+    return icon;
+}
+
+QString NetworkTreeModel::MarksText(uint8_t marks) {
+    QStringList names;
+    if (marks & PA_LOCK)
+        names << tr("Locked");
+    if (marks & PA_SKIP)
+        names << tr("Skipped");
+    if (marks & PA_SCRAMBLED)
+        names << tr("Scrambled");
+    if (marks & PA_RADIO)
+        names << tr("Radio");
+    return names.join(QStringLiteral(", "));
+}
+
+void NetworkTreeModel::RefreshMarks() {
+    // One notification per run of changed siblings: a view answers a range by repainting, a single
+    // item by looking up its place.
+    for (const auto& network : root_->children) {
+        for (const auto& transponder : network->children) {
+            int first = -1;
+            auto flush = [&](int end) {
+                if (first >= 0)
+                    emit dataChanged(IndexOf(transponder->children[static_cast<size_t>(first)].get()),
+                                     IndexOf(transponder->children[static_cast<size_t>(end - 1)].get()),
+                                     {Qt::DecorationRole, Qt::ToolTipRole});
+                first = -1;
+            };
+            for (const auto& program : transponder->children) {
+                const uint8_t marks = MarksOf(*program);
+                if (marks != program->marks) {
+                    program->marks = marks;
+                    if (first < 0)
+                        first = program->row;
+                } else {
+                    flush(program->row);
+                }
+            }
+            flush(static_cast<int>(transponder->children.size()));
+        }
+    }
 }
 
 Qt::ItemFlags NetworkTreeModel::flags(const QModelIndex& index) const {
@@ -198,6 +291,7 @@ TreeNode* NetworkTreeModel::InsertNode(TreeNode* parent, int row, TreeLevel leve
     node->record = record;
     node->label = label;
     node->parent = parent;
+    node->marks = MarksOf(*node);
     TreeNode* result = node.get();
 
     beginInsertRows(IndexOf(parent), row, row);
@@ -282,7 +376,15 @@ TreeNode* NetworkTreeModel::Follow(const DatabaseEdit& edit, TreeNode* watched) 
     const uint32_t kind = edit.Kind();
     if (!(kind & CHANGE_RECORDS)) {
         // The header and the favorite groups show in no item.
-        if (!(kind & CHANGE_VALUES) || Relabel(edit.ChangedRecord(*database_)))
+        if (!(kind & CHANGE_VALUES))
+            return watched;
+        const RecordRef changed = edit.ChangedRecord(*database_);
+        if (changed.type == RecordType::NONE) {
+            // The values of many records at once: only the programs' marks show such changes.
+            RefreshMarks();
+            return watched;
+        }
+        if (Relabel(changed))
             return watched;
     }
     return Rearrange(watched);
@@ -326,8 +428,14 @@ bool NetworkTreeModel::Relabel(const RecordRef& changed) {
         auto* node = static_cast<TreeNode*>(program->treeItem);
         if (ParentNodeOf(*program) != (node ? node->parent : nullptr))
             return false;
-        if (node)
+        if (node) {
             SetLabel(node, NameLabel(program->name));
+            if (node->marks != MarksOf(*node)) {
+                node->marks = MarksOf(*node);
+                const QModelIndex index = IndexOf(node);
+                emit dataChanged(index, index, {Qt::DecorationRole, Qt::ToolTipRole});
+            }
+        }
         return true;
     }
     default:
@@ -380,6 +488,7 @@ TreeNode* NetworkTreeModel::Rearrange(TreeNode* watched) {
             node->level = level;
             node->record = record;
             node->label = label();
+            node->marks = MarksOf(*node);
             link = node;
         }
         node->stays = true;

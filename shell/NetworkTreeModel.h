@@ -7,6 +7,7 @@
 #include "database/Records.h"
 
 #include <QAbstractItemModel>
+#include <QIcon>
 #include <QString>
 
 #include <memory>
@@ -29,11 +30,22 @@ struct TreeNode {
     QString label;
     TreeNode* parent = nullptr;
     std::vector<std::unique_ptr<TreeNode>> children;
-    int row = 0; // position among the parent's children
+    int row = 0;       // position among the parent's children
+    uint8_t marks = 0; // a program's marks (PROGRAM_MARKS of its attributes) as the tree last showed them
     // Scratch of NetworkTreeModel::Follow: whether the node stays, and its children to be.
     bool stays = false;
     std::vector<TreeNode*> wanted;
+    // Scratch of NetworkTree's filter: the item is shown, and it is shown for a match below it.
+    bool shown = true;
+    bool leadsToMatch = false;
 };
+
+// The attributes a program item shows as small icons beside its name, in this order.
+inline constexpr uint8_t PROGRAM_MARKS = PA_LOCK | PA_SKIP | PA_SCRAMBLED | PA_RADIO;
+// One mark's icon, square, and the space between two marks, in pixels.
+inline constexpr int MARK_SIZE = 16;
+inline constexpr int MARK_GAP = 2;
+inline constexpr int MARK_COUNT = 4;
 
 class NetworkTreeModel : public QAbstractItemModel {
     Q_OBJECT
@@ -92,6 +104,13 @@ public:
     bool HasRemoved() const { return !removed_.empty(); }
     void FreeRemoved() { removed_.clear(); }
 
+    // The marks of every program item compared with its record, and the items whose marks changed
+    // shown anew; for a change of many programs' attributes at once.
+    void RefreshMarks();
+    // The icons of a program's marks side by side, each in its own place, and their names.
+    QIcon MarksIcon(uint8_t marks) const;
+    static QString MarksText(uint8_t marks);
+
     static QString NameLabel(const std::string& name);
     // The label of a transponder under the format flags of the database shown.
     QString TransponderLabel(const Transponder& transponder) const;
@@ -104,6 +123,7 @@ private:
     TreeNode* ParentNodeOf(const Transponder& transponder) const;
     TreeNode* ParentNodeOf(const Program& program) const;
 
+    mutable std::vector<QIcon> marksIcons_; // by marks, made when first shown
     std::unique_ptr<TreeNode> root_;
     std::vector<std::unique_ptr<TreeNode>> removed_;
     NetworkDatabase* database_ = nullptr;

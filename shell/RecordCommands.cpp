@@ -107,6 +107,10 @@ uint8_t EditorView::NetworkSlotOfPane() const {
 }
 
 void EditorView::OnDeleteTransponder() {
+    if (Pane() == PANE_TRANSPONDER && tree_->SelectionCount() > 1) {
+        DeleteSelectedTransponders();
+        return;
+    }
     const uint16_t index = TransponderIndexOfPane();
     Transponder* target = TransponderAt(index);
     if (!target)
@@ -132,6 +136,10 @@ void EditorView::OnDeleteTranspondersInNet() {
 void EditorView::OnDeleteProgram() {
     if (Pane() != PANE_PROGRAM)
         return;
+    if (tree_->SelectionCount() > 1) {
+        DeleteSelectedPrograms();
+        return;
+    }
     const uint16_t index = database_.IndexOfProgram(currentProgram_);
     if (index == NO_INDEX)
         return;

@@ -794,6 +794,42 @@ To remove a channel item from a favorite group
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>يأخذ ترتيب القنوات ومجموعات المفضلة والأقفال والتخطي والأسماء المحفوظة من ملف NDF آخر</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;بحث...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>يبحث عن القنوات والترانسبوندرات والأقمار بالاسم أو الرقم</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>ق&amp;فل	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>يقفل القنوات المحددة أو يفتح قفلها</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>&amp;تخطٍّ	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>يعلّم القنوات المحددة ليتم تخطيها عند التنقل أو يزيل العلامة</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Do you want to overwrite it?</source>
 B: %2</source>
         <translation>A: %1 (مفتوح)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 محدد)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>هل تريد حذف القناة &quot;%1&quot;؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>هل تريد حذف %1 قناة؟</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>هل تريد حذف الترانسبوندر %1 مع قنواته؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>هل تريد حذف %1 ترانسبوندر مع قنواتها؟</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>إ&amp;لغاء</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>بحث:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>الاسم أو Service ID أو التردد</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>التطابق السابق (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>التطابق التالي (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>تصفية</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>يعرض القنوات المطابقة فقط مع ترانسبوندراتها وأقمارها</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>إغلاق (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>لا توجد تطابقات</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(بلا اسم)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>متخطاة</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفرة</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>تنظيف</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>فتح القفل</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>عدم التخطي</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>حذف القنوات</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>حذف الترانسبوندرات</translation>
     </message>
 </context>
 <context>

@@ -794,6 +794,42 @@ Sender aus einer Favoritengruppe entfernen
         <source>Open the channel list again with the changes that were discarded</source>
         <translation>Die Senderliste mit den verworfenen Änderungen wieder öffnen</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Suchen...	Strg+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Sucht Programme, Transponder und Satelliten nach Name oder Nummer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>S&amp;perren	Strg+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Sperrt die markierten Programme oder hebt ihre Sperre auf</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>Ü&amp;berspringen	Strg+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Lässt die markierten Programme beim Umschalten überspringen oder nicht mehr</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>No file was written.</source>
         <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 markiert)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Das Programm „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>%1 Programme löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Den Transponder %1 mit seinen Programmen löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>%1 Transponder mit ihren Programmen löschen?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Name, Service-ID oder Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Vorheriger Treffer (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Nächster Treffer (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Nur die passenden Programme mit ihren Transpondern und Satelliten zeigen</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>(No name)</source>
         <translation>(Ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>Clean Up</source>
         <translation>Bereinigen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Nicht überspringen</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Programme löschen</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Transponder löschen</translation>
     </message>
 </context>
 <context>

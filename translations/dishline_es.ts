@@ -794,6 +794,42 @@ Para quitar un canal de un grupo de favoritos
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Toma el orden de canales, los grupos de favoritos, los bloqueos, los saltos y los nombres conservados de otro archivo NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Buscar...	Control+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Busca canales, transpondedores y satélites por nombre o número</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Bloquear	Control+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Bloquea o desbloquea los canales seleccionados</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>Sa&amp;ltar	Control+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Marca o desmarca los canales seleccionados para saltarlos al cambiar de canal</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saltar</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Do you want to overwrite it?</source>
 B: %2</source>
         <translation>A: %1 (abierto)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 seleccionados)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>¿Eliminar el canal «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>¿Eliminar %1 canales?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>¿Eliminar el transpondedor %1 con sus canales?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>¿Eliminar %1 transpondedores con sus canales?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Nombre, Service ID o frecuencia</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Coincidencia anterior (Mayúsculas+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Coincidencia siguiente (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Muestra solo los canales que coinciden, con sus transpondedores y satélites</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Cerrar (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Sin coincidencias</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Sin nombre)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Se salta</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saltar</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>No saltar</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Eliminar canales</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Eliminar transpondedores</translation>
     </message>
 </context>
 <context>

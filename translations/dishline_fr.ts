@@ -794,6 +794,42 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Reprend l&apos;ordre des chaînes, les groupes de favoris, les verrouillages, les sauts et les noms conservés d&apos;un autre fichier NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>Re&amp;chercher...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Recherche des chaînes, transpondeurs et satellites par nom ou numéro</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Verrouiller	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Verrouille ou déverrouille les chaînes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>Sa&amp;uter	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Marque ou démarque les chaînes sélectionnées à sauter lors du zapping</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Sauter</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Voulez-vous l&apos;écraser ?</translation>
 B: %2</source>
         <translation>A : %1 (ouvert)
 B : %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 sélectionnés)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Supprimer la chaîne « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>Supprimer %1 chaînes ?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Supprimer le transpondeur %1 avec ses chaînes ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>Supprimer %1 transpondeurs avec leurs chaînes ?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B : %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Nom, Service ID ou fréquence</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Résultat précédent (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Résultat suivant (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>N&apos;affiche que les chaînes trouvées avec leurs transpondeurs et satellites</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucun résultat</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B : %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Sans nom)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillée</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Sautée</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B : %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Sauter</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Ne pas sauter</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Supprimer les chaînes</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Supprimer les transpondeurs</translation>
     </message>
 </context>
 <context>

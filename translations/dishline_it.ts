@@ -794,6 +794,42 @@ Per togliere un canale da un gruppo preferiti
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Riprende l&apos;ordine dei canali, i gruppi preferiti, i blocchi, i salti e i nomi conservati da un altro file NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Trova...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Cerca canali, transponder e satelliti per nome o numero</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Blocca	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Blocca o sblocca i canali selezionati</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>Sa&amp;lta	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Contrassegna i canali selezionati da saltare o toglie il contrassegno</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Sovrascriverlo?</translation>
 B: %2</source>
         <translation>A: %1 (aperto)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 selezionati)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Eliminare il canale «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>Eliminare %1 canali?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Eliminare il transponder %1 con i suoi canali?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>Eliminare %1 transponder con i loro canali?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Trova:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Nome, Service ID o frequenza</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Corrispondenza precedente (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Corrispondenza successiva (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Mostra solo i canali corrispondenti con i loro transponder e satelliti</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Chiudi (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Nessuna corrispondenza</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Senza nome)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificato</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocco</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocco</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Non saltare</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Elimina canali</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Elimina transponder</translation>
     </message>
 </context>
 <context>

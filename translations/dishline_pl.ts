@@ -794,6 +794,42 @@ Aby usunąć kanał z grupy ulubionych
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Przejmuje kolejność kanałów, grupy ulubionych, blokady, pominięcia i zachowane nazwy z innego pliku NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Znajdź...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Wyszukuje kanały, transpondery i satelity według nazwy lub numeru</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Blokada	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Blokuje zaznaczone kanały lub zdejmuje blokadę</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blokada</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>&amp;Pomiń	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Oznacza zaznaczone kanały do pomijania przy przełączaniu lub usuwa to oznaczenie</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomiń</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Czy chcesz go nadpisać?</translation>
 B: %2</source>
         <translation>A: %1 (otwarty)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (zaznaczono: %2)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Usunąć kanał „%1”?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>Usunąć kanały (%1)?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Usunąć transponder %1 razem z jego kanałami?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>Usunąć transpondery (%1) razem z ich kanałami?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Znajdź:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Nazwa, Service ID lub częstotliwość</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Poprzednie trafienie (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Następne trafienie (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtr</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Pokazuje tylko pasujące kanały z ich transponderami i satelitami</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Zamknij (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Brak trafień</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Bez nazwy)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Zablokowany</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pomijany</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowany</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Porządkowanie</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Zablokowanie</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokowanie</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomijanie</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Bez pomijania</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Usunięcie kanałów</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Usunięcie transponderów</translation>
     </message>
 </context>
 <context>

@@ -794,6 +794,42 @@ Para remover um canal de um grupo de favoritos
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Traz a ordem dos canais, os grupos de favoritos, os bloqueios, os saltos e os nomes mantidos de outro arquivo NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Localizar...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Localiza canais, transponders e satélites pelo nome ou número</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Bloquear	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Bloqueia ou desbloqueia os canais selecionados</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>&amp;Pular	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Marca ou desmarca os canais selecionados para serem pulados na troca de canal</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Deseja sobrescrevê-lo?</translation>
 B: %2</source>
         <translation>A: %1 (aberto)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 selecionados)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Excluir o canal &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>Excluir %1 canais?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Excluir o transponder %1 com seus canais?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>Excluir %1 transponders com seus canais?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Localizar:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Nome, Service ID ou frequência</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Correspondência anterior (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Próxima correspondência (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Mostra só os canais correspondentes, com seus transponders e satélites</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fechar (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Nenhuma correspondência</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Sem nome)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pulado</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Não pular</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Excluir canais</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Excluir transponders</translation>
     </message>
 </context>
 <context>

@@ -794,6 +794,42 @@ To remove a channel item from a favorite group
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Переносит порядок каналов, группы избранного, блокировки, пропуски и сохранённые имена из другого файла NDF</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Найти...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Ищет каналы, транспондеры и спутники по имени или номеру</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Блокировка	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Блокирует выбранные каналы или снимает блокировку</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>&amp;Пропуск	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Отмечает выбранные каналы для пропуска при переключении или снимает отметку</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Do you want to overwrite it?</source>
 B: %2</source>
         <translation>A: %1 (открыт)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (выбрано: %2)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>Удалить канал «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>Удалить каналы (%1)?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>Удалить транспондер %1 вместе с его каналами?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>Удалить транспондеры (%1) вместе с их каналами?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Найти:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Имя, Service ID или частота</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Предыдущее совпадение (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Следующее совпадение (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Показывать только найденные каналы с их транспондерами и спутниками</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Закрыть (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Совпадений нет</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Без имени)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропускается</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодированный</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Снятие блокировки</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Без пропуска</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Удаление каналов</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Удаление транспондеров</translation>
     </message>
 </context>
 <context>

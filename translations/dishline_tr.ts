@@ -794,6 +794,42 @@ Bir kanalı favori grubundan çıkarmak için
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Kanal sıralamasını, favori gruplarını, kilitleri, atlamaları ve korunan adları başka bir NDF dosyasından alır</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Bul...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find programs, transponders and satellites by name or number</source>
+        <translation>Kanalları, transponderleri ve uyduları ada veya numaraya göre bulur</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
+    </message>
+    <message>
+        <source>&amp;Lock	Ctrl+L</source>
+        <translation>&amp;Kilitle	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Lock or unlock the selected programs</source>
+        <translation>Seçili kanalları kilitler veya kilidini açar</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilitle</translation>
+    </message>
+    <message>
+        <source>S&amp;kip	Ctrl+K</source>
+        <translation>&amp;Atla	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the selected programs to be skipped</source>
+        <translation>Seçili kanalları kanal değiştirirken atlanacak olarak işaretler veya işareti kaldırır</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
 </context>
 <context>
     <name>CompareDialog</name>
@@ -946,6 +982,26 @@ Do you want to overwrite it?</source>
 B: %2</source>
         <translation>A: %1 (açık)
 B: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 selected)</source>
+        <translation>%1 (%2 seçili)</translation>
+    </message>
+    <message>
+        <source>Delete the program &quot;%1&quot;?</source>
+        <translation>&quot;%1&quot; kanalı silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs?</source>
+        <translation>%1 kanal silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete the transponder %1 with its programs?</source>
+        <translation>%1 transponderi kanallarıyla birlikte silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders with their programs?</source>
+        <translation>%1 transponder kanallarıyla birlikte silinsin mi?</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1157,45 @@ B: %2</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;İptal</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Bul:</translation>
+    </message>
+    <message>
+        <source>Name, service ID or frequency</source>
+        <translation>Ad, servis ID veya frekans</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Önceki eşleşme (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Sonraki eşleşme (F3)</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Süz</translation>
+    </message>
+    <message>
+        <source>Show only the matching programs with their transponders and satellites</source>
+        <translation>Yalnızca eşleşen kanalları transponderleri ve uydularıyla gösterir</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Kapat (Esc)</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Eşleşme yok</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1358,22 @@ B: %2</translation>
     <message>
         <source>(No name)</source>
         <translation>(Adsız)</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Atlanır</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1583,30 @@ B: %2</translation>
     <message>
         <source>Clean Up</source>
         <translation>Temizleme</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilitleme</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Kilit Açma</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atlama</translation>
+    </message>
+    <message>
+        <source>Do Not Skip</source>
+        <translation>Atlamama</translation>
+    </message>
+    <message>
+        <source>Delete Programs</source>
+        <translation>Kanalları Silme</translation>
+    </message>
+    <message>
+        <source>Delete Transponders</source>
+        <translation>Transponderleri Silme</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,11 @@ const std::vector<Operation>& Operations() {
                  db.SetProgram(0, value);
              }
          }},
+        {"SetProgramAttributes set and clear",
+         [](NetworkDatabase& db) {
+             db.SetProgramAttributes({3, 0, 3, 9, 70000}, PA_LOCK | PA_SKIP, true);
+             db.SetProgramAttributes({0, 1, 2}, PA_SKIP, false);
+         }},
         {"SetTransponder",
          [](NetworkDatabase& db) {
              if (!db.transponders().empty()) {
@@ -268,6 +273,11 @@ TEST(EditTest, NothingIsRecordedWithoutAChangeOrWithoutAListener) {
     db.DeleteProgramsInNetwork(200);
     db.SetKeepStamp(db.keepStamp);
     EXPECT_FALSE(db.ReorderPrograms({0})); // no permutation of the programs
+    db.SetProgramAttributes({0, 1}, PA_LOCK, false);
+    db.SetProgramAttributes({0, 1}, PA_LOCK, true);
+    recorder.edits.clear();
+    EXPECT_FALSE(db.SetProgramAttributes({1, 0, 1, 70000}, PA_LOCK, true)); // every one has it already
+    EXPECT_TRUE(recorder.edits.empty());
     EXPECT_TRUE(recorder.edits.empty());
 
     // Saving stamps today's date, which is no change of the user's.

@@ -49,12 +49,13 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
     EXPECT_EQ(MenuEntries(menus[0]), (QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S",
                                                   "Save &As...", "-", "&Print...\tCtrl+P", "&Export Channel List...",
                                                   "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
-    EXPECT_EQ(MenuEntries(menus[1]), (QStringList{"&Undo", "&Redo", "-", "Restore &Discarded Channel List Changes"}));
+    EXPECT_EQ(MenuEntries(menus[1]),
+              (QStringList{"&Undo", "&Redo", "-", "Restore &Discarded Channel List Changes", "&Find...\tCtrl+F"}));
     EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(menus[3]), (QStringList{"Import &SATCODX", "-", "Sort by &Degree"}));
     EXPECT_EQ(MenuEntries(menus[4]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
-    EXPECT_EQ(MenuEntries(menus[5]),
-              (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Transponder", "Delete All in &Net"}));
+    EXPECT_EQ(MenuEntries(menus[5]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Transponder",
+                                                  "Delete All in &Net", "-", "&Lock\tCtrl+L", "S&kip\tCtrl+K"}));
     EXPECT_EQ(MenuEntries(menus[6]),
               (QStringList{"Apply &Order from File...", "&Clean Up...", "-", "Co&mpare with File..."}));
     EXPECT_EQ(MenuEntries(menus[7]), (QStringList{"&About Dishline..."}));

@@ -763,6 +763,20 @@ protected:
         Act([&] { Trigger(id); });
     }
 
+    // Program Lock or Skip on the shown program alone: its pending edits are asked about first,
+    // then the mark flips and the form shows the stored record again.
+    void MarkStep(int id, uint8_t mark) {
+        if (model.Apply(true) == Flow::Proceed) {
+            Program* shown = model.ShownProgram();
+            Program value = *shown;
+            value.attributes = static_cast<uint8_t>(value.attributes ^ mark);
+            model.db.SetProgram(Replay::IndexIn(model.db.programs(), shown), value);
+            model.pending.clear();
+            model.Step();
+        }
+        Act([&] { Trigger(id); });
+    }
+
     void SortStep() {
         if (model.Apply(true) == Flow::Proceed) {
             if (model.db.antennaConfigs().size() < model.db.networks().size()) {
@@ -906,6 +920,8 @@ protected:
                  [this] { DeleteStep(ID_PROGRAM_DELETE_ALL_IN_TRANSPONDER); }},
                 {"delete programs in net", 1, A_PANE, [this] { DeleteStep(ID_PROGRAM_DELETE_ALL_IN_NET); }},
                 {"sort by degree", 2, A_PANE, [this] { SortStep(); }},
+                {"lock", 2, PROGRAM, [this] { MarkStep(ID_PROGRAM_LOCK, PA_LOCK); }},
+                {"skip", 1, PROGRAM, [this] { MarkStep(ID_PROGRAM_SKIP, PA_SKIP); }},
                 {"undo", 8, UNDO, [this] { UndoStep(); }},
                 {"redo", 5, REDO, [this] { RedoStep(); }},
                 {"save", 3, A_PANE, [this] { SaveStep(false); }},
