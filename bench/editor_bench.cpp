@@ -651,6 +651,14 @@ void Round::RunChannelList() {
         });
         Expect(dialog->RowValue(dialog->RowCount() - kBlock) == blockFirst, "the block went last");
 
+        selectRows(blockStart, blockStart + kBlock - 1);
+        Settle();
+        Time("Channel List: lock 5,000 selected rows", [&] {
+            dialog->ToggleMark(PA_LOCK);
+            Settle();
+        });
+        Expect(dialog->session().Marks(dialog->RowValue(blockStart + kBlock - 1)) & PA_LOCK, "the block is locked");
+
         const int rowsBefore = dialog->RowCount();
         selectRows(blockStart, blockStart + kBlock - 1);
         list->scrollTo(list->model()->index(blockStart, 0));
@@ -715,6 +723,7 @@ const std::vector<std::string>& StepNames() {
         "Channel List: select all and move to top",
         "Channel List: all but the first to top",
         "Channel List: drag 5,000 selected rows",
+        "Channel List: lock 5,000 selected rows",
         "Channel List: delete 5,000 channels",
         "Channel List: OK and tree rebuild",
         "Save",

@@ -4,6 +4,7 @@
 #include "channellist/ChannelListView.h"
 #include "channellist/FavoriteNamesDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/UserGuide.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -49,7 +50,7 @@ ChannelListDialog::~ChannelListDialog() {
 }
 
 void ChannelListDialog::BuildWidgets() {
-    auto* groupLabel = new QLabel(tr("Channel Group"), this);
+    auto* groupLabel = new QLabel(tr("Channel &Group"), this);
     groupList_ = new QComboBox(this);
     groupList_->setObjectName(QStringLiteral("groupList"));
     groupList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -68,8 +69,8 @@ void ChannelListDialog::BuildWidgets() {
 
     tabBar_ = new QTabBar(this);
     tabBar_->setObjectName(QStringLiteral("tabBar"));
-    tabBar_->addTab(tr("TV"));
-    tabBar_->addTab(tr("Radio"));
+    tabBar_->addTab(tr("&TV"));
+    tabBar_->addTab(tr("R&adio"));
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
 
@@ -84,6 +85,12 @@ void ChannelListDialog::BuildWidgets() {
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addAction(undoAction_);
     addAction(redoAction_);
+    // F1 opens the user guide at this dialog's section, in a window that stays usable beside it.
+    auto* guideAction = new QAction(tr("User Guide"), this);
+    guideAction->setObjectName(QStringLiteral("guideAction"));
+    guideAction->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(guideAction);
+    connect(guideAction, &QAction::triggered, this, [this] { ShowUserGuide(this, QStringLiteral("channel-list")); });
     const auto toolButton = [this](QAction* action, const char* name) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(name));
@@ -107,6 +114,9 @@ void ChannelListDialog::BuildWidgets() {
     header->setStretchLastSection(true);
     for (int column = 0; column < VIEW_COLUMN_COUNT; ++column)
         header->resizeSection(column, view_->ColumnWidth(column));
+    // "Lock" and "Skip" stand beside the name.
+    header->moveSection(header->visualIndex(ViewColumn(COLUMN_LOCK)), header->visualIndex(ViewColumn(COLUMN_NAME)) + 1);
+    header->moveSection(header->visualIndex(ViewColumn(COLUMN_SKIP)), header->visualIndex(ViewColumn(COLUMN_LOCK)) + 1);
 
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(QStringLiteral("countLabel"));
@@ -177,6 +187,10 @@ void ChannelListDialog::BuildWidgets() {
     connect(redoAction_, &QAction::triggered, this, &ChannelListDialog::Redo);
     connect(view_, &ChannelListView::contextMenuRequested, this, &ChannelListDialog::OnContextMenuRequested);
     connect(view_, &ChannelListView::rowDropped, this, &ChannelListDialog::OnRowDropped);
+    connect(model_, &ChannelListModel::markClicked, this, &ChannelListDialog::OnMarkClicked);
+    connect(view_, &ChannelListView::markClicked, this,
+            [this](int row, int column) { OnMarkClicked(row, column == ViewColumn(COLUMN_LOCK) ? PA_LOCK : PA_SKIP); });
+    connect(model_, &ChannelListModel::nameEdited, this, &ChannelListDialog::OnNameEdited);
     connect(helpButton, &QPushButton::clicked, this, &ChannelListDialog::ShowHelp);
     connect(okButton, &QPushButton::clicked, this, &ChannelListDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &ChannelListDialog::reject);
@@ -386,14 +400,25 @@ void ChannelListDialog::Search() {
     MessageBox::Warning(this, tr("No match was found..."));
 }
 
+QString ChannelListDialog::GuidePointer() {
+    return tr("Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user "
+              "guide: press F1, or choose Help > User Guide in the main window.");
+}
+
 void ChannelListDialog::ShowHelp() {
-    MessageBox::Information(this, HelpText());
+    MessageBox::Information(this, HelpText() + QLatin1Char('\n') + GuidePointer() + QLatin1Char('\n'));
 }
 
 // ---- OK ----
 
 void ChannelListDialog::accept() {
     view_->CancelDrag();
+    // A name still being typed (Ctrl+Return from the box) is kept, as Enter would keep it: the
+    // box commits it when it loses the focus.
+    for (const QLineEdit* editor : view_->findChildren<QLineEdit*>(QStringLiteral("nameEditor"))) {
+        if (editor->hasFocus())
+            view_->setFocus();
+    }
     session_.WriteBack();
     QDialog::accept();
 }

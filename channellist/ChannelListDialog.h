@@ -57,6 +57,8 @@ public:
     const Program& RowProgram(int row) const { return session_.RowProgram(row); }
     QString CellText(int row, int column) const;
     static QString HelpText();
+    // The paragraph that "How to use..." shows after HelpText: where the rest is described.
+    static QString GuidePointer();
 
     // ---- ordering ----
     // A click on the header of a session column.
@@ -85,6 +87,13 @@ public:
     // The Delete key and the menu's "Delete": the selected rows leave the favorite group shown,
     // or, asked first, their programs are deleted.
     void DeleteSelection();
+
+    // ---- marks and channel names ----
+    // Ctrl+L (or Ctrl+Space), Ctrl+K and the menu: sets PA_LOCK or PA_SKIP on the selected rows
+    // (the current row when none is selected), or clears it when every one of them has it.
+    void ToggleMark(uint8_t mark);
+    // F2 and the menu: the current row's name is typed in place; Enter keeps it, Escape drops it.
+    void RenameCurrent();
 
     // ---- names ----
     // The "Rename" button: runs the names dialog and applies its strings after OK.
@@ -116,6 +125,11 @@ private:
     void BuildCommands();
     void OnContextMenuRequested(int row, const QPoint& globalPos);
     void OnRowDropped(int source, int target);
+    // A click on the "Lock" or "Skip" box of a row: acts on the selection when the row is in it,
+    // else on the row alone.
+    void OnMarkClicked(int row, uint8_t mark);
+    void OnNameEdited(int row, const QString& name);
+    void ToggleMarkOfRows(const std::vector<int>& rows, uint8_t mark);
     // The rows of the last command are selected; the title, count and history follow.
     void ShowCommand();
     // Deletes `rows` after asking where programs would go.

@@ -28,6 +28,7 @@ struct Command {
     const char* name;
     const char* text;
     QKeySequence keys;
+    QKeySequence otherKeys = QKeySequence();
 };
 
 // The block commands, in menu order; "Delete" follows them after a separator.
@@ -40,6 +41,13 @@ const Command kMoveCommands[] = {
     {"moveToPositionAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Move to Position..."),
      QKeySequence(Qt::CTRL | Qt::Key_G)},
 };
+// The marks and the name, after the moves. Ctrl+Space leaves Space to picking rows.
+const Command kLockCommand = {"lockAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Lock"),
+                              QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::Key_Space)};
+const Command kSkipCommand = {"skipAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Skip"),
+                              QKeySequence(Qt::CTRL | Qt::Key_K)};
+const Command kRenameCommand = {"renameAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Rename Channel"),
+                                QKeySequence(Qt::Key_F2)};
 const Command kDeleteCommand = {"deleteAction", QT_TRANSLATE_NOOP("ChannelListDialog", "Delete"),
                                 QKeySequence(Qt::Key_Delete)};
 
@@ -67,7 +75,10 @@ void ChannelListDialog::BuildCommands() {
     const auto listCommand = [this](const Command& command, auto slot) {
         auto* action = new QAction(tr(command.text), view_);
         action->setObjectName(QString::fromLatin1(command.name));
-        action->setShortcut(command.keys);
+        if (command.otherKeys.isEmpty())
+            action->setShortcut(command.keys);
+        else
+            action->setShortcuts({command.keys, command.otherKeys});
         action->setShortcutContext(Qt::WidgetShortcut);
         view_->addAction(action);
         connect(action, &QAction::triggered, this, slot);
@@ -77,6 +88,9 @@ void ChannelListDialog::BuildCommands() {
     listCommand(kMoveCommands[2], [this] { MoveSelection(BlockMove::Top); });
     listCommand(kMoveCommands[3], [this] { MoveSelection(BlockMove::Bottom); });
     listCommand(kMoveCommands[4], [this] { MoveSelectionToPosition(); });
+    listCommand(kLockCommand, [this] { ToggleMark(PA_LOCK); });
+    listCommand(kSkipCommand, [this] { ToggleMark(PA_SKIP); });
+    listCommand(kRenameCommand, [this] { RenameCurrent(); });
     listCommand(kDeleteCommand, [this] { DeleteSelection(); });
 
     // OK stays an ordinary button: Ctrl+Return accepts from anywhere in the dialog.
@@ -209,11 +223,12 @@ std::unique_ptr<QMenu> ChannelListDialog::BuildContextMenu(int row) {
 
     menu->addSeparator();
     const auto entry = [this, &menu](const Command& command, bool enabled, auto slot) {
-        QAction* action = menu->addAction(QString::fromLatin1(command.text));
+        QAction* action = menu->addAction(tr(command.text));
         action->setObjectName(QString::fromLatin1(command.name));
         action->setShortcut(command.keys);
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, slot);
+        return action;
     };
     const BlockMove moves[] = {BlockMove::Up, BlockMove::Down, BlockMove::Top, BlockMove::Bottom};
     for (size_t k = 0; k < std::size(moves); ++k) {
@@ -221,6 +236,17 @@ std::unique_ptr<QMenu> ChannelListDialog::BuildContextMenu(int row) {
               [this, rows, move = moves[k]] { MoveRows(rows, move); });
     }
     entry(kMoveCommands[4], WouldMove(rows, RowCount(), 4), [this, rows] { MoveRowsToPosition(rows); });
+    menu->addSeparator();
+    for (const auto& [command, mark] : {std::pair{&kLockCommand, PA_LOCK}, std::pair{&kSkipCommand, PA_SKIP}}) {
+        QAction* action = entry(*command, true, [this, rows, mark = mark] { ToggleMarkOfRows(rows, mark); });
+        action->setCheckable(true);
+        action->setChecked(session_.AllRowsMarked(rows, mark));
+    }
+    const int renamed = contextRow_;
+    entry(kRenameCommand, true, [this, renamed] {
+        view_->selectionModel()->setCurrentIndex(model_->index(renamed, 0), QItemSelectionModel::NoUpdate);
+        RenameCurrent();
+    });
     menu->addSeparator();
     entry(kDeleteCommand, true, [this, rows] { DeleteRows(rows); });
     return menu;
@@ -240,6 +266,43 @@ void ChannelListDialog::RemoveFromFavorite(int group) {
         menuRows_.clear();
     }
     ShowCommand();
+}
+
+// ---- marks and channel names ----
+
+void ChannelListDialog::ToggleMark(uint8_t mark) {
+    ToggleMarkOfRows(view_->ActedRows(), mark);
+}
+
+void ChannelListDialog::ToggleMarkOfRows(const std::vector<int>& rows, uint8_t mark) {
+    view_->CancelDrag();
+    if (session_.ToggleRowsMark(rows, mark))
+        ShowCommand();
+}
+
+void ChannelListDialog::OnMarkClicked(int row, uint8_t mark) {
+    const bool inSelection = view_->selectionModel()->isRowSelected(row, QModelIndex());
+    ToggleMarkOfRows(inSelection ? view_->ActedRows() : std::vector<int>{row}, mark);
+}
+
+void ChannelListDialog::RenameCurrent() {
+    view_->CancelDrag();
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid())
+        return;
+    const QModelIndex name = model_->index(current.row(), ViewColumn(COLUMN_NAME));
+    view_->scrollTo(name);
+    view_->edit(name);
+}
+
+void ChannelListDialog::OnNameEdited(int row, const QString& name) {
+    // The name box refuses what a name cannot hold; this is only the last guard.
+    if (name.size() > static_cast<qsizetype>(MAX_NAME_BYTES) ||
+        std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+        return;
+    const QByteArray bytes = name.toLatin1();
+    if (session_.RenameRow(row, std::string(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        ShowCommand();
 }
 
 // ---- deletion ----

@@ -5,9 +5,12 @@
 size_t ChannelListHistory::BytesOf(const ChannelListStep& step) {
     const ChannelListState& s = step.state;
     size_t bytes = sizeof step + (s.workingOrder.size() + s.deleted.size() + s.rows.size()) * sizeof(uint32_t) +
-                   s.favoriteMasks.size() + (step.rowsBefore.size() + step.rowsAfter.size()) * sizeof(int);
+                   s.favoriteMasks.size() + s.marks.size() +
+                   (step.rowsBefore.size() + step.rowsAfter.size()) * sizeof(int);
     for (const FavoriteGroup& group : s.workingGroups)
         bytes += sizeof group + group.name.size() + (group.tvList.size() + group.radioList.size()) * sizeof(uint16_t);
+    for (const auto& [program, name] : s.names)
+        bytes += sizeof program + sizeof name + name.size() + 32; // and the map node
     return bytes;
 }
 

@@ -34,9 +34,16 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A click on a "Lock" or "Skip" box, or a name typed in place, is reported by markClicked or
+    // nameEdited; the dialog decides what changes, so the model changes nothing itself.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     // The text of a session column (not of the view's columns).
     QString CellText(int row, int column) const;
+
+signals:
+    void markClicked(int row, uint8_t mark);
+    void nameEdited(int row, const QString& name);
 
 private:
     void RowsAboutToBeReplaced() override;
@@ -44,6 +51,7 @@ private:
     void RowsAboutToBeReordered() override;
     void RowsReordered(const std::vector<int>& newRowOf) override;
     void FavoriteTextsChanged() override;
+    void RowTextsChanged(const std::vector<int>& rows) override;
 
     ChannelListSession& session_;
 };

@@ -67,6 +67,9 @@ ChannelListSession::ChannelListSession(NetworkDatabase& database) : database_(da
     // are left as they are (OK only renumbers their entries when the channel order changed).
     const size_t groupCount = std::min<size_t>(database_.favoriteGroups().size(), MAX_FAVORITE_GROUPS);
     state_.favoriteMasks.assign(programCount, 0);
+    state_.marks.resize(programCount);
+    for (size_t k = 0; k < programCount; ++k)
+        state_.marks[k] = database_.programs()[k]->attributes & CHANNEL_MARKS;
     state_.workingGroups.reserve(groupCount);
     for (size_t i = 0; i < groupCount; ++i) {
         const FavoriteGroup& group = *database_.favoriteGroups()[i];
@@ -100,7 +103,7 @@ std::string ChannelListSession::CellText(int row, int column) const {
     std::string text;
     switch (column) {
     case COLUMN_NAME:
-        return program.name;
+        return Name(RowValue(row));
     case COLUMN_CA:
         FormatCaNames(program.caMask & CA_SHOWN_BITS, text);
         return text;
@@ -117,6 +120,11 @@ std::string ChannelListSession::CellText(int row, int column) const {
     default:
         return text;
     }
+}
+
+const std::string& ChannelListSession::Name(uint32_t programIndex) const {
+    const auto renamed = state_.names.find(programIndex);
+    return renamed != state_.names.end() ? renamed->second : database_.programs()[programIndex]->name;
 }
 
 std::string ChannelListSession::FavoriteText(uint32_t programIndex) const {
@@ -253,11 +261,17 @@ void ChannelListSession::StoreRowOrder() {
 
 namespace {
 
-SortKey KeyOf(const Program& program, uint8_t favoriteMask, int column) {
+SortKey KeyOf(const Program& program, const std::string& name, uint8_t favoriteMask, uint8_t marks, int column) {
     SortKey key;
     switch (column) {
     case COLUMN_NAME:
-        key.text = FoldName(program.name);
+        key.text = FoldName(name);
+        break;
+    case COLUMN_LOCK:
+        key.number = marks & PA_LOCK;
+        break;
+    case COLUMN_SKIP:
+        key.number = marks & PA_SKIP;
         break;
     case COLUMN_CA:
         // The mask as an unsigned value: a 32-bit difference of two masks would wrap for masks
@@ -292,7 +306,7 @@ bool ChannelListSession::SortByColumn(int column) {
     std::vector<SortKey> keys;
     keys.reserve(rows.size());
     for (const uint32_t value : rows)
-        keys.push_back(KeyOf(*database_.programs()[value], FavoriteMask(value), column));
+        keys.push_back(KeyOf(*database_.programs()[value], Name(value), FavoriteMask(value), Marks(value), column));
     const bool descending = (sortState & kDescendingBit) != 0;
     // Rows with equal keys keep their order.
     std::vector<size_t> order(rows.size());
@@ -318,7 +332,55 @@ bool ChannelListSession::SortByColumn(int column) {
     return true;
 }
 
-// ---- names ----
+// ---- marks and channel names ----
+
+bool ChannelListSession::AllRowsMarked(const std::vector<int>& rows, uint8_t mark) const {
+    const std::vector<int> valid = ValidRows(rows);
+    return !valid.empty() && std::all_of(valid.begin(), valid.end(),
+                                         [this, mark](int row) { return (Marks(RowValue(row)) & mark) != 0; });
+}
+
+bool ChannelListSession::ToggleRowsMark(const std::vector<int>& rows, uint8_t mark) {
+    return SetRowsMark(rows, mark, !AllRowsMarked(rows, mark));
+}
+
+bool ChannelListSession::SetRowsMark(const std::vector<int>& rows, uint8_t mark, bool on) {
+    mark &= CHANNEL_MARKS;
+    const std::vector<int> valid = ValidRows(rows);
+    const bool changes = mark != 0 && std::any_of(valid.begin(), valid.end(), [this, mark, on](int row) {
+                             return ((Marks(RowValue(row)) & mark) == mark) != on;
+                         });
+    if (!changes)
+        return false;
+    ChannelListState before = state_;
+    for (const int row : valid) {
+        uint8_t& marks = state_.marks[RowValue(row)];
+        marks = static_cast<uint8_t>(on ? (marks | mark) : (marks & ~mark));
+    }
+    MarkChanged(CHANGED_PROGRAMS);
+    listener_->RowTextsChanged(valid);
+    RecordStep(std::move(before), valid, valid);
+    return true;
+}
+
+bool ChannelListSession::RenameRow(int row, const std::string& name) {
+    if (row < 0 || row >= RowCount() || name.size() > MAX_NAME_BYTES)
+        return false;
+    const uint32_t program = RowValue(row);
+    if (Name(program) == name)
+        return false;
+    ChannelListState before = state_;
+    if (database_.programs()[program]->name == name)
+        state_.names.erase(program);
+    else
+        state_.names[program] = name;
+    MarkChanged(CHANGED_PROGRAMS);
+    listener_->RowTextsChanged({row});
+    RecordStep(std::move(before), {row}, {row});
+    return true;
+}
+
+// ---- group names ----
 
 bool ChannelListSession::ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names) {
     ChannelListState before = state_;
@@ -358,7 +420,7 @@ int ChannelListSession::FindRow(const std::string& prefix, int start) const {
     const std::string pattern = FoldName(prefix);
     for (int step = 0; step < count; ++step) {
         const int row = (std::max(start, 0) + step) % count;
-        if (BeginsWith(RowProgram(row).name, pattern))
+        if (BeginsWith(Name(RowValue(row)), pattern))
             return row;
     }
     return -1;
@@ -369,7 +431,7 @@ int ChannelListSession::FindRowContaining(const std::string& text, int start) co
     const std::string pattern = FoldName(text);
     for (int step = 0; step < count; ++step) {
         const int row = (std::max(start, 0) + step) % count;
-        if (FoldName(RowProgram(row).name).find(pattern) != std::string::npos)
+        if (FoldName(Name(RowValue(row))).find(pattern) != std::string::npos)
             return row;
     }
     return -1;
@@ -429,6 +491,8 @@ uint32_t ChannelListSession::NetChanges() {
         if (state_.workingOrder[k] != k)
             flags |= CHANGED_ORDER;
     }
+    if (ProgramsChanged())
+        flags |= CHANGED_PROGRAMS;
     for (size_t i = 0; i < state_.workingGroups.size(); ++i) {
         const FavoriteGroup& stored = *database_.favoriteGroups()[i];
         const FavoriteGroup& working = state_.workingGroups[i];
@@ -438,6 +502,18 @@ uint32_t ChannelListSession::NetChanges() {
             flags |= CHANGED_FAVORITES;
     }
     return flags;
+}
+
+bool ChannelListSession::ProgramsChanged() const {
+    for (const auto& [program, name] : state_.names) {
+        if (database_.programs()[program]->name != name)
+            return true;
+    }
+    for (size_t k = 0; k < state_.marks.size(); ++k) {
+        if ((database_.programs()[k]->attributes & CHANNEL_MARKS) != state_.marks[k])
+            return true;
+    }
+    return false;
 }
 
 void ChannelListSession::WriteBack() {
@@ -453,6 +529,19 @@ void ChannelListSession::WriteBack() {
     listener_->RowsAboutToBeReplaced();
     state_.rows.clear();
     listener_->RowsReplaced();
+    // Marks and names go first, while the programs still stand where they stood at opening.
+    if (flags & CHANGED_PROGRAMS) {
+        for (size_t k = 0; k < state_.marks.size(); ++k) {
+            const Program& stored = *database_.programs()[k];
+            const std::string& name = Name(static_cast<uint32_t>(k));
+            if ((stored.attributes & CHANNEL_MARKS) == state_.marks[k] && stored.name == name)
+                continue;
+            Program program = stored;
+            program.attributes = static_cast<uint8_t>((program.attributes & ~CHANNEL_MARKS) | state_.marks[k]);
+            program.name = name;
+            database_.SetProgram(k, program);
+        }
+    }
     // The offered groups take their names and lists first, still numbered by the old order; the
     // new channel order then renumbers every group, offered or not.
     for (size_t i = 0; i < state_.workingGroups.size(); ++i) {

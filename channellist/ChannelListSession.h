@@ -13,7 +13,18 @@
 #include <string>
 #include <vector>
 
-enum ChannelColumn { COLUMN_NAME = 0, COLUMN_CA = 1, COLUMN_NETWORK = 2, COLUMN_FAVORITE = 3, COLUMN_COUNT = 4 };
+enum ChannelColumn {
+    COLUMN_NAME = 0,
+    COLUMN_CA = 1,
+    COLUMN_NETWORK = 2,
+    COLUMN_FAVORITE = 3,
+    COLUMN_LOCK = 4,
+    COLUMN_SKIP = 5,
+    COLUMN_COUNT = 6
+};
+
+// The attribute bits the "Lock" and "Skip" columns show and change.
+constexpr uint8_t CHANNEL_MARKS = PA_LOCK | PA_SKIP;
 
 // caMask bits that the "CA" column shows and sorts by.
 constexpr uint32_t CA_SHOWN_BITS = 0xC000FFFFu;
@@ -47,6 +58,8 @@ public:
         virtual void RowsReordered(const std::vector<int>& /*newRowOf*/) {}
         // The "Favorite" text of any row may have changed (membership or names).
         virtual void FavoriteTextsChanged() {}
+        // The name or the marks of some rows changed; the rows stay.
+        virtual void RowTextsChanged(const std::vector<int>& /*rows*/) {}
     };
 
     // Opens on "All Satellites" and the "TV" tab. The database must outlive the session.
@@ -79,7 +92,10 @@ public:
     int RowCount() const { return static_cast<int>(state_.rows.size()); }
     uint32_t RowValue(int row) const { return state_.rows[static_cast<size_t>(row)]; }
     const Program& RowProgram(int row) const { return *database_.programs()[RowValue(row)]; }
-    // A cell's text in the ISO-8859-1 view.
+    // The program's PA_LOCK and PA_SKIP bits and its name as the list shows them.
+    uint8_t Marks(uint32_t programIndex) const { return state_.marks[programIndex]; }
+    const std::string& Name(uint32_t programIndex) const;
+    // A cell's text in the ISO-8859-1 view ("Lock" and "Skip" cells are empty).
     std::string CellText(int row, int column) const;
     // The names of the program's favorite groups in group order, "/" between them; "Fav%u" with
     // the group's number for an empty name.
@@ -133,11 +149,22 @@ public:
     // Where the rows of the last command, undo or redo stand now (to be selected).
     const std::vector<int>& editedRows() const { return editedRows_; }
 
-    // ---- names ----
+    // ---- marks and channel names ----
+    // Whether every one of the rows has the mark (PA_LOCK or PA_SKIP); false for no rows.
+    bool AllRowsMarked(const std::vector<int>& rows, uint8_t mark) const;
+    // Sets the mark on the rows, or clears it when every one of them has it; false when nothing
+    // changes. One undo step.
+    bool ToggleRowsMark(const std::vector<int>& rows, uint8_t mark);
+    bool SetRowsMark(const std::vector<int>& rows, uint8_t mark, bool on);
+    // A new name (ISO-8859-1 bytes) for the row's channel; false, with nothing changed, when it
+    // equals the name shown or is longer than a name can be. One undo step.
+    bool RenameRow(int row, const std::string& name);
+
+    // ---- group names ----
     // New names for the offered groups (extra strings are ignored); true when any name changed.
     bool ApplyGroupNames(const std::array<std::string, MAX_FAVORITE_GROUPS>& names);
 
-    // ---- search ----
+    // ---- search (the names as the list shows them) ----
     // The first row from `start` on, continuing from the top, whose name begins with `prefix`
     // (ISO-8859-1 bytes), letters compared without regard to case; -1 when there is none.
     int FindRow(const std::string& prefix, int start) const;
@@ -162,6 +189,8 @@ public:
     void WriteBack();
 
 private:
+    // Whether a mark or a name differs from the database's.
+    bool ProgramsChanged() const;
     // Whether the program passes the row filter of the shown tab and group (not for favorite groups).
     bool IsShown(uint32_t programIndex) const;
     std::vector<uint16_t>& TabList(FavoriteGroup& group);

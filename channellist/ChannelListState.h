@@ -5,12 +5,16 @@
 #include "database/Records.h"
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 // Bits of changeFlags.
 constexpr uint32_t CHANGED_ORDER = 1;
 constexpr uint32_t CHANGED_FAVORITES = 2;
 constexpr uint32_t CHANGED_NAMES = 4;
+// Lock or Skip marks, or channel names, changed.
+constexpr uint32_t CHANGED_PROGRAMS = 8;
 
 // Kinds of the "Channel Group" entries; an entry's tag is groupIndex * 256 + groupKind.
 constexpr uint8_t GROUP_ALL = 0;
@@ -27,6 +31,10 @@ struct ChannelListState {
     std::vector<FavoriteGroup> workingGroups;
     // Per program at opening: bit i set when the program stands in a list of working group i.
     std::vector<uint8_t> favoriteMasks;
+    // Per program at opening: its PA_LOCK and PA_SKIP bits as the list shows them.
+    std::vector<uint8_t> marks;
+    // The new names, by the program's position at opening; a program without one keeps its name.
+    std::map<uint32_t, std::string> names;
     uint8_t currentTab = 0;
     uint8_t groupKind = GROUP_ALL;
     uint8_t groupIndex = 0;

@@ -1,6 +1,7 @@
 #include "channellist/ChannelListView.h"
 
 #include "channellist/ChannelListModel.h"
+#include "forms/NameField.h"
 #include "ui/LeftToRightItemDelegate.h"
 
 #include <QApplication>
@@ -8,16 +9,50 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 
 #include <algorithm>
 
 namespace {
 
-// "No." holds five digits.
-constexpr int kColumnWidths[VIEW_COLUMN_COUNT] = {44, 130, 90, 170, 120};
+// "No." holds five digits; "Lock" and "Skip" a check box and their headings.
+constexpr int kColumnWidths[VIEW_COLUMN_COUNT] = {44, 130, 90, 170, 120, 52, 52};
+
+// A channel's name typed in place (F2): the name box of the forms, with its byte limit and its
+// ISO-8859-1 check. Enter ends the typing, not the dialog's default button.
+class NameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        QLineEdit* edit = CreateNameEdit(parent, "nameEditor");
+        edit->installEventFilter(const_cast<NameDelegate*>(this));
+        return edit;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* edit = static_cast<QLineEdit*>(editor);
+        edit->setText(index.data(Qt::EditRole).toString());
+        edit->selectAll();
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        const bool handled = QStyledItemDelegate::eventFilter(object, event);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true; // committed by the filter above; the dialog must not see it
+        }
+        return handled;
+    }
+};
 
 } // namespace
 
@@ -33,6 +68,7 @@ ChannelListView::ChannelListView(QWidget* parent) : QTreeView(parent) {
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setDragEnabled(false);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    setItemDelegateForColumn(ViewColumn(COLUMN_NAME), new NameDelegate(this));
     QPalette colors = palette();
     // The selection stays visible while another control has the focus.
     colors.setColor(QPalette::Inactive, QPalette::Highlight, colors.color(QPalette::Active, QPalette::Highlight));
@@ -310,6 +346,14 @@ void ChannelListView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier) {
+        const QModelIndex cell = indexAt(event->position().toPoint());
+        if (cell.isValid() && (cell.column() == ViewColumn(COLUMN_LOCK) || cell.column() == ViewColumn(COLUMN_SKIP))) {
+            markPress_ = cell;
+            event->accept();
+            return;
+        }
+    }
     if (event->button() == Qt::LeftButton) {
         pressPos_ = event->position().toPoint();
         pressRow_ = RowAt(pressPos_);
@@ -353,6 +397,15 @@ void ChannelListView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     pressRow_ = -1;
+    if (markPress_.isValid()) {
+        const QModelIndex cell = indexAt(event->position().toPoint());
+        const QModelIndex pressed = markPress_;
+        markPress_ = QModelIndex();
+        if (event->button() == Qt::LeftButton && cell == pressed)
+            emit markClicked(cell.row(), cell.column());
+        event->accept();
+        return;
+    }
     QTreeView::mouseReleaseEvent(event);
 }
 

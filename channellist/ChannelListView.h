@@ -9,6 +9,8 @@
 // no row hidden before a search joins the selection. Alt with a cursor key moves the current row
 // without selecting; Space then adds it to the selection or takes it out, for picking scattered
 // rows from the keyboard (Ctrl with Up and Down moves rows).
+//
+// The name column is edited in place only when the dialog asks (F2), in the forms' name box.
 #pragma once
 
 #include <QPersistentModelIndex>
@@ -67,6 +69,9 @@ signals:
     // A right click, not during a drag: the row under the pointer (-1 for none) and the pointer's
     // screen position.
     void contextMenuRequested(int row, const QPoint& globalPos);
+    // A plain click on a cell of the "Lock" or "Skip" column (a view column): it toggles the mark
+    // without first changing the selection, so that it can act on the selected rows.
+    void markClicked(int row, int viewColumn);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -89,7 +94,8 @@ private:
     // Shift, Alt and Space with the cursor keys; false for any other key.
     bool PickRowsByKey(QKeyEvent* event);
 
-    QPersistentModelIndex anchor_; // follows its row when rows move
+    QPersistentModelIndex anchor_;    // follows its row when rows move
+    QPersistentModelIndex markPress_; // the "Lock" or "Skip" cell a plain click began on
     bool extending_ = false;
     int pressRow_ = -1;
     QPoint pressPos_;

@@ -28,7 +28,7 @@ FavoriteNamesDialog::FavoriteNamesDialog(QWidget* parent) : QDialog(parent) {
         field->setMaxLength(static_cast<int>(MAX_NAME_BYTES));
         field->setValidator(validator);
         field->setMinimumWidth(220);
-        auto* label = new QLabel(QString::number(i + 1), this);
+        auto* label = new QLabel(QStringLiteral("&%1").arg(i + 1), this);
         label->setBuddy(field);
         form->addRow(label, field);
         fields_[static_cast<size_t>(i)] = field;

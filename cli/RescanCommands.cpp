@@ -1,31 +1,14 @@
-// The commands for after a rescan: apply-order, clean and diff, over the core's matching.
+// ndftool apply-order: the order and favorite groups of a reference file, over the core's matching.
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
 
 #include "rescan/ApplyOrder.h"
-#include "rescan/CleanUp.h"
-#include "rescan/Compare.h"
 
 namespace {
 
 QCommandLineOption OrderOnlyOption() {
     return QCommandLineOption(QStringLiteral("order-only"),
                               QStringLiteral("Keep FILE's favorite groups (renumbered); take only the channel order."));
-}
-
-QCommandLineOption DryRunOption() {
-    return QCommandLineOption(QStringLiteral("dry-run"), QStringLiteral("Report what would go; write nothing."));
-}
-
-QCommandLineOption EmptyTranspondersOption() {
-    return QCommandLineOption(QStringLiteral("empty-transponders"),
-                              QStringLiteral("Remove the transponders without programs too."));
-}
-
-QCommandLineOption ExitCodeOption() {
-    return QCommandLineOption(QStringLiteral("exit-code"),
-                              QStringLiteral("Exit with 1 when the files differ, 0 when they do not (--quiet "
-                                             "implies it)."));
 }
 
 } // namespace
@@ -175,122 +158,4 @@ int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringLi
     for (const PlannedChannel& channel : plan.withoutPartner)
         report << "  " << DescribeChannel(database, channel, numberOf[channel.program]) << "\n";
     return parser.isSet(StrictOption()) && options.groups && plan.favoritesNotPlaced > 0 ? EXIT_FOUND : 0;
-}
-
-// ---- clean ----
-
-const char* CleanCommand::Summary() const {
-    return "Remove duplicate and broken records";
-}
-
-const char* CleanCommand::Description() const {
-    return "Removes programs that repeat an earlier program (same transponder and service ID; their\n"
-           "favorite entries go to the earlier one), transponders that repeat an earlier one of their\n"
-           "network (same frequency, polarity and symbol rate; their programs move to it), favorite\n"
-           "entries that name no program or repeat an entry of their list, and programs whose\n"
-           "transponder does not exist. Prints each group with its count and the removed records,\n"
-           "then saves; the stamp is handled as by sort.\n"
-           "\n"
-           "--json prints {\"file\", \"written\" (the file saved, or null with --dry-run), \"removed\"\n"
-           "(the number of findings), \"rules\": [{\"rule\" (the group's heading), \"count\", \"found\"\n"
-           "(one text per finding)}]}.";
-}
-
-std::vector<CommandArgument> CleanCommand::Arguments() const {
-    return {{"FILE", "the NDF file to clean"}};
-}
-
-QList<QCommandLineOption> CleanCommand::Options() const {
-    return {OutputOption(), DryRunOption(), EmptyTranspondersOption()};
-}
-
-int CleanCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
-                          std::ostream& err) {
-    const bool dryRun = parser.isSet(DryRunOption());
-    const QString target = dryRun ? QString() : TargetOf(parser, positional[0], err);
-    if (!dryRun && target.isEmpty())
-        return EXIT_USAGE;
-    NetworkDatabase database;
-    if (const NdfStatus status = LoadDatabase(positional[0], database, err); status != NDF_OK)
-        return status;
-    CleanUpOptions options;
-    options.on[CLEAN_EMPTY_TRANSPONDERS] = parser.isSet(EmptyTranspondersOption());
-    const CleanUpPlan plan = FindCleanUp(database, options);
-    if (!dryRun) {
-        ApplyCleanUp(database, plan);
-        if (const NdfStatus status = SaveDatabase(database, target, out, err); status != NDF_OK)
-            return status;
-    }
-    std::ostream& report = Report(out, err, target);
-    if (!Json()) {
-        report << CleanUpReport(plan);
-        return 0;
-    }
-    QJsonArray rules;
-    size_t removed = 0;
-    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
-        if (!plan.options.on[rule])
-            continue;
-        removed += plan.Count(rule);
-        rules.append(Object({{"rule", Text(CleanUpRuleName(rule))},
-                             {"count", static_cast<qint64>(plan.Count(rule))},
-                             {"found", TextArray(plan.found[rule])}}));
-    }
-    WriteJson(report, Object({{"file", Text(DisplayPath(positional[0]))},
-                              {"written", dryRun ? QJsonValue() : Text(DisplayPath(target, true))},
-                              {"removed", static_cast<qint64>(removed)},
-                              {"rules", rules}}));
-    return 0;
-}
-
-// ---- diff ----
-
-const char* DiffCommand::Summary() const {
-    return "Show what differs between two files";
-}
-
-const char* DiffCommand::Description() const {
-    return "Compares satellites by slot, transponders by position, polarity and frequency (within 2 MHz),\n"
-           "programs as apply-order pairs them, the channel order (the fewest programs that moved, with\n"
-           "their old and new channel numbers) and the favorite groups by number. Prints one line per\n"
-           "difference under a heading with its count, or \"No differences.\"; stamps are not compared.\n"
-           "Positions are written as 19.2E or 0.8W.\n"
-           "\n"
-           "--json prints {\"a\", \"b\" (the files), \"different\" (true or false), \"sections\":\n"
-           "[{\"title\", \"count\", \"lines\" (one text per difference)}]}.";
-}
-
-std::vector<CommandArgument> DiffCommand::Arguments() const {
-    return {{"A", "the first NDF file"}, {"B", "the second NDF file"}};
-}
-
-QList<QCommandLineOption> DiffCommand::Options() const {
-    return {ExitCodeOption()};
-}
-
-int DiffCommand::Execute(const QCommandLineParser& parser, const QStringList& positional, std::ostream& out,
-                         std::ostream& err) {
-    NetworkDatabase a;
-    if (const NdfStatus status = LoadDatabase(positional[0], a, err); status != NDF_OK)
-        return status;
-    NetworkDatabase b;
-    if (const NdfStatus status = LoadDatabase(positional[1], b, err); status != NDF_OK)
-        return status;
-    const DatabaseDiff diff = CompareDatabases(a, b);
-    if (Json()) {
-        QJsonArray sections;
-        for (const DatabaseDiff::Section& section : diff.sections) {
-            sections.append(Object({{"title", Text(section.title)},
-                                    {"count", static_cast<qint64>(section.lines.size())},
-                                    {"lines", TextArray(section.lines)}}));
-        }
-        WriteJson(out, Object({{"a", Text(DisplayPath(positional[0]))},
-                               {"b", Text(DisplayPath(positional[1]))},
-                               {"different", !diff.Empty()},
-                               {"sections", sections}}));
-    } else {
-        Report(out, err) << diff.Text();
-    }
-    const bool exitCode = parser.isSet(ExitCodeOption()) || Quiet();
-    return exitCode && !diff.Empty() ? EXIT_FOUND : 0;
 }

@@ -88,7 +88,7 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
     for (int i = 0; i < NUM_LANGUAGES; ++i)
         language_->addItem(QString::fromLatin1(LanguageCode(static_cast<uint8_t>(i))));
     language_->setCurrentIndex(-1);
-    ac3_ = new QCheckBox(QStringLiteral("AC3"), this);
+    ac3_ = new QCheckBox(QStringLiteral("AC&3"), this);
     ac3_->setObjectName(QStringLiteral("ac3"));
     ac3_->setAccessibleName(tr("Enc"));
 
@@ -112,6 +112,10 @@ AudioDialog::AudioDialog(const PidList& tracks, QWidget* parent) : QDialog(paren
     grid->addWidget(add, 5, 1);
     grid->addWidget(modify, 6, 1);
     grid->setColumnStretch(0, 1);
+    // Tab goes down the list's buttons, then along the fields below and down their buttons.
+    QWidget* order[] = {list_, ok, cancel, remove, pid_, language_, ac3_, add, modify};
+    for (size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

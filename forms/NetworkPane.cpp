@@ -86,21 +86,21 @@ NetworkPane::NetworkPane(AntennaConfig* config, Network* network, QWidget* paren
     skewV_ = TextBox(this, "skewV");
     skewH_ = TextBox(this, "skewH");
 
-    AddRow(tr(" Name"), name_);
-    AddRow(tr(" Degree"), degree_);
-    AddRow(tr(" LNB Type"), lnbType_);
-    AddRow(tr(" LNB Freq"), lnbFreq_);
-    AddRow(tr(" LNB Freq H"), lnbFreqH_);
-    AddRow(tr(" LNB Power/Switch"), powerMode_);
-    AddCheckRow(tr(" 22Khz Switch"), tone22k_);
-    AddCheckRow(tr(" 12V Switch"), switch12V_);
-    AddRow(tr(" DiSEqC Switch Level"), switchLevel_);
-    AddRow(tr(" DiSEqC Switch Port"), switchPort_);
-    AddRow(tr(" DiSEqC Positioner Level"), positionerLevel_);
-    AddRow(tr(" DiSEqC Positioner ID"), positionerId_);
-    AddCheckRow(tr(" Skew Controller"), skewController_);
-    AddRow(tr(" Skew Angle V"), skewV_);
-    AddRow(tr(" Skew Angle H"), skewH_);
+    AddRow(tr(" Na&me"), name_);
+    AddRow(tr(" &Degree"), degree_);
+    AddRow(tr(" LNB T&ype"), lnbType_);
+    AddRow(tr(" &LNB Freq"), lnbFreq_);
+    AddRow(tr(" L&NB Freq H"), lnbFreqH_);
+    AddRow(tr(" LN&B Power/Switch"), powerMode_);
+    AddCheckRow(tr(" &22Khz Switch"), tone22k_);
+    AddCheckRow(tr(" &12V Switch"), switch12V_);
+    AddRow(tr(" D&iSEqC Switch Level"), switchLevel_);
+    AddRow(tr(" DiSEqC S&witch Port"), switchPort_);
+    AddRow(tr(" DiSEqC Positione&r Level"), positionerLevel_);
+    AddRow(tr(" DiSE&qC Positioner ID"), positionerId_);
+    AddCheckRow(tr(" Skew &Controller"), skewController_);
+    AddRow(tr(" Skew &Angle V"), skewV_);
+    AddRow(tr(" Skew An&gle H"), skewH_);
     Finish();
 
     connect(lnbType_, &QComboBox::currentIndexChanged, this, &NetworkPane::OnLnbTypeChanged);

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,23 +84,28 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
     pcrPid_ = TextBox(this, "pcrPid");
     videoPid_ = TextBox(this, "videoPid");
     audioPid_ = TextBox(this, "audioPid");
-    ac3_ = MakeButton<QCheckBox>(this, "ac3", tr("AC3"));
+    ac3_ = MakeButton<QCheckBox>(this, "ac3", tr("AC&3"));
     teletextPid_ = TextBox(this, "teletextPid");
     subt_ = MakeButton<QCheckBox>(this, "subt", tr("Subt"));
-    scrambled_ = MakeButton<QCheckBox>(this, "scrambled", tr("Scrambled"));
-    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", tr("&More Audio..."));
+    scrambled_ = MakeButton<QCheckBox>(this, "scrambled", tr("Scram&bled"));
+    moreAudio_ = MakeButton<QPushButton>(this, "moreAudio", tr("More A&udio..."));
     // Both flag boxes as wide as the wider one, so that the two PID boxes line up.
     const int flagWidth = qMax(ac3_->sizeHint().width(), subt_->sizeHint().width());
     ac3_->setMinimumWidth(flagWidth);
     subt_->setMinimumWidth(flagWidth);
 
+    // The form has more controls than the menu bar leaves letters: these three are reached with Tab
+    // from the box before them (Teletext PID, "Don't update with service ID").
+    subt_->setProperty("tabOnly", true);
     auto* attributes = new QGroupBox(tr("Attributes"), this);
     attributes->setObjectName(QStringLiteral("attributes"));
-    lock_ = MakeButton<QCheckBox>(attributes, "lock", tr("Lock"));
-    skip_ = MakeButton<QCheckBox>(attributes, "skip", tr("Skip"));
-    noSidUpdate_ = MakeButton<QCheckBox>(attributes, "noSidUpdate", tr("Don't update with service ID"));
+    lock_ = MakeButton<QCheckBox>(attributes, "lock", tr("&Lock"));
+    skip_ = MakeButton<QCheckBox>(attributes, "skip", tr("Sk&ip"));
+    noSidUpdate_ = MakeButton<QCheckBox>(attributes, "noSidUpdate", tr("Don't update &with service ID"));
     noNameUpdate_ = MakeButton<QCheckBox>(attributes, "noNameUpdate", tr("Don't update name"));
     noPidUpdate_ = MakeButton<QCheckBox>(attributes, "noPidUpdate", tr("Don't update video/audio PIDs"));
+    noNameUpdate_->setProperty("tabOnly", true);
+    noPidUpdate_->setProperty("tabOnly", true);
     auto* attributeRows = new QVBoxLayout(attributes);
     auto* lockAndSkip = new QHBoxLayout;
     lockAndSkip->addWidget(lock_);
@@ -116,14 +122,14 @@ ProgramPane::ProgramPane(Program* working, QWidget* parent) : FormPane(parent), 
     type->addWidget(radio_);
     type->addStretch(1);
 
-    AddRow(tr(" Name"), name_);
-    AddRow(tr(" Service ID"), serviceId_);
-    AddRow(tr(" Service Type"), type);
-    AddRow(tr(" PMT PID"), pmtPid_);
-    AddRow(tr(" PCR PID"), pcrPid_);
-    AddRow(tr(" Video PID"), videoPid_);
-    AddRow(tr(" Audio PID"), PidWithFlag(audioPid_, ac3_));
-    AddRow(tr(" Teletext PID"), PidWithFlag(teletextPid_, subt_));
+    AddRow(tr(" &Name"), name_);
+    AddRow(tr(" Se&rvice ID"), serviceId_);
+    AddRow(tr(" Service T&ype"), type)->setBuddy(tv_);
+    AddRow(tr(" P&MT PID"), pmtPid_);
+    AddRow(tr(" P&CR PID"), pcrPid_);
+    AddRow(tr(" Vi&deo PID"), videoPid_);
+    AddRow(tr(" &Audio PID"), PidWithFlag(audioPid_, ac3_))->setBuddy(audioPid_);
+    AddRow(tr(" Telete&xt PID"), PidWithFlag(teletextPid_, subt_))->setBuddy(teletextPid_);
     AddCheckRow(tr(" CA"), scrambled_);
     AddControlOnly(moreAudio_);
     AddWide(attributes);

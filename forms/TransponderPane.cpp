@@ -72,13 +72,13 @@ TransponderPane::TransponderPane(Transponder* working, QWidget* parent) : FormPa
     gmtError_ = NumberEdit(this, "gmtError");
     gmtError_->installEventFilter(new DigitKeysOnly(gmtError_));
 
-    AddRow(tr(" Name"), name_);
-    AddRow(tr(" Frequency"), frequency_);
-    AddRow(tr(" Symbol Rate"), symbolRate_);
-    AddRow(tr(" Polarity"), polarity_);
-    AddRow(tr(" FEC"), fec_);
-    AddRow(tr(" Freq Drift"), freqDrift_);
-    AddRow(tr(" GMT Error"), gmtError_);
+    AddRow(tr(" &Name"), name_);
+    AddRow(tr(" F&requency"), frequency_);
+    AddRow(tr(" S&ymbol Rate"), symbolRate_);
+    AddRow(tr(" Po&larity"), polarity_);
+    AddRow(tr(" FE&C"), fec_);
+    AddRow(tr(" Freq &Drift"), freqDrift_);
+    AddRow(tr(" &GMT Error"), gmtError_);
     Finish();
 }
 

@@ -43,9 +43,9 @@ bool IsAsciiSpace(QChar c) {
 ModificationDateDialog::ModificationDateDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Recent modification date"));
 
-    dateRadio_ = new QRadioButton(tr("Date"), this);
+    dateRadio_ = new QRadioButton(tr("&Date"), this);
     dateRadio_->setObjectName(QStringLiteral("dateRadio"));
-    versionRadio_ = new QRadioButton(tr("Version"), this);
+    versionRadio_ = new QRadioButton(tr("&Version"), this);
     versionRadio_->setObjectName(QStringLiteral("versionRadio"));
     modeGroup_ = new QButtonGroup(this);
     modeGroup_->addButton(dateRadio_, MODE_DATE);
@@ -80,6 +80,10 @@ ModificationDateDialog::ModificationDateDialog(QWidget* parent) : QDialog(parent
     fields->addWidget(versionRadio_, 1, 0);
     fields->addWidget(versionEdit_, 1, 1);
     fields->setColumnStretch(1, 1);
+    // Tab goes row by row, as the fields stand.
+    setTabOrder(dateRadio_, datePicker_);
+    setTabOrder(datePicker_, versionRadio_);
+    setTabOrder(versionRadio_, versionEdit_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

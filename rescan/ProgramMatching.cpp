@@ -183,6 +183,37 @@ size_t TakeInOrder(std::vector<Order>& candidates, std::vector<uint32_t>& partne
     return taken;
 }
 
+// Pairs the candidate pairs (reference, target): a pair whose two programs have no other candidate
+// is taken at once; the others compete in the order `order` gives them.
+template <class Order>
+void TakePairs(const std::vector<std::pair<uint32_t, uint32_t>>& pairs, const Order& order,
+               std::vector<uint32_t>& partnerOfReference, std::vector<uint32_t>& partnerOfTarget) {
+    // Programs paired by an earlier pass take part in nothing.
+    auto open = [&](uint32_t r, uint32_t t) {
+        return partnerOfReference[r] == NO_PARTNER && partnerOfTarget[t] == NO_PARTNER;
+    };
+    std::vector<uint8_t> referenceCount(partnerOfReference.size(), 0);
+    std::vector<uint8_t> targetCount(partnerOfTarget.size(), 0);
+    for (const auto& [r, t] : pairs) {
+        if (!open(r, t))
+            continue;
+        referenceCount[r] = static_cast<uint8_t>(std::min(2, referenceCount[r] + 1));
+        targetCount[t] = static_cast<uint8_t>(std::min(2, targetCount[t] + 1));
+    }
+    std::vector<Candidate> competing;
+    for (const auto& [r, t] : pairs) {
+        if (!open(r, t))
+            continue;
+        if (referenceCount[r] == 1 && targetCount[t] == 1) {
+            partnerOfReference[r] = t;
+            partnerOfTarget[t] = r;
+        } else {
+            competing.push_back(order(r, t));
+        }
+    }
+    TakeInOrder(competing, partnerOfReference, partnerOfTarget);
+}
+
 std::vector<ProgramFacts> FactsOf(const NetworkDatabase& db, const std::vector<uint32_t>& pairOfSlot) {
     std::vector<ProgramFacts> facts(db.programs().size());
     for (size_t p = 0; p < facts.size(); ++p) {
@@ -359,7 +390,7 @@ ProgramMatching MatchPrograms(const NetworkDatabase& reference, const NetworkDat
                 keyed.emplace_back((b[t].Group() << 18) | (uint64_t{b[t].polarity} << 16) | b[t].frequency, t);
         }
         std::sort(keyed.begin(), keyed.end());
-        std::vector<Candidate> candidates;
+        std::vector<std::pair<uint32_t, uint32_t>> candidates;
         for (uint32_t r = 0; r < referenceCount; ++r) {
             if (a[r].satellite == NO_PARTNER || a[r].serviceId == 0)
                 continue;
@@ -368,11 +399,15 @@ ProgramMatching MatchPrograms(const NetworkDatabase& reference, const NetworkDat
             const uint64_t high = base | std::min(0xFFFFu, a[r].frequency + unsigned{kFrequencyTolerance});
             for (auto it = std::lower_bound(keyed.begin(), keyed.end(), std::make_pair(low, uint32_t{0}));
                  it != keyed.end() && it->first <= high; ++it)
-                candidates.push_back(order(r, it->second));
+                candidates.emplace_back(r, it->second);
         }
-        TakeInOrder(candidates, m.partnerOfReference, m.partnerOfTarget);
+        TakePairs(candidates, order, m.partnerOfReference, m.partnerOfTarget);
         record(MATCH_KEY, m.byKey);
     }
+
+    // Nothing left to pair on one side, nothing for the other passes to do.
+    if (m.byKey == std::min(referenceCount, targetCount))
+        return m;
 
     // 2. A service ID found once among the satellite's programs of that kind, in both files.
     {
@@ -393,19 +428,19 @@ ProgramMatching MatchPrograms(const NetworkDatabase& reference, const NetworkDat
         };
         const auto referenceOnce = once(a);
         const auto targetOnce = once(b);
-        std::vector<Candidate> candidates;
+        std::vector<std::pair<uint32_t, uint32_t>> candidates;
         for (size_t i = 0, j = 0; i < referenceOnce.size() && j < targetOnce.size();) {
             if (referenceOnce[i].first < targetOnce[j].first) {
                 ++i;
             } else if (targetOnce[j].first < referenceOnce[i].first) {
                 ++j;
             } else {
-                candidates.push_back(order(referenceOnce[i].second, targetOnce[j].second));
+                candidates.emplace_back(referenceOnce[i].second, targetOnce[j].second);
                 ++i;
                 ++j;
             }
         }
-        TakeInOrder(candidates, m.partnerOfReference, m.partnerOfTarget);
+        TakePairs(candidates, order, m.partnerOfReference, m.partnerOfTarget);
         record(MATCH_SERVICE_ID, m.byServiceId);
     }
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -21,15 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-// The core's names of the clean-up rules, for the translations to find.
-[[maybe_unused]] constexpr const char* kRuleNames[] = {
-    QT_TRANSLATE_NOOP("CleanUp", "duplicate programs"),
-    QT_TRANSLATE_NOOP("CleanUp", "duplicate transponders"),
-    QT_TRANSLATE_NOOP("CleanUp", "broken favorite entries"),
-    QT_TRANSLATE_NOOP("CleanUp", "programs whose transponder does not exist"),
-    QT_TRANSLATE_NOOP("CleanUp", "transponders without programs"),
-};
 
 // Names and reports are UTF-8 of the ISO-8859-1 view; names alone are bytes.
 QString FromName(const std::string& name) {
@@ -54,17 +44,6 @@ QPushButton* AddButton(QDialogButtonBox* box, QDialogButtonBox::StandardButton w
         break;
     }
     return button;
-}
-
-QPlainTextEdit* ReportView(const QString& text, const char* objectName) {
-    auto* view = new QPlainTextEdit;
-    view->setObjectName(QString::fromLatin1(objectName));
-    view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    view->setPlainText(text);
-    view->setMinimumSize(560, 320);
-    return view;
 }
 
 } // namespace
@@ -272,70 +251,4 @@ void ApplyOrderDialog::accept() {
                       .arg(unpaired_)) != MessageBox::Yes)
         return;
     QDialog::accept();
-}
-
-// ---- Clean Up ----
-
-CleanUpDialog::CleanUpDialog(const NetworkDatabase& database, QWidget* parent) : QDialog(parent), database_(database) {
-    setObjectName(QStringLiteral("cleanUpDialog"));
-    setWindowTitle(tr("Clean Up"));
-    auto* layout = new QVBoxLayout(this);
-    const CleanUpOptions defaults;
-    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
-        rules_[rule] = new QCheckBox;
-        rules_[rule]->setObjectName(QStringLiteral("rule%1Check").arg(rule + 1));
-        rules_[rule]->setChecked(defaults.on[rule]);
-        layout->addWidget(rules_[rule]);
-        connect(rules_[rule], &QCheckBox::toggled, this, &CleanUpDialog::Find);
-    }
-    findings_ = ReportView(QString(), "findingsView");
-    layout->addWidget(findings_);
-    auto* buttons = new QDialogButtonBox;
-    ok_ = AddButton(buttons, QDialogButtonBox::Ok, "okButton");
-    AddButton(buttons, QDialogButtonBox::Cancel, "cancelButton");
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    Find();
-}
-
-void CleanUpDialog::Find() {
-    CleanUpOptions options;
-    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule)
-        options.on[rule] = rules_[rule]->isChecked();
-    plan_ = FindCleanUp(database_, options);
-    QString text;
-    for (int rule = 0; rule < CLEAN_RULE_COUNT; ++rule) {
-        QString name = QCoreApplication::translate("CleanUp", CleanUpRuleName(rule));
-        name[0] = name[0].toUpper();
-        const QString counted = tr("%1: %2").arg(name).arg(plan_.Count(rule));
-        rules_[rule]->setText(counted);
-        if (plan_.Count(rule) == 0)
-            continue;
-        text += counted + (options.on[rule] ? QString() : tr(" (kept)")) + QLatin1Char('\n');
-        for (const std::string& line : plan_.found[rule])
-            text += QStringLiteral("  ") + QString::fromStdString(line) + QLatin1Char('\n');
-    }
-    findings_->setPlainText(text.isEmpty() ? tr("Nothing to clean up.") : text);
-    ok_->setEnabled(!plan_.NothingToDo());
-}
-
-// ---- Compare with File ----
-
-CompareDialog::CompareDialog(const QString& report, const QString& files, QWidget* parent)
-    : QDialog(parent), report_(report) {
-    setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(tr("Compare with File"));
-    auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(files);
-    label->setObjectName(QStringLiteral("filesLabel"));
-    layout->addWidget(label);
-    layout->addWidget(ReportView(report, "reportView"));
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* copy = buttons->addButton(tr("C&opy"), QDialogButtonBox::ActionRole);
-    copy->setObjectName(QStringLiteral("copyButton"));
-    AddButton(buttons, QDialogButtonBox::Close, "closeButton");
-    layout->addWidget(buttons);
-    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(report_); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

@@ -5,6 +5,7 @@
 #include "shell/EditorView.h"
 #include "shell/KeyboardLocks.h"
 #include "ui/AppInfo.h"
+#include "ui/UserGuide.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -199,6 +200,9 @@ void CMainFrame::OnCommand(int id) {
             break;
         case ID_APP_EXIT:
             close();
+            break;
+        case ID_HELP_USER_GUIDE:
+            ShowUserGuide(this);
             break;
         case ID_APP_ABOUT: {
             AboutDialog about(this);

@@ -2,11 +2,14 @@
 // duplicate and broken records, and the comparison with another file.
 #include "shell/EditorView.h"
 
+#include "rescan/CleanUpDialog.h"
 #include "rescan/Compare.h"
+#include "rescan/CompareDialog.h"
 #include "rescan/ToolDialogs.h"
 #include "shell/FileFilters.h"
 #include "shell/NetworkTree.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 #include "ui/NativePath.h"
 
 #include <QFileInfo>
@@ -52,8 +55,14 @@ void EditorView::OnCleanUp() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const StepPlace place = CurrentPlace();
-    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
-    ChangeUnderBlankPane(place, [&] { return ApplyCleanUp(database_, dialog.Plan()); });
+    bool changed = false;
+    {
+        CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
+        changed = ChangeUnderBlankPane(place, [&] { return ApplyCleanUp(database_, dialog.Plan()); });
+    }
+    // What went, once the step is taken.
+    if (changed)
+        MessageBox::Information(window(), CleanUpDialog::RemovedText(dialog.Plan()));
 }
 
 void EditorView::OnCompareWithFile() {
@@ -65,7 +74,6 @@ void EditorView::OnCompareWithFile() {
         return;
     const QString thisName =
         database_.pathName.empty() ? tr("No Name") : QFileInfo(FromNativePath(database_.pathName)).fileName();
-    const QString report = QString::fromStdString(CompareDatabases(database_, other).Text());
-    CompareDialog dialog(report, tr("A: %1 (open)\nB: %2").arg(thisName, name), window());
+    CompareDialog dialog(CompareDatabases(database_, other), tr("A: %1 (open)\nB: %2").arg(thisName, name), window());
     dialog.exec();
 }

@@ -222,24 +222,12 @@ Their channels and favorites will not be placed. Apply anyway?</source>
         <translation>قائمة القنوات</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>مجموعة القنوات</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>إعادة ت&amp;سمية</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;بحث</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>تلفزيون</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>راديو</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ To remove a channel item from a favorite group
         <source>Delete %1 channels?</source>
         <translation>هل تريد حذف %1 قناة؟</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>مجموعة ال&amp;قنوات</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;تلفزيون</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;راديو</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>كل مفاتيح القائمة (تحديد الصفوف، القفل، التخطي، إعادة التسمية، النقل) موصوفة في دليل المستخدم: اضغط F1 أو اختر مساعدة &gt; دليل المستخدم في النافذة الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>إعادة تسمية القناة</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ To remove a channel item from a favorite group
     <message>
         <source>Favorite</source>
         <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ To remove a channel item from a favorite group
         <source>transponders without programs</source>
         <translation>ترانسبوندرات بلا قنوات</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>تلفزيون %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>راديو %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>قمر مفقود</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 على %2، Service ID %3: مطابق لـ %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1، Service ID %2: الترانسبوندر %3 غير موجود</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1، معدل الترميز %2: مطابق لـ %3 %4، تنتقل إليه %5 قناة</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1، معدل الترميز %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>المجموعة %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1، إدخال قائمة التلفزيون %2: القناة %3 غير موجودة</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1، إدخال قائمة الراديو %2: القناة %3 غير موجودة</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1، إدخال قائمة التلفزيون %2: يكرر %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1، إدخال قائمة الراديو %2: يكرر %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ To remove a channel item from a favorite group
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (يُحتفظ بها)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>لا يوجد ما يحتاج إلى تنظيف.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>حدّد ما تريد إزالته:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>أزال التنظيف: قنوات: %1، ترانسبوندرات: %2، إدخالات مفضلة: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>محدد للإزالة: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ To remove a channel item from a favorite group
         <translation>إظهار/إخفاء شريط التحرير</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;قائمة القنوات</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>يعرض قائمة القنوات</translation>
     </message>
@@ -743,16 +823,8 @@ To remove a channel item from a favorite group
         <translation>&amp;أدوات</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>تطبيق ال&amp;ترتيب من ملف...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>تطبيق الترتيب</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>ت&amp;نظيف...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ To remove a channel item from a favorite group
     <message>
         <source>Clean Up</source>
         <translation>تنظيف</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>م&amp;قارنة بملف...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ To remove a channel item from a favorite group
     <message>
         <source>Skip</source>
         <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;قائمة القنوات	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>تطبيق ال&amp;ترتيب من ملف...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>ت&amp;نظيف...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>م&amp;قارنة بملف...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;دليل المستخدم	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>يفتح دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>دليل المستخدم</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>لا توجد فروق.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>أقمار في A فقط</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>أقمار في B فقط</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>أقمار متغيرة</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>ترانسبوندرات في A فقط</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>ترانسبوندرات في B فقط</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>ترانسبوندرات متغيرة</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>قنوات في A فقط</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>قنوات في B فقط</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>قنوات متغيرة</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>قنوات منقولة</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>مجموعات مفضلة في A فقط</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>مجموعات مفضلة في B فقط</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>مجموعات مفضلة متغيرة</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>موضع المحرك</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>Skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>Skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>إعداد الهوائي</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>وضع DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>تغذية LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>منفذ المفتاح</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>تردد LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>تردد LNB العالي</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>انحراف التردد</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>فرق GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID الصورة</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID التليتكست</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>قناع CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>الخصائص 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>مشفرة</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>قفل</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>البت 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>عدم تحديث PID الصورة/الصوت</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>عدم تحديث الاسم</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>عدم التحديث عبر Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>موجود</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>مفقود</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>غير محدد</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>تلفزيون %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>راديو %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>القناة %1 (مفقودة)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>الترانسبوندر %1 (مفقود)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>قمر مفقود</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>ترانسبوندر مفقود</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1، معدل الترميز %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 على %2، Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>المجموعة %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 تلفزيون، %2 راديو</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>قائمة التلفزيون: %1 في A فقط</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>قائمة التلفزيون: %1 في B فقط</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>قائمة الراديو: %1 في A فقط</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>قائمة الراديو: %1 في B فقط</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>قائمة التلفزيون: تغيّر الترتيب</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>قائمة الراديو: تغيّر الترتيب</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>تاريخ آخر تعديل</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>التاريخ</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>الإصدار</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>إصدار غير صالح</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>ال&amp;تاريخ</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>الإ&amp;صدار</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>موجود</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> الاسم</translation>
+        <source> Na&amp;me</source>
+        <translation> ا&amp;لاسم</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> الموقع المداري</translation>
+        <source> &amp;Degree</source>
+        <translation> الم&amp;وقع المداري</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> نوع LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> نوع &amp;LNB</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> تردد LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> ت&amp;ردد LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> تردد LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> تردد LNB &amp;H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> تغذية LNB/التبديل</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> ت&amp;غذية LNB/التبديل</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> مفتاح 22 كيلوهرتز</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> مفتاح &amp;22 كيلوهرتز</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> مفتاح 12 فولت</translation>
+        <source> &amp;12V Switch</source>
+        <translation> مفتاح &amp;12 فولت</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> إصدار مفتاح DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> &amp;إصدار مفتاح DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> منفذ مفتاح DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> م&amp;نفذ مفتاح DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> إصدار محرك DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> إص&amp;دار محرك DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> موضع محرك DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> موضع محرك &amp;DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> متحكم Skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> مت&amp;حكم Skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> زاوية Skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> زاوية &amp;Skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> زاوية Skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;زاوية Skew H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>راديو</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>ترجمة</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>مشفرة</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>مسارات صوت أ&amp;خرى...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>الخصائص</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>قفل</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>تخطٍّ</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>عدم التحديث عبر Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>عدم تحديث PID الصورة/الصوت</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> الاسم</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> نوع الخدمة</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PMT PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PCR PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID الصورة</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID الصوت</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID التليتكست</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>&amp;AC3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>م&amp;شفرة</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>مسا&amp;رات صوت أخرى...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>ق&amp;فل</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>ت&amp;خطٍّ</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>عدم التحديث عبر &amp;Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> ا&amp;لاسم</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Service &amp;ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> &amp;نوع الخدمة</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;MT PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;CR PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> PID الص&amp;ورة</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> &amp;PID الصوت</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PI&amp;D التليتكست</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>تلقائي</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> الاسم</translation>
+        <source> &amp;Name</source>
+        <translation> ا&amp;لاسم</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> التردد</translation>
+        <source> F&amp;requency</source>
+        <translation> الت&amp;ردد</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> معدل الترميز</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> مع&amp;دل الترميز</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> الاستقطاب</translation>
+        <source> Po&amp;larity</source>
+        <translation> الاستق&amp;طاب</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> &amp;FEC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> انحراف التردد</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> ا&amp;نحراف التردد</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> فرق GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> &amp;فرق GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>دليل مستخدم Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;رجوع</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>ال&amp;محتويات</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

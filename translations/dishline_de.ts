@@ -226,18 +226,6 @@ Ihre Sender und Favoriten werden nicht übernommen. Trotzdem übernehmen?</trans
         <translation>Senderliste (geändert)</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Sendergruppe</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -359,6 +347,38 @@ Sender aus einer Favoritengruppe entfernen
         <source>%1 of %2 selected</source>
         <translation>%1 von %2 ausgewählt</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>Sender&amp;gruppe</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Alle Tasten der Liste (Zeilen auswählen, Sperren, Überspringen, Umbenennen, Verschieben) beschreibt das Benutzerhandbuch: F1 drücken oder im Hauptfenster Hilfe &gt; Benutzerhandbuch wählen.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Sender umbenennen</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Sender aus einer Favoritengruppe entfernen
     <message>
         <source>Favorite</source>
         <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Übersp.</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Sender aus einer Favoritengruppe entfernen
         <source>transponders without programs</source>
         <translation>Transponder ohne Programme</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>ein fehlender Satellit</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 auf %2, Service-ID %3: gleich wie %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service-ID %2: Transponder %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, Symbolrate %2: gleich wie %3 %4, %5 Kanäle ziehen dorthin</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, Symbolrate %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, TV-Liste Eintrag %2: Programm %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, Radioliste Eintrag %2: Programm %3 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, TV-Liste Eintrag %2: wiederholt %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, Radioliste Eintrag %2: wiederholt %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Sender aus einer Favoritengruppe entfernen
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (bleibt erhalten)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Nichts zu bereinigen.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Markieren Sie, was entfernt werden soll:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Bereinigen hat entfernt: Kanäle: %1, Transponder: %2, Favoriteneinträge: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Zum Entfernen markiert: %1</translation>
     </message>
 </context>
 <context>
@@ -587,10 +671,6 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Bearbeitungsleiste ein/aus</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>Sender&amp;liste</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Zeigt die Senderliste</translation>
     </message>
@@ -735,10 +815,6 @@ Sender aus einer Favoritengruppe entfernen
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>&amp;Reihenfolge aus Datei übernehmen...</translation>
-    </message>
-    <message>
         <source>Take the channel order, favorite groups, locks, skips and kept names from another NDF file</source>
         <translation>Übernimmt Senderreihenfolge, Favoritengruppen, Sperren, Überspringen und bewahrte Namen aus einer anderen NDF-Datei</translation>
     </message>
@@ -747,20 +823,12 @@ Sender aus einer Favoritengruppe entfernen
         <translation>Reihenfolge übernehmen</translation>
     </message>
     <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Bereinigen...</translation>
-    </message>
-    <message>
         <source>Find duplicate and broken records and remove them</source>
         <translation>Sucht doppelte und defekte Einträge und entfernt sie</translation>
     </message>
     <message>
         <source>Clean Up</source>
         <translation>Bereinigen</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Sender aus einer Favoritengruppe entfernen
     <message>
         <source>Skip</source>
         <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>Sender&amp;liste	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>&amp;Reihenfolge aus Datei übernehmen...	Strg+Umschalt+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Bereinigen...	Strg+Umschalt+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>Mit Datei &amp;vergleichen...	Strg+Umschalt+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>Benutzer&amp;handbuch	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Das Benutzerhandbuch öffnen</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satelliten nur in A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satelliten nur in B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Geänderte Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transponder nur in A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transponder nur in B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Geänderte Transponder</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Programme nur in A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Programme nur in B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Geänderte Programme</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Verschobene Programme</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Favoritengruppen nur in A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Favoritengruppen nur in B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Geänderte Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>Positioner-ID</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>Skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>Skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>Antennenkonfiguration</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>DiSEqC-Modus</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>LNB-Versorgung</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>Schalteranschluss</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>LNB-Frequenz hoch</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>Frequenzdrift</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>GMT-Abweichung</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>Video-PIDs</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>Audio-PIDs</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>Videotext-PIDs</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>CA-Maske</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>Attribute 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Video-/Audio-PIDs nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Namen nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Nicht über Service-ID aktualisieren</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>Programm %1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>Transponder %1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>ein fehlender Satellit</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>ein fehlender Transponder</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, Symbolrate %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 auf %2, Service-ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 Radio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>TV-Liste: %1 nur in A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>TV-Liste: %1 nur in B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>Radioliste: %1 nur in A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>Radioliste: %1 nur in B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>TV-Liste: Reihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>Radioliste: Reihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Letztes Änderungsdatum</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
         <source>[Area code][Version in decimal] EX&gt; B002</source>
         <translation>[Gebietskennung][Version dezimal] Bsp.: B002</translation>
     </message>
@@ -1241,6 +1620,14 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Vorhanden</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Name</translation>
+        <source> Na&amp;me</source>
+        <translation> &amp;Name</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Orbitposition</translation>
+        <source> &amp;Degree</source>
+        <translation> &amp;Orbitposition</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> LNB-Typ</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> &amp;LNB-Typ</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> LNB-Frequenz</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> LNB-&amp;Frequenz</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> LNB-Frequenz H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> LNB-Fre&amp;quenz H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> LNB-Speisung/Umschaltung</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> LNB-Speisung/&amp;Umschaltung</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> 22-kHz-Umschaltung</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> &amp;22-kHz-Umschaltung</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> 12-V-Umschaltung</translation>
+        <source> &amp;12V Switch</source>
+        <translation> &amp;12-V-Umschaltung</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> DiSEqC-Schalterversion</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> DiSEqC-Schalter&amp;version</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> DiSEqC-Eingang</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> D&amp;iSEqC-Eingang</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> DiSEqC-Motorversion</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> DiSEqC-&amp;Motorversion</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> DiSEqC-Motorposition</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> DiSEq&amp;C-Motorposition</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Skew-Regler</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Skew-&amp;Regler</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Skew-Winkel V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Skew-&amp;Winkel V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Skew-Winkel H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> Sk&amp;ew-Winkel H</translation>
     </message>
 </context>
 <context>
@@ -1387,32 +1774,12 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>UT</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Eigenschaften</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Sperren</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Überspringen</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Nicht über Service-ID aktualisieren</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1423,44 +1790,64 @@ Möchten Sie die Datei überschreiben?</translation>
         <translation>Video-/Audio-PIDs nicht aktualisieren</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Name</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service-ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Sendertyp</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PMT-PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PCR-PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> Video-PID</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> Audio-PID</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> Videotext-PID</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
     </message>
     <message>
-        <source>&amp;More Audio...</source>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Ve&amp;rschlüsselt</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
         <translation>&amp;Weitere Audiospuren...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>Sp&amp;erren</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Übersprin&amp;gen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Nicht über Service-ID aktua&amp;lisieren</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Name</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Service-&amp;ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Sendert&amp;yp</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;MT-PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;CR-PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> &amp;Video-PID</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> A&amp;udio-PID</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> Vide&amp;otext-PID</translation>
     </message>
 </context>
 <context>
@@ -1627,34 +2014,6 @@ Möchten Sie die Datei überschreiben?</translation>
 <context>
     <name>TransponderPane</name>
     <message>
-        <source> Name</source>
-        <translation> Name</translation>
-    </message>
-    <message>
-        <source> Frequency</source>
-        <translation> Frequenz</translation>
-    </message>
-    <message>
-        <source> Symbol Rate</source>
-        <translation> Symbolrate</translation>
-    </message>
-    <message>
-        <source> Polarity</source>
-        <translation> Polarisation</translation>
-    </message>
-    <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
-    </message>
-    <message>
-        <source> Freq Drift</source>
-        <translation> Frequenzdrift</translation>
-    </message>
-    <message>
-        <source> GMT Error</source>
-        <translation> GMT-Abweichung</translation>
-    </message>
-    <message>
         <source>Vert</source>
         <translation>Vertikal</translation>
     </message>
@@ -1673,6 +2032,58 @@ Möchten Sie die Datei überschreiben?</translation>
     <message>
         <source>Auto</source>
         <translation>Auto</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Name</translation>
+    </message>
+    <message>
+        <source> F&amp;requency</source>
+        <translation> F&amp;requenz</translation>
+    </message>
+    <message>
+        <source> S&amp;ymbol Rate</source>
+        <translation> S&amp;ymbolrate</translation>
+    </message>
+    <message>
+        <source> Po&amp;larity</source>
+        <translation> P&amp;olarisation</translation>
+    </message>
+    <message>
+        <source> FE&amp;C</source>
+        <translation> &amp;FEC</translation>
+    </message>
+    <message>
+        <source> Freq &amp;Drift</source>
+        <translation> Fr&amp;equenzdrift</translation>
+    </message>
+    <message>
+        <source> &amp;GMT Error</source>
+        <translation> &amp;GMT-Abweichung</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Dishline-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

@@ -222,24 +222,12 @@ Sus canales y favoritos no se colocarán. ¿Aplicar de todos modos?</translation
         <translation>Lista de canales</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Grupo de canales</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>Cambiar &amp;nombre</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Buscar</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Para quitar un canal de un grupo de favoritos
         <source>Delete %1 channels?</source>
         <translation>¿Eliminar %1 canales?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Grupo de canales</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Todas las teclas de la lista (seleccionar filas, bloquear, saltar, cambiar nombre, mover) se describen en la guía del usuario: pulse F1 o elija Ayuda &gt; Guía del usuario en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saltar</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Cambiar nombre del canal</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Para quitar un canal de un grupo de favoritos
     <message>
         <source>Favorite</source>
         <translation>Favorito</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloq.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saltar</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Para quitar un canal de un grupo de favoritos
         <source>transponders without programs</source>
         <translation>transpondedores sin canales</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satélite que falta</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 en %2, Service ID %3: igual que %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2: el transpondedor %3 no existe</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, tasa de símbolos %2: igual que %3 %4, %5 canales pasan a él</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, tasa de símbolos %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, entrada %2 de la lista de TV: el canal %3 no existe</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, entrada %2 de la lista de radio: el canal %3 no existe</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, entrada %2 de la lista de TV: repite %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, entrada %2 de la lista de radio: repite %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Para quitar un canal de un grupo de favoritos
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (se conservan)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>No hay nada que limpiar.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Marque lo que se va a eliminar:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>La limpieza eliminó canales: %1, transpondedores: %2, entradas de favoritos: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Marcados para eliminar: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Para quitar un canal de un grupo de favoritos
         <translation>Mostrar/ocultar barra de edición</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Lista de canales</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Muestra la lista de canales</translation>
     </message>
@@ -743,16 +823,8 @@ Para quitar un canal de un grupo de favoritos
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>Aplicar &amp;orden desde archivo...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Aplicar orden</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Limpiar...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Para quitar un canal de un grupo de favoritos
     <message>
         <source>Clean Up</source>
         <translation>Limpiar</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>&amp;Comparar con archivo...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Para quitar un canal de un grupo de favoritos
     <message>
         <source>Skip</source>
         <translation>Saltar</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Lista de canales	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>Aplicar &amp;orden desde archivo...	Control+Mayúsculas+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Limpiar...	Control+Mayúsculas+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>&amp;Comparar con archivo...	Control+Mayúsculas+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Guía del usuario	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Abre la guía del usuario</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>No hay diferencias.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satélites solo en A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satélites solo en B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Satélites cambiados</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transpondedores solo en A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transpondedores solo en B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Transpondedores cambiados</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Canales solo en A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Canales solo en B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Canales cambiados</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Canales movidos</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Grupos de favoritos solo en A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Grupos de favoritos solo en B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Grupos de favoritos cambiados</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posición</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>posición del motor</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>ajuste de antena</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>modo DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>alimentación LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>puerto del conmutador</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>tipo de LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>frecuencia LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>frecuencia LNB alta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polarización</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>deriva de frecuencia</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>desfase GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transpondedor</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID de teletexto</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>máscara CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>atributos</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>atributos 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloqueo</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>No actualizar los PID de vídeo/audio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>No actualizar el nombre</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>No actualizar por Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>canal %1 (falta)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transpondedor %1 (falta)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satélite que falta</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>un transpondedor que falta</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, tasa de símbolos %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 en %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>Lista de TV: %1 solo en A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>Lista de TV: %1 solo en B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>lista de radio: %1 solo en A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>lista de radio: %1 solo en B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>Lista de TV: orden cambiado</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>lista de radio: orden cambiado</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Fecha de la última modificación</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versión</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Versión no válida</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Versión</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Presente</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nombre</translation>
+        <source> Na&amp;me</source>
+        <translation> Nom&amp;bre</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Posición</translation>
+        <source> &amp;Degree</source>
+        <translation> Pos&amp;ición</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Tipo de LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> Tipo de L&amp;NB</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Frecuencia LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> &amp;Frecuencia LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Frecuencia LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> F&amp;recuencia LNB H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Alimentación LNB/conmutación</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> Alimentación &amp;LNB/conmutación</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Conmutación 22 kHz</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Conmutación &amp;22 kHz</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Conmutación 12 V</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Conmutación &amp;12 V</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Versión del conmutador DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Versión del conm&amp;utador DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Puerto del conmutador DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> Puerto del conmutador DiSE&amp;qC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Versión del motor DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> Versión del &amp;motor DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Posición del motor DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> Posici&amp;ón del motor DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Control de skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> C&amp;ontrol de skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Ángulo de skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Ángulo &amp;de skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Ángulo de skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;Ángulo de skew H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Subt.</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Codificado</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>&amp;Más pistas de audio...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Atributos</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Bloquear</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Saltar</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>No actualizar por Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>No actualizar los PID de vídeo/audio</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nombre</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Tipo de servicio</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PID PMT</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PID PCR</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID de vídeo</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID de audio</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID de teletexto</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Codi&amp;ficado</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>&amp;Más pistas de audio...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Bloquear</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Sa&amp;ltar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>No actuali&amp;zar por Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Nombre</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Se&amp;rvice ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Tip&amp;o de servicio</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;ID PMT</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> PI&amp;D PCR</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> PID de v&amp;ídeo</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> PID de a&amp;udio</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PID de telete&amp;xto</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nombre</translation>
+        <source> &amp;Name</source>
+        <translation> &amp;Nombre</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Frecuencia</translation>
+        <source> F&amp;requency</source>
+        <translation> F&amp;recuencia</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Tasa de símbolos</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> Tasa de s&amp;ímbolos</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polarización</translation>
+        <source> Po&amp;larity</source>
+        <translation> P&amp;olarización</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> C&amp;ódigo FEC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Deriva de frecuencia</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> Deriva de &amp;frecuencia</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Desfase GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> &amp;Desfase GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Guía del usuario de Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>C&amp;ontenido</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

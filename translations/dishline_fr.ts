@@ -222,24 +222,12 @@ Leurs chaînes et favoris ne seront pas placés. Appliquer quand même ?</transl
         <translation>Liste des chaînes</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Groupe de chaînes</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Renommer</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>Re&amp;chercher</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <source>Delete %1 channels?</source>
         <translation>Supprimer %1 chaînes ?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Groupe de chaînes</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>Ra&amp;dio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Toutes les touches de la liste (sélection de lignes, verrouillage, saut, renommage, déplacement) sont décrites dans le guide de l&apos;utilisateur : appuyez sur F1 ou choisissez Aide &gt; Guide de l&apos;utilisateur dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Sauter</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Renommer la chaîne</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Pour retirer une chaîne d&apos;un groupe de favoris
     <message>
         <source>Favorite</source>
         <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verr.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saut</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <source>transponders without programs</source>
         <translation>transpondeurs sans chaînes</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satellite absent</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 sur %2, Service ID %3 : identique à %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2 : le transpondeur %3 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, débit symbole %2 : identique à %3 %4, %5 chaînes y sont déplacées</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, débit symbole %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Groupe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, entrée %2 de la liste TV : la chaîne %3 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, entrée %2 de la liste radio : la chaîne %3 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, entrée %2 de la liste TV : répète %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, entrée %2 de la liste radio : répète %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (conservés)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Rien à nettoyer.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Cochez ce qu&apos;il faut supprimer :</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Le nettoyage a supprimé chaînes : %1, transpondeurs : %2, entrées de favoris : %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Cochés pour suppression : %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <translation>Afficher/masquer la barre d&apos;édition</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Liste des chaînes</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Affiche la liste des chaînes</translation>
     </message>
@@ -743,16 +823,8 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>Appliquer l&apos;&amp;ordre d&apos;un fichier...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Appliquer l&apos;ordre</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Nettoyer...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Pour retirer une chaîne d&apos;un groupe de favoris
     <message>
         <source>Clean Up</source>
         <translation>Nettoyer</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>&amp;Comparer avec un fichier...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Pour retirer une chaîne d&apos;un groupe de favoris
     <message>
         <source>Skip</source>
         <translation>Sauter</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Liste des chaînes	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>Appliquer l&apos;&amp;ordre d&apos;un fichier...	Ctrl+Maj+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Nettoyer...	Ctrl+Maj+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>&amp;Comparer avec un fichier...	Ctrl+Maj+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Guide de l&apos;utilisateur	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Ouvre le guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satellites seulement dans A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satellites seulement dans B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Satellites modifiés</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transpondeurs seulement dans A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transpondeurs seulement dans B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Transpondeurs modifiés</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Chaînes seulement dans A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Chaînes seulement dans B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Chaînes modifiées</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Chaînes déplacées</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Groupes de favoris seulement dans A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Groupes de favoris seulement dans B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Groupes de favoris modifiés</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>position du moteur</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>réglage d&apos;antenne</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>mode DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>alimentation LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>entrée du commutateur</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>type de LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>fréquence LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>fréquence LNB haute</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>débit symbole</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polarisation</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>dérive de fréquence</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>écart GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transpondeur</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID télétexte</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>masque CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>attributs</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>attributs 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Cryptée</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrouillage</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saut</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Ne pas mettre à jour les PID vidéo/audio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Ne pas mettre à jour le nom</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Ne pas mettre à jour par Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>présent</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>chaîne %1 (absente)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transpondeur %1 (absent)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satellite absent</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>un transpondeur absent</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, débit symbole %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 sur %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Groupe %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>Liste TV : %1 seulement dans A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>Liste TV : %1 seulement dans B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>liste radio : %1 seulement dans A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>liste radio : %1 seulement dans B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>Liste TV : ordre modifié</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>liste radio : ordre modifié</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B : %2</translation>
         <translation>Date de dernière modification</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1241,6 +1620,14 @@ B : %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Version saisie non valide</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B : %2</translation>
         <translation>Présent</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nom</translation>
+        <source> Na&amp;me</source>
+        <translation> No&amp;m</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Position</translation>
+        <source> &amp;Degree</source>
+        <translation> &amp;Position</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Type de LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> T&amp;ype de LNB</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Fréquence LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> Fré&amp;quence LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Fréquence LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> Fréquence &amp;LNB H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Alimentation LNB/commutation</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> Al&amp;imentation LNB/commutation</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Commutation 22 kHz</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Commutation &amp;22 kHz</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Commutation 12 V</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Commutation &amp;12 V</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Version du commutateur DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Ve&amp;rsion du commutateur DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Entrée du commutateur DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> &amp;Entrée du commutateur DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Version du moteur DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> &amp;Version du moteur DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Position du moteur DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> Position d&amp;u moteur DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Contrôleur de skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Contr&amp;ôleur de skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Angle de skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> A&amp;ngle de skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Angle de skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> Angle de skew &amp;H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B : %2</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>S.-titres</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Cryptée</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>Autres pistes a&amp;udio...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Attributs</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Verrouiller</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Sauter</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Ne pas mettre à jour par Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B : %2</translation>
         <translation>Ne pas mettre à jour les PID vidéo/audio</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nom</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Type de service</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PID PMT</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PID PCR</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID vidéo</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID audio</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID télétexte</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>C&amp;ryptée</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>&amp;Autres pistes audio...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>Verroui&amp;ller</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Sa&amp;uter</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Ne pas mettre &amp;à jour par Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Nom</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> S&amp;ervice ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> T&amp;ype de service</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> PID P&amp;MT</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;ID PCR</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> PID &amp;vidéo</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> &amp;PID audio</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PID téléte&amp;xte</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B : %2</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nom</translation>
+        <source> &amp;Name</source>
+        <translation> &amp;Nom</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Fréquence</translation>
+        <source> F&amp;requency</source>
+        <translation> Fré&amp;quence</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Débit symbole</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> Dé&amp;bit symbole</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polarisation</translation>
+        <source> Po&amp;larity</source>
+        <translation> &amp;Polarisation</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> F&amp;EC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Dérive de fréquence</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> Dé&amp;rive de fréquence</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Écart GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> Écart &amp;GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Guide de l&apos;utilisateur de Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

@@ -222,24 +222,12 @@ I loro canali e preferiti non verranno collocati. Applicare comunque?</translati
         <translation>Lista canali</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Gruppo di canali</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Rinomina</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Cerca</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Per togliere un canale da un gruppo preferiti
         <source>Delete %1 channels?</source>
         <translation>Eliminare %1 canali?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Gruppo di canali</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>Ra&amp;dio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Tutti i tasti della lista (selezione delle righe, blocco, salto, rinomina, spostamento) sono descritti nella guida utente: premere F1 o scegliere Guida &gt; Guida utente nella finestra principale.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Rinomina canale</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Per togliere un canale da un gruppo preferiti
     <message>
         <source>Favorite</source>
         <translation>Preferito</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocco</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Per togliere un canale da un gruppo preferiti
         <source>transponders without programs</source>
         <translation>transponder senza canali</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satellite mancante</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 su %2, Service ID %3: uguale a %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2: il transponder %3 non esiste</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, symbol rate %2: uguale a %3 %4, %5 canali vi vengono spostati</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, symbol rate %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, voce %2 della lista TV: il canale %3 non esiste</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, voce %2 della lista radio: il canale %3 non esiste</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, voce %2 della lista TV: ripete %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, voce %2 della lista radio: ripete %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Per togliere un canale da un gruppo preferiti
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (mantenuti)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Niente da pulire.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Selezionare cosa eliminare:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>La pulizia ha eliminato canali: %1, transponder: %2, voci preferiti: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Selezionati per l&apos;eliminazione: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Per togliere un canale da un gruppo preferiti
         <translation>Mostra/nascondi barra di modifica</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Lista canali</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Mostra la lista canali</translation>
     </message>
@@ -743,16 +823,8 @@ Per togliere un canale da un gruppo preferiti
         <translation>St&amp;rumenti</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>Applica &amp;ordine da file...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Applica ordine</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Pulizia...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Per togliere un canale da un gruppo preferiti
     <message>
         <source>Clean Up</source>
         <translation>Pulizia</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>&amp;Confronta con file...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Per togliere un canale da un gruppo preferiti
     <message>
         <source>Skip</source>
         <translation>Salta</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Lista canali	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>Applica &amp;ordine da file...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Pulizia...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>&amp;Confronta con file...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Guida utente	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Apre la guida utente</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satelliti solo in A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satelliti solo in B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Satelliti modificati</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transponder solo in A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transponder solo in B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Transponder modificati</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Canali solo in A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Canali solo in B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Canali modificati</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Canali spostati</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Gruppi preferiti solo in A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Gruppi preferiti solo in B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Gruppi preferiti modificati</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posizione</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>posizione motore</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>impostazione antenna</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>modalità DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>alimentazione LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>porta switch</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>tipo LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>frequenza LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>frequenza LNB alta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>symbol rate</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polarizzazione</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>deriva di frequenza</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>scarto GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID televideo</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>maschera CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>attributi</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>attributi 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificato</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocco</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Non aggiornare i PID video/audio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Non aggiornare il nome</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Non aggiornare tramite Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>non impostato</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>canale %1 (mancante)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transponder %1 (mancante)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>un satellite mancante</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>un transponder mancante</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, symbol rate %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 su %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Gruppo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>Lista TV: %1 solo in A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>Lista TV: %1 solo in B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>lista radio: %1 solo in A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>lista radio: %1 solo in B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>Lista TV: ordine modificato</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>lista radio: ordine modificato</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Data dell&apos;ultima modifica</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versione</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Versione non valida</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Versione</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Presente</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
+        <source> Na&amp;me</source>
+        <translation> Nom&amp;e</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Posizione</translation>
+        <source> &amp;Degree</source>
+        <translation> &amp;Posizione</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Tipo LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> T&amp;ipo LNB</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Frequenza LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> Frequenza &amp;LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Frequenza LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> Frequenza LNB &amp;H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Alimentazione LNB/commutazione</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> Alimentazione LN&amp;B/commutazione</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Commutazione 22 kHz</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Commutazione &amp;22 kHz</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Commutazione 12 V</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Commutazione &amp;12 V</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Versione switch DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Versione s&amp;witch DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Porta switch DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> Porta switch &amp;DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Versione motore DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> Versione motore DiSE&amp;qC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Posizione motore DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> Posi&amp;zione motore DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Controllo skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Controllo s&amp;kew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Angolo skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> A&amp;ngolo skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Angolo skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;Angolo skew H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Sottot.</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Codificato</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>&amp;Altre tracce audio...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Attributi</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Blocca</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Salta</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Non aggiornare tramite Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>Non aggiornare i PID video/audio</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Tipo di servizio</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PID PMT</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PID PCR</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID video</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID audio</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID televideo</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Codific&amp;ato</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>Altre tracce a&amp;udio...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Blocca</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>&amp;Salta</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Non aggiornare &amp;tramite Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Nome</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> S&amp;ervice ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Tipo di servi&amp;zio</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> PI&amp;D PMT</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;ID PCR</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> &amp;PID video</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> PID a&amp;udio</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PID te&amp;levideo</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
+        <source> &amp;Name</source>
+        <translation> &amp;Nome</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Frequenza</translation>
+        <source> F&amp;requency</source>
+        <translation> Fre&amp;quenza</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Symbol rate</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> S&amp;ymbol rate</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polarizzazione</translation>
+        <source> Po&amp;larity</source>
+        <translation> &amp;Polarizzazione</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> F&amp;EC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Deriva di frequenza</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> &amp;Deriva di frequenza</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Scarto GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> Sc&amp;arto GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Guida utente di Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

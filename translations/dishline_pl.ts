@@ -222,24 +222,12 @@ Ich kanały i ulubione nie zostaną umieszczone. Zastosować mimo to?</translati
         <translation>Lista kanałów</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Grupa kanałów</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Zmień nazwę</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Szukaj</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Aby usunąć kanał z grupy ulubionych
         <source>Delete %1 channels?</source>
         <translation>Usunąć kanały (%1)?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Grupa kanałów</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Wszystkie klawisze listy (zaznaczanie wierszy, blokada, pomijanie, zmiana nazwy, przenoszenie) opisuje podręcznik użytkownika: naciśnij F1 lub wybierz w oknie głównym Pomoc &gt; Podręcznik użytkownika.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blokada</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Zmiana nazwy kanału</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Aby usunąć kanał z grupy ulubionych
     <message>
         <source>Favorite</source>
         <translation>Ulubione</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blok.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomiń</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Aby usunąć kanał z grupy ulubionych
         <source>transponders without programs</source>
         <translation>transpondery bez kanałów</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>brakujący satelita</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 na %2, Service ID %3: taki sam jak %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2: transponder %3 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, symbol rate %2: taki sam jak %3 %4, kanały przenoszone tam: %5</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, symbol rate %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupa %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, wpis listy TV %2: kanał %3 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, wpis listy radiowej %2: kanał %3 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, wpis listy TV %2: powtarza %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, wpis listy radiowej %2: powtarza %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Aby usunąć kanał z grupy ulubionych
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (zachowane)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Nie ma czego porządkować.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Zaznacz, co usunąć:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Porządkowanie usunęło kanały: %1, transpondery: %2, wpisy ulubionych: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Zaznaczone do usunięcia: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Aby usunąć kanał z grupy ulubionych
         <translation>Pasek edycji</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Lista kanałów</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Pokazuje listę kanałów</translation>
     </message>
@@ -743,16 +823,8 @@ Aby usunąć kanał z grupy ulubionych
         <translation>&amp;Narzędzia</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>Zastosuj &amp;kolejność z pliku...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Zastosuj kolejność</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Porządkuj...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Aby usunąć kanał z grupy ulubionych
     <message>
         <source>Clean Up</source>
         <translation>Porządkuj</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>Poró&amp;wnaj z plikiem...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Aby usunąć kanał z grupy ulubionych
     <message>
         <source>Skip</source>
         <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Lista kanałów	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>Zastosuj &amp;kolejność z pliku...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Porządkuj...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>Poró&amp;wnaj z plikiem...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Podręcznik użytkownika	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Otwiera podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Podręcznik użytkownika</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Brak różnic.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satelity tylko w A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satelity tylko w B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Zmienione satelity</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transpondery tylko w A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transpondery tylko w B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Zmienione transpondery</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Kanały tylko w A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Kanały tylko w B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Zmienione kanały</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Przeniesione kanały</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Grupy ulubionych tylko w A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Grupy ulubionych tylko w B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Zmienione grupy ulubionych</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nazwa</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>pozycja</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>pozycja pozycjonera</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>ustawienie anteny</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>tryb DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>zasilanie LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>wejście przełącznika</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>typ LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>częstotliwość LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>częstotliwość LNB górna</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>częstotliwość</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>symbol rate</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polaryzacja</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>dryft częstotliwości</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>korekta GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID-y wideo</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID-y audio</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID-y telegazety</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>maska CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>atrybuty</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>atrybuty 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Kodowany</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blokada</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomijanie</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Nie aktualizuj PID-ów wideo/audio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Nie aktualizuj nazwy</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Nie aktualizuj po Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>jest</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>nieustawione</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>kanał %1 (brak)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transponder %1 (brak)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>brakujący satelita</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>brakujący transponder</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, symbol rate %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 na %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupa %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>TV: %1, radio: %2</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>Lista TV: %1 tylko w A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>Lista TV: %1 tylko w B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>lista radiowa: %1 tylko w A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>lista radiowa: %1 tylko w B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>Lista TV: zmieniona kolejność</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>lista radiowa: zmieniona kolejność</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Data ostatniej modyfikacji</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Wersja</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Nieprawidłowa wersja</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Wersja</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Jest</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nazwa</translation>
+        <source> Na&amp;me</source>
+        <translation> N&amp;azwa</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Pozycja</translation>
+        <source> &amp;Degree</source>
+        <translation> Poz&amp;ycja</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Typ LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> Typ LN&amp;B</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Częstotliwość LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> Cz&amp;ęstotliwość LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Częstotliwość LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> Częstotliwość &amp;LNB H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Zasilanie LNB/przełączanie</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> &amp;Zasilanie LNB/przełączanie</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Przełączanie 22 kHz</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Przełączanie &amp;22 kHz</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Przełączanie 12 V</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Przełączanie &amp;12 V</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Wersja przełącznika DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Wers&amp;ja przełącznika DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Wejście przełącznika DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> Wej&amp;ście przełącznika DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Wersja pozycjonera DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> We&amp;rsja pozycjonera DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Pozycja pozycjonera DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> Pozycja pozycjonera &amp;DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Sterownik Skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Sterown&amp;ik Skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Kąt Skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Kąt Skew &amp;V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Kąt Skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> Kąt Skew &amp;H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Radio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Napisy</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Kodowany</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>Więcej ścieżek &amp;audio...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Atrybuty</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Blokada</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Pomiń</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Nie aktualizuj po Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>Nie aktualizuj PID-ów wideo/audio</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nazwa</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Typ usługi</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PMT PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PCR PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID wideo</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID audio</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID telegazety</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Ko&amp;dowany</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>Więcej &amp;ścieżek audio...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Blokada</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Pomi&amp;ń</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Nie &amp;aktualizuj po Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> Na&amp;zwa</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Ser&amp;vice ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> T&amp;yp usługi</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;MT PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> PC&amp;R PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> P&amp;ID wideo</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> PID a&amp;udio</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PID te&amp;legazety</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nazwa</translation>
+        <source> &amp;Name</source>
+        <translation> N&amp;azwa</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Częstotliwość</translation>
+        <source> F&amp;requency</source>
+        <translation> C&amp;zęstotliwość</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Symbol rate</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> Symbol &amp;rate</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polaryzacja</translation>
+        <source> Po&amp;larity</source>
+        <translation> Po&amp;laryzacja</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> &amp;FEC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Dryft częstotliwości</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> &amp;Dryft częstotliwości</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Korekta GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> Korekta &amp;GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Podręcznik użytkownika Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

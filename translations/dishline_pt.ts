@@ -222,24 +222,12 @@ Seus canais e favoritos não serão posicionados. Aplicar mesmo assim?</translat
         <translation>Lista de canais</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Grupo de canais</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Renomear</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Buscar</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Rádio</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Para remover um canal de um grupo de favoritos
         <source>Delete %1 channels?</source>
         <translation>Excluir %1 canais?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Grupo de canais</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>R&amp;ádio</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guia do usuário</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Todas as teclas da lista (selecionar linhas, bloquear, pular, renomear, mover) estão descritas no guia do usuário: pressione F1 ou escolha Ajuda &gt; Guia do usuário na janela principal.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloquear</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Renomear canal</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Para remover um canal de um grupo de favoritos
     <message>
         <source>Favorite</source>
         <translation>Favorito</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloq.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Para remover um canal de um grupo de favoritos
         <source>transponders without programs</source>
         <translation>transponders sem canais</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Rádio %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>um satélite ausente</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 em %2, Service ID %3: igual a %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2: o transponder %3 não existe</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, taxa de símbolos %2: igual a %3 %4, %5 canais passam para ele</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, taxa de símbolos %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, entrada %2 da lista de TV: o canal %3 não existe</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, entrada %2 da lista de rádio: o canal %3 não existe</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, entrada %2 da lista de TV: repete %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, entrada %2 da lista de rádio: repete %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Para remover um canal de um grupo de favoritos
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (mantidos)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Nada para limpar.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Marque o que remover:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>A limpeza removeu canais: %1, transponders: %2, entradas de favoritos: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Marcados para remoção: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Para remover um canal de um grupo de favoritos
         <translation>Mostrar/ocultar barra de edição</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Lista de canais</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Mostra a lista de canais</translation>
     </message>
@@ -743,16 +823,8 @@ Para remover um canal de um grupo de favoritos
         <translation>&amp;Ferramentas</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>Aplicar &amp;ordem de arquivo...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Aplicar ordem</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Limpar...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Para remover um canal de um grupo de favoritos
     <message>
         <source>Clean Up</source>
         <translation>Limpar</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>&amp;Comparar com arquivo...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Para remover um canal de um grupo de favoritos
     <message>
         <source>Skip</source>
         <translation>Pular</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Lista de canais	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>Aplicar &amp;ordem de arquivo...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Limpar...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>&amp;Comparar com arquivo...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Guia do usuário	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Abre o guia do usuário</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guia do usuário</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Nenhuma diferença.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Satélites só em A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Satélites só em B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Satélites alterados</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Transponders só em A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Transponders só em B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Transponders alterados</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Canais só em A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Canais só em B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Canais alterados</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Canais movidos</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Grupos de favoritos só em A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Grupos de favoritos só em B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Grupos de favoritos alterados</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posição</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>posição do motor</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>configuração da antena</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>modo DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>alimentação LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>porta da chave</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>tipo de LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>frequência LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>frequência LNB alta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequência</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>taxa de símbolos</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polarização</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>desvio de frequência</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>diferença GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PID PMT</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PIDs de vídeo</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PIDs de áudio</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PIDs de teletexto</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>máscara CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>atributos</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>atributos 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Codificado</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Bloqueio</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pular</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Rádio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Não atualizar os PIDs de vídeo/áudio</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Não atualizar o nome</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Não atualizar pelo Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ausente</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>não definido</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Rádio %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>canal %1 (ausente)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transponder %1 (ausente)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>um satélite ausente</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>um transponder ausente</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, taxa de símbolos %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 em %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grupo %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 rádio</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>Lista de TV: %1 só em A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>Lista de TV: %1 só em B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>lista de rádio: %1 só em A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>lista de rádio: %1 só em B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>Lista de TV: ordem alterada</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>lista de rádio: ordem alterada</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Data da última modificação</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versão</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Versão inválida</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Versão</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Presente</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
+        <source> Na&amp;me</source>
+        <translation> No&amp;me</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Posição</translation>
+        <source> &amp;Degree</source>
+        <translation> Pos&amp;ição</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Tipo de LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> Tipo de LN&amp;B</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Frequência LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> Freq&amp;uência LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Frequência LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> Fre&amp;quência LNB H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Alimentação LNB/comutação</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> Alimentação &amp;LNB/comutação</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Comutação 22 kHz</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Comutação &amp;22 kHz</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Comutação 12 V</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Comutação &amp;12 V</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Versão da chave DiSEqC</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Ve&amp;rsão da chave DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Porta da chave DiSEqC</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> Porta da c&amp;have DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Versão do motor DiSEqC</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> &amp;Versão do motor DiSEqC</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Posição do motor DiSEqC</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> &amp;Posição do motor DiSEqC</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Controle de skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Co&amp;ntrole de skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Ângulo de skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Ângulo &amp;de skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Ângulo de skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;Ângulo de skew H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Rádio</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Leg.</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Codificado</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>&amp;Mais faixas de áudio...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Atributos</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Bloquear</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Pular</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Não atualizar pelo Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>Não atualizar os PIDs de vídeo/áudio</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Tipo de serviço</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PID PMT</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PID PCR</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> PID de vídeo</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> PID de áudio</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> PID de teletexto</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>Co&amp;dificado</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>&amp;Mais faixas de áudio...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Bloquear</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>P&amp;ular</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Não atualizar &amp;pelo Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> &amp;Nome</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Ser&amp;vice ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Tipo de servi&amp;ço</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;ID PMT</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> PID PC&amp;R</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> PID de v&amp;ídeo</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> PID de &amp;áudio</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> PID de te&amp;letexto</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Nome</translation>
+        <source> &amp;Name</source>
+        <translation> &amp;Nome</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Frequência</translation>
+        <source> F&amp;requency</source>
+        <translation> F&amp;requência</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Taxa de símbolos</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> Taxa de s&amp;ímbolos</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polarização</translation>
+        <source> Po&amp;larity</source>
+        <translation> &amp;Polarização</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> C&amp;ódigo FEC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Desvio de frequência</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> Des&amp;vio de frequência</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Diferença GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> &amp;Diferença GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Guia do usuário do Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Sumário</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

@@ -222,24 +222,12 @@ Their channels and favorites will not be placed. Apply anyway?</source>
         <translation>Список каналов</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Группа каналов</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Переименовать</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Найти</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>ТВ</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Радио</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ To remove a channel item from a favorite group
         <source>Delete %1 channels?</source>
         <translation>Удалить каналы (%1)?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>&amp;Группа каналов</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;ТВ</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Радио</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Все клавиши списка (выбор строк, блокировка, пропуск, переименование, перемещение) описаны в руководстве пользователя: нажмите F1 или выберите в главном окне Справка &gt; Руководство пользователя.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Переименование канала</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ To remove a channel item from a favorite group
     <message>
         <source>Favorite</source>
         <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блок.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ To remove a channel item from a favorite group
         <source>transponders without programs</source>
         <translation>транспондеры без каналов</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>ТВ %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Радио %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>отсутствующий спутник</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%1 на %2, Service ID %3: то же, что %4</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, Service ID %2: транспондер %3 не существует</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, символьная скорость %2: то же, что %3 %4; каналов переносится туда: %5</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, символьная скорость %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Группа %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, запись ТВ-списка %2: канал %3 не существует</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, запись радиосписка %2: канал %3 не существует</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, запись ТВ-списка %2: повторяет %3</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, запись радиосписка %2: повторяет %3</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ To remove a channel item from a favorite group
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (сохраняется)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Очищать нечего.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Отметьте, что удалить:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Очистка удалила каналов: %1, транспондеров: %2, записей избранного: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Отмечено для удаления: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ To remove a channel item from a favorite group
         <translation>Панель редактирования</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Список каналов</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Показывает список каналов</translation>
     </message>
@@ -743,16 +823,8 @@ To remove a channel item from a favorite group
         <translation>С&amp;ервис</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>&amp;Применить порядок из файла...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Применить порядок</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Очистка...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ To remove a channel item from a favorite group
     <message>
         <source>Clean Up</source>
         <translation>Очистка</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>&amp;Сравнить с файлом...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ To remove a channel item from a favorite group
     <message>
         <source>Skip</source>
         <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Список каналов	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>&amp;Применить порядок из файла...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Очистка...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>&amp;Сравнить с файлом...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Руководство пользователя	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Открывает руководство пользователя</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Различий нет.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Спутники только в A</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Спутники только в B</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Изменённые спутники</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Транспондеры только в A</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Транспондеры только в B</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Изменённые транспондеры</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Каналы только в A</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Каналы только в B</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Изменённые каналы</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Перемещённые каналы</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Группы избранного только в A</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Группы избранного только в B</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Изменённые группы избранного</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>позиция</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>позиция позиционера</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>настройка антенны</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>режим DiSEqC</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>питание LNB</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>вход переключателя</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>тип LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>частота LNB</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>верхняя частота LNB</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>частота</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>символьная скорость</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>поляризация</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>уход частоты</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>поправка GMT</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>транспондер</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>PID аудио</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>PID телетекста</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>маска CA</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>свойства</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>свойства 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Кодированный</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Блокировка</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропуск</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Бит 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Не обновлять PID видео/аудио</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Не обновлять имя</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Не обновлять по Service ID</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>есть</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>не задано</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>ТВ %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Радио %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>канал %1 (отсутствует)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>транспондер %1 (отсутствует)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>отсутствующий спутник</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>отсутствующий транспондер</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, символьная скорость %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%1 на %2, Service ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Группа %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>ТВ: %1, радио: %2</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>ТВ-список: %1 только в A</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>ТВ-список: %1 только в B</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>радиосписок: %1 только в A</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>радиосписок: %1 только в B</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>ТВ-список: порядок изменён</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>радиосписок: порядок изменён</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Дата последнего изменения</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Дата</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Версия</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Недопустимая версия</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Дата</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Версия</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Есть</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Имя</translation>
+        <source> Na&amp;me</source>
+        <translation> И&amp;мя</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Позиция</translation>
+        <source> &amp;Degree</source>
+        <translation> П&amp;озиция</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> Тип LNB</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> Тип &amp;LNB</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> Частота LNB</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> &amp;Частота LNB</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> Частота LNB H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> Частота LNB &amp;H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> Питание LNB/переключение</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> Пит&amp;ание LNB/переключение</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> Переключение 22 кГц</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> Переключение &amp;22 кГц</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> Переключение 12 В</translation>
+        <source> &amp;12V Switch</source>
+        <translation> Переключение &amp;12 В</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> Версия DiSEqC-переключателя</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> Верси&amp;я DiSEqC-переключателя</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> Вход DiSEqC-переключателя</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> В&amp;ход DiSEqC-переключателя</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> Версия DiSEqC-позиционера</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> Верс&amp;ия DiSEqC-позиционера</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> Позиция DiSEqC-позиционера</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> Позиция &amp;DiSEqC-позиционера</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Регулятор Skew</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Ре&amp;гулятор Skew</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Угол Skew V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Угол &amp;Skew V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Угол Skew H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;Угол Skew H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Радио</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Субт.</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Кодированный</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>&amp;Другие аудиодорожки...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Свойства</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Блокировка</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Пропуск</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Не обновлять по Service ID</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>Не обновлять PID видео/аудио</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Имя</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Service ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Тип сервиса</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PMT PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PCR PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> Видео PID</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> Аудио PID</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> Телетекст PID</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>&amp;AC3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>К&amp;одирован</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>&amp;Другие аудиодорожки...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Блокировка</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>Проп&amp;уск</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>&amp;Не обновлять по Service ID</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> И&amp;мя</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> &amp;Service ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Т&amp;ип сервиса</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> P&amp;MT PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;CR PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> Видео &amp;PID</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> &amp;Аудио PID</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> Те&amp;летекст PID</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Авто</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Имя</translation>
+        <source> &amp;Name</source>
+        <translation> И&amp;мя</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Частота</translation>
+        <source> F&amp;requency</source>
+        <translation> &amp;Частота</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Символьная скорость</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> С&amp;имвольная скорость</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Поляризация</translation>
+        <source> Po&amp;larity</source>
+        <translation> П&amp;оляризация</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> &amp;FEC</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Уход частоты</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> &amp;Уход частоты</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> Поправка GMT</translation>
+        <source> &amp;GMT Error</source>
+        <translation> Поправка &amp;GMT</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Руководство пользователя Dishline</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Назад</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Содержание</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

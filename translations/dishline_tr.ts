@@ -222,24 +222,12 @@ Bunların kanalları ve favorileri yerleştirilmeyecek. Yine de uygulansın mı?
         <translation>Kanal Listesi</translation>
     </message>
     <message>
-        <source>Channel Group</source>
-        <translation>Kanal Grubu</translation>
-    </message>
-    <message>
         <source>&amp;Rename</source>
         <translation>&amp;Yeniden Adlandır</translation>
     </message>
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Ara</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radyo</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -359,6 +347,38 @@ Bir kanalı favori grubundan çıkarmak için
         <source>Delete %1 channels?</source>
         <translation>%1 kanal silinsin mi?</translation>
     </message>
+    <message>
+        <source>Channel &amp;Group</source>
+        <translation>Kanal &amp;Grubu</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>T&amp;V</translation>
+    </message>
+    <message>
+        <source>R&amp;adio</source>
+        <translation>&amp;Radyo</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Kullanım Kılavuzu</translation>
+    </message>
+    <message>
+        <source>Every key of the list (picking rows, Lock, Skip, renaming, moving) is described in the user guide: press F1, or choose Help &gt; User Guide in the main window.</source>
+        <translation>Listenin tüm tuşları (satır seçme, Kilitle, Atla, yeniden adlandırma, taşıma) kullanım kılavuzunda anlatılır: F1 tuşuna basın veya ana pencerede Yardım &gt; Kullanım Kılavuzu&apos;nu seçin.</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilitle</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Kanalı Yeniden Adlandır</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListModel</name>
@@ -381,6 +401,14 @@ Bir kanalı favori grubundan çıkarmak için
     <message>
         <source>Favorite</source>
         <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
     </message>
 </context>
 <context>
@@ -412,6 +440,54 @@ Bir kanalı favori grubundan çıkarmak için
         <source>transponders without programs</source>
         <translation>kanalı olmayan transponderler</translation>
     </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radyo %1</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>eksik bir uydu</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3: same as %4</source>
+        <translation>%2 üzerindeki %1, servis ID %3: %4 ile aynı</translation>
+    </message>
+    <message>
+        <source>%1, service ID %2: transponder %3 does not exist</source>
+        <translation>%1, servis ID %2: %3 transponderi yok</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2: same as %3 %4, %5 channels move there</source>
+        <translation>%1, sembol oranı %2: %3 %4 ile aynı, %5 kanal oraya taşınır</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, sembol oranı %2</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grup %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: program %3 does not exist</source>
+        <translation>%1, TV listesi kaydı %2: %3 kanalı yok</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: program %3 does not exist</source>
+        <translation>%1, radyo listesi kaydı %2: %3 kanalı yok</translation>
+    </message>
+    <message>
+        <source>%1, TV list entry %2: repeats %3</source>
+        <translation>%1, TV listesi kaydı %2: %3 tekrarı</translation>
+    </message>
+    <message>
+        <source>%1, radio list entry %2: repeats %3</source>
+        <translation>%1, radyo listesi kaydı %2: %3 tekrarı</translation>
+    </message>
 </context>
 <context>
     <name>CleanUpDialog</name>
@@ -424,12 +500,20 @@ Bir kanalı favori grubundan çıkarmak için
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source> (kept)</source>
-        <translation> (korunur)</translation>
-    </message>
-    <message>
         <source>Nothing to clean up.</source>
         <translation>Temizlenecek bir şey yok.</translation>
+    </message>
+    <message>
+        <source>Check what to remove:</source>
+        <translation>Kaldırılacakları işaretleyin:</translation>
+    </message>
+    <message>
+        <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
+        <translation>Temizleme şunları kaldırdı: kanal: %1, transponder: %2, favori kaydı: %3.</translation>
+    </message>
+    <message>
+        <source>Checked for removal: %1</source>
+        <translation>Kaldırmak için işaretli: %1</translation>
     </message>
 </context>
 <context>
@@ -595,10 +679,6 @@ Bir kanalı favori grubundan çıkarmak için
         <translation>Düzenleme Çubuğunu Aç/Kapat</translation>
     </message>
     <message>
-        <source>&amp;Channel List</source>
-        <translation>&amp;Kanal Listesi</translation>
-    </message>
-    <message>
         <source>Show the channel list</source>
         <translation>Kanal listesini gösterir</translation>
     </message>
@@ -743,16 +823,8 @@ Bir kanalı favori grubundan çıkarmak için
         <translation>&amp;Araçlar</translation>
     </message>
     <message>
-        <source>Apply &amp;Order from File...</source>
-        <translation>&amp;Sıralamayı Dosyadan Al...</translation>
-    </message>
-    <message>
         <source>Apply Order</source>
         <translation>Sıralamayı Al</translation>
-    </message>
-    <message>
-        <source>&amp;Clean Up...</source>
-        <translation>&amp;Temizle...</translation>
     </message>
     <message>
         <source>Find duplicate and broken records and remove them</source>
@@ -761,10 +833,6 @@ Bir kanalı favori grubundan çıkarmak için
     <message>
         <source>Clean Up</source>
         <translation>Temizle</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <translation>Dosyayla &amp;Karşılaştır...</translation>
     </message>
     <message>
         <source>Show what differs between this file and another NDF file</source>
@@ -829,6 +897,325 @@ Bir kanalı favori grubundan çıkarmak için
     <message>
         <source>Skip</source>
         <translation>Atla</translation>
+    </message>
+    <message>
+        <source>&amp;Channel List	F7</source>
+        <translation>&amp;Kanal Listesi	F7</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order from File...	Ctrl+Shift+O</source>
+        <translation>&amp;Sıralamayı Dosyadan Al...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>&amp;Clean Up...	Ctrl+Shift+L</source>
+        <translation>&amp;Temizle...	Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...	Ctrl+Shift+M</source>
+        <translation>Dosyayla &amp;Karşılaştır...	Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>&amp;User Guide	F1</source>
+        <translation>&amp;Kullanım Kılavuzu	F1</translation>
+    </message>
+    <message>
+        <source>Open the user guide</source>
+        <translation>Kullanım kılavuzunu açar</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Kullanım Kılavuzu</translation>
+    </message>
+</context>
+<context>
+    <name>Compare</name>
+    <message>
+        <source>No differences.</source>
+        <translation>Fark yok.</translation>
+    </message>
+    <message>
+        <source>Satellites only in A</source>
+        <translation>Yalnızca A&apos;daki uydular</translation>
+    </message>
+    <message>
+        <source>Satellites only in B</source>
+        <translation>Yalnızca B&apos;deki uydular</translation>
+    </message>
+    <message>
+        <source>Satellites changed</source>
+        <translation>Değişen uydular</translation>
+    </message>
+    <message>
+        <source>Transponders only in A</source>
+        <translation>Yalnızca A&apos;daki transponderler</translation>
+    </message>
+    <message>
+        <source>Transponders only in B</source>
+        <translation>Yalnızca B&apos;deki transponderler</translation>
+    </message>
+    <message>
+        <source>Transponders changed</source>
+        <translation>Değişen transponderler</translation>
+    </message>
+    <message>
+        <source>Programs only in A</source>
+        <translation>Yalnızca A&apos;daki kanallar</translation>
+    </message>
+    <message>
+        <source>Programs only in B</source>
+        <translation>Yalnızca B&apos;deki kanallar</translation>
+    </message>
+    <message>
+        <source>Programs changed</source>
+        <translation>Değişen kanallar</translation>
+    </message>
+    <message>
+        <source>Programs moved</source>
+        <translation>Taşınan kanallar</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in A</source>
+        <translation>Yalnızca A&apos;daki favori grupları</translation>
+    </message>
+    <message>
+        <source>Favorite groups only in B</source>
+        <translation>Yalnızca B&apos;deki favori grupları</translation>
+    </message>
+    <message>
+        <source>Favorite groups changed</source>
+        <translation>Değişen favori grupları</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>ad</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>konum</translation>
+    </message>
+    <message>
+        <source>positioner ID</source>
+        <translation>motor konumu</translation>
+    </message>
+    <message>
+        <source>skew V</source>
+        <translation>skew V</translation>
+    </message>
+    <message>
+        <source>skew H</source>
+        <translation>skew H</translation>
+    </message>
+    <message>
+        <source>antenna configuration</source>
+        <translation>anten ayarı</translation>
+    </message>
+    <message>
+        <source>DiSEqC mode</source>
+        <translation>DiSEqC modu</translation>
+    </message>
+    <message>
+        <source>LNB supply</source>
+        <translation>LNB besleme</translation>
+    </message>
+    <message>
+        <source>switch port</source>
+        <translation>anahtar portu</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB tipi</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>LNB frekansı</translation>
+    </message>
+    <message>
+        <source>LNB frequency high</source>
+        <translation>LNB yüksek frekansı</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frekans</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>sembol oranı</translation>
+    </message>
+    <message>
+        <source>polarity</source>
+        <translation>polarizasyon</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>frequency drift</source>
+        <translation>frekans kayması</translation>
+    </message>
+    <message>
+        <source>GMT error</source>
+        <translation>GMT farkı</translation>
+    </message>
+    <message>
+        <source>transponder</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>service ID</source>
+        <translation>servis ID</translation>
+    </message>
+    <message>
+        <source>PMT PID</source>
+        <translation>PMT PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PIDs</source>
+        <translation>video PID&apos;leri</translation>
+    </message>
+    <message>
+        <source>audio PIDs</source>
+        <translation>ses PID&apos;leri</translation>
+    </message>
+    <message>
+        <source>teletext PIDs</source>
+        <translation>teletekst PID&apos;leri</translation>
+    </message>
+    <message>
+        <source>CA mask</source>
+        <translation>CA maskesi</translation>
+    </message>
+    <message>
+        <source>attributes</source>
+        <translation>özellikler</translation>
+    </message>
+    <message>
+        <source>attributes 2</source>
+        <translation>özellikler 2</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Bit 3</source>
+        <translation>Bit 3</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update video/audio PIDs</source>
+        <translation>Video/ses PID&apos;leri güncellenmesin</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update name</source>
+        <translation>Ad güncellenmesin</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update with service ID</source>
+        <translation>Servis ID ile güncellenmesin</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>var</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>eksik</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>ayarlanmamış</translation>
+    </message>
+    <message>
+        <source>TV %1</source>
+        <translation>TV %1</translation>
+    </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radyo %1</translation>
+    </message>
+    <message>
+        <source>program %1 (missing)</source>
+        <translation>kanal %1 (eksik)</translation>
+    </message>
+    <message>
+        <source>transponder %1 (missing)</source>
+        <translation>transponder %1 (eksik)</translation>
+    </message>
+    <message>
+        <source>a missing satellite</source>
+        <translation>eksik bir uydu</translation>
+    </message>
+    <message>
+        <source>a missing transponder</source>
+        <translation>eksik bir transponder</translation>
+    </message>
+    <message>
+        <source>%1, symbol rate %2</source>
+        <translation>%1, sembol oranı %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2, service ID %3</source>
+        <translation>%2 üzerindeki %1, servis ID %3</translation>
+    </message>
+    <message>
+        <source>Group %1 %2</source>
+        <translation>Grup %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 TV, %2 radio</source>
+        <translation>%1 TV, %2 radyo</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in A</source>
+        <translation>TV listesi: %1 yalnızca A&apos;da</translation>
+    </message>
+    <message>
+        <source>TV list: %1 only in B</source>
+        <translation>TV listesi: %1 yalnızca B&apos;de</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in A</source>
+        <translation>radyo listesi: %1 yalnızca A&apos;da</translation>
+    </message>
+    <message>
+        <source>radio list: %1 only in B</source>
+        <translation>radyo listesi: %1 yalnızca B&apos;de</translation>
+    </message>
+    <message>
+        <source>TV list: order changed</source>
+        <translation>TV listesi: sıralama değişti</translation>
+    </message>
+    <message>
+        <source>radio list: order changed</source>
+        <translation>radyo listesi: sıralama değişti</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -1219,14 +1606,6 @@ B: %2</translation>
         <translation>Son değişiklik tarihi</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Tarih</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Sürüm</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;Tamam</translation>
     </message>
@@ -1241,6 +1620,14 @@ B: %2</translation>
     <message>
         <source>Invalid version input</source>
         <translation>Geçersiz sürüm girişi</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>Ta&amp;rih</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Sürüm</translation>
     </message>
 </context>
 <context>
@@ -1293,64 +1680,64 @@ B: %2</translation>
         <translation>Var</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Ad</translation>
+        <source> Na&amp;me</source>
+        <translation> Ad&amp;ı</translation>
     </message>
     <message>
-        <source> Degree</source>
-        <translation> Derece</translation>
+        <source> &amp;Degree</source>
+        <translation> De&amp;rece</translation>
     </message>
     <message>
-        <source> LNB Type</source>
-        <translation> LNB Tipi</translation>
+        <source> LNB T&amp;ype</source>
+        <translation> LN&amp;B Tipi</translation>
     </message>
     <message>
-        <source> LNB Freq</source>
-        <translation> LNB Frekansı</translation>
+        <source> &amp;LNB Freq</source>
+        <translation> L&amp;NB Frekansı</translation>
     </message>
     <message>
-        <source> LNB Freq H</source>
-        <translation> LNB Frekansı H</translation>
+        <source> L&amp;NB Freq H</source>
+        <translation> LNB &amp;Frekansı H</translation>
     </message>
     <message>
-        <source> LNB Power/Switch</source>
-        <translation> LNB Besleme/Anahtar</translation>
+        <source> LN&amp;B Power/Switch</source>
+        <translation> &amp;LNB Besleme/Anahtar</translation>
     </message>
     <message>
-        <source> 22Khz Switch</source>
-        <translation> 22kHz Anahtarı</translation>
+        <source> &amp;22Khz Switch</source>
+        <translation> &amp;22kHz Anahtarı</translation>
     </message>
     <message>
-        <source> 12V Switch</source>
-        <translation> 12V Anahtarı</translation>
+        <source> &amp;12V Switch</source>
+        <translation> &amp;12V Anahtarı</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Level</source>
-        <translation> DiSEqC Anahtar Sürümü</translation>
+        <source> D&amp;iSEqC Switch Level</source>
+        <translation> DiSE&amp;qC Anahtar Sürümü</translation>
     </message>
     <message>
-        <source> DiSEqC Switch Port</source>
-        <translation> DiSEqC Anahtar Portu</translation>
+        <source> DiSEqC S&amp;witch Port</source>
+        <translation> DiSEqC Anahtar &amp;Portu</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner Level</source>
-        <translation> DiSEqC Motor Sürümü</translation>
+        <source> DiSEqC Positione&amp;r Level</source>
+        <translation> DiSEq&amp;C Motor Sürümü</translation>
     </message>
     <message>
-        <source> DiSEqC Positioner ID</source>
-        <translation> DiSEqC Motor Konumu</translation>
+        <source> DiSE&amp;qC Positioner ID</source>
+        <translation> D&amp;iSEqC Motor Konumu</translation>
     </message>
     <message>
-        <source> Skew Controller</source>
-        <translation> Skew Denetleyici</translation>
+        <source> Skew &amp;Controller</source>
+        <translation> Sk&amp;ew Denetleyici</translation>
     </message>
     <message>
-        <source> Skew Angle V</source>
-        <translation> Skew Açısı V</translation>
+        <source> Skew &amp;Angle V</source>
+        <translation> Skew Açısı &amp;V</translation>
     </message>
     <message>
-        <source> Skew Angle H</source>
-        <translation> Skew Açısı H</translation>
+        <source> Skew An&amp;gle H</source>
+        <translation> &amp;Skew Açısı H</translation>
     </message>
 </context>
 <context>
@@ -1387,36 +1774,12 @@ B: %2</translation>
         <translation>Radyo</translation>
     </message>
     <message>
-        <source>AC3</source>
-        <translation>AC3</translation>
-    </message>
-    <message>
         <source>Subt</source>
         <translation>Altyazı</translation>
     </message>
     <message>
-        <source>Scrambled</source>
-        <translation>Şifreli</translation>
-    </message>
-    <message>
-        <source>&amp;More Audio...</source>
-        <translation>Diğer &amp;Ses Parçaları...</translation>
-    </message>
-    <message>
         <source>Attributes</source>
         <translation>Özellikler</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Kilitli</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Atla</translation>
-    </message>
-    <message>
-        <source>Don&apos;t update with service ID</source>
-        <translation>Servis ID ile güncellenmesin</translation>
     </message>
     <message>
         <source>Don&apos;t update name</source>
@@ -1427,40 +1790,64 @@ B: %2</translation>
         <translation>Video/ses PID&apos;leri güncellenmesin</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Ad</translation>
-    </message>
-    <message>
-        <source> Service ID</source>
-        <translation> Servis ID</translation>
-    </message>
-    <message>
-        <source> Service Type</source>
-        <translation> Servis Türü</translation>
-    </message>
-    <message>
-        <source> PMT PID</source>
-        <translation> PMT PID</translation>
-    </message>
-    <message>
-        <source> PCR PID</source>
-        <translation> PCR PID</translation>
-    </message>
-    <message>
-        <source> Video PID</source>
-        <translation> Video PID</translation>
-    </message>
-    <message>
-        <source> Audio PID</source>
-        <translation> Ses PID</translation>
-    </message>
-    <message>
-        <source> Teletext PID</source>
-        <translation> Teletekst PID</translation>
-    </message>
-    <message>
         <source> CA</source>
         <translation> CA</translation>
+    </message>
+    <message>
+        <source>AC&amp;3</source>
+        <translation>AC&amp;3</translation>
+    </message>
+    <message>
+        <source>Scram&amp;bled</source>
+        <translation>&amp;Şifreli</translation>
+    </message>
+    <message>
+        <source>More A&amp;udio...</source>
+        <translation>Di&amp;ğer Ses Parçaları...</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>K&amp;ilitli</translation>
+    </message>
+    <message>
+        <source>Sk&amp;ip</source>
+        <translation>At&amp;la</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update &amp;with service ID</source>
+        <translation>Se&amp;rvis ID ile güncellenmesin</translation>
+    </message>
+    <message>
+        <source> &amp;Name</source>
+        <translation> Ad&amp;ı</translation>
+    </message>
+    <message>
+        <source> Se&amp;rvice ID</source>
+        <translation> Ser&amp;vis ID</translation>
+    </message>
+    <message>
+        <source> Service T&amp;ype</source>
+        <translation> Servis T&amp;ürü</translation>
+    </message>
+    <message>
+        <source> P&amp;MT PID</source>
+        <translation> &amp;PMT PID</translation>
+    </message>
+    <message>
+        <source> P&amp;CR PID</source>
+        <translation> P&amp;CR PID</translation>
+    </message>
+    <message>
+        <source> Vi&amp;deo PID</source>
+        <translation> Vide&amp;o PID</translation>
+    </message>
+    <message>
+        <source> &amp;Audio PID</source>
+        <translation> &amp;Ses PID</translation>
+    </message>
+    <message>
+        <source> Telete&amp;xt PID</source>
+        <translation> T&amp;eletekst PID</translation>
     </message>
 </context>
 <context>
@@ -1647,32 +2034,56 @@ B: %2</translation>
         <translation>Otomatik</translation>
     </message>
     <message>
-        <source> Name</source>
-        <translation> Ad</translation>
+        <source> &amp;Name</source>
+        <translation> Ad&amp;ı</translation>
     </message>
     <message>
-        <source> Frequency</source>
-        <translation> Frekans</translation>
+        <source> F&amp;requency</source>
+        <translation> Fr&amp;ekans</translation>
     </message>
     <message>
-        <source> Symbol Rate</source>
-        <translation> Sembol Oranı</translation>
+        <source> S&amp;ymbol Rate</source>
+        <translation> &amp;Sembol Oranı</translation>
     </message>
     <message>
-        <source> Polarity</source>
-        <translation> Polarizasyon</translation>
+        <source> Po&amp;larity</source>
+        <translation> &amp;Polarizasyon</translation>
     </message>
     <message>
-        <source> FEC</source>
-        <translation> FEC</translation>
+        <source> FE&amp;C</source>
+        <translation> FE&amp;C</translation>
     </message>
     <message>
-        <source> Freq Drift</source>
-        <translation> Frekans Kayması</translation>
+        <source> Freq &amp;Drift</source>
+        <translation> F&amp;rekans Kayması</translation>
     </message>
     <message>
-        <source> GMT Error</source>
-        <translation> GMT Farkı</translation>
+        <source> &amp;GMT Error</source>
+        <translation> GMT &amp;Farkı</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>Dishline User Guide</source>
+        <translation>Dishline Kullanım Kılavuzu</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Geri</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;İçindekiler</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the user guide in this language: the guide is :/guide/guide-&lt;code&gt;.html.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

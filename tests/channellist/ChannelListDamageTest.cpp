@@ -98,7 +98,7 @@ TEST(ChannelListDamage, OnlyTheFirstEightGroupsAreOfferedAndTheRestFollowTheirPr
     EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(entries.back(), "G8");
     std::unique_ptr<QMenu> menu = d.BuildContextMenu(0);
-    EXPECT_EQ(menu->actions().size(), 25);
+    EXPECT_EQ(menu->actions().size(), 29);
 
     ASSERT_TRUE(guitest::RunModal([&] { d.RenameGroups(); },
                                   [](QWidget* modal) {

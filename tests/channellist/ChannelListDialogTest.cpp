@@ -31,8 +31,8 @@ TEST_F(ChannelListTest, OpeningListsGroupsWithMembersAndTheTvChannelsInTableOrde
         tags.push_back(groups->itemData(i).toInt());
     EXPECT_EQ(tags, (std::vector<int>{0, 1, 257, 769, 2, 514, 770}));
     EXPECT_EQ(groups->currentIndex(), 0);
-    EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(0), QStringLiteral("TV"));
-    EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(1), QStringLiteral("Radio"));
+    EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(0).remove(u'&'), QStringLiteral("TV"));
+    EXPECT_EQ(Find<QTabBar>(&d, "tabBar")->tabText(1).remove(u'&'), QStringLiteral("Radio"));
     EXPECT_EQ(RowNames(d), (Names{"Das Erste", "arte", "BBC", "zdf", "Cnn"}));
     EXPECT_EQ(CountText(), QStringLiteral("5 channels"));
     EXPECT_EQ(d.session().FavoriteMask(3), 0x05);
@@ -289,14 +289,18 @@ TEST_F(ChannelListTest, ContextMenuOffersAddForNonMembersAndRemoveForMembers) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(d.contextRow(), 2);
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 25); // the moves and "Delete" follow the favorites
+    ASSERT_EQ(actions.size(), 29); // the moves, the marks, renaming and "Delete" follow the favorites
     EXPECT_TRUE(actions[8]->isSeparator());
     EXPECT_TRUE(actions[17]->isSeparator());
     const char* commands[] = {"Move Up", "Move Down", "Move to Top", "Move to Bottom", "Move to Position..."};
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(actions[18 + k]->text(), QString::fromLatin1(commands[k]));
     EXPECT_TRUE(actions[23]->isSeparator());
-    EXPECT_EQ(actions[24]->text(), QStringLiteral("Delete"));
+    EXPECT_EQ(actions[24]->text(), QStringLiteral("Lock"));
+    EXPECT_EQ(actions[25]->text(), QStringLiteral("Skip"));
+    EXPECT_EQ(actions[26]->text(), QStringLiteral("Rename Channel"));
+    EXPECT_TRUE(actions[27]->isSeparator());
+    EXPECT_EQ(actions[28]->text(), QStringLiteral("Delete"));
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Add to News"));
     EXPECT_EQ(actions[2]->text(), QStringLiteral("Add to "));
     EXPECT_EQ(actions[9]->text(), QStringLiteral("Remove from News"));
@@ -458,7 +462,7 @@ TEST(ChannelListFewGroups, ExtraNameFieldsOpenEmptyAndAreDiscarded) {
                                       Find<QLineEdit>(modal, "name2")->setText(QStringLiteral("second"));
                                       Find<QPushButton>(modal, "okButton")->click();
                                   }));
-    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 13); // two groups: 2 + separator + 2, then 8 more
+    EXPECT_EQ(d.BuildContextMenu(0)->actions().size(), 17); // two groups: 2 + separator + 2, then 12 more
     d.accept();
     ASSERT_EQ(small.db.favoriteGroups().size(), 2u);
     EXPECT_EQ(small.db.favoriteGroups()[1]->name, "second");
@@ -511,8 +515,12 @@ TEST_F(ChannelListTest, HelpShowsTheThirteenLineMessage) {
     const std::vector<MessageBox::Shown> shown = MessageBox::TakeShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].icon, MessageBox::IconNone);
-    const QStringList lines = shown[0].text.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 14); // thirteen lines, each ended by a line feed
+    // The thirteen lines, each ended by a line feed, then a paragraph that points to the user guide.
+    ASSERT_TRUE(shown[0].text.startsWith(ChannelListDialog::HelpText()));
+    EXPECT_EQ(shown[0].text.mid(ChannelListDialog::HelpText().size()),
+              QLatin1Char('\n') + ChannelListDialog::GuidePointer() + QLatin1Char('\n'));
+    const QStringList lines = ChannelListDialog::HelpText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 14);
     EXPECT_EQ(lines[0], QString());
     EXPECT_EQ(lines[1], QStringLiteral("To sort the channel list"));
     EXPECT_EQ(lines[3], QStringLiteral("\t- Click the left mouse button on a column header of the list."));

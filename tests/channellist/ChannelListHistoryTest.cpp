@@ -52,6 +52,18 @@ const std::vector<EditCase>& EditCases() {
          },
          {},
          {}},
+        {"lock",
+         [](ChannelListSession&) {},
+         [](ChannelListSession& s) {
+             return s.ToggleRowsMark({3, 1}, PA_LOCK);
+         },
+         {1, 3},
+         {1, 3}},
+        {"rename a channel",
+         [](ChannelListSession&) {},
+         [](ChannelListSession& s) { return s.RenameRow(2, "BBC One"); },
+         {2},
+         {2}},
     };
     return cases;
 }

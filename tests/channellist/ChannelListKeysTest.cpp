@@ -1,10 +1,13 @@
 // The Channel List dialog for work on many rows, through real keys and mouse events: the block
 // moves in each kind of list, a drag of several rows, favorites and deletion for a selection (with
-// the saved file checked), Ctrl+Return, and the search for a name that holds the text.
+// the saved file checked), Ctrl+Return, the search for a name that holds the text, and Lock, Skip
+// and renaming in place.
 #include "tests/channellist/ChannelListTestSupport.h"
 
 #include "ui/MessageBox.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -338,6 +341,113 @@ TEST_F(ChannelListKeysTest, AltMovesTheCursorAndSpacePicksScatteredRows) {
     Key(Qt::Key_Space, Qt::NoModifier); // takes the row out again
     EXPECT_EQ(Selected(), (Rows{0, 2}));
     EXPECT_EQ(CountText(), QStringLiteral("2 of 5 selected"));
+}
+
+// The marks of the rows, "L" for Lock and "S" for Skip, as the check boxes of the list show them.
+std::vector<std::string> Marks(const ChannelListDialog& d) {
+    std::vector<std::string> marks;
+    const QAbstractItemModel* model = View(d)->model();
+    for (int row = 0; row < d.RowCount(); ++row) {
+        std::string mark;
+        if (model->index(row, ViewColumn(COLUMN_LOCK)).data(Qt::CheckStateRole).toInt() == Qt::Checked)
+            mark += 'L';
+        if (model->index(row, ViewColumn(COLUMN_SKIP)).data(Qt::CheckStateRole).toInt() == Qt::Checked)
+            mark += 'S';
+        marks.push_back(mark);
+    }
+    return marks;
+}
+
+TEST_F(ChannelListKeysTest, LockAndSkipMarkTheSelectionOrClearItWhenAllHaveIt) {
+    data.db.programs()[4]->attributes |= PA_SKIP; // zdf
+    ChannelListDialog& d = Open();                // Das Erste, arte, BBC, zdf, Cnn
+    EXPECT_EQ(Marks(d), (Names{"", "", "", "S", ""}));
+    SelectBlock({1, 3});
+    Key(Qt::Key_L);
+    EXPECT_EQ(Marks(d), (Names{"", "L", "", "LS", ""}));
+    Key(Qt::Key_Space); // Ctrl+Space: all of them are locked, so the lock goes
+    EXPECT_EQ(Marks(d), (Names{"", "", "", "S", ""}));
+    Key(Qt::Key_K); // one is skipped already: both are
+    EXPECT_EQ(Marks(d), (Names{"", "S", "", "S", ""}));
+    EXPECT_EQ(Selected(), (Rows{1, 3}));
+    // A click on a box of a row outside the selection marks that row alone; on a selected row, the
+    // whole selection.
+    const auto clickBox = [&](int row, int column) {
+        const QRect box = View(d)->visualRect(View(d)->model()->index(row, ViewColumn(column)));
+        QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(box.left() + 8, box.center().y()));
+    };
+    clickBox(0, COLUMN_LOCK);
+    EXPECT_EQ(Marks(d), (Names{"L", "S", "", "S", ""}));
+    EXPECT_EQ(Selected(), (Rows{0}));
+    // The menu's entries are checked when every row has the mark.
+    SelectBlock({1, 3});
+    std::unique_ptr<QMenu> menu = d.BuildContextMenu(3);
+    EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("lockAction"))->isChecked());
+    EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("skipAction"))->isChecked());
+    clickBox(3, COLUMN_SKIP);
+    EXPECT_EQ(Marks(d), (Names{"L", "", "", "", ""}));
+    EXPECT_EQ(Selected(), (Rows{1, 3}));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Channel List (Modified)"));
+
+    // Each toggle is one step of the dialog's history.
+    for (const Names& marks : {Names{"L", "S", "", "S", ""}, Names{"", "S", "", "S", ""}}) {
+        Key(Qt::Key_Z);
+        EXPECT_EQ(Marks(d), marks);
+    }
+    Key(Qt::Key_Y);
+    ClickOk();
+    EXPECT_EQ(d.changeFlags(), CHANGED_PROGRAMS);
+    std::vector<uint8_t> attributes;
+    for (const auto& program : data.db.programs())
+        attributes.push_back(program->attributes);
+    EXPECT_EQ(attributes, (std::vector<uint8_t>{PA_LOCK, PA_RADIO, PA_SKIP, 0, PA_SKIP, PA_RADIO, 0}));
+}
+
+TEST_F(ChannelListKeysTest, F2RenamesInPlaceWithinTheLimitsOfAName) {
+    ChannelListDialog& d = Open();
+    // F2 opens the name box in the current row (a closed box may wait to be deleted).
+    const auto rename = [&] {
+        Key(Qt::Key_F2, Qt::NoModifier);
+        for (QLineEdit* box : View(d)->findChildren<QLineEdit*>(QStringLiteral("nameEditor"))) {
+            if (box->isVisible())
+                return box;
+        }
+        return static_cast<QLineEdit*>(nullptr);
+    };
+    Click(1); // arte
+    QLineEdit* editor = rename();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("arte"));
+    // 255 bytes at most; a character beyond ISO-8859-1 cannot be typed.
+    QTest::keyClicks(editor, QString(300, QLatin1Char('x')));
+    EXPECT_EQ(editor->text(), QString(255, QLatin1Char('x')));
+    editor->setText(QStringLiteral("Caf\u00e9 HD"));
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u20ac"));
+    QApplication::sendEvent(editor, &euro);
+    EXPECT_EQ(editor->text(), QStringLiteral("Caf\u00e9 HD"));
+    // Enter keeps the name and leaves the dialog open (Search is its default button).
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(RowNames(d)[1], "Caf\xC3\xA9 HD"); // the cell text, in UTF-8
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(Boxes().empty());
+    // Escape drops what was typed and leaves the dialog open too.
+    editor = rename();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("dropped"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(RowNames(d)[1], "Caf\xC3\xA9 HD");
+    EXPECT_TRUE(d.isVisible());
+    // A search finds the new name.
+    auto* search = Find<QLineEdit>(&d, "searchEdit");
+    search->setText(QStringLiteral("caf"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(Selected(), (Rows{1}));
+
+    ClickOk();
+    EXPECT_EQ(data.db.programs()[2]->name, "Caf\xE9 HD"); // the bytes of the file
+    EXPECT_EQ(d.changeFlags(), CHANGED_PROGRAMS);
 }
 
 } // namespace

@@ -292,4 +292,29 @@ TEST_F(SessionTest, TheListenerHearsEveryChangeOfTheRows) {
     }
 }
 
+// Lock, Skip and names: only what differs at the end reaches the records, every other attribute bit
+// is kept, and a name longer than a name can be is refused.
+TEST_F(SessionTest, MarksAndNamesWriteBackOnlyTheirDifferences) {
+    data.db.programs()[2]->attributes |= PA_SCRAMBLED | PA_NO_NAME_UPDATE; // arte
+    EditLog log;
+    data.db.AddChangeListener(&log);
+    ChannelListSession session(data.db); // Das Erste, arte, BBC, zdf, Cnn
+    EXPECT_FALSE(session.RenameRow(1, std::string(MAX_NAME_BYTES + 1, 'x')));
+    EXPECT_TRUE(session.RenameRow(1, std::string(MAX_NAME_BYTES, '\xE9')));
+    EXPECT_FALSE(session.RenameRow(1, std::string(MAX_NAME_BYTES, '\xE9')));
+    EXPECT_TRUE(session.ToggleRowsMark({1, 4}, PA_LOCK));
+    EXPECT_TRUE(session.RenameRow(0, "ARD"));
+    EXPECT_TRUE(session.RenameRow(0, "Das Erste")); // back to its name
+    EXPECT_TRUE(session.ToggleRowsMark({4}, PA_LOCK));
+    EXPECT_EQ(session.FindRow("\xE9\xE9", 0), 1);
+    EXPECT_EQ(session.NetChanges(), CHANGED_PROGRAMS);
+    session.WriteBack();
+    EXPECT_EQ(log.kinds.size(), 1u); // arte alone
+    EXPECT_EQ(data.db.programs()[2]->attributes, PA_SCRAMBLED | PA_NO_NAME_UPDATE | PA_LOCK);
+    EXPECT_EQ(data.db.programs()[2]->name, std::string(MAX_NAME_BYTES, '\xE9'));
+    EXPECT_EQ(data.db.programs()[0]->name, "Das Erste");
+    EXPECT_EQ(data.db.programs()[6]->attributes, 0);
+    data.db.RemoveChangeListener(&log);
+}
+
 } // namespace

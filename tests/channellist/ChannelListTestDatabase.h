@@ -88,8 +88,8 @@ inline auto Fields(const ChannelListState& s) {
     std::vector<std::tuple<std::string, std::vector<uint16_t>, std::vector<uint16_t>>> groups;
     for (const FavoriteGroup& g : s.workingGroups)
         groups.emplace_back(g.name, g.tvList, g.radioList);
-    return std::make_tuple(s.workingOrder, s.deleted, groups, s.favoriteMasks, s.currentTab, s.groupKind, s.groupIndex,
-                           s.rows, s.changeFlags, s.sortState, s.sortShown);
+    return std::make_tuple(s.workingOrder, s.deleted, groups, s.favoriteMasks, s.marks, s.names, s.currentTab,
+                           s.groupKind, s.groupIndex, s.rows, s.changeFlags, s.sortState, s.sortShown);
 }
 
 } // namespace cltest

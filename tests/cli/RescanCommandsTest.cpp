@@ -187,11 +187,12 @@ TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {
         ASSERT_EQ(database.Save(file), NDF_OK);
     }
     const std::vector<uint8_t> dirty = ReadBytes(file);
-    const std::string report = "duplicate programs: 1\n"
-                               "  \"Das Erste\" on \"Astra 1\" 11778 V, SID 28106 (program 3, same as program 0)\n"
-                               "duplicate transponders: 0\n"
-                               "broken favorite entries: 0\n"
-                               "programs whose transponder does not exist: 0\n";
+    const std::string report =
+        "duplicate programs: 1\n"
+        "  TV 3 \"Das Erste\" on \"Astra 1\" 19.2E 11778 V, service ID 28106: same as TV 1 \"Das Erste\"\n"
+        "duplicate transponders: 0\n"
+        "broken favorite entries: 0\n"
+        "programs whose transponder does not exist: 0\n";
     const ToolResult dryRun = Ndftool({"clean", "--dry-run", file});
     EXPECT_EQ(dryRun.code, 0);
     EXPECT_EQ(dryRun.out, report);
@@ -199,7 +200,7 @@ TEST_F(RescanCommandTest, CleanReportsEachGroupAndRemovesWhatItFound) {
 
     const ToolResult withEmpty = Ndftool({"clean", file, "--empty-transponders", "-o", Path("bare.ndf")});
     EXPECT_EQ(withEmpty.out,
-              report + "transponders without programs: 1\n  \"Astra 1\" 12188 H 27500 (transponder 1)\n");
+              report + "transponders without programs: 1\n  \"Astra 1\" 19.2E 12188 H, symbol rate 27500\n");
     EXPECT_EQ(Load(Path("bare.ndf")).transponders().size(), 3u);
 
     const ToolResult clean = Ndftool({"clean", file});
@@ -215,8 +216,8 @@ TEST_F(RescanCommandTest, DiffPrintsTheDifferencesAndExitsAsAsked) {
 
     const ToolResult differ = Ndftool({"diff", reference, file});
     EXPECT_EQ(differ.code, 0);
-    EXPECT_TRUE(StartsWith(differ.out, "Programs moved: 2\n")) << differ.out;
-    EXPECT_NE(differ.out.find("group 1 \"News\": name \"News\" -> \"Mine\"\n"), std::string::npos) << differ.out;
+    EXPECT_TRUE(StartsWith(differ.out, "Programs moved: 1\n")) << differ.out;
+    EXPECT_NE(differ.out.find("Group 1 \"News\": name \"News\" -> \"Mine\"\n"), std::string::npos) << differ.out;
     EXPECT_EQ(Ndftool({"diff", "--exit-code", reference, file}).code, 1);
 }
 
@@ -248,6 +249,37 @@ TEST_F(RescanCommandTest, UnreadableFilesExitWithTheirStatusAndWriteNothing) {
     EXPECT_EQ(ReadBytes(reference), SampleFile());
     EXPECT_EQ(ReadBytes(Path("damaged.ndf")), damaged);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"damaged.ndf", "reference.ndf"}));
+}
+
+// On a real list: a transponder stored twice 1 MHz apart, and a transponder retuned by 4 MHz.
+TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
+    NetworkDatabase list;
+    realistic::BuildChannelList(list);
+    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
+    NetworkDatabase changed;
+    realistic::BuildChannelList(changed);
+    Transponder twice = *changed.transponders()[3];
+    twice.frequency = static_cast<uint16_t>(twice.frequency + 1);
+    changed.AppendTransponder(twice);
+    Transponder retuned = *changed.transponders()[1];
+    retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
+    changed.SetTransponder(1, retuned);
+    ASSERT_EQ(changed.Save(Path("changed.ndf")), NDF_OK);
+
+    const ToolResult clean = Ndftool({"clean", "--dry-run", Path("changed.ndf")});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "duplicate programs: 0\n"
+                         "duplicate transponders: 1\n"
+                         "  \"Astra 1KR/1L/1M/1N\" 19.2E 10818 V, symbol rate 22000: same as 10817 V, 0 channels "
+                         "move there\n"
+                         "broken favorite entries: 0\n"
+                         "programs whose transponder does not exist: 0\n");
+    const ToolResult diff = Ndftool({"diff", Path("list.ndf"), Path("changed.ndf")});
+    EXPECT_EQ(diff.code, 0);
+    EXPECT_EQ(diff.out, "Transponders only in B: 1\n"
+                        "  \"Astra 1KR/1L/1M/1N\" 19.2E 10818 V, symbol rate 22000\n"
+                        "Transponders changed: 1\n"
+                        "  \"Astra 1KR/1L/1M/1N\" 19.2E 10758 V: frequency 10758 -> 10762\n");
 }
 
 } // namespace

@@ -136,9 +136,9 @@ TEST_F(ProgramPaneTest, AttributeBoxesSetTheirBitsOnly) {
     EXPECT_EQ(read.attributes, 0xEF);
     EXPECT_EQ(read.attributes2, 0x5a);
     EXPECT_EQ(read.caMask, 0x40000001u);
-    EXPECT_EQ(Button("noSidUpdate")->text(), "Don't update with service ID");
+    EXPECT_EQ(Button("noSidUpdate")->text(), "Don't update &with service ID");
     EXPECT_EQ(Button("noPidUpdate")->text(), "Don't update video/audio PIDs");
-    EXPECT_EQ(Button("moreAudio")->text(), "&More Audio...");
+    EXPECT_EQ(Button("moreAudio")->text(), "More A&udio...");
 }
 
 TEST_F(ProgramPaneTest, OneAudioTrackTakesTheAc3BoxAndTheTypedPid) {

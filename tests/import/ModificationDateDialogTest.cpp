@@ -63,8 +63,8 @@ TEST(ModificationDateDialogTest, DateStampOpensInDateModeAndCancelChangesNothing
     SetStamp(db, {0x84, 5, 19});
     const Outcome outcome = RunOn(db, [](QWidget* dialog, const Controls& c) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Recent modification date"));
-        EXPECT_EQ(c.dateRadio->text(), QStringLiteral("Date"));
-        EXPECT_EQ(c.versionRadio->text(), QStringLiteral("Version"));
+        EXPECT_EQ(c.dateRadio->text(), QStringLiteral("&Date"));
+        EXPECT_EQ(c.versionRadio->text(), QStringLiteral("&Version"));
         EXPECT_TRUE(c.dateRadio->isChecked());
         EXPECT_FALSE(c.versionRadio->isChecked());
         EXPECT_EQ(c.datePicker->date(), QDate(2004, 5, 19));

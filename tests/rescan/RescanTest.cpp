@@ -270,11 +270,12 @@ TEST(CleanUp, ReportNamesEachRemovedRecord) {
     NetworkDatabase db;
     Put(db, 192, 11778, 1, "ZDF");
     Put(db, 192, 11778, 1, "ZDF HD");
-    EXPECT_EQ(CleanUpReport(FindCleanUp(db)), "duplicate programs: 1\n"
-                                              "  \"ZDF HD\" on \"S192\" 11778 V, SID 1 (program 1, same as program 0)\n"
-                                              "duplicate transponders: 0\n"
-                                              "broken favorite entries: 0\n"
-                                              "programs whose transponder does not exist: 0\n");
+    EXPECT_EQ(CleanUpReport(FindCleanUp(db)),
+              "duplicate programs: 1\n"
+              "  TV 2 \"ZDF HD\" on \"S192\" 19.2E 11778 V, service ID 1: same as TV 1 \"ZDF\"\n"
+              "duplicate transponders: 0\n"
+              "broken favorite entries: 0\n"
+              "programs whose transponder does not exist: 0\n");
 }
 
 // ---------------------------------------------------------------- compare
@@ -306,7 +307,7 @@ TEST(Compare, EachKindOfDifferenceIsOneLineUnderItsSection) {
              Raw<Program>(b)[0]->name = "ZDF HD";
              Raw<Program>(b)[0]->pmtPid = 0x65;
          },
-         "Programs changed: 1\n  \"ZDF\": name \"ZDF\" -> \"ZDF HD\", pmtPid 0xFFFF -> 0x0065\n"},
+         "Programs changed: 1\n  TV 1 \"ZDF\": name \"ZDF\" -> \"ZDF HD\", PMT PID none -> 101\n"},
         {"a program moved to the front is the only one moved",
          [](NetworkDatabase& b) {
              b.ReorderPrograms({2, 0, 1, 3});
@@ -317,23 +318,24 @@ TEST(Compare, EachKindOfDifferenceIsOneLineUnderItsSection) {
              b.DeleteProgram(1);
              Put(b, 192, 12000, 9, "New");
          },
-         "Programs only in A: 1\n  \"ARD\" on \"S192\" 11778 V, SID 2\nPrograms only in B: 1\n"
-         "  \"New\" on \"S192\" 12000 V, SID 9\nFavorite groups changed: 1\n  group 1 \"G0\": TV \"ARD\" only in A\n"},
+         "Programs only in A: 1\n  TV 2 \"ARD\" on \"S192\" 19.2E 11778 V, service ID 2\nPrograms only in B: 1\n"
+         "  TV 3 \"New\" on \"S192\" 19.2E 12000 V, service ID 9\nFavorite groups changed: 1\n"
+         "  Group 1 \"G0\": TV list: TV 2 \"ARD\" only in A\n"},
         {"a transponder's symbol rate", [](NetworkDatabase& b) { Raw<Transponder>(b)[1]->symbolRate = 22000; },
-         "Transponders changed: 1\n  \"S192\" 12000 V: symbolRate 27500 -> 22000\n"},
+         "Transponders changed: 1\n  \"S192\" 19.2E 12000 V: symbol rate 27500 -> 22000\n"},
         {"a satellite and its antenna configuration",
          [](NetworkDatabase& b) {
              Raw<Network>(b)[1]->skewV = 90;
              Raw<AntennaConfig>(b)[1]->lnbFreq = 9750;
          },
-         "Satellites changed: 1\n  slot 1 \"S130\" 13.0E: skewV 106 -> 90, lnbFreq 0 -> 9750\n"},
+         "Satellites changed: 1\n  \"S130\" 13.0E: skew V 106 -> 90, LNB frequency 0 -> 9750\n"},
         {"favorite group name and order",
          [](NetworkDatabase& b) {
              b.SetFavoriteGroup(0, FavoriteGroup{"News", {1, 0}, {3}});
              AddGroup(b, {});
          },
-         "Favorite groups only in B: 1\n  group 2 \"G1\": 0 TV, 0 radio\nFavorite groups changed: 2\n"
-         "  group 1 \"G0\": name \"G0\" -> \"News\"\n  group 1 \"G0\": TV order changed\n"},
+         "Favorite groups only in B: 1\n  Group 2 \"G1\": 0 TV, 0 radio\nFavorite groups changed: 2\n"
+         "  Group 1 \"G0\": name \"G0\" -> \"News\"\n  Group 1 \"G0\": TV list: order changed\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -354,8 +356,10 @@ TEST(Compare, MovedIsTheFewestProgramsWhoseRelativeOrderChanged) {
     // 0 1 2 3 4 5 6 7 -> 7 0 1 2 5 3 4 6: P7 and P5 moved.
     b.ReorderPrograms({7, 0, 1, 2, 5, 3, 4, 6});
     const DatabaseDiff diff = CompareDatabases(a, b);
-    ASSERT_EQ(diff.sections.size(), 1u);
-    EXPECT_EQ(diff.sections[0].lines, (std::vector<std::string>{"\"P5\": TV 6 -> TV 5", "\"P7\": TV 8 -> TV 1"}));
+    std::vector<std::string> lines;
+    for (const DiffLine& line : diff.lines)
+        lines.push_back(FormatDiffLine(line));
+    EXPECT_EQ(lines, (std::vector<std::string>{"\"P5\": TV 6 -> TV 5", "\"P7\": TV 8 -> TV 1"}));
 }
 
 } // namespace

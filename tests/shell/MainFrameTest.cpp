@@ -50,15 +50,16 @@ TEST_F(EditorTest, MenuBarHoldsEveryCommandWithItsSeparators) {
                                                   "Save &As...", "-", "&Print...\tCtrl+P", "&Export Channel List...",
                                                   "-", "Modification &Date...", "-", "E&xit\tAlt+F4"}));
     EXPECT_EQ(MenuEntries(menus[1]),
-              (QStringList{"&Undo", "&Redo", "-", "Restore &Discarded Channel List Changes", "&Find...\tCtrl+F"}));
-    EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"&Editbar", "&Channel List", "-", "&Toolbar", "&Status Bar"}));
+              (QStringList{"&Undo", "&Redo", "-", "Restore &Discarded Channel List Changes", "&Find...	Ctrl+F"}));
+    EXPECT_EQ(MenuEntries(menus[2]), (QStringList{"&Editbar", "&Channel List	F7", "-", "&Toolbar", "&Status Bar"}));
     EXPECT_EQ(MenuEntries(menus[3]), (QStringList{"Import &SATCODX", "-", "Sort by &Degree"}));
     EXPECT_EQ(MenuEntries(menus[4]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Net"}));
     EXPECT_EQ(MenuEntries(menus[5]), (QStringList{"&Add New", "-", "&Delete Selected", "Delete All in &Transponder",
                                                   "Delete All in &Net", "-", "&Lock\tCtrl+L", "S&kip\tCtrl+K"}));
     EXPECT_EQ(MenuEntries(menus[6]),
-              (QStringList{"Apply &Order from File...", "&Clean Up...", "-", "Co&mpare with File..."}));
-    EXPECT_EQ(MenuEntries(menus[7]), (QStringList{"&About Dishline..."}));
+              (QStringList{"Apply &Order from File...\tCtrl+Shift+O", "&Clean Up...\tCtrl+Shift+L", "-",
+                           "Co&mpare with File...\tCtrl+Shift+M"}));
+    EXPECT_EQ(MenuEntries(menus[7]), (QStringList{"&User Guide\tF1", "-", "&About Dishline..."}));
 
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));

@@ -3,8 +3,10 @@
 #include "EditorTestSupport.h"
 
 #include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
 #include "rescan/Compare.h"
 #include "tests/support/RealisticLists.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -216,30 +218,53 @@ TEST_F(ToolCommandsTest, AnUnreadableOrCancelledFileChangesNothing) {
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 }
 
-TEST_F(ToolCommandsTest, CleanUpRemovesTheCheckedGroupsAsOneStep) {
+// The findings tree: one row per rule, one check box per finding below it.
+QTreeWidgetItem* RuleRow(QWidget* modal, int rule) {
+    return guitest::Find<QTreeWidget>(modal, "findingsTree")->topLevelItem(rule);
+}
+
+// Sets a box as a click does, and lets the dialog find anew.
+void SetChecked(QTreeWidgetItem* item, bool on) {
+    item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(ToolCommandsTest, CleanUpRemovesTheCheckedFindingsAsOneStepAndSaysWhat) {
     OpenDirtySample();
     const std::vector<uint8_t> before = Image();
     RunTool(ID_TOOLS_CLEAN_UP, [](QWidget* modal) {
-        const bool expectedOn[] = {true, true, true, true, false};
-        for (int rule = 0; rule < 5; ++rule) {
-            const std::string name = "rule" + std::to_string(rule + 1) + "Check";
-            EXPECT_EQ(guitest::Find<QCheckBox>(modal, name.c_str())->isChecked(), expectedOn[rule]) << name;
-        }
-        auto* broken = guitest::Find<QCheckBox>(modal, "rule3Check");
-        EXPECT_EQ(broken->text(), QStringLiteral("Broken favorite entries: 2"));
-        const QString findings = guitest::Find<QPlainTextEdit>(modal, "findingsView")->toPlainText();
-        EXPECT_TRUE(findings.contains(QStringLiteral("Duplicate programs: 1\n  \"Channel 1\" on \"Astra 2\" 10700 V, "
-                                                     "SID 1 (program 8, same as program 0)")))
-            << findings.toStdString();
-        broken->setChecked(false);
-        EXPECT_TRUE(guitest::Find<QPlainTextEdit>(modal, "findingsView")
-                        ->toPlainText()
-                        .contains(QStringLiteral("Broken favorite entries: 2 (kept)")));
+        QTreeWidgetItem* duplicates = RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS);
+        EXPECT_EQ(duplicates->text(0), QStringLiteral("Duplicate programs: 1"));
+        ASSERT_EQ(duplicates->childCount(), 1);
+        EXPECT_EQ(duplicates->child(0)->text(0),
+                  QStringLiteral("TV 9 \"Channel 1\" on \"Astra 2\" 28.2E 10700 V, service ID 1: same as TV 1 "
+                                 "\"Channel 1\""));
+        QTreeWidgetItem* broken = RuleRow(modal, CLEAN_BROKEN_FAVORITES);
+        ASSERT_EQ(broken->childCount(), 2);
+        EXPECT_EQ(broken->child(0)->text(0),
+                  QStringLiteral("Group 2 \"Group 2\", TV list entry 2: repeats TV 2 \"Channel 2\""));
+        EXPECT_EQ(broken->child(1)->text(0),
+                  QStringLiteral("Group 2 \"Group 2\", TV list entry 3: program 200 does not exist"));
+        // One finding kept: the group shows both states.
+        SetChecked(broken->child(1), false);
+        broken = RuleRow(modal, CLEAN_BROKEN_FAVORITES);
+        EXPECT_EQ(broken->checkState(0), Qt::PartiallyChecked);
+        EXPECT_EQ(broken->child(0)->checkState(0), Qt::Checked);
+        EXPECT_EQ(broken->child(1)->checkState(0), Qt::Unchecked);
+        // A group's box takes all of its findings, and gives them back.
+        SetChecked(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS), false);
+        EXPECT_EQ(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS)->child(0)->checkState(0), Qt::Unchecked);
+        SetChecked(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS), true);
+        EXPECT_EQ(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS)->child(0)->checkState(0), Qt::Checked);
+        MessageBox::SetNextAnswer(MessageBox::Ok);
         guitest::Find<QPushButton>(modal, "okButton")->click();
     });
     EXPECT_EQ(db().programs().size(), 8u);
-    // Kept as they were; the dangling entry moves down with the programs, as every delete does.
-    EXPECT_EQ(db().favoriteGroups()[1]->tvList, (std::vector<uint16_t>{1, 1, 199}));
+    // The repeat went; the kept dangling entry moves down with the programs, as every delete does.
+    EXPECT_EQ(db().favoriteGroups()[1]->tvList, (std::vector<uint16_t>{1, 199}));
+    const std::vector<MessageBox::Shown> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Clean Up removed channels: 1, transponders: 0, favorite entries: 1."));
     ExpectOneUndoableStep(before, QStringLiteral("Clean Up"));
 }
 
@@ -267,6 +292,28 @@ TEST_F(ToolCommandsTest, CompareShowsTheReportAndCopiesIt) {
     EXPECT_EQ(Image(), before);
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
     EXPECT_TRUE(Boxes().empty());
+}
+
+// The findings and the report in German: the core's records worded by the editor's translations.
+TEST_F(ToolCommandsTest, CleanUpAndCompareSpeakTheUsersLanguage) {
+    InstallTranslations(QLocale(QLocale::German));
+    OpenDirtySample();
+    RunTool(ID_TOOLS_CLEAN_UP, [](QWidget* modal) {
+        EXPECT_EQ(RuleRow(modal, CLEAN_DUPLICATE_PROGRAMS)->text(0), QStringLiteral("Doppelte Programme: 1"));
+        EXPECT_EQ(RuleRow(modal, CLEAN_BROKEN_FAVORITES)->child(1)->text(0),
+                  QStringLiteral("Gruppe 2 \"Group 2\", TV-Liste Eintrag 3: Programm 200 existiert nicht"));
+        guitest::Find<QPushButton>(modal, "cancelButton")->click();
+    });
+    FileDialog::SetNextPath(WriteReference());
+    RunTool(ID_TOOLS_COMPARE, [](QWidget* modal) {
+        const QString report = guitest::Find<QPlainTextEdit>(modal, "reportView")->toPlainText();
+        EXPECT_TRUE(report.contains(QStringLiteral("Programme nur in A: 2\n  TV 8 \"Channel 8\" auf \"Hotbird\" "
+                                                   "13.0E 10900 V, Service-ID 8\n")))
+            << report.toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral("Verschobene Programme: "))) << report.toStdString();
+        guitest::Find<QPushButton>(modal, "closeButton")->click();
+    });
+    InstallTranslations(QLocale(QLocale::English));
 }
 
 } // namespace
