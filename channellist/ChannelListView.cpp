@@ -2,6 +2,7 @@
 
 #include "channellist/ChannelListModel.h"
 #include "forms/NameField.h"
+#include "ui/LeftToRightItemDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -56,6 +57,7 @@ protected:
 } // namespace
 
 ChannelListView::ChannelListView(QWidget* parent) : QTreeView(parent) {
+    setItemDelegate(new LeftToRightItemDelegate(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

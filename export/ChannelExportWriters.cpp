@@ -97,7 +97,7 @@ h2 { font-size: 12pt; margin: 16px 0 6px 0; page-break-after: avoid; break-after
 table { border-collapse: collapse; width: 100%; margin: 0; }
 thead { display: table-header-group; }
 tr { page-break-inside: avoid; break-inside: avoid; }
-th, td { border: 1px solid #888; padding: 2px 4px; text-align: left; vertical-align: top; }
+th, td { border: 1px solid #888; padding: 2px 4px; text-align: start; vertical-align: top; }
 th { background-color: #e8e8e8; font-weight: bold; }
 td.num { text-align: right; white-space: nowrap; }
 td.c { text-align: center; }
@@ -197,8 +197,11 @@ std::string ChannelHtml(const ChannelExport& list, const std::string& fileName) 
     std::string title = Html(FillIn(list.texts.title, fileName));
     if (!list.stamp.empty())
         title += ", " + Html(list.stamp);
-    std::string out =
-        "<!DOCTYPE html>\n<html lang=\"" + Html(list.texts.language) + "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    // A page in a right-to-left language (Arabic) runs right to left, as the editor's windows do.
+    const std::string& language = list.texts.language;
+    const bool rightToLeft = language == "ar" || language == "fa" || language == "he" || language == "ur";
+    std::string out = "<!DOCTYPE html>\n<html lang=\"" + Html(language) + (rightToLeft ? "\" dir=\"rtl" : "") +
+                      "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
     out.reserve(list.rows.size() * 300 + 4096);
     out += title;
     out += "</title>\n<style>\n";

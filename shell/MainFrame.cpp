@@ -59,7 +59,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     editBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     editBar_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
                           QDockWidget::DockWidgetClosable);
-    addDockWidget(Qt::RightDockWidgetArea, editBar_);
+    // The edit bar sits at the end of the tree's line: on its right, and on its left in a right-to-left language.
+    addDockWidget(isRightToLeft() ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, editBar_);
     view_->SetEditBar(editBar_);
 
     connect(view_, &EditorView::commandStateChanged, this, &CMainFrame::UpdateCommandStates);

@@ -1,6 +1,7 @@
 #include "shell/NetworkTree.h"
 
 #include "database/NetworkDatabase.h"
+#include "ui/LeftToRightItemDelegate.h"
 
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -82,6 +83,7 @@ int InsertionRow(const TreeNode* parent, TreeItemHandle hint, const std::vector<
 NetworkTree::NetworkTree(QWidget* parent) : QTreeView(parent), model_(new NetworkTreeModel(this)) {
     setObjectName(QStringLiteral("networkTree"));
     setModel(model_);
+    setItemDelegate(new LeftToRightItemDelegate(this));
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setItemsExpandable(true);

@@ -238,6 +238,8 @@ TEST(ChannelExportWriters, TheWordsAroundTheRowsComeFromTheTexts) {
     list.rows.clear();
     EXPECT_NE(ChannelHtml(list, "x").find("<p class=\"empty\">Keine Sender.</p>"), std::string::npos);
     EXPECT_EQ(FillIn("%2 of %1 (%3)", "a%2", "b"), "b of a%2 (%3)");
+    list.texts.language = "ar";
+    EXPECT_NE(ChannelHtml(list, "x").find("<html lang=\"ar\" dir=\"rtl\">"), std::string::npos);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The editor in German, and in English where no translation fits the language.
+// The editor in each of its languages, and in English where no translation fits the language.
 #include "tests/shell/EditorTestSupport.h"
 #include "ui/Translations.h"
 #include "ui/UserGuide.h"
@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
@@ -75,6 +76,21 @@ void ExpectTabOrderFollowsLayout(QWidget* root) {
     }
 }
 
+// Every menu has its own letters, and shows the keys of its shortcuts as the shortcuts themselves are spelled
+// in the language (Qt's "Strg+S" in German, "Control+S" in Spanish).
+void ExpectMenusReadRight(const CMainFrame& frame) {
+    ExpectUniqueMnemonics(frame.menuBar()->actions(), QStringLiteral("menu bar"));
+    for (const QAction* title : frame.menuBar()->actions()) {
+        ExpectUniqueMnemonics(title->menu()->actions(), title->text());
+        for (const QAction* action : title->menu()->actions()) {
+            const QString keys = action->text().section(QLatin1Char('\t'), 1);
+            if (!keys.isEmpty() && !action->shortcut().isEmpty()) {
+                EXPECT_EQ(keys.toStdString(), action->shortcut().toString(QKeySequence::NativeText).toStdString());
+            }
+        }
+    }
+}
+
 // The answer to the first ApplyEdits prompt after a program's name changed, and the title of the
 // Channel List dialog.
 class TranslatedEditorTest : public EditorTest {
@@ -122,9 +138,7 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     EXPECT_EQ(MenuBarTitles(*frame), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Satellit", "&Transponder",
                                                   "&Programm", "E&xtras", "&Hilfe"}));
     EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QStringLiteral("Sender&liste\tF7"));
-    ExpectUniqueMnemonics(frame->menuBar()->actions(), QStringLiteral("menu bar"));
-    for (const QAction* title : frame->menuBar()->actions())
-        ExpectUniqueMnemonics(title->menu()->actions(), title->text());
+    ExpectMenusReadRight(*frame);
     EXPECT_EQ(ApplyPrompt(),
               QStringLiteral("Einige Programmparameter wurden geändert.\nSollen die Änderungen übernommen werden?"));
     EXPECT_EQ(YesNoButtons(), (QStringList{"Ja", "Nein"}));
@@ -134,6 +148,7 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     view->OnFormOk();
     frame->UpdateCommandStates();
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Rückgängig: Programm bearbeiten\tStrg+Z"));
+    ExpectMenusReadRight(*frame);
 
     // One spelling of the keys in every menu, as the shortcuts themselves are shown.
     for (const QAction* title : frame->menuBar()->actions()) {
@@ -148,6 +163,113 @@ TEST_F(TranslatedEditorTest, GermanMenusPromptsBoxesAndChannelList) {
     EXPECT_EQ(polarity->itemText(0), QStringLiteral("Vertikal"));
     EXPECT_EQ(polarity->itemText(3), QStringLiteral("Zirkular links"));
     EXPECT_EQ(guitest::Find<QComboBox>(bar, "fec")->itemText(2), QStringLiteral("2/3"));
+}
+
+// The receivers' owners' languages: the menu bar, the View menu's Channel List, a prompt through the message-box
+// seam with Qt's own buttons, and the Channel List's title.
+struct LanguageCase {
+    QLocale::Language language;
+    QStringList menuBar;
+    const char* channelList;
+    const char* applyPrompt;
+    QStringList yesNo;
+    const char* channelListTitle;
+};
+
+const LanguageCase kLanguages[] = {
+    {QLocale::Turkish,
+     {"&Dosya", "Dü&zen", "&Görünüm", "&Uydu", "&Transponder", "&Kanal", "&Araçlar", "&Yardım"},
+     "&Kanal Listesi\tF7",
+     "Bazı kanal parametreleri değiştirildi.\nDeğişiklikler uygulansın mı?",
+     {"Evet", "Hayır"},
+     "Kanal Listesi"},
+    {QLocale::Russian,
+     {"&Файл", "&Правка", "&Вид", "&Спутник", "&Транспондер", "&Канал", "С&ервис", "Сп&равка"},
+     "&Список каналов\tF7",
+     "Некоторые параметры канала изменены.\nПрименить изменения?",
+     {"Да", "Нет"},
+     "Список каналов"},
+    {QLocale::Polish,
+     {"&Plik", "&Edycja", "&Widok", "&Satelita", "&Transponder", "&Kanał", "&Narzędzia", "Pomo&c"},
+     "&Lista kanałów\tF7",
+     "Niektóre parametry kanału zostały zmienione.\nCzy zastosować zmiany?",
+     {"Tak", "Nie"},
+     "Lista kanałów"},
+    {QLocale::Italian,
+     {"&File", "&Modifica", "&Visualizza", "&Satellite", "&Transponder", "&Canale", "St&rumenti", "&Guida"},
+     "&Lista canali\tF7",
+     "Alcuni parametri del canale sono stati modificati.\nApplicare le modifiche?",
+     {"Sì", "No"},
+     "Lista canali"},
+    {QLocale::Spanish,
+     {"&Archivo", "&Edición", "&Ver", "&Satélite", "&Transpondedor", "&Canal", "&Herramientas", "A&yuda"},
+     "&Lista de canales\tF7",
+     "Se han cambiado algunos parámetros del canal.\n¿Desea aplicar los cambios?",
+     {"Sí", "No"},
+     "Lista de canales"},
+    {QLocale::Portuguese,
+     {"&Arquivo", "&Editar", "E&xibir", "&Satélite", "&Transponder", "&Canal", "&Ferramentas", "A&juda"},
+     "&Lista de canais\tF7",
+     "Alguns parâmetros do canal foram alterados.\nDeseja aplicar as alterações?",
+     {"Sim", "Não"},
+     "Lista de canais"},
+    {QLocale::French,
+     {"&Fichier", "&Édition", "&Affichage", "&Satellite", "&Transpondeur", "&Chaîne", "&Outils", "Ai&de"},
+     "&Liste des chaînes\tF7",
+     "Certains paramètres de la chaîne ont été modifiés.\nVoulez-vous appliquer les modifications ?",
+     {"Oui", "Non"},
+     "Liste des chaînes"},
+    {QLocale::Arabic,
+     {"&ملف", "&تحرير", "&عرض", "القمر ال&صناعي", "الترانس&بوندر", "ال&قناة", "&أدوات", "م&ساعدة"},
+     "&قائمة القنوات\tF7",
+     "تم تغيير بعض معاملات القناة.\nهل تريد تطبيق التغييرات؟",
+     {"نعم", "لا"},
+     "قائمة القنوات"},
+};
+
+TEST_F(TranslatedEditorTest, EachLanguageTranslatesMenusPromptsAndChannelList) {
+    for (const LanguageCase& language : kLanguages) {
+        SCOPED_TRACE(QLocale::languageToString(language.language).toStdString());
+        StartIn(language.language);
+        EXPECT_EQ(MenuBarTitles(*frame), language.menuBar);
+        EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QString::fromUtf8(language.channelList));
+        ExpectMenusReadRight(*frame);
+        EXPECT_EQ(ApplyPrompt(), QString::fromUtf8(language.applyPrompt));
+        EXPECT_EQ(YesNoButtons(), language.yesNo);
+        EXPECT_EQ(ChannelListTitle(), QString::fromUtf8(language.channelListTitle));
+        // The step just taken is named in the Edit menu, with the key as the language spells it.
+        Type("programName", QStringLiteral("Other"));
+        view->OnFormOk();
+        frame->UpdateCommandStates();
+        EXPECT_FALSE(frame->Action(ID_EDIT_UNDO)->text().contains(QStringLiteral("Edit Program")));
+        ExpectMenusReadRight(*frame);
+        EXPECT_EQ(frame->isRightToLeft(), language.language == QLocale::Arabic);
+        EditorTest::TearDown();
+    }
+    EditorTest::SetUp();
+}
+
+// Arabic mirrors the main window, its edit bar and the dialogs, though Qt's own Arabic texts may be missing; the
+// next language turns the layout back.
+TEST_F(TranslatedEditorTest, ArabicLaysTheWindowsOutRightToLeft) {
+    StartIn(QLocale::Arabic);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(frame->isRightToLeft());
+    EXPECT_TRUE(bar->isRightToLeft());
+    EXPECT_TRUE(tree->isRightToLeft());
+    EXPECT_EQ(frame->dockWidgetArea(bar), Qt::LeftDockWidgetArea); // at the tree's end, as in English
+    OpenSample();
+    bool dialogMirrored = false;
+    guitest::RunModal([&] { Trigger(ID_VIEW_CHANNEL_LIST); },
+                      [&](QWidget* modal) {
+                          dialogMirrored = modal->isRightToLeft();
+                          static_cast<QDialog*>(modal)->reject();
+                      });
+    EXPECT_TRUE(dialogMirrored);
+    EditorTest::TearDown();
+    StartIn(QLocale::German);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    EXPECT_FALSE(frame->isRightToLeft());
 }
 
 // Every labelled field, button and tab of the main window (with each form in the edit bar) and of
@@ -308,7 +430,8 @@ TEST_F(TranslatedEditorTest, F1OpensTheUserGuideInTheInterfaceLanguage) {
 }
 
 TEST_F(TranslatedEditorTest, NoTranslationForTheLanguageKeepsTheEnglishTexts) {
-    StartIn(QLocale::French);
+    StartIn(QLocale::Finnish);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(MenuBarTitles(*frame),
               (QStringList{"&File", "&Edit", "&View", "&Satellite", "&Transponder", "&Program", "T&ools", "&Help"}));
     EXPECT_EQ(frame->Action(ID_VIEW_CHANNEL_LIST)->text(), QStringLiteral("&Channel List\tF7"));
