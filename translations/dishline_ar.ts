@@ -119,10 +119,6 @@ Satellites pair by position within %7°, channels by service ID and frequency wi
         <translation>قنوات هنا &amp;بلا نظير: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>&amp;ترتيب القنوات</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>مجموعات المف&amp;ضلة</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 لن توضع قنواتها ومفضلاتها. هل تريد التطبيق على أي حال؟</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>&amp;ترتيب القنوات</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ To remove a channel item from a favorite group
         <translation>لا يوجد ما يحتاج إلى تنظيف.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>حدّد ما تريد إزالته:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>أزال التنظيف: قنوات: %1، ترانسبوندرات: %2، إدخالات مفضلة: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>محدد للإزالة: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>&amp;حدّد ما تريد إزالته:</translation>
     </message>
 </context>
 <context>

@@ -119,10 +119,6 @@ Los satélites se emparejan por posición con un margen de %7°, los canales por
         <translation>Canales de aquí sin &amp;pareja: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>&amp;Orden de canales</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Grupos de favoritos</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Sus canales y favoritos no se colocarán. ¿Aplicar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>&amp;Orden de canales</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Para quitar un canal de un grupo de favoritos
         <translation>No hay nada que limpiar.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Marque lo que se va a eliminar:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>La limpieza eliminó canales: %1, transpondedores: %2, entradas de favoritos: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Marcados para eliminar: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Marque lo que se va a &amp;eliminar:</translation>
     </message>
 </context>
 <context>

@@ -119,10 +119,6 @@ Les satellites s&apos;apparient par position à %7° près, les chaînes par Ser
         <translation>Chaînes d&apos;ici sans &amp;correspondance : %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>O&amp;rdre des chaînes</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Groupes de favoris</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Leurs chaînes et favoris ne seront pas placés. Appliquer quand même ?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>O&amp;rdre des chaînes</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Pour retirer une chaîne d&apos;un groupe de favoris
         <translation>Rien à nettoyer.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Cochez ce qu&apos;il faut supprimer :</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>Le nettoyage a supprimé chaînes : %1, transpondeurs : %2, entrées de favoris : %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Cochés pour suppression : %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Cochez ce qu&apos;il faut &amp;supprimer :</translation>
     </message>
 </context>
 <context>

@@ -119,10 +119,6 @@ I satelliti si abbinano per posizione entro %7°, i canali per Service ID e freq
         <translation>Canali qui senza &amp;corrispondenza: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>O&amp;rdine dei canali</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Gruppi preferiti</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 I loro canali e preferiti non verranno collocati. Applicare comunque?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>O&amp;rdine dei canali</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Per togliere un canale da un gruppo preferiti
         <translation>Niente da pulire.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Selezionare cosa eliminare:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>La pulizia ha eliminato canali: %1, transponder: %2, voci preferiti: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Selezionati per l&apos;eliminazione: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Selezionare cosa &amp;eliminare:</translation>
     </message>
 </context>
 <context>

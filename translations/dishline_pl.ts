@@ -119,10 +119,6 @@ Satelity są dopasowywane po pozycji z dokładnością do %7°, kanały po Servi
         <translation>Kanały tutaj &amp;bez odpowiednika: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>&amp;Kolejność kanałów</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Grupy ulubionych</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Ich kanały i ulubione nie zostaną umieszczone. Zastosować mimo to?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>&amp;Kolejność kanałów</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Aby usunąć kanał z grupy ulubionych
         <translation>Nie ma czego porządkować.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Zaznacz, co usunąć:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>Porządkowanie usunęło kanały: %1, transpondery: %2, wpisy ulubionych: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Zaznaczone do usunięcia: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Zaznacz, co &amp;usunąć:</translation>
     </message>
 </context>
 <context>

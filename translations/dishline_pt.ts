@@ -119,10 +119,6 @@ Os satélites são combinados pela posição com margem de %7°, os canais por S
         <translation>Canais daqui sem co&amp;rrespondente: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>Or&amp;dem dos canais</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Grupos de favoritos</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Seus canais e favoritos não serão posicionados. Aplicar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>Or&amp;dem dos canais</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Para remover um canal de um grupo de favoritos
         <translation>Nada para limpar.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Marque o que remover:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>A limpeza removeu canais: %1, transponders: %2, entradas de favoritos: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Marcados para remoção: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Marque o que re&amp;mover:</translation>
     </message>
 </context>
 <context>

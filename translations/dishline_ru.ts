@@ -119,10 +119,6 @@ Satellites pair by position within %7°, channels by service ID and frequency wi
         <translation>Каналы здесь &amp;без пары: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>&amp;Порядок каналов</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Группы избранного</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Их каналы и избранное не будут перенесены. Всё равно применить?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>&amp;Порядок каналов</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ To remove a channel item from a favorite group
         <translation>Очищать нечего.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Отметьте, что удалить:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>Очистка удалила каналов: %1, транспондеров: %2, записей избранного: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Отмечено для удаления: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>Отметьте, что &amp;удалить:</translation>
     </message>
 </context>
 <context>

@@ -119,10 +119,6 @@ Uydular %7° içindeki konumla, kanallar servis ID ve %8 MHz içindeki frekansla
         <translation>Burada &amp;eşi olmayan kanallar: %1</translation>
     </message>
     <message>
-        <source>Channel &amp;order</source>
-        <translation>Kanal &amp;sıralaması</translation>
-    </message>
-    <message>
         <source>&amp;Favorite groups</source>
         <translation>&amp;Favori grupları</translation>
     </message>
@@ -143,6 +139,10 @@ Their channels and favorites will not be placed. Apply anyway?</source>
 %1
 
 Bunların kanalları ve favorileri yerleştirilmeyecek. Yine de uygulansın mı?</translation>
+    </message>
+    <message>
+        <source>Channel o&amp;rder</source>
+        <translation>Kanal &amp;sıralaması</translation>
     </message>
 </context>
 <context>
@@ -504,16 +504,16 @@ Bir kanalı favori grubundan çıkarmak için
         <translation>Temizlenecek bir şey yok.</translation>
     </message>
     <message>
-        <source>Check what to remove:</source>
-        <translation>Kaldırılacakları işaretleyin:</translation>
-    </message>
-    <message>
         <source>Clean Up removed channels: %1, transponders: %2, favorite entries: %3.</source>
         <translation>Temizleme şunları kaldırdı: kanal: %1, transponder: %2, favori kaydı: %3.</translation>
     </message>
     <message>
         <source>Checked for removal: %1</source>
         <translation>Kaldırmak için işaretli: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;what to remove:</source>
+        <translation>&amp;Kaldırılacakları işaretleyin:</translation>
     </message>
 </context>
 <context>
