@@ -84,8 +84,11 @@ void EditorView::RunChannelList(std::optional<ChannelListState> restore) {
         currentItem_ = nullptr;
     }
     step.End();
-    if (shownWent)
+    if (shownWent) {
         ChangeUnderBlankPane(StepPlace{shownTransponder, LEVEL_TRANSPONDER}, [] { return false; });
+        // The step ended while the pane was blank: the title named no document then.
+        UpdateTitle();
+    }
     channelListOpen_ = false;
     emit commandStateChanged();
 }
