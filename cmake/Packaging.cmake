@@ -7,10 +7,9 @@ if(TARGET ndftool)
 endif()
 set(DISHLINE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/dishline)
 # The licence, under the name and in the place where Debian keeps a package's copyright.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${DISHLINE_DOC_DIR} RENAME copyright)
-
 # Manual pages from their scdoc sources (docs/man), where scdoc is installed.
 if(NOT WIN32)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${DISHLINE_DOC_DIR} RENAME copyright)
     find_program(DISHLINE_SCDOC scdoc)
     find_program(DISHLINE_GZIP gzip)
     set(pages "")
@@ -94,24 +93,57 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
 # database and the desktop entry cache make NDF files open with Dishline.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info, desktop-file-utils")
 
-# On Windows the package is a ZIP of the installed folder, and the install step puts Qt's libraries and
-# plugins beside the programs with windeployqt, from the Qt installation that built them.
+# On Windows the package is a portable ZIP of the installed folder: the programs, the Qt and compiler
+# runtime DLLs they load, the Qt plugins (the Windows platform, offscreen and minimal ones for scripted
+# runs, the Vista style), Qt's own translations, README and LICENSE, all in one folder. The DLLs are
+# found by walking the import tables (DeployWindows.cmake), which works for a build made on Linux too,
+# where Qt has no windeployqt.
 if(WIN32)
     set(CPACK_GENERATOR "ZIP")
-    set(deployed "")
+    set(CPACK_PACKAGE_FILE_NAME "dishline-${PROJECT_VERSION}-windows-x64")
+    install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME LICENSE.txt)
+    set(programs "")
     foreach(program dishline ndftool)
         if(TARGET ${program})
-            string(APPEND deployed " \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}.exe\"")
+            list(APPEND programs "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${program}>")
         endif()
     endforeach()
-    if(deployed)
-        if(TARGET Qt6::windeployqt)
-            set(windeployqt "$<TARGET_FILE:Qt6::windeployqt>")
-        else()
-            find_program(DISHLINE_WINDEPLOYQT windeployqt HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" REQUIRED)
-            set(windeployqt "${DISHLINE_WINDEPLOYQT}")
+    if(programs AND TARGET Qt6::Core)
+        get_target_property(qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
+        if(NOT qt_core)
+            get_target_property(qt_core Qt6::Core IMPORTED_LOCATION)
         endif()
-        install(CODE "execute_process(COMMAND \"${windeployqt}\" --no-translations${deployed} COMMAND_ERROR_IS_FATAL ANY)")
+        get_filename_component(qt_bin "${qt_core}" DIRECTORY)
+        get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
+        set(plugins "")
+        if(TARGET dishline)
+            set(plugins platforms/qwindows.dll platforms/qoffscreen.dll platforms/qminimal.dll
+                styles/qwindowsvistastyle.dll)
+        endif()
+        set(runtime_directories "${qt_bin}")
+        if(MINGW)
+            # The compiler's runtime DLLs: libstdc++, libgcc_s and winpthread.
+            foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
+                execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                    OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+                get_filename_component(runtime_directory "${runtime_path}" DIRECTORY)
+                list(APPEND runtime_directories "${runtime_directory}")
+            endforeach()
+        endif()
+        # Qt's own texts ("Ja", "Nein"): from Qt's translations folder, or the host's for a cross build.
+        file(GLOB qt_translations "${qt_prefix}/translations/qtbase_*.qm")
+        if(NOT qt_translations)
+            file(GLOB qt_translations /usr/share/qt6/translations/qtbase_*.qm)
+        endif()
+        install(CODE "
+            set(DEPLOY_PROGRAMS \"${programs}\")
+            set(DEPLOY_PLUGINS \"${plugins}\")
+            set(DEPLOY_PLUGIN_ROOT \"${qt_prefix}/plugins\")
+            set(DEPLOY_DIRECTORIES \"${runtime_directories}\")
+            set(DEPLOY_TRANSLATIONS \"${qt_translations}\")
+            set(DEPLOY_OBJDUMP \"${CMAKE_OBJDUMP}\")
+            include(\"${CMAKE_CURRENT_LIST_DIR}/DeployWindows.cmake\")")
     endif()
 endif()
 include(CPack)

@@ -1,7 +1,9 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 compiler (POSIX threads variant).
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 #         -DDISHLINE_GUI=OFF -DDISHLINE_CLI=OFF -DDISHLINE_BENCH=OFF -DDISHLINE_GTEST_SOURCE_DIR=/usr/src/googletest
-# The executables link the C and C++ runtimes statically, so they run under Wine without DLLs beside them.
+# The core-only build links the C and C++ runtimes statically, so that its tests run under Wine without
+# DLLs beside them. Against a Qt for Windows (scripts/test-windows.sh) the programs share the runtime
+# DLLs with Qt instead: -DDISHLINE_MINGW_STATIC_RUNTIME=OFF.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -16,7 +18,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+if(NOT DEFINED DISHLINE_MINGW_STATIC_RUNTIME OR DISHLINE_MINGW_STATIC_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+endif()
 
 # ctest runs the test executables under Wine where it is installed.
 find_program(DISHLINE_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)

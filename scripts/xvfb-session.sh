@@ -18,10 +18,11 @@ stop_x_session() {
     wait 2>/dev/null || true
 }
 
-# Waits until a window whose title contains $1 is mapped; prints its id.
+# Waits until a window whose title contains $1 is mapped, at most $2 tenths of a second (default
+# 100); prints its id.
 wait_for_window() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq "${2:-100}"); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1

@@ -1,5 +1,6 @@
 # Runs the ndftool executable as a user would: the command list, then new and check on files.
-# Usage: cmake -DNDFTOOL=<path> -DWORK_DIR=<folder> -P RunNdftool.cmake
+# Usage: cmake -DNDFTOOL=<path> -DWORK_DIR=<folder> [-DEMULATOR=<runner>] -P RunNdftool.cmake
+# EMULATOR runs a cross-built ndftool (Wine for Windows); there its lines end in CR LF.
 
 # Runs a command, fails unless it exits with expected_code, and leaves its output in `out`.
 function(run expected_code)
@@ -7,6 +8,7 @@ function(run expected_code)
     if(NOT code STREQUAL expected_code)
         message(FATAL_ERROR "${ARGN}: exit status ${code}, expected ${expected_code}\n${output}${errors}")
     endif()
+    string(REPLACE "\r\n" "\n" output "${output}")
     set(out "${output}" PARENT_SCOPE)
 endfunction()
 
@@ -16,25 +18,26 @@ function(expect_output expected what)
     endif()
 endfunction()
 
+set(ndftool ${EMULATOR} "${NDFTOOL}")
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
-run(0 "${NDFTOOL}" --help)
+run(0 ${ndftool} --help)
 foreach(command check info dump build new sort import-sdx export)
     if(NOT out MATCHES "\n  ${command} ")
         message(FATAL_ERROR "ndftool --help does not list ${command}:\n${out}")
     endif()
 endforeach()
 
-run(0 "${NDFTOOL}" new "${WORK_DIR}/new.ndf")
-run(0 "${NDFTOOL}" check "${WORK_DIR}/new.ndf")
+run(0 ${ndftool} new "${WORK_DIR}/new.ndf")
+run(0 ${ndftool} check "${WORK_DIR}/new.ndf")
 expect_output("OK\n" "check of a new file")
 
-run(6 "${NDFTOOL}" check "${WORK_DIR}/missing.ndf")
+run(6 ${ndftool} check "${WORK_DIR}/missing.ndf")
 expect_output("No file found\n" "check of a missing file")
 
 file(WRITE "${WORK_DIR}/text.ndf" "not a channel database\n")
-run(9 "${NDFTOOL}" check "${WORK_DIR}/text.ndf")
+run(9 ${ndftool} check "${WORK_DIR}/text.ndf")
 expect_output("Invalid NDF format\n" "check of a text file")
 
 # Standard input and output of the real process: a database read from "-" and written to "-".
