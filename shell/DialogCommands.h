@@ -40,3 +40,24 @@ public:
     using ViewCommand::ViewCommand;
     void Run() override;
 };
+
+// Tools "Apply Order from File...": the order, favorites and marks of a reference file, one step.
+class ApplyOrderCommand : public ViewCommand {
+public:
+    using ViewCommand::ViewCommand;
+    void Run() override;
+};
+
+// Tools "Clean Up...": duplicate and broken records, each finding chosen, one step.
+class CleanUpCommand : public ViewCommand {
+public:
+    using ViewCommand::ViewCommand;
+    void Run() override;
+};
+
+// Tools "Compare with File...": reads both files only.
+class CompareCommand : public ViewCommand {
+public:
+    using ViewCommand::ViewCommand;
+    void Run() override;
+};

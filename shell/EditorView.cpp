@@ -397,15 +397,6 @@ bool EditorView::HandleCommand(int id) {
     case ID_PROGRAM_DELETE_ALL_IN_NET:
         OnDeleteProgramsInNet();
         break;
-    case ID_TOOLS_APPLY_ORDER:
-        OnApplyOrderFromFile();
-        break;
-    case ID_TOOLS_CLEAN_UP:
-        OnCleanUp();
-        break;
-    case ID_TOOLS_COMPARE:
-        OnCompareWithFile();
-        break;
     case ID_EDIT_FIND:
         OnFind();
         break;
@@ -431,9 +422,6 @@ bool EditorView::IsCommandEnabled(int id) const {
     case ID_TRANSPONDER_ADD:
     case ID_TRANSPONDER_DELETE_ALL_IN_NET:
     case ID_PROGRAM_DELETE_ALL_IN_NET:
-    case ID_TOOLS_APPLY_ORDER:
-    case ID_TOOLS_CLEAN_UP:
-    case ID_TOOLS_COMPARE:
     case ID_EDIT_FIND:
         return pane != PANE_EMPTY;
     case ID_PROGRAM_LOCK:

@@ -112,10 +112,6 @@ public:
     void OnDeleteProgram();
     void OnDeleteProgramsInTransponder();
     void OnDeleteProgramsInNet();
-    // Tools: the order of a reference file, the clean-up, and the comparison with another file.
-    void OnApplyOrderFromFile();
-    void OnCleanUp();
-    void OnCompareWithFile();
     // Edit Undo and Redo, and the menu texts that name the step they take.
     void OnUndo();
     void OnRedo();
@@ -145,6 +141,9 @@ private:
     friend class ChannelListCommand;
     friend class RestoreChannelListCommand;
     friend class ImportSatcodxCommand;
+    friend class ApplyOrderCommand;
+    friend class CleanUpCommand;
+    friend class CompareCommand;
     ViewCommandTable commands_;
     // Where the user is: the record shown and its level, for the history to return to.
     StepPlace CurrentPlace() const;

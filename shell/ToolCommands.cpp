@@ -1,5 +1,6 @@
 // The Tools menu: the channel order and favorite groups of a reference file, the clean-up of
 // duplicate and broken records, and the comparison with another file.
+#include "shell/DialogCommands.h"
 #include "shell/EditorView.h"
 
 #include "rescan/CleanUpDialog.h"
@@ -32,48 +33,50 @@ bool EditorView::LoadOtherFile(NetworkDatabase& other, QString& name) {
     return true;
 }
 
-void EditorView::OnApplyOrderFromFile() {
-    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+void ApplyOrderCommand::Run() {
+    if (view_.ApplyEdits(true) == Flow::Stop || view_.Pane() == PANE_EMPTY)
         return;
     NetworkDatabase reference;
     QString name;
-    if (!LoadOtherFile(reference, name))
+    if (!view_.LoadOtherFile(reference, name))
         return;
-    const ApplyOrderPlan plan = PlanApplyOrder(reference, database_);
-    ApplyOrderDialog dialog(plan, reference, database_, name, window());
+    const ApplyOrderPlan plan = PlanApplyOrder(reference, view_.database_);
+    ApplyOrderDialog dialog(plan, reference, view_.database_, name, view_.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const StepPlace place = CurrentPlace();
-    CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Apply Order from File"));
-    ChangeUnderBlankPane(place, [&] { return ApplyOrder(database_, plan, dialog.Options()); });
+    const StepPlace place = view_.CurrentPlace();
+    CommandStep step(view_, QT_TRANSLATE_NOOP("Steps", "Apply Order from File"));
+    view_.ChangeUnderBlankPane(place, [&] { return ApplyOrder(view_.database_, plan, dialog.Options()); });
 }
 
-void EditorView::OnCleanUp() {
-    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+void CleanUpCommand::Run() {
+    if (view_.ApplyEdits(true) == Flow::Stop || view_.Pane() == PANE_EMPTY)
         return;
-    CleanUpDialog dialog(database_, window());
+    CleanUpDialog dialog(view_.database_, view_.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const StepPlace place = CurrentPlace();
+    const StepPlace place = view_.CurrentPlace();
     bool changed = false;
     {
-        CommandStep step(*this, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
-        changed = ChangeUnderBlankPane(place, [&] { return ApplyCleanUp(database_, dialog.Plan()); });
+        CommandStep step(view_, QT_TRANSLATE_NOOP("Steps", "Clean Up"));
+        changed = view_.ChangeUnderBlankPane(place, [&] { return ApplyCleanUp(view_.database_, dialog.Plan()); });
     }
     // What went, once the step is taken.
     if (changed)
-        MessageBox::Information(window(), CleanUpDialog::RemovedText(dialog.Plan()));
+        MessageBox::Information(view_.window(), CleanUpDialog::RemovedText(dialog.Plan()));
 }
 
-void EditorView::OnCompareWithFile() {
-    if (ApplyEdits(true) == Flow::Stop || Pane() == PANE_EMPTY)
+void CompareCommand::Run() {
+    if (view_.ApplyEdits(true) == Flow::Stop || view_.Pane() == PANE_EMPTY)
         return;
     NetworkDatabase other;
     QString name;
-    if (!LoadOtherFile(other, name))
+    if (!view_.LoadOtherFile(other, name))
         return;
-    const QString thisName =
-        database_.pathName.empty() ? tr("No Name") : QFileInfo(FromNativePath(database_.pathName)).fileName();
-    CompareDialog dialog(CompareDatabases(database_, other), tr("A: %1 (open)\nB: %2").arg(thisName, name), window());
+    const QString thisName = view_.database_.pathName.empty()
+                                 ? EditorView::tr("No Name")
+                                 : QFileInfo(FromNativePath(view_.database_.pathName)).fileName();
+    CompareDialog dialog(CompareDatabases(view_.database_, other),
+                         EditorView::tr("A: %1 (open)\nB: %2").arg(thisName, name), view_.window());
     dialog.exec();
 }

@@ -13,5 +13,8 @@ ViewCommandTable MakeViewCommands(EditorView& view) {
     Add<RestoreChannelListCommand>(table, ID_EDIT_RESTORE_CHANNEL_LIST, view);
     Add<ChannelListCommand>(table, ID_VIEW_CHANNEL_LIST, view);
     Add<ImportSatcodxCommand>(table, ID_SATELLITE_IMPORT_SATCODX, view);
+    Add<ApplyOrderCommand>(table, ID_TOOLS_APPLY_ORDER, view);
+    Add<CleanUpCommand>(table, ID_TOOLS_CLEAN_UP, view);
+    Add<CompareCommand>(table, ID_TOOLS_COMPARE, view);
     return table;
 }
