@@ -2,18 +2,46 @@
 # Takes the README's screenshots: the main window with a program selected, several programs selected
 # with their marks, the find bar, the user guide, and the Channel List with a few channels locked and
 # skipped.
-# Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de]
-# With "de" the editor runs in German and the pictures are named *-de.png.
+# Usage: scripts/screenshots.sh [dishline-binary] [output-dir] [de|tr|ru|ar]
+# With a language the editor runs in it and the pictures are named *-LANGUAGE.png; in Turkish,
+# Russian and Arabic only the main window and the Channel List are taken.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/shell/dishline}
 out=${2:-docs}
 language=${3:-}
 suffix="" list_title="Channel List" list_keys="alt+v c" guide_title="Dishline User Guide" discard_key="alt+y"
-if [ "$language" = de ]; then
+expand=Right collapse=Left
+case "$language" in
+"") ;;
+de)
     export LANGUAGE=de LANG=de_DE.UTF-8
     suffix="-de" list_title="Senderliste" list_keys="alt+a l" guide_title="Dishline-Benutzerhandbuch" discard_key="alt+j"
-fi
+    ;;
+tr | ru | ar)
+    export LANGUAGE=$language LANG=$language.UTF-8
+    suffix="-$language" list_keys="F7"
+    case "$language" in
+    tr) list_title="Kanal Listesi" ;;
+    ru) list_title="Список каналов" ;;
+    # The tree is mirrored: its branches open to the left.
+    ar) list_title="قائمة القنوات" expand=Left collapse=Right ;;
+    esac
+    ;;
+*) echo "no screenshot keys for language $language" >&2; exit 2 ;;
+esac
+# xdotool's --name matches no title beyond ASCII: this finds the editor's window by its exact title.
+wait_for_title() {
+    local id
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null || true); do
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    echo "no window \"$1\"" >&2
+    return 1
+}
 scripts/install-deps.sh xvfb x11-utils xdotool wmctrl openbox imagemagick
 [ -f samples/demo.NDF ] || python3 scripts/make-demo-ndf.py
 mkdir -p "$out"
@@ -26,9 +54,23 @@ app=$!
 win=$(wait_for_window "demo.NDF")
 xdotool windowactivate --sync "$win" windowsize --sync "$win" 1040 660 && sleep 0.5
 # First satellite, expand, first transponder, expand, second program.
-xdotool key Right Down Right Down Down && sleep 0.5
+xdotool key $expand Down $expand Down Down && sleep 0.5
 import -window "$win" "$out/main-window$suffix.png"
 check_not_blank "$out/main-window$suffix.png"
+case "$language" in
+tr | ru | ar)
+    xdotool key $list_keys
+    list=$(wait_for_title "$list_title")
+    sleep 0.5
+    import -window "$list" "$out/channel-list$suffix.png"
+    check_not_blank "$out/channel-list$suffix.png"
+    xdotool key Escape && sleep 0.3
+    wmctrl -c "demo.NDF" 2>/dev/null || xdotool key --window "$win" alt+F4
+    wait "$app"
+    echo "Screenshots in $out/"
+    exit 0
+    ;;
+esac
 # Three programs selected and locked: their marks, and the count in the edit bar's title. Undone,
 # and back to the second program.
 xdotool key shift+Down shift+Down ctrl+l && sleep 0.5
