@@ -269,20 +269,6 @@ std::vector<size_t> Union(std::vector<size_t> a, const std::vector<size_t>& b) {
     return a;
 }
 
-// Replaces %1, %2, ... in the pattern, each once.
-std::string Fill(std::string pattern, const std::vector<std::string>& values) {
-    for (size_t i = values.size(); i-- > 0;) {
-        const std::string marker = "%" + std::to_string(i + 1);
-        const size_t at = pattern.find(marker);
-        if (at != std::string::npos)
-            pattern.replace(at, marker.size(), values[i]);
-    }
-    return pattern;
-}
-
-std::string Quote(const std::string& name) {
-    return "\"" + NameForDisplay(name) + "\"";
-}
 
 } // namespace
 
@@ -367,40 +353,40 @@ bool ApplyCleanUp(NetworkDatabase& db, const CleanUpPlan& plan) {
 std::string FormatCleanUpFinding(const CleanUpFinding& finding, const CleanUpWords& words) {
     auto say = [&words](const char* english) { return words ? words(english) : std::string(english); };
     auto channel = [&](const CleanUpChannel& c) {
-        return Fill(say(c.radio ? "Radio %1" : "TV %1"), {std::to_string(c.number)}) + " " + Quote(c.name);
+        return FillPlaceholders(say(c.radio ? "Radio %1" : "TV %1"), {std::to_string(c.number)}) + " " + Quoted(c.name);
     };
     auto place = [&](const CleanUpPlace& p) {
-        std::string text = p.satelliteExists ? Quote(p.satellite) + " " + DescribePosition(p.position)
+        std::string text = p.satelliteExists ? Quoted(p.satellite) + " " + DescribePosition(p.position)
                                              : say("a missing satellite");
         return text + " " + std::to_string(p.frequency) + " " + PolarityLetter(p.polarity);
     };
     switch (finding.key.rule) {
     case CLEAN_DUPLICATE_PROGRAMS:
-        return Fill(say("%1 on %2, service ID %3: same as %4"), {channel(finding.channel), place(finding.place),
+        return FillPlaceholders(say("%1 on %2, service ID %3: same as %4"), {channel(finding.channel), place(finding.place),
                                                                   std::to_string(finding.serviceId),
                                                                   channel(finding.other)});
     case CLEAN_ORPHAN_PROGRAMS:
-        return Fill(say("%1, service ID %2: transponder %3 does not exist"),
+        return FillPlaceholders(say("%1, service ID %2: transponder %3 does not exist"),
                     {channel(finding.channel), std::to_string(finding.serviceId),
                      std::to_string(finding.missingTransponder)});
     case CLEAN_DUPLICATE_TRANSPONDERS:
-        return Fill(say("%1, symbol rate %2: same as %3 %4, %5 channels move there"),
+        return FillPlaceholders(say("%1, symbol rate %2: same as %3 %4, %5 channels move there"),
                     {place(finding.place), std::to_string(finding.place.symbolRate),
                      std::to_string(finding.keeperFrequency), PolarityLetter(finding.keeperPolarity),
                      std::to_string(finding.channelsMoved)});
     case CLEAN_EMPTY_TRANSPONDERS:
-        return Fill(say("%1, symbol rate %2"), {place(finding.place), std::to_string(finding.place.symbolRate)});
+        return FillPlaceholders(say("%1, symbol rate %2"), {place(finding.place), std::to_string(finding.place.symbolRate)});
     case CLEAN_BROKEN_FAVORITES: {
         const std::string group =
-            Fill(say("Group %1 %2"), {std::to_string(finding.group),
+            FillPlaceholders(say("Group %1 %2"), {std::to_string(finding.group),
                                       finding.groupName.empty() ? "Fav" + std::to_string(finding.group)
-                                                                : Quote(finding.groupName)});
+                                                                : Quoted(finding.groupName)});
         const std::string entry = std::to_string(finding.key.position + 1);
         if (finding.namesNothing)
-            return Fill(say(finding.key.radio ? "%1, radio list entry %2: program %3 does not exist"
+            return FillPlaceholders(say(finding.key.radio ? "%1, radio list entry %2: program %3 does not exist"
                                               : "%1, TV list entry %2: program %3 does not exist"),
                         {group, entry, std::to_string(finding.entry)});
-        return Fill(say(finding.key.radio ? "%1, radio list entry %2: repeats %3" : "%1, TV list entry %2: repeats %3"),
+        return FillPlaceholders(say(finding.key.radio ? "%1, radio list entry %2: repeats %3" : "%1, TV list entry %2: repeats %3"),
                     {group, entry, channel(finding.other)});
     }
     default:

@@ -435,20 +435,6 @@ private:
     std::vector<DiffLine> sections_[DIFF_SECTION_COUNT];
 };
 
-// Replaces %1, %2, ... in the pattern, each once.
-std::string Fill(std::string pattern, const std::vector<std::string>& values) {
-    for (size_t i = values.size(); i-- > 0;) {
-        const std::string marker = "%" + std::to_string(i + 1);
-        const size_t at = pattern.find(marker);
-        if (at != std::string::npos)
-            pattern.replace(at, marker.size(), values[i]);
-    }
-    return pattern;
-}
-
-std::string QuotedName(const std::string& name) {
-    return "\"" + NameForDisplay(name) + "\"";
-}
 
 class Wording {
 public:
@@ -461,7 +447,7 @@ public:
         case DiffValue::NUMBER:
             return std::to_string(value.number);
         case DiffValue::NAME:
-            return QuotedName(value.text);
+            return Quoted(value.text);
         case DiffValue::LITERAL:
             return value.text;
         case DiffValue::WORD:
@@ -475,11 +461,11 @@ public:
             return text.empty() ? Say("none") : text;
         }
         case DiffValue::CHANNEL: {
-            std::string text = Fill(Say(value.radio ? "Radio %1" : "TV %1"), {std::to_string(value.number)});
-            return value.text.empty() ? text : text + " " + QuotedName(value.text);
+            std::string text = FillPlaceholders(Say(value.radio ? "Radio %1" : "TV %1"), {std::to_string(value.number)});
+            return value.text.empty() ? text : text + " " + Quoted(value.text);
         }
         case DiffValue::MISSING:
-            return Fill(Say(value.word), {std::to_string(value.number)});
+            return FillPlaceholders(Say(value.word), {std::to_string(value.number)});
         case DiffValue::NONE:
         default:
             return std::string();
@@ -487,7 +473,7 @@ public:
     }
 
     std::string Satellite(const DiffSubject& s) const {
-        return s.satelliteExists ? QuotedName(s.satellite) + " " + DescribePosition(s.position)
+        return s.satelliteExists ? Quoted(s.satellite) + " " + DescribePosition(s.position)
                                  : Say("a missing satellite");
     }
 
@@ -502,23 +488,23 @@ public:
         case DiffSubject::SATELLITE:
             return Satellite(s);
         case DiffSubject::TRANSPONDER:
-            return only ? Fill(Say("%1, symbol rate %2"), {Transponder(s), std::to_string(s.symbolRate)})
+            return only ? FillPlaceholders(Say("%1, symbol rate %2"), {Transponder(s), std::to_string(s.symbolRate)})
                         : Transponder(s);
         case DiffSubject::PROGRAM: {
             if (line.section == DIFF_PROGRAMS_MOVED)
-                return QuotedName(s.name);
+                return Quoted(s.name);
             const std::string channel = Value(Channel(s.number, s.radio, s.name));
             if (!only)
                 return channel;
             const std::string place = s.transponderExists ? Transponder(s) : Say("a missing transponder");
-            return Fill(Say("%1 on %2, service ID %3"), {channel, place, std::to_string(s.serviceId)});
+            return FillPlaceholders(Say("%1 on %2, service ID %3"), {channel, place, std::to_string(s.serviceId)});
         }
         case DiffSubject::GROUP: {
             const std::string group =
-                Fill(Say("Group %1 %2"), {std::to_string(s.number), s.name.empty() ? "Fav" + std::to_string(s.number)
-                                                                                   : QuotedName(s.name)});
+                FillPlaceholders(Say("Group %1 %2"), {std::to_string(s.number), s.name.empty() ? "Fav" + std::to_string(s.number)
+                                                                                   : Quoted(s.name)});
             return only ? group + ": " +
-                              Fill(Say("%1 TV, %2 radio"), {std::to_string(s.tvEntries), std::to_string(s.radioEntries)})
+                              FillPlaceholders(Say("%1 TV, %2 radio"), {std::to_string(s.tvEntries), std::to_string(s.radioEntries)})
                         : group;
         }
         }
@@ -528,19 +514,19 @@ public:
     std::string Change(const DiffChange& change) const {
         switch (change.field) {
         case DIFF_TV_ENTRY:
-            return Fill(Say(change.a.kind != DiffValue::NONE ? "TV list: %1 only in A" : "TV list: %1 only in B"),
+            return FillPlaceholders(Say(change.a.kind != DiffValue::NONE ? "TV list: %1 only in A" : "TV list: %1 only in B"),
                         {Value(change.a.kind != DiffValue::NONE ? change.a : change.b)});
         case DIFF_RADIO_ENTRY:
-            return Fill(Say(change.a.kind != DiffValue::NONE ? "radio list: %1 only in A" : "radio list: %1 only in B"),
+            return FillPlaceholders(Say(change.a.kind != DiffValue::NONE ? "radio list: %1 only in A" : "radio list: %1 only in B"),
                         {Value(change.a.kind != DiffValue::NONE ? change.a : change.b)});
         case DIFF_TV_ORDER:
             return Say("TV list: order changed");
         case DIFF_RADIO_ORDER:
             return Say("radio list: order changed");
         case DIFF_CHANNEL:
-            return Fill(Say("%1 -> %2"), {Value(change.a), Value(change.b)});
+            return FillPlaceholders(Say("%1 -> %2"), {Value(change.a), Value(change.b)});
         default:
-            return Fill(Say("%1 %2 -> %3"), {Say(DiffFieldName(change.field)), Value(change.a), Value(change.b)});
+            return FillPlaceholders(Say("%1 %2 -> %3"), {Say(DiffFieldName(change.field)), Value(change.a), Value(change.b)});
         }
     }
 

@@ -568,6 +568,16 @@ std::string Quoted(const std::string& name) {
     return "\"" + NameForDisplay(name) + "\"";
 }
 
+std::string FillPlaceholders(std::string pattern, const std::vector<std::string>& values) {
+    for (size_t i = values.size(); i-- > 0;) {
+        const std::string marker = "%" + std::to_string(i + 1);
+        const size_t at = pattern.find(marker);
+        if (at != std::string::npos)
+            pattern.replace(at, marker.size(), values[i]);
+    }
+    return pattern;
+}
+
 std::string DescribeTransponder(const NetworkDatabase& db, size_t index) {
     if (index >= db.transponders().size())
         return "transponder " + std::to_string(index) + " (missing)";

@@ -134,6 +134,8 @@ std::vector<uint32_t> ChannelNumbers(const NetworkDatabase& db);
 // Short texts for reports: "\"ZDF\"" with the name quoted as stored, a transponder as
 // "\"Astra 1\" 11953 H", a position as "19.2E" or "0.8W".
 std::string Quoted(const std::string& name);
+// The pattern with %1, %2, ... replaced by the values, each once: findings in English or translated.
+std::string FillPlaceholders(std::string pattern, const std::vector<std::string>& values);
 std::string DescribeTransponder(const NetworkDatabase& db, size_t index);
 // "\"ZDF\" on \"Astra 1\" 11953 H, SID 28006".
 std::string DescribeProgram(const NetworkDatabase& db, size_t index);

@@ -1,4 +1,5 @@
 #include "rescan/ToolDialogs.h"
+#include "rescan/DialogParts.h"
 
 #include "ui/MessageBox.h"
 
@@ -26,25 +27,7 @@ QString FromName(const std::string& name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// A standard button with the editor's own text, which gives it an accelerator.
-QPushButton* AddButton(QDialogButtonBox* box, QDialogButtonBox::StandardButton which, const char* objectName) {
-    QPushButton* button = box->addButton(which);
-    button->setObjectName(QString::fromLatin1(objectName));
-    switch (which) {
-    case QDialogButtonBox::Ok:
-        button->setText(QCoreApplication::translate("ToolDialogs", "&OK"));
-        break;
-    case QDialogButtonBox::Cancel:
-        button->setText(QCoreApplication::translate("ToolDialogs", "&Cancel"));
-        break;
-    case QDialogButtonBox::Close:
-        button->setText(QCoreApplication::translate("ToolDialogs", "&Close"));
-        break;
-    default:
-        break;
-    }
-    return button;
-}
+using dialogparts::AddButton;
 
 } // namespace
 
