@@ -1803,7 +1803,7 @@ B : %2</translation>
     </message>
     <message>
         <source>More A&amp;udio...</source>
-        <translation>&amp;Autres pistes audio...</translation>
+        <translation>Autres &amp;bandes son...</translation>
     </message>
     <message>
         <source>&amp;Lock</source>
