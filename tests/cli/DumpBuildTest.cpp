@@ -1,6 +1,7 @@
 // ndftool dump and build: the JSON form of a database, the byte-for-byte round trip, and the refusal
 // of bad documents without leaving any file behind.
 #include "CliTest.h"
+#include "tests/support/SystemTexts.h"
 
 #include "cli/NdfJson.h"
 #include "database/NetworkDatabase.h"
@@ -524,8 +525,8 @@ TEST_F(BuildTest, UnreadableDocumentAndUnwritableTarget) {
     WriteText(Path("doc.json"), ToText(sample));
     const ToolResult unwritable = Ndftool({"build", Path("doc.json"), Path("nowhere/out.ndf")});
     EXPECT_EQ(unwritable.code, 8);
-    EXPECT_EQ(unwritable.err,
-              "ndftool: " + Path("nowhere/out.ndf") + ": Creating file failed (No such file or directory)\n");
+    EXPECT_EQ(unwritable.err, "ndftool: " + Path("nowhere/out.ndf") + ": Creating file failed (" +
+                                  systemtexts::MissingFolder() + ")\n");
 }
 
 TEST_F(BuildTest, FieldsTheFlagsDoNotStoreAreWarnedAbout) {

@@ -1,5 +1,6 @@
 // ndftool's commands run in process over real files: usage, check, info, new, sort, import-sdx and export.
 #include "CliTest.h"
+#include "tests/support/SystemTexts.h"
 
 #include "database/NetworkDatabase.h"
 
@@ -258,8 +259,8 @@ TEST_F(NewTest, WritesTheSixtyFourSlotDatabase) {
 TEST_F(NewTest, UnwritableTargetGivesCreatingFileFailed) {
     const ToolResult result = Ndftool({"new", Path("no/such/folder/new.ndf")});
     EXPECT_EQ(result.code, 8);
-    EXPECT_EQ(result.err,
-              "ndftool: " + Path("no/such/folder/new.ndf") + ": Creating file failed (No such file or directory)\n");
+    EXPECT_EQ(result.err, "ndftool: " + Path("no/such/folder/new.ndf") + ": Creating file failed (" +
+                              systemtexts::MissingFolder() + ")\n");
     EXPECT_TRUE(Entries().empty());
 }
 
@@ -458,8 +459,8 @@ TEST_F(ExportTest, WritesAWebPageToTheOutputFileOrFailsLeavingNothing) {
 
     const ToolResult failed = Ndftool({"export", file, "-o", Path("no/such/folder/l.csv")});
     EXPECT_EQ(failed.code, 8);
-    EXPECT_EQ(failed.err,
-              "ndftool: " + Path("no/such/folder/l.csv") + ": Creating file failed (No such file or directory)\n");
+    EXPECT_EQ(failed.err, "ndftool: " + Path("no/such/folder/l.csv") + ": Creating file failed (" +
+                              systemtexts::MissingFolder() + ")\n");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.ndf", "l.html"}));
 }
 

@@ -41,16 +41,17 @@ run(9 ${ndftool} check "${WORK_DIR}/text.ndf")
 expect_output("Invalid NDF format\n" "check of a text file")
 
 # Standard input and output of the real process: a database read from "-" and written to "-".
-execute_process(COMMAND "${NDFTOOL}" sort - -o - INPUT_FILE "${WORK_DIR}/new.ndf" OUTPUT_FILE "${WORK_DIR}/piped.ndf"
+execute_process(COMMAND ${ndftool} sort - -o - INPUT_FILE "${WORK_DIR}/new.ndf" OUTPUT_FILE "${WORK_DIR}/piped.ndf"
                 RESULT_VARIABLE code ERROR_VARIABLE errors)
+string(REPLACE "\r\n" "\n" errors "${errors}")
 if(NOT code EQUAL 0 OR NOT errors STREQUAL "Networks were already in order.\n")
     message(FATAL_ERROR "sort - -o -: exit status ${code}\n${errors}")
 endif()
-run(0 "${NDFTOOL}" check "${WORK_DIR}/piped.ndf")
+run(0 ${ndftool} check "${WORK_DIR}/piped.ndf")
 expect_output("OK\n" "check of a database written to standard output")
 
-# A full disk under standard output is reported with the system's words.
-if(EXISTS /dev/full)
+# A full disk under standard output is reported with the system's words (a native run only).
+if(EXISTS /dev/full AND NOT EMULATOR)
     execute_process(COMMAND "${NDFTOOL}" new - OUTPUT_FILE /dev/full RESULT_VARIABLE code ERROR_VARIABLE errors)
     if(NOT code EQUAL 8 OR NOT errors MATCHES "standard output: Creating file failed \\(No space left on device\\)")
         message(FATAL_ERROR "new - > /dev/full: exit status ${code}\n${errors}")

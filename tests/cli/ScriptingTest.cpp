@@ -1,6 +1,7 @@
 // ndftool in scripts: "-" for standard input and output, --json read back, --quiet, the exit statuses,
 // the causes named in messages, and damaged databases through dump and build.
 #include "CliTest.h"
+#include "tests/support/SystemTexts.h"
 
 #include "database/NetworkDatabase.h"
 #include "tests/database/TestDatabases.h"
@@ -205,7 +206,8 @@ TEST_F(ScriptingTest, ExitStatusesAreDistinctAndCausesNamed) {
         {{"new", folder}, 8, "ndftool: " + folder + ": Creating file failed (Is a directory)"},
         {{"sort", List(), "-o", Path("list.ndf/x.ndf")},
          8,
-         "ndftool: " + Path("list.ndf/x.ndf") + ": Creating file failed (Not a directory)"},
+         "ndftool: " + Path("list.ndf/x.ndf") + ": Creating file failed (" +
+             systemtexts::MissingFolder(std::errc::not_a_directory) + ")"},
         {{"dump", "-"}, 9, "ndftool: standard input: Invalid NDF format"},
         {{"clean", Path("checksum.ndf")}, 10, "ndftool: " + Path("checksum.ndf") + ": Bad checksum"},
     };

@@ -1,6 +1,7 @@
 // The editor view driven through the main window's actions: document commands, the apply prompts,
 // the title, and the record commands with the tree and the pane kept in step.
 #include "EditorTestSupport.h"
+#include "tests/support/SystemTexts.h"
 
 #include "channellist/ChannelListDialog.h"
 #include "database/NdfStatus.h"
@@ -191,9 +192,8 @@ TEST_F(EditorTest, FailedSaveShowsTheStatusAndKeepsModifiedAndThePreviousFile) {
     Trigger(ID_FILE_SAVE_AS);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[1].text,
-              QStringLiteral("Creating file failed\n%1\nNo file was written.")
-                  .arg(QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message())));
+    EXPECT_EQ(boxes[1].text, QStringLiteral("Creating file failed\n%1\nNo file was written.")
+                                 .arg(QString::fromStdString(systemtexts::MissingFolder())));
     EXPECT_EQ(boxes[1].icon, MessageBox::IconStop);
     EXPECT_TRUE(view->IsModified());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("list.NDF (Modified) - ") + AppTitle());
