@@ -25,22 +25,53 @@ if(NOT CMAKE_HOST_WIN32)
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL "objdump")
     set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${DEPLOY_OBJDUMP}")
 endif()
+# The resolver looks a DLL up by its name in lower case, as Windows' file names do not tell case
+# apart; a Linux file system does. So on a Linux host every DLL of the folders is first given a
+# lower-case link in a folder of its own ("qt6core.dll" -> .../Qt6Core.dll), looked in first.
+set(directories ${DEPLOY_DIRECTORIES})
+if(NOT CMAKE_HOST_WIN32)
+    string(RANDOM LENGTH 8 tag)
+    set(lower_case "/tmp/dishline-deploy-${tag}")
+    file(MAKE_DIRECTORY "${lower_case}")
+    foreach(directory IN LISTS DEPLOY_DIRECTORIES)
+        file(GLOB found "${directory}/*.dll")
+        foreach(dll IN LISTS found)
+            get_filename_component(name "${dll}" NAME)
+            string(TOLOWER "${name}" name)
+            if(NOT EXISTS "${lower_case}/${name}")
+                file(CREATE_LINK "${dll}" "${lower_case}/${name}" SYMBOLIC)
+            endif()
+        endforeach()
+    endforeach()
+    list(PREPEND directories "${lower_case}")
+endif()
 # Windows' own DLLs are found on every Windows system: only those left unresolved are allowed to be.
 file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES ${DEPLOY_PROGRAMS}
     MODULES ${modules}
-    DIRECTORIES ${DEPLOY_DIRECTORIES}
-    RESOLVED_DEPENDENCIES_VAR dlls
+    DIRECTORIES ${directories}
+    RESOLVED_DEPENDENCIES_VAR resolved
     UNRESOLVED_DEPENDENCIES_VAR system_dlls
     PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-"
 )
 foreach(dll IN LISTS system_dlls)
-    if(dll MATCHES "^(Qt6|lib)")
+    string(TOLOWER "${dll}" name)
+    if(name MATCHES "^(qt6|lib)")
         message(FATAL_ERROR "A DLL the programs need is not found: ${dll} (looked in ${DEPLOY_DIRECTORIES})")
     endif()
 endforeach()
+# Each DLL under its own name, from where the link points.
+set(dlls "")
+foreach(dll IN LISTS resolved)
+    file(REAL_PATH "${dll}" real)
+    list(APPEND dlls "${real}")
+endforeach()
+if(lower_case)
+    file(REMOVE_RECURSE "${lower_case}")
+endif()
+list(REMOVE_DUPLICATES dlls)
 list(SORT dlls)
-file(INSTALL ${dlls} DESTINATION "${destination}" FOLLOW_SYMLINK_CHAIN)
+file(INSTALL ${dlls} DESTINATION "${destination}")
 
 file(INSTALL ${DEPLOY_TRANSLATIONS} DESTINATION "${destination}/translations")
 # Qt takes its prefix from qt.conf beside the program: plugins/ and translations/ below this folder.

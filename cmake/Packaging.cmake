@@ -73,7 +73,10 @@ describes, dumps to JSON, builds, sorts, cleans, compares and exports NDF
 files in scripts.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+# The Debian package installs under /usr; the Windows ZIP is the installed folder itself.
+if(NOT WIN32)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 # Both packages name their common source, which tells lintian that dishline-dbgsym's documentation
