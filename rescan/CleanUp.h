@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 enum CleanUpRule {
@@ -33,7 +34,13 @@ struct CleanUpKey {
     bool radio = false;
     uint32_t position = 0;
 
-    auto operator<=>(const CleanUpKey&) const = default;
+    // Written out: clang 14 warns about a defaulted <=>.
+    bool operator<(const CleanUpKey& o) const {
+        return std::tie(rule, index, radio, position) < std::tie(o.rule, o.index, o.radio, o.position);
+    }
+    bool operator==(const CleanUpKey& o) const {
+        return std::tie(rule, index, radio, position) == std::tie(o.rule, o.index, o.radio, o.position);
+    }
 };
 
 struct CleanUpOptions {

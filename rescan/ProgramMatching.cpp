@@ -89,7 +89,11 @@ struct Candidate {
     uint32_t reference = 0;
     uint32_t target = 0;
 
-    auto operator<=>(const Candidate&) const = default;
+    // Tied fields compared in order (written out: clang 14 warns about the defaulted <=>).
+    bool operator<(const Candidate& o) const {
+        return std::tie(nameDistance, pidDistance, frequencyDistance, reference, target) <
+               std::tie(o.nameDistance, o.pidDistance, o.frequencyDistance, o.reference, o.target);
+    }
 };
 
 // What the passes look at in a program, gathered once.
@@ -261,7 +265,10 @@ SatellitePairing PairSatellites(const NetworkDatabase& reference, const NetworkD
         bool otherName;
         uint32_t reference;
         uint32_t target;
-        auto operator<=>(const Order&) const = default;
+        bool operator<(const Order& o) const {
+            return std::tie(distance, otherName, reference, target) <
+                   std::tie(o.distance, o.otherName, o.reference, o.target);
+        }
     };
     std::vector<Order> candidates;
     for (uint32_t r = 0; r < reference.networks().size(); ++r) {
@@ -292,7 +299,10 @@ TransponderPairing PairTransponders(const NetworkDatabase& reference, const Netw
         uint8_t polarity;
         uint16_t frequency;
         uint32_t index;
-        auto operator<=>(const Entry&) const = default;
+        bool operator<(const Entry& o) const {
+            return std::tie(satellite, polarity, frequency, index) <
+                   std::tie(o.satellite, o.polarity, o.frequency, o.index);
+        }
     };
     std::vector<Entry> entries;
     entries.reserve(target.transponders().size());
@@ -309,7 +319,10 @@ TransponderPairing PairTransponders(const NetworkDatabase& reference, const Netw
         bool otherSymbolRate;
         uint32_t reference;
         uint32_t target;
-        auto operator<=>(const Order&) const = default;
+        bool operator<(const Order& o) const {
+            return std::tie(distance, otherSymbolRate, reference, target) <
+                   std::tie(o.distance, o.otherSymbolRate, o.reference, o.target);
+        }
     };
     std::vector<Order> candidates;
     for (uint32_t r = 0; r < reference.transponders().size(); ++r) {
