@@ -13,6 +13,7 @@
 
 #include "bench/BigDatabase.h"
 #include "channellist/ChannelListDialog.h"
+#include "database/DisplayTables.h"
 #include "import/SatcodxImport.h"
 
 #include <QAbstractItemView>
@@ -590,7 +591,12 @@ protected:
             if (button->isChecked() != (value.number != 0) || field == PROG_RADIO)
                 button->click();
         } else if (info.kind == POSITION) {
-            Type(info.widget, QStringLiteral("%1.%2").arg(value.number / 10).arg(value.number % 10));
+            const QString text = QStringLiteral("%1.%2").arg(value.number / 10).arg(value.number % 10);
+            Type(info.widget, text);
+            // The box shows the stored position within 360 degrees: typing the text it showed is no
+            // edit, and the stored value stays (a damaged 365.0 shows as 5.0).
+            if (text == QString::fromStdString(FormatPosition(*model.ShownNetwork())))
+                model.pending.erase(field);
         } else if (info.kind == TEXT) {
             Type(info.widget, Latin1(value.text));
         } else {
