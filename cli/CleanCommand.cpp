@@ -1,6 +1,7 @@
 // ndftool clean: removes what rescans leave behind, as the editor's Clean Up does.
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
+#include "cli/RescanJson.h"
 
 #include "rescan/CleanUp.h"
 
@@ -35,7 +36,10 @@ const char* CleanCommand::Description() const {
            "\n"
            "--json prints {\"file\", \"written\" (the file saved, or null with --dry-run), \"removed\"\n"
            "(the number of findings), \"rules\": [{\"rule\" (the group's heading), \"count\", \"found\"\n"
-           "(one text per finding)}]}.";
+           "(one text per finding), \"findings\" (the same as records: \"text\", and by rule \"channel\"\n"
+           "{\"list\", \"number\", \"name\"}, \"serviceId\", \"transponder\" {\"frequency\", \"polarity\",\n"
+           "\"symbolRate\", \"satellite\" {\"name\", \"position\"}}, \"sameAs\", \"missingTransponder\",\n"
+           "\"channelsMoved\", \"group\", \"groupName\", \"list\", \"entry\", \"program\", \"repeats\")}]}.";
 }
 
 std::vector<CommandArgument> CleanCommand::Arguments() const {
@@ -74,14 +78,18 @@ int CleanCommand::Execute(const QCommandLineParser& parser, const QStringList& p
         if (!plan.options.on[rule])
             continue;
         std::vector<std::string> found;
+        QJsonArray findings;
         for (const CleanUpFinding& finding : plan.findings[rule]) {
-            if (finding.applies)
-                found.push_back(FormatCleanUpFinding(finding));
+            if (!finding.applies)
+                continue;
+            found.push_back(FormatCleanUpFinding(finding));
+            findings.append(CleanUpFindingJson(finding));
         }
         removed += found.size();
         rules.append(Object({{"rule", Text(CleanUpRuleName(rule))},
                              {"count", static_cast<qint64>(found.size())},
-                             {"found", TextArray(found)}}));
+                             {"found", TextArray(found)},
+                             {"findings", findings}}));
     }
     WriteJson(report, Object({{"file", Text(DisplayPath(positional[0]))},
                               {"written", dryRun ? QJsonValue() : Text(DisplayPath(target, true))},

@@ -1,6 +1,7 @@
 // ndftool diff: what differs between two files, as the editor's Compare with File shows it.
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
+#include "cli/RescanJson.h"
 
 #include "rescan/Compare.h"
 #include "rescan/ProgramMatching.h"
@@ -35,7 +36,12 @@ const char* DiffCommand::Description() const {
         "numbers in decimal.\n"
         "\n"
         "--json prints {\"a\", \"b\" (the files), \"different\" (true or false), \"sections\":\n"
-        "[{\"title\", \"count\", \"lines\" (one text per difference)}]}.";
+        "[{\"title\", \"count\", \"lines\" (one text per difference), \"items\" (the same as records:\n"
+        "\"text\", \"subject\" {\"kind\" (satellite, transponder, program or group), \"satellite\" {\"name\",\n"
+        "\"position\"}, \"transponder\" {\"frequency\", \"polarity\", \"symbolRate\"}, \"channel\" {\"list\",\n"
+        "\"number\", \"name\"}, \"serviceId\", \"group\" {\"number\", \"name\", \"tvEntries\",\n"
+        "\"radioEntries\"}}, \"changes\": [{\"field\", \"a\", \"b\"}], values as numbers, texts, lists of\n"
+        "attribute names, channels, or {\"missing\": index})}]}.";
     return text.c_str();
 }
 
@@ -60,15 +66,19 @@ int DiffCommand::Execute(const QCommandLineParser& parser, const QStringList& po
         QJsonArray sections;
         for (int section = 0; section < DIFF_SECTION_COUNT; ++section) {
             std::vector<std::string> lines;
+            QJsonArray items;
             for (const DiffLine& line : diff.lines) {
-                if (line.section == section)
-                    lines.push_back(FormatDiffLine(line));
+                if (line.section != section)
+                    continue;
+                lines.push_back(FormatDiffLine(line));
+                items.append(DiffLineJson(line));
             }
             if (lines.empty())
                 continue;
             sections.append(Object({{"title", Text(DiffSectionTitle(section))},
                                     {"count", static_cast<qint64>(lines.size())},
-                                    {"lines", TextArray(lines)}}));
+                                    {"lines", TextArray(lines)},
+                                    {"items", items}}));
         }
         WriteJson(out, Object({{"a", Text(DisplayPath(positional[0]))},
                                {"b", Text(DisplayPath(positional[1]))},

@@ -3,7 +3,12 @@
 
 #include "database/NetworkDatabase.h"
 #include "rescan/ApplyOrder.h"
+#include "rescan/CleanUp.h"
 #include "tests/support/RealisticLists.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
 
@@ -280,6 +285,71 @@ TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
                         "  \"Astra 1KR/1L/1M/1N\" 19.2E 10818 V, symbol rate 22000\n"
                         "Transponders changed: 1\n"
                         "  \"Astra 1KR/1L/1M/1N\" 19.2E 10758 V: frequency 10758 -> 10762\n");
+}
+
+// The JSON records carry what the lines say, field by field, so that scripts need not parse text.
+TEST_F(RescanCommandTest, CleanAndDiffJsonGiveEachLineAsARecord) {
+    NetworkDatabase list;
+    realistic::BuildChannelList(list);
+    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
+    NetworkDatabase changed;
+    realistic::BuildChannelList(changed);
+    Transponder retuned = *changed.transponders()[1];
+    retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
+    changed.SetTransponder(1, retuned);
+    // The fifth TV channel, wherever the radio channels stand.
+    size_t index = 0;
+    for (int tv = 0; tv < 5; ++index)
+        tv += (changed.programs()[index]->attributes & PA_RADIO) ? 0 : 1;
+    Program renamed = *changed.programs()[--index];
+    const std::string oldName = renamed.name;
+    renamed.name = "Renamed HD";
+    changed.SetProgram(index, renamed);
+    changed.AppendProgram(*changed.programs()[0]);
+    ASSERT_EQ(changed.Save(Path("changed.ndf")), NDF_OK);
+    auto json = [](const std::string& text) {
+        return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+    };
+    auto channel = [](const char* list, int number, const std::string& name) {
+        return QJsonObject{{"list", list}, {"number", number}, {"name", QString::fromStdString(name)}};
+    };
+
+    const QJsonObject clean = json(Ndftool({"clean", "--json", "--dry-run", Path("changed.ndf")}).out);
+    const QJsonArray rules = clean["rules"].toArray();
+    for (const QJsonValue& rule : rules) {
+        ASSERT_EQ(rule["findings"].toArray().size(), rule["found"].toArray().size());
+        for (qsizetype i = 0; i < rule["found"].toArray().size(); ++i)
+            EXPECT_EQ(rule["findings"][i]["text"], rule["found"][i]);
+    }
+    const QJsonObject duplicate = rules[CLEAN_DUPLICATE_PROGRAMS]["findings"][0].toObject();
+    EXPECT_EQ(duplicate["sameAs"].toObject(), channel("TV", 1, changed.programs()[0]->name));
+    EXPECT_EQ(duplicate["channel"]["name"].toString().toStdString(), changed.programs()[0]->name);
+    EXPECT_GT(duplicate["channel"]["number"].toInt(), 1);
+    EXPECT_EQ(duplicate["serviceId"].toInt(), changed.programs()[0]->serviceId);
+    EXPECT_FALSE(duplicate["transponder"]["satellite"]["name"].toString().isEmpty());
+
+    const QJsonObject diff = json(Ndftool({"diff", "--json", Path("list.ndf"), Path("changed.ndf")}).out);
+    QJsonValue transponder, program;
+    for (const QJsonValue& section : diff["sections"].toArray()) {
+        ASSERT_EQ(section["items"].toArray().size(), section["count"].toInt());
+        for (qsizetype i = 0; i < section["count"].toInt(); ++i) {
+            const QJsonObject item = section["items"][i].toObject();
+            EXPECT_EQ(item["text"], section["lines"][i]);
+            if (section["title"] == QStringLiteral("Transponders changed"))
+                transponder = item;
+            if (section["title"] == QStringLiteral("Programs changed") && item["subject"]["channel"]["number"] == 5)
+                program = item;
+        }
+    }
+    EXPECT_EQ(transponder["subject"]["kind"].toString(), QStringLiteral("transponder"));
+    EXPECT_EQ(
+        transponder["changes"].toArray(),
+        (QJsonArray{QJsonObject{{"field", "frequency"}, {"a", retuned.frequency - 4}, {"b", retuned.frequency}}}));
+    ASSERT_TRUE(program.isObject());
+    EXPECT_EQ(program["subject"]["channel"].toObject(), channel("TV", 5, oldName));
+    EXPECT_EQ(
+        program["changes"].toArray(),
+        (QJsonArray{QJsonObject{{"field", "name"}, {"a", QString::fromStdString(oldName)}, {"b", "Renamed HD"}}}));
 }
 
 } // namespace
