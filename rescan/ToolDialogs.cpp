@@ -57,8 +57,28 @@ QTreeWidget* Table(const char* objectName, const QStringList& headings) {
     return table;
 }
 
+// What a channel table sorts a column by; cells without it sort by their text.
+constexpr int kSortRole = Qt::UserRole;
+
+// A channel row sorts by number where the cell is a number ("TV 9" before "TV 10", 900 before
+// 28006), else by text as the user's language orders it.
+class ChannelRow : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const QVariant mine = data(column, kSortRole);
+        const QVariant theirs = other.data(column, kSortRole);
+        if (mine.isValid() && theirs.isValid())
+            return mine.toLongLong() < theirs.toLongLong();
+        return text(column).localeAwareCompare(other.text(column)) < 0;
+    }
+};
+
 // One row per channel: number, name, satellite, frequency, polarity, service ID and, for the
-// reference's channels, their favorite groups.
+// reference's channels, their favorite groups. The rows come in the list's order, and the
+// headings sort them; "No." gives that order back.
 QTreeWidget* ChannelTable(const char* objectName, const NetworkDatabase& db,
                           const std::vector<PlannedChannel>& channels, bool withGroups) {
     QStringList headings = {QCoreApplication::translate("ApplyOrderDialog", "No."),
@@ -87,12 +107,20 @@ QTreeWidget* ChannelTable(const char* objectName, const NetworkDatabase& db,
                 groups << FromName(GroupName(db, group));
             cells << groups.join(QStringLiteral(", "));
         }
-        auto* row = new QTreeWidgetItem(cells);
+        auto* row = new ChannelRow(cells);
+        row->setData(0, kSortRole, static_cast<qlonglong>(rows.size()));
+        row->setData(3, kSortRole, channel.hasTransponder ? static_cast<qlonglong>(channel.frequency) : -1);
+        row->setData(5, kSortRole, static_cast<qlonglong>(channel.serviceId));
         for (const int column : {3, 5})
             row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         rows << row;
     }
     table->addTopLevelItems(rows);
+    // Each heading sorts ascending first, whatever the column before it did.
+    for (int column = 0; column < headings.size(); ++column)
+        table->headerItem()->setData(column, Qt::InitialSortOrderRole, static_cast<int>(Qt::AscendingOrder));
+    table->header()->setSortIndicator(0, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
     for (int column = 0; column < headings.size(); ++column)
         table->resizeColumnToContents(column);
     return table;

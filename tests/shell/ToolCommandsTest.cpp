@@ -11,11 +11,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 
 using namespace editortest;
@@ -65,6 +68,42 @@ protected:
         for (const auto& program : db().programs())
             names.push_back(program->name);
         return names;
+    }
+
+    // A click on a heading sorts by it, numbers as numbers, a second click turns the order; "No."
+    // gives the list's order back.
+    static void ExpectHeadingsSort(QTreeWidget* table, const std::vector<PlannedChannel>& channels) {
+        ASSERT_GT(table->topLevelItemCount(), 20);
+        auto clickHeading = [table](int column) {
+            table->scrollTo(table->model()->index(0, column));
+            QHeaderView* header = table->header();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                                     header->height() / 2));
+        };
+        auto column = [table](int index) {
+            std::vector<QString> cells;
+            for (int row = 0; row < table->topLevelItemCount(); ++row)
+                cells.push_back(table->topLevelItem(row)->text(index));
+            return cells;
+        };
+        std::vector<uint16_t> serviceIds;
+        std::vector<QString> listOrder;
+        for (const PlannedChannel& channel : channels) {
+            serviceIds.push_back(channel.serviceId);
+            listOrder.push_back(QStringLiteral("%1 %2").arg(channel.radio ? "Radio" : "TV").arg(channel.number));
+        }
+        std::sort(serviceIds.begin(), serviceIds.end());
+        std::vector<QString> ascending;
+        for (const uint16_t serviceId : serviceIds)
+            ascending.push_back(QString::number(serviceId));
+        EXPECT_EQ(column(0), listOrder);
+        clickHeading(5);
+        EXPECT_EQ(column(5), ascending);
+        clickHeading(5);
+        EXPECT_EQ(column(5), std::vector<QString>(ascending.rbegin(), ascending.rend()));
+        clickHeading(0);
+        EXPECT_EQ(column(0), listOrder);
     }
 
     // Undo gives the bytes before, Redo those after.
@@ -137,8 +176,9 @@ TEST_F(ToolCommandsTest, ApplyOrderWarnsOfAReferenceSatelliteWithoutPartnerAndTa
     bool stayedOpen = false;
     RunTool(ID_TOOLS_APPLY_ORDER, [&](QWidget* modal) {
         EXPECT_TRUE(guitest::Find<QLabel>(modal, "warningLabel")->isVisibleTo(modal));
-        EXPECT_EQ(guitest::Find<QTreeWidget>(modal, "notFoundTable")->topLevelItemCount(),
-                  static_cast<int>(plan.notFoundHere.size()));
+        auto* notFound = guitest::Find<QTreeWidget>(modal, "notFoundTable");
+        EXPECT_EQ(notFound->topLevelItemCount(), static_cast<int>(plan.notFoundHere.size()));
+        ExpectHeadingsSort(notFound, plan.notFoundHere);
         EXPECT_EQ(guitest::Find<QTreeWidget>(modal, "withoutPartnerTable")->topLevelItemCount(),
                   static_cast<int>(plan.withoutPartner.size()));
         MessageBox::SetNextAnswer(MessageBox::No);
