@@ -30,15 +30,6 @@ private:
     int& counter_;
 };
 
-// Levels from ancestor down to node: 0 for the node itself, -1 when node is not below ancestor.
-int DepthBelow(const TreeNode* node, const TreeNode* ancestor) {
-    int depth = 0;
-    for (const TreeNode* n = node; n; n = n->parent, ++depth)
-        if (n == ancestor)
-            return depth;
-    return -1;
-}
-
 TreeNode* SiblingAt(const TreeNode* node, int offset) {
     if (!node || !node->parent)
         return nullptr;
@@ -47,35 +38,6 @@ TreeNode* SiblingAt(const TreeNode* node, int offset) {
     if (row < 0 || row >= static_cast<int>(siblings.size()))
         return nullptr;
     return siblings[static_cast<size_t>(row)].get();
-}
-
-// Row for a new child of parent. A hint that is a child of parent is honoured; any other hint but
-// LAST_ITEM (null, say, when the record before which the caller inserted has no item) is replaced
-// by the row before the next record of the collection that has an item under the same parent.
-template <typename Record>
-int InsertionRow(const TreeNode* parent, TreeItemHandle hint, const std::vector<std::unique_ptr<Record>>& records,
-                 const Record& record) {
-    const int last = static_cast<int>(parent->children.size());
-    if (hint == LAST_ITEM)
-        return last;
-    // The hint is compared, never dereferenced: a stale handle must not be read. From the back, so
-    // that a run of insertions before the same sibling looks only at the items behind it.
-    if (hint) {
-        for (auto child = parent->children.rbegin(); child != parent->children.rend(); ++child)
-            if (child->get() == hint)
-                return (*child)->row;
-    }
-    auto it = std::find_if(records.begin(), records.end(), [&record](const auto& r) { return r.get() == &record; });
-    if (it == records.end())
-        return last;
-    for (++it; it != records.end(); ++it) {
-        if (!*it || !(*it)->treeItem)
-            continue;
-        const auto* node = static_cast<const TreeNode*>((*it)->treeItem);
-        if (node->parent == parent)
-            return node->row;
-    }
-    return last;
 }
 
 } // namespace
@@ -169,128 +131,6 @@ void NetworkTree::OnChanged(const DatabaseEdit& edit, ChangeDirection) {
         SelectItem(standIn);
     else
         emit selectionChanged(nullptr);
-}
-
-TreeItemHandle NetworkTree::InsertNetworkItem(Network& network) {
-    if (!model_->Database())
-        return nullptr;
-    TreeNode* node;
-    {
-        QuietScope quiet(quiet_);
-        node = model_->InsertNode(model_->Root(), static_cast<int>(model_->Root()->children.size()), LEVEL_NETWORK,
-                                  &network, NetworkTreeModel::NameLabel(network.name));
-    }
-    network.treeItem = node;
-    return node;
-}
-
-TreeItemHandle NetworkTree::InsertTransponderItem(Transponder& transponder, TreeItemHandle hint) {
-    NetworkDatabase* database = model_->Database();
-    if (!database || transponder.networkIndex >= database->networks().size())
-        return nullptr;
-    const Network* network = database->networks()[transponder.networkIndex].get();
-    if (!network || !network->treeItem)
-        return nullptr;
-    TreeNode* parent = Node(network->treeItem);
-    TreeNode* node;
-    {
-        QuietScope quiet(quiet_);
-        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->transponders(), transponder),
-                                  LEVEL_TRANSPONDER, &transponder, model_->TransponderLabel(transponder));
-    }
-    transponder.treeItem = node;
-    return node;
-}
-
-TreeItemHandle NetworkTree::InsertProgramItem(Program& program, TreeItemHandle hint) {
-    NetworkDatabase* database = model_->Database();
-    if (!database || program.transponderIndex >= database->transponders().size())
-        return nullptr;
-    const Transponder* transponder = database->transponders()[program.transponderIndex].get();
-    if (!transponder || !transponder->treeItem)
-        return nullptr;
-    TreeNode* parent = Node(transponder->treeItem);
-    TreeNode* node;
-    {
-        QuietScope quiet(quiet_);
-        node = model_->InsertNode(parent, InsertionRow(parent, hint, database->programs(), program), LEVEL_PROGRAM,
-                                  &program, NetworkTreeModel::NameLabel(program.name));
-    }
-    program.treeItem = node;
-    return node;
-}
-
-void NetworkTree::SetNameLabel(TreeItemHandle item, const Network& network) {
-    model_->SetLabel(Node(item), NetworkTreeModel::NameLabel(network.name));
-}
-
-void NetworkTree::SetNameLabel(TreeItemHandle item, const Program& program) {
-    model_->SetLabel(Node(item), NetworkTreeModel::NameLabel(program.name));
-}
-
-void NetworkTree::SetTransponderLabel(TreeItemHandle item, const Transponder& transponder) {
-    model_->SetLabel(Node(item), model_->TransponderLabel(transponder));
-}
-
-void NetworkTree::DeleteItem(TreeItemHandle item) {
-    TreeNode* node = Node(item);
-    if (!node || !node->parent)
-        return;
-    TreeNode* parent = node->parent;
-    // Where a tree that deletes the items one by one leaves the selection.
-    TreeNode* target = SiblingAt(node, 1);
-    if (!target)
-        target = parent != model_->Root() ? parent : SiblingAt(node, -1);
-    MoveSelectionOff(node, 0, target);
-    {
-        QuietScope quiet(quiet_);
-        model_->RemoveChildren(parent, node->row, 1);
-    }
-    SyncView();
-}
-
-void NetworkTree::DeleteChildren(TreeItemHandle item) {
-    TreeNode* node = Node(item);
-    if (!node || node->children.empty())
-        return;
-    MoveSelectionOff(node, 1, node);
-    {
-        QuietScope quiet(quiet_);
-        model_->RemoveChildren(node, 0, static_cast<int>(node->children.size()));
-    }
-    SyncView();
-}
-
-void NetworkTree::DeleteGrandchildren(TreeItemHandle item) {
-    TreeNode* node = Node(item);
-    if (!node)
-        return;
-    if (DepthBelow(selected_, node) >= 2) {
-        TreeNode* child = selected_;
-        while (child->parent != node)
-            child = child->parent;
-        MoveSelectionOff(node, 2, child);
-    }
-    {
-        QuietScope quiet(quiet_);
-        const auto removed = model_->RemoveGrandchildren(node);
-        // Lays the view out again now, so that it holds no index of the removed nodes when they go.
-        if (!removed.empty())
-            executeDelayedItemsLayout();
-    }
-    SyncView();
-}
-
-void NetworkTree::MoveSelectionOff(const TreeNode* scope, int minDepth, TreeNode* target) {
-    if (DepthBelow(selected_, scope) < minDepth)
-        return;
-    SelectItem(target);
-    if (DepthBelow(selected_, scope) >= minDepth) {
-        // A receiver of the notification selected an item about to go; the selection cannot stay there.
-        QuietScope quiet(quiet_);
-        selected_ = target;
-        SyncView();
-    }
 }
 
 void NetworkTree::SelectItem(TreeItemHandle item) {

@@ -38,14 +38,6 @@ struct FindPosition {
     TreeItemHandle previous = nullptr; // the last found before it, else the last of all
 };
 
-namespace detail {
-inline char lastItemTag;
-}
-
-// Insert-position hint: as the last child. Any other hint is an existing sibling before which the
-// new item goes.
-inline constexpr TreeItemHandle LAST_ITEM = &detail::lastItemTag;
-
 class NetworkTree : public QTreeView, public ChangeListener {
     Q_OBJECT
 
@@ -62,28 +54,6 @@ public:
     void FillTree(NetworkDatabase& database);
 
     void OnChanged(const DatabaseEdit& edit, ChangeDirection direction) override;
-
-    // The insertions return the new item, or null when the record gets none (detached tree, or its
-    // network or transponder has no item). They keep the tree in database order: a hint that is no
-    // child of the record's parent item (a null handle, say) is replaced by the position that
-    // the database order gives.
-    TreeItemHandle InsertNetworkItem(Network& network);
-    TreeItemHandle InsertTransponderItem(Transponder& transponder, TreeItemHandle hint);
-    TreeItemHandle InsertProgramItem(Program& program, TreeItemHandle hint);
-
-    void SetNameLabel(TreeItemHandle item, const Network& network);
-    void SetNameLabel(TreeItemHandle item, const Program& program);
-    // Evaluated on the given record, which may be an edited copy of the item's record.
-    void SetTransponderLabel(TreeItemHandle item, const Transponder& transponder);
-
-    // Deletions clear the treeItem of the records whose items go, so they must run before the
-    // records are destroyed. When the selected item goes, the selection first moves (one
-    // notification) to: for DeleteItem the next sibling, else the parent, else the previous
-    // sibling, else nothing; for DeleteChildren the item itself; for DeleteGrandchildren the child
-    // whose subtree held the selection.
-    void DeleteItem(TreeItemHandle item);
-    void DeleteChildren(TreeItemHandle item);
-    void DeleteGrandchildren(TreeItemHandle item);
 
     // Selects the item (expanding its parents and scrolling it into view), or clears the selection
     // for null. Notifies when the selected item changes.
@@ -159,11 +129,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    // The node of a handle; null for null and for LAST_ITEM, which is no item.
-    static TreeNode* Node(TreeItemHandle item) { return item == LAST_ITEM ? nullptr : static_cast<TreeNode*>(item); }
-    // When the selection lies at least minDepth levels below scope (0: scope itself), moves it to
-    // target before those items go, and makes sure it stays off them.
-    void MoveSelectionOff(const TreeNode* scope, int minDepth, TreeNode* target);
+    // The node of a handle; null for null.
+    static TreeNode* Node(TreeItemHandle item) { return static_cast<TreeNode*>(item); }
     // Puts Qt's current index and selection on the selected item without notifying.
     void SyncView();
     // Keeps the selection to the selected item's level, with the selected item in it.

@@ -33,21 +33,6 @@ void UnlinkRecord(const TreeNode* node) {
     }
 }
 
-void UnlinkSubtree(const TreeNode* node) {
-    UnlinkRecord(node);
-    for (const auto& child : node->children)
-        UnlinkSubtree(child.get());
-}
-
-bool IsGrandchildOrBelow(const TreeNode* node, const TreeNode* ancestor) {
-    if (!node || !node->parent)
-        return false;
-    for (const TreeNode* n = node->parent->parent; n; n = n->parent)
-        if (n == ancestor)
-            return true;
-    return false;
-}
-
 template <typename Record> void ClearLinks(const std::vector<std::unique_ptr<Record>>& records) {
     for (const auto& record : records)
         if (record)
@@ -280,94 +265,12 @@ void NetworkTreeModel::Clear() {
     endResetModel();
 }
 
-TreeNode* NetworkTreeModel::InsertNode(TreeNode* parent, int row, TreeLevel level, void* record, const QString& label) {
-    if (!parent)
-        parent = root_.get();
-    const int count = static_cast<int>(parent->children.size());
-    if (row < 0 || row > count)
-        row = count;
-    auto node = std::make_unique<TreeNode>();
-    node->level = level;
-    node->record = record;
-    node->label = label;
-    node->parent = parent;
-    node->marks = MarksOf(*node);
-    TreeNode* result = node.get();
-
-    beginInsertRows(IndexOf(parent), row, row);
-    parent->children.insert(parent->children.begin() + row, std::move(node));
-    for (size_t i = static_cast<size_t>(row); i < parent->children.size(); ++i)
-        parent->children[i]->row = static_cast<int>(i);
-    endInsertRows();
-    return result;
-}
-
 void NetworkTreeModel::SetLabel(TreeNode* node, const QString& label) {
     if (!node || node == root_.get() || node->label == label)
         return;
     node->label = label;
     const QModelIndex index = IndexOf(node);
     emit dataChanged(index, index, {Qt::DisplayRole});
-}
-
-void NetworkTreeModel::RemoveChildren(TreeNode* parent, int first, int count) {
-    if (!parent)
-        return;
-    const int size = static_cast<int>(parent->children.size());
-    if (first < 0 || count <= 0 || first >= size)
-        return;
-    if (count > size - first)
-        count = size - first;
-
-    auto begin = parent->children.begin() + first;
-    auto end = begin + count;
-    for (auto it = begin; it != end; ++it)
-        UnlinkSubtree(it->get());
-
-    beginRemoveRows(IndexOf(parent), first, first + count - 1);
-    std::vector<std::unique_ptr<TreeNode>> removed(std::make_move_iterator(begin), std::make_move_iterator(end));
-    parent->children.erase(begin, end);
-    for (size_t i = static_cast<size_t>(first); i < parent->children.size(); ++i)
-        parent->children[i]->row = static_cast<int>(i);
-    endRemoveRows();
-}
-
-std::vector<std::unique_ptr<TreeNode>> NetworkTreeModel::RemoveGrandchildren(TreeNode* parent) {
-    std::vector<std::unique_ptr<TreeNode>> removed;
-    if (!parent)
-        return removed;
-    TreeNode* only = nullptr;
-    size_t ranges = 0;
-    for (const auto& child : parent->children) {
-        if (!child->children.empty()) {
-            only = child.get();
-            ++ranges;
-        }
-    }
-    if (ranges == 0)
-        return removed;
-    if (ranges == 1) {
-        RemoveChildren(only, 0, static_cast<int>(only->children.size()));
-        return removed;
-    }
-
-    emit layoutAboutToBeChanged();
-    QModelIndexList from;
-    for (const QModelIndex& index : persistentIndexList()) {
-        const TreeNode* node = NodeOf(index);
-        if (IsGrandchildOrBelow(node, parent))
-            from.append(index);
-    }
-    changePersistentIndexList(from, QModelIndexList(from.size()));
-    for (const auto& child : parent->children) {
-        for (auto& grandchild : child->children) {
-            UnlinkSubtree(grandchild.get());
-            removed.push_back(std::move(grandchild));
-        }
-        child->children.clear();
-    }
-    emit layoutChanged();
-    return removed;
 }
 
 TreeNode* NetworkTreeModel::Follow(const DatabaseEdit& edit, TreeNode* watched) {

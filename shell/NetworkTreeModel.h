@@ -79,18 +79,7 @@ public:
     // when the records were already replaced.
     void Clear();
 
-    TreeNode* InsertNode(TreeNode* parent, int row, TreeLevel level, void* record, const QString& label);
     void SetLabel(TreeNode* node, const QString& label);
-    // Removes count children of parent from first on, as one range, and clears the treeItem of
-    // every record whose node goes. The records must still exist.
-    void RemoveChildren(TreeNode* parent, int first, int count);
-    // Removes the children of every child of parent and clears their records' treeItem. A single
-    // range goes as RemoveChildren does; several go in one layout change, because every range
-    // removal costs a pass over all persistent indexes (a view keeps one per expanded item), which
-    // would make thousands of ranges quadratic. The persistent indexes of the removed nodes are
-    // invalidated. The removed nodes are handed back, since a view may still hold plain indexes of
-    // them until it has laid out the model again: free them after that.
-    [[nodiscard]] std::vector<std::unique_ptr<TreeNode>> RemoveGrandchildren(TreeNode* parent);
 
     // Brings the nodes in line with the database after the change the edit describes: a value edit
     // relabels its record's node; any other change of the networks, transponders or programs

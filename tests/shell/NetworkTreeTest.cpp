@@ -1,5 +1,6 @@
-// The network tree: labels, building from a database (also a damaged one), insertions with hints,
-// the three deletions with the selection in every place, and the selection notification.
+// The network tree: labels, building from a database (also a damaged one), following the
+// database's insertions, changes and deletions with the selection in every place, and the
+// selection notification.
 #include "shell/NetworkTree.h"
 
 #include "database/NetworkDatabase.h"
@@ -57,6 +58,13 @@ protected:
         p2 = &AddProgram(0, "P2");
         p3 = &AddProgram(1, "P3");
         p4 = &AddProgram(3, "P4");
+    }
+
+    // The sample again, in a detached tree.
+    void RebuildSample() {
+        tree.ClearTree();
+        db.Clear();
+        BuildSample();
     }
 
     // Fills the tree, selects the item of the record whose link is given, and forgets the
@@ -132,7 +140,7 @@ TEST_F(NetworkTreeTest, LabelsOfTheThreeLevels) {
     EXPECT_EQ(Shown(tree, db.transponders()[2]->treeItem), QString::fromUtf8("\u00B0Hot"));
 }
 
-TEST_F(NetworkTreeTest, RelabellingUsesTheGivenRecord) {
+TEST_F(NetworkTreeTest, RelabellingFollowsTheStoredRecord) {
     BuildSample();
     tree.FillTree(db);
     std::vector<QModelIndex> changed;
@@ -141,32 +149,30 @@ TEST_F(NetworkTreeTest, RelabellingUsesTheGivenRecord) {
 
     Network renamedNetwork = *a;
     renamedNetwork.name = "";
-    tree.SetNameLabel(a->treeItem, renamedNetwork);
+    db.SetNetwork(0, renamedNetwork);
     EXPECT_EQ(tree.LabelOf(a->treeItem), "(No name)");
     Program renamedProgram = *p2;
     renamedProgram.name = "\xE6\xF8\xE5";
-    tree.SetNameLabel(p2->treeItem, renamedProgram);
+    db.SetProgram(db.IndexOfProgram(p2), renamedProgram);
     EXPECT_EQ(Shown(tree, p2->treeItem), QString::fromUtf8("\u00E6\u00F8\u00E5"));
     EXPECT_EQ(changed, (std::vector<QModelIndex>{tree.IndexOf(a->treeItem), tree.IndexOf(p2->treeItem)}));
 
-    // An edited copy: a new name shows nothing without the names flag, a new polarity does.
+    // A new name shows nothing without the names flag, a new polarity does.
     Transponder edited = *t1;
     edited.name = "New";
-    tree.SetTransponderLabel(t1->treeItem, edited);
+    db.SetTransponder(0, edited);
     EXPECT_EQ(tree.LabelOf(t1->treeItem), "11.001 (V)");
     edited.frequency = 9750;
     edited.polFec = 2;
-    tree.SetTransponderLabel(t1->treeItem, edited);
+    db.SetTransponder(0, edited);
     EXPECT_EQ(Shown(tree, t1->treeItem), "9.750 (R)");
     db.formatFlags |= NDF_FLAG_TP_NAMES;
-    tree.SetTransponderLabel(t1->treeItem, edited);
-    EXPECT_EQ(tree.LabelOf(t1->treeItem), "New");
+    edited.name = "Newer";
+    db.SetTransponder(0, edited);
+    EXPECT_EQ(tree.LabelOf(t1->treeItem), "Newer");
     edited.name.clear();
-    tree.SetTransponderLabel(t1->treeItem, edited);
+    db.SetTransponder(0, edited);
     EXPECT_EQ(tree.LabelOf(t1->treeItem), "9.750 (R)");
-    // The stored record was not touched.
-    EXPECT_EQ(t1->frequency, 11001);
-    EXPECT_TRUE(t1->name.empty());
 }
 
 TEST_F(NetworkTreeTest, FillTreeBuildsTheLevelsInCollectionOrderWithOneReset) {
@@ -229,44 +235,34 @@ TEST_F(NetworkTreeTest, DamagedReferencesGetNoItem) {
     EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{t1->treeItem, t2->treeItem, t3->treeItem}));
     EXPECT_EQ(Children(t4->treeItem), std::vector<TreeItemHandle>{p4->treeItem});
 
-    // Inserting such records later gives no item either.
-    EXPECT_EQ(tree.InsertTransponderItem(orphan, LAST_ITEM), nullptr);
-    EXPECT_EQ(tree.InsertProgramItem(underOrphan, LAST_ITEM), nullptr);
-    EXPECT_EQ(tree.InsertProgramItem(pastEnd, p1->treeItem), nullptr);
-    EXPECT_EQ(orphan.treeItem, nullptr);
-    EXPECT_EQ(underOrphan.treeItem, nullptr);
+    // A program added under such a transponder later gets no item either.
+    const Program* later = db.AddProgram(db.IndexOfTransponder(&orphan), NO_INDEX);
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(later->treeItem, nullptr);
     EXPECT_EQ(tree.ChildCount(t1->treeItem), 2);
 }
 
-TEST_F(NetworkTreeTest, DetachedTreeInsertsNothing) {
+TEST_F(NetworkTreeTest, ADetachedTreeFollowsNothing) {
     BuildSample();
-    EXPECT_EQ(tree.InsertNetworkItem(*a), nullptr);
-    EXPECT_EQ(tree.InsertTransponderItem(*t1, LAST_ITEM), nullptr);
+    const Transponder* added = db.AddTransponder(0, NO_INDEX);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->treeItem, nullptr);
     EXPECT_EQ(a->treeItem, nullptr);
-    EXPECT_EQ(t1->treeItem, nullptr);
     tree.ClearTree();
     tree.ClearTree();
     EXPECT_TRUE(notified.empty());
 }
 
-TEST_F(NetworkTreeTest, NullAndLastItemAreNoItems) {
+TEST_F(NetworkTreeTest, NullIsNoItem) {
     BuildSample();
     tree.FillTree(db);
     notified.clear();
-    for (TreeItemHandle none : {static_cast<TreeItemHandle>(nullptr), LAST_ITEM}) {
-        tree.DeleteItem(none);
-        tree.DeleteChildren(none);
-        tree.DeleteGrandchildren(none);
-        tree.SetNameLabel(none, *a);
-        tree.SetTransponderLabel(none, *t1);
-        EXPECT_EQ(tree.LevelOf(none), LEVEL_NONE);
-        EXPECT_EQ(tree.RecordOf(none), nullptr);
-        EXPECT_EQ(tree.NetworkOf(none), nullptr);
-        EXPECT_TRUE(tree.LabelOf(none).isEmpty());
-        EXPECT_EQ(tree.ParentOf(none), nullptr);
-        EXPECT_EQ(tree.NextSiblingOf(none), nullptr);
-    }
-    EXPECT_EQ(tree.ChildCount(LAST_ITEM), 0);
+    EXPECT_EQ(tree.LevelOf(nullptr), LEVEL_NONE);
+    EXPECT_EQ(tree.RecordOf(nullptr), nullptr);
+    EXPECT_EQ(tree.NetworkOf(nullptr), nullptr);
+    EXPECT_TRUE(tree.LabelOf(nullptr).isEmpty());
+    EXPECT_EQ(tree.ParentOf(nullptr), nullptr);
+    EXPECT_EQ(tree.NextSiblingOf(nullptr), nullptr);
     EXPECT_EQ(tree.ChildCount(nullptr), 3);
     EXPECT_TRUE(notified.empty());
     ExpectShown(a->treeItem);
@@ -319,96 +315,68 @@ TEST_F(NetworkTreeTest, AnInsertedRecordWithACopiedHandleGetsAnItemOfItsOwn) {
     EXPECT_EQ(Children(t2->treeItem), std::vector<TreeItemHandle>{p3->treeItem});
 }
 
-TEST_F(NetworkTreeTest, DeleteItemMovesTheSelectionOnce) {
+// Deleted records hand the selection on once: to the next sibling that stays, else the parent.
+TEST_F(NetworkTreeTest, DeletingRecordsMovesTheSelectionOnce) {
     BuildSample();
 
-    // Selected item with a next sibling: the next sibling.
+    // A program with a next sibling: the next sibling.
     FillAndSelect(p1->treeItem);
-    tree.DeleteItem(p1->treeItem);
-    EXPECT_EQ(p1->treeItem, nullptr);
+    db.DeleteProgram(db.IndexOfProgram(p1));
     ExpectMovedTo(p2->treeItem);
 
     // The only child: its parent.
-    tree.DeleteItem(p2->treeItem);
+    db.DeleteProgram(db.IndexOfProgram(p2));
     ExpectMovedTo(t1->treeItem);
     EXPECT_EQ(tree.ChildCount(t1->treeItem), 0);
 
     // A program below the deleted transponder: the transponder's next sibling.
     tree.SelectItem(p3->treeItem);
     notified.clear();
-    tree.DeleteItem(t2->treeItem);
-    EXPECT_EQ(t2->treeItem, nullptr);
-    EXPECT_EQ(p3->treeItem, nullptr);
+    db.DeleteTransponder(db.IndexOfTransponder(t2));
     ExpectMovedTo(t3->treeItem);
 
     // The last child: its parent rather than the previous sibling.
-    tree.DeleteItem(t3->treeItem);
+    db.DeleteTransponder(db.IndexOfTransponder(t3));
     ExpectMovedTo(a->treeItem);
     EXPECT_EQ(Children(a->treeItem), std::vector<TreeItemHandle>{t1->treeItem});
 
     // Selection elsewhere: nothing is reported and it stays.
-    tree.DeleteItem(t1->treeItem);
+    db.DeleteTransponder(db.IndexOfTransponder(t1));
     EXPECT_TRUE(notified.empty());
     ExpectShown(a->treeItem);
-
-    // The last root item: its previous sibling.
-    tree.SelectItem(c->treeItem);
-    notified.clear();
-    tree.DeleteItem(c->treeItem);
-    ExpectMovedTo(b->treeItem);
-
-    // A root item with a next sibling, then the only one left: nothing stays selected.
-    tree.SelectItem(a->treeItem);
-    notified.clear();
-    tree.DeleteItem(a->treeItem);
-    ExpectMovedTo(b->treeItem);
-    tree.DeleteItem(b->treeItem);
-    ExpectMovedTo(nullptr);
-    EXPECT_EQ(t4->treeItem, nullptr);
-    EXPECT_EQ(p4->treeItem, nullptr);
-    EXPECT_EQ(tree.ChildCount(nullptr), 0);
+    EXPECT_EQ(tree.ChildCount(a->treeItem), 0);
 }
 
-TEST_F(NetworkTreeTest, DeleteChildrenKeepsTheItem) {
+TEST_F(NetworkTreeTest, DeletingASatellitesTranspondersKeepsItsItem) {
     BuildSample();
-    std::vector<std::pair<int, int>> removed;
-    QObject::connect(tree.TreeModel(), &QAbstractItemModel::rowsAboutToBeRemoved, &tree,
-                     [&removed](const QModelIndex&, int first, int last) { removed.emplace_back(first, last); });
 
-    // A grandchild selected: the item itself.
+    // A program below them selected: the satellite itself.
     FillAndSelect(p2->treeItem);
-    tree.DeleteChildren(a->treeItem);
+    db.DeleteTranspondersInNetwork(0);
     ExpectMovedTo(a->treeItem);
-    EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{0, 2}}));
     EXPECT_EQ(tree.ChildCount(a->treeItem), 0);
-    for (const Transponder* t : {t1, t2, t3})
-        EXPECT_EQ(t->treeItem, nullptr);
-    for (const Program* p : {p1, p2, p3})
-        EXPECT_EQ(p->treeItem, nullptr);
-    EXPECT_NE(t4->treeItem, nullptr);
+    EXPECT_EQ(Children(t4->treeItem), std::vector<TreeItemHandle>{p4->treeItem});
 
-    // The item itself selected: nothing to report.
-    tree.DeleteChildren(a->treeItem);
+    // The transponder whose programs go selected: nothing to report.
     tree.SelectItem(t4->treeItem);
     notified.clear();
-    tree.DeleteChildren(t4->treeItem);
+    db.DeleteProgramsInTransponder(db.IndexOfTransponder(t4));
     EXPECT_TRUE(notified.empty());
     ExpectShown(t4->treeItem);
-    EXPECT_EQ(p4->treeItem, nullptr);
 
-    // A child selected, and a selection outside.
+    // A transponder selected, and a selection outside.
+    RebuildSample();
     FillAndSelect(t2->treeItem);
-    tree.DeleteChildren(a->treeItem);
+    db.DeleteTranspondersInNetwork(0);
     ExpectMovedTo(a->treeItem);
     tree.SelectItem(p4->treeItem);
     notified.clear();
-    tree.DeleteChildren(t1->treeItem);
-    tree.DeleteChildren(c->treeItem);
+    db.DeleteTranspondersInNetwork(2);
     EXPECT_TRUE(notified.empty());
     ExpectShown(p4->treeItem);
 }
 
-TEST_F(NetworkTreeTest, DeleteGrandchildrenKeepsTheChildren) {
+TEST_F(NetworkTreeTest, DeletingASatellitesProgramsKeepsItsTransponders) {
     BuildSample();
 
     // A program selected: the transponder it was under.
@@ -416,14 +384,12 @@ TEST_F(NetworkTreeTest, DeleteGrandchildrenKeepsTheChildren) {
     tree.expandAll();
     const QPersistentModelIndex goneP1 = tree.IndexOf(p1->treeItem), goneP3 = tree.IndexOf(p3->treeItem);
     const QPersistentModelIndex keptT3 = tree.IndexOf(t3->treeItem), keptP4 = tree.IndexOf(p4->treeItem);
-    tree.DeleteGrandchildren(a->treeItem);
+    db.DeleteProgramsInNetwork(0);
     ExpectMovedTo(t2->treeItem);
     EXPECT_EQ(Children(a->treeItem), (std::vector<TreeItemHandle>{t1->treeItem, t2->treeItem, t3->treeItem}));
     for (const Transponder* t : {t1, t2, t3})
         EXPECT_EQ(tree.ChildCount(t->treeItem), 0);
-    for (const Program* p : {p1, p2, p3})
-        EXPECT_EQ(p->treeItem, nullptr);
-    EXPECT_NE(p4->treeItem, nullptr);
+    EXPECT_EQ(Children(t4->treeItem), std::vector<TreeItemHandle>{p4->treeItem});
     // Indexes that views keep follow the change; the expanded items stay expanded.
     EXPECT_FALSE(goneP1.isValid());
     EXPECT_FALSE(goneP3.isValid());
@@ -436,23 +402,24 @@ TEST_F(NetworkTreeTest, DeleteGrandchildrenKeepsTheChildren) {
     // Only one transponder with programs.
     tree.SelectItem(p4->treeItem);
     notified.clear();
-    tree.DeleteGrandchildren(b->treeItem);
+    db.DeleteProgramsInNetwork(1);
     ExpectMovedTo(t4->treeItem);
-    EXPECT_EQ(p4->treeItem, nullptr);
     EXPECT_FALSE(keptP4.isValid());
 
-    // The network or one of its transponders selected: nothing to report.
+    // The satellite or one of its transponders selected: nothing to report.
+    RebuildSample();
     FillAndSelect(a->treeItem);
-    tree.DeleteGrandchildren(a->treeItem);
+    db.DeleteProgramsInNetwork(0);
     EXPECT_TRUE(notified.empty());
     ExpectShown(a->treeItem);
+    RebuildSample();
     FillAndSelect(t1->treeItem);
-    tree.DeleteGrandchildren(a->treeItem);
+    db.DeleteProgramsInNetwork(0);
     EXPECT_TRUE(notified.empty());
     ExpectShown(t1->treeItem);
     EXPECT_EQ(tree.ChildCount(t1->treeItem), 0);
-    tree.DeleteGrandchildren(a->treeItem);
-    tree.DeleteGrandchildren(c->treeItem);
+    db.DeleteProgramsInNetwork(0);
+    db.DeleteProgramsInNetwork(2);
     EXPECT_TRUE(notified.empty());
 }
 
@@ -464,10 +431,10 @@ TEST_F(NetworkTreeTest, RowsStayConsistentAfterRemovingFromTheMiddle) {
         AddProgram(static_cast<uint16_t>(i % 4), "P" + std::to_string(i));
     tree.FillTree(db);
 
-    tree.DeleteItem(db.transponders()[5]->treeItem);
-    tree.DeleteItem(db.programs()[10]->treeItem);
-    tree.DeleteGrandchildren(n.treeItem);
-    tree.DeleteItem(db.transponders()[0]->treeItem);
+    db.DeleteTransponder(5);
+    db.DeleteProgram(10);
+    db.DeleteProgramsInNetwork(0);
+    db.DeleteTransponder(0);
     ASSERT_EQ(tree.ChildCount(n.treeItem), 38);
     for (int row = 0; row < 38; ++row) {
         TreeItemHandle item = tree.ChildAt(n.treeItem, row);
@@ -475,8 +442,8 @@ TEST_F(NetworkTreeTest, RowsStayConsistentAfterRemovingFromTheMiddle) {
         EXPECT_EQ(tree.PreviousSiblingOf(item), row > 0 ? tree.ChildAt(n.treeItem, row - 1) : nullptr);
     }
     // The records of the remaining items still point at them.
-    EXPECT_EQ(tree.TransponderOf(db.transponders()[39]->treeItem), db.transponders()[39].get());
-    EXPECT_EQ(tree.ChildAt(n.treeItem, 37), db.transponders()[39]->treeItem);
+    EXPECT_EQ(tree.TransponderOf(db.transponders()[37]->treeItem), db.transponders()[37].get());
+    EXPECT_EQ(tree.ChildAt(n.treeItem, 37), db.transponders()[37]->treeItem);
 }
 
 TEST_F(NetworkTreeTest, ClearTreeDetachesAndFillTreeRebuilds) {
@@ -516,22 +483,6 @@ TEST_F(NetworkTreeTest, ClearTreeDetachesAndFillTreeRebuilds) {
     EXPECT_EQ(tree.ChildCount(nullptr), 0);
     EXPECT_TRUE(notified.empty());
     EXPECT_EQ(tree.Database(), &db);
-}
-
-TEST_F(NetworkTreeTest, SelectionCannotStayOnDeletedItems) {
-    BuildSample();
-    FillAndSelect(p1->treeItem);
-    // A receiver that puts the selection back on the item it showed, as a refused apply does.
-    TreeItemHandle shown = p1->treeItem;
-    QObject::connect(&tree, &NetworkTree::selectionChanged, &tree, [&](TreeItemHandle item) {
-        if (item != shown)
-            tree.SelectItem(shown);
-    });
-    tree.DeleteItem(t1->treeItem);
-    ASSERT_NE(tree.SelectedItem(), nullptr);
-    EXPECT_EQ(tree.SelectedItem(), t2->treeItem);
-    EXPECT_EQ(tree.currentIndex(), tree.IndexOf(t2->treeItem));
-    EXPECT_EQ(tree.LabelOf(tree.SelectedItem()), "11.002 (V)");
 }
 
 TEST_F(NetworkTreeTest, UserSelectionNotifiesAndCanBeRefused) {
