@@ -106,6 +106,7 @@ protected:
 class ApplyOrderCommand : public Command {
 public:
     const char* Name() const override { return "apply-order"; }
+    bool OffersJson() const override { return true; }
     const char* Summary() const override;
     const char* Description() const override;
     std::vector<CommandArgument> Arguments() const override;

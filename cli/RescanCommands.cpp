@@ -1,6 +1,7 @@
 // ndftool apply-order: the order and favorite groups of a reference file, over the core's matching.
 #include "cli/Commands.h"
 #include "cli/JsonReport.h"
+#include "cli/RescanJson.h"
 
 #include "rescan/ApplyOrder.h"
 
@@ -89,7 +90,14 @@ const char* ApplyOrderCommand::Description() const {
         "has \"Don't update name\". Prints a summary line, the channels of REFERENCE not found in FILE\n"
         "(numbered as in REFERENCE, with their favorite groups) and the channels of FILE without a\n"
         "partner (numbered as written), one per line, and saves; the stamp is handled as by sort. A\n"
-        "satellite of REFERENCE with channels and no partner in FILE is warned about.";
+        "satellite of REFERENCE with channels and no partner in FILE is warned about.\n"
+        "\n"
+        "--json prints {\"reference\", \"file\", \"written\" (the file saved, or null with --dry-run),\n"
+        "\"referenceChannels\", \"paired\": {\"total\", \"byKey\", \"byServiceId\", \"byName\"},\n"
+        "\"favoriteEntriesNotPlaced\", \"satellites\": [{\"reference\", \"here\" (each {\"name\",\n"
+        "\"position\"} or null), \"referenceChannels\", \"paired\", \"channelsHere\"}], \"notFound\" and\n"
+        "\"withoutPartner\": [{\"text\", \"list\", \"number\", \"name\", \"satellite\", \"frequency\",\n"
+        "\"polarity\", \"serviceId\", \"favorites\"}]}.";
     return text.c_str();
 }
 
@@ -145,6 +153,31 @@ int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringLi
     }
     const ProgramMatching& m = plan.matching;
     std::ostream& report = Report(out, err, target);
+    const int status = parser.isSet(StrictOption()) && options.groups && plan.favoritesNotPlaced > 0 ? EXIT_FOUND : 0;
+    if (Json()) {
+        QJsonArray satellites, notFound, withoutPartner;
+        for (const PlannedSatellite& satellite : plan.satellites)
+            satellites.append(PlannedSatelliteJson(reference, database, satellite));
+        for (const PlannedChannel& channel : plan.notFoundHere)
+            notFound.append(PlannedChannelJson(reference, channel, channel.number,
+                                               DescribeChannel(reference, channel, channel.number)));
+        for (const PlannedChannel& channel : plan.withoutPartner)
+            withoutPartner.append(PlannedChannelJson(database, channel, numberOf[channel.program],
+                                                     DescribeChannel(database, channel, numberOf[channel.program])));
+        WriteJson(report, Object({{"reference", Text(referenceName)},
+                                  {"file", Text(fileName)},
+                                  {"written", dryRun ? QJsonValue() : Text(DisplayPath(target, true))},
+                                  {"referenceChannels", static_cast<qint64>(reference.programs().size())},
+                                  {"paired", Object({{"total", static_cast<qint64>(m.Matched())},
+                                                     {"byKey", static_cast<qint64>(m.byKey)},
+                                                     {"byServiceId", static_cast<qint64>(m.byServiceId)},
+                                                     {"byName", static_cast<qint64>(m.byName)}})},
+                                  {"favoriteEntriesNotPlaced", static_cast<qint64>(plan.favoritesNotPlaced)},
+                                  {"satellites", satellites},
+                                  {"notFound", notFound},
+                                  {"withoutPartner", withoutPartner}}));
+        return status;
+    }
     report << "Paired " << m.Matched() << " of " << reference.programs().size() << " channels of " << referenceName
            << " (" << m.byKey << " by key, " << m.byServiceId << " by service ID, " << m.byName << " by name); "
            << "not found in " << fileName << ": " << plan.notFoundHere.size()
@@ -157,5 +190,5 @@ int ApplyOrderCommand::Execute(const QCommandLineParser& parser, const QStringLi
     report << "Channels of " << fileName << " without a partner: " << plan.withoutPartner.size() << "\n";
     for (const PlannedChannel& channel : plan.withoutPartner)
         report << "  " << DescribeChannel(database, channel, numberOf[channel.program]) << "\n";
-    return parser.isSet(StrictOption()) && options.groups && plan.favoritesNotPlaced > 0 ? EXIT_FOUND : 0;
+    return status;
 }

@@ -13,13 +13,21 @@ QJsonValue ListName(bool radio) {
 
 // A channel by its list and number there, as the editor's Channel List numbers it.
 QJsonObject ChannelJson(uint32_t number, bool radio, const std::string& name) {
-    return Object({{"list", ListName(radio)}, {"number", static_cast<qint64>(number)}, {"name", Text(name)}});
+    return Object(
+        {{"list", ListName(radio)}, {"number", static_cast<qint64>(number)}, {"name", Text(NameForDisplay(name))}});
 }
 
 QJsonValue SatelliteJson(bool exists, const std::string& name, uint16_t position) {
     if (!exists)
         return QJsonValue();
-    return Object({{"name", Text(name)}, {"position", Text(DescribePosition(position))}});
+    return Object({{"name", Text(NameForDisplay(name))}, {"position", Text(DescribePosition(position))}});
+}
+
+QJsonValue SlotJson(const NetworkDatabase& db, uint32_t slot) {
+    if (slot >= db.networks().size() || !db.networks()[slot])
+        return QJsonValue();
+    const Network& network = *db.networks()[slot];
+    return SatelliteJson(true, network.name, network.position);
 }
 
 QJsonObject TuningJson(uint16_t frequency, uint8_t polarity) {
@@ -41,6 +49,7 @@ QJsonValue DiffValueJson(const DiffValue& value) {
     case DiffValue::NUMBER:
         return static_cast<qint64>(value.number);
     case DiffValue::NAME:
+        return Text(NameForDisplay(value.text));
     case DiffValue::LITERAL:
         return Text(value.text);
     case DiffValue::WORD:
@@ -69,7 +78,7 @@ QJsonObject SubjectJson(const DiffSubject& subject) {
     auto add = [&object](const char* key, const QJsonValue& value) { object.insert(QLatin1StringView(key), value); };
     if (subject.kind == DiffSubject::GROUP) {
         add("group", Object({{"number", static_cast<qint64>(subject.number)},
-                             {"name", Text(subject.name)},
+                             {"name", Text(NameForDisplay(subject.name))},
                              {"tvEntries", static_cast<qint64>(subject.tvEntries)},
                              {"radioEntries", static_cast<qint64>(subject.radioEntries)}}));
         return object;
@@ -117,7 +126,7 @@ QJsonObject CleanUpFindingJson(const CleanUpFinding& finding) {
         break;
     case CLEAN_BROKEN_FAVORITES:
         add("group", static_cast<qint64>(finding.group));
-        add("groupName", Text(finding.groupName));
+        add("groupName", Text(NameForDisplay(finding.groupName)));
         add("list", ListName(finding.key.radio));
         add("entry", static_cast<qint64>(finding.key.position) + 1);
         if (finding.namesNothing)
@@ -139,4 +148,32 @@ QJsonObject DiffLineJson(const DiffLine& line) {
                                {"b", DiffValueJson(change.b)}}));
     }
     return Object({{"text", Text(FormatDiffLine(line))}, {"subject", SubjectJson(line.subject)}, {"changes", changes}});
+}
+
+QJsonObject PlannedChannelJson(const NetworkDatabase& db, const PlannedChannel& channel, uint32_t number,
+                               const std::string& text) {
+    QJsonArray favorites;
+    for (const uint8_t group : channel.groups)
+        favorites.append(Text(NameForDisplay(GroupName(db, group))));
+    return Object({{"text", Text(text)},
+                   {"list", ListName(channel.radio)},
+                   {"number", static_cast<qint64>(number)},
+                   {"name", Text(NameForDisplay(channel.name))},
+                   {"satellite", SlotJson(db, channel.satellite)},
+                   {"frequency", channel.hasTransponder ? QJsonValue(channel.frequency) : QJsonValue()},
+                   {"polarity", channel.hasTransponder ? QJsonValue(QLatin1StringView(PolarityLetter(channel.polarity)))
+                                                       : QJsonValue()},
+                   {"serviceId", channel.serviceId},
+                   {"favorites", favorites}});
+}
+
+QJsonObject PlannedSatelliteJson(const NetworkDatabase& reference, const NetworkDatabase& here,
+                                 const PlannedSatellite& satellite) {
+    const bool inReference = satellite.referenceSlot != NO_PARTNER;
+    const bool isHere = satellite.targetSlot != NO_PARTNER;
+    return Object({{"reference", SlotJson(reference, satellite.referenceSlot)},
+                   {"here", SlotJson(here, satellite.targetSlot)},
+                   {"referenceChannels", inReference ? static_cast<qint64>(satellite.referenceChannels) : QJsonValue()},
+                   {"paired", inReference ? static_cast<qint64>(satellite.paired) : QJsonValue()},
+                   {"channelsHere", isHere ? static_cast<qint64>(satellite.targetChannels) : QJsonValue()}});
 }

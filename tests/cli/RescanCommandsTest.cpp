@@ -288,7 +288,7 @@ TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
 }
 
 // The JSON records carry what the lines say, field by field, so that scripts need not parse text.
-TEST_F(RescanCommandTest, CleanAndDiffJsonGiveEachLineAsARecord) {
+TEST_F(RescanCommandTest, RescanReportsInJsonGiveEachLineAsARecord) {
     NetworkDatabase list;
     realistic::BuildChannelList(list);
     ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
@@ -303,7 +303,7 @@ TEST_F(RescanCommandTest, CleanAndDiffJsonGiveEachLineAsARecord) {
         tv += (changed.programs()[index]->attributes & PA_RADIO) ? 0 : 1;
     Program renamed = *changed.programs()[--index];
     const std::string oldName = renamed.name;
-    renamed.name = "Renamed HD";
+    renamed.name = "Caf\xE9 HD"; // stored in ISO-8859-1
     changed.SetProgram(index, renamed);
     changed.AppendProgram(*changed.programs()[0]);
     ASSERT_EQ(changed.Save(Path("changed.ndf")), NDF_OK);
@@ -347,9 +347,30 @@ TEST_F(RescanCommandTest, CleanAndDiffJsonGiveEachLineAsARecord) {
         (QJsonArray{QJsonObject{{"field", "frequency"}, {"a", retuned.frequency - 4}, {"b", retuned.frequency}}}));
     ASSERT_TRUE(program.isObject());
     EXPECT_EQ(program["subject"]["channel"].toObject(), channel("TV", 5, oldName));
-    EXPECT_EQ(
-        program["changes"].toArray(),
-        (QJsonArray{QJsonObject{{"field", "name"}, {"a", QString::fromStdString(oldName)}, {"b", "Renamed HD"}}}));
+    EXPECT_EQ(program["changes"].toArray(),
+              (QJsonArray{QJsonObject{
+                  {"field", "name"}, {"a", QString::fromStdString(oldName)}, {"b", QStringLiteral(u"Caf\u00E9 HD")}}}));
+
+    // apply-order: the lists of the text, each line a record.
+    const ToolResult text = Ndftool({"apply-order", "--dry-run", Path("list.ndf"), Path("changed.ndf")});
+    const QJsonObject order =
+        json(Ndftool({"apply-order", "--json", "--dry-run", Path("list.ndf"), Path("changed.ndf")}).out);
+    EXPECT_TRUE(order["written"].isNull());
+    std::string lines;
+    for (const char* list : {"notFound", "withoutPartner"}) {
+        for (const QJsonValue& channel : order[list].toArray())
+            lines += "  " + channel["text"].toString().toStdString() + "\n";
+    }
+    std::string textLines;
+    for (size_t at = 0, end; (end = text.out.find('\n', at)) != std::string::npos; at = end + 1) {
+        if (text.out.compare(at, 2, "  ") == 0)
+            textLines += text.out.substr(at, end + 1 - at);
+    }
+    EXPECT_EQ(lines, textLines);
+    const QJsonObject extra = order["withoutPartner"][0].toObject();
+    EXPECT_EQ(extra["name"].toString().toStdString(), changed.programs()[0]->name);
+    EXPECT_EQ(extra["serviceId"].toInt(), changed.programs()[0]->serviceId);
+    EXPECT_EQ(order["paired"]["total"].toInt(), order["referenceChannels"].toInt());
 }
 
 } // namespace
