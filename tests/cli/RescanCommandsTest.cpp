@@ -39,6 +39,18 @@ protected:
         return file;
     }
 
+    // Saves a realistic list as list.ndf and builds the same list with its second transponder
+    // retuned by 4 MHz into `changed`, to be changed further and saved.
+    void BuildRetunedList(NetworkDatabase& changed) {
+        NetworkDatabase list;
+        realistic::BuildChannelList(list);
+        EXPECT_EQ(list.Save(Path("list.ndf")), NDF_OK);
+        realistic::BuildChannelList(changed);
+        Transponder retuned = *changed.transponders()[1];
+        retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
+        changed.SetTransponder(1, retuned);
+    }
+
     std::string reference;
 };
 
@@ -258,17 +270,11 @@ TEST_F(RescanCommandTest, UnreadableFilesExitWithTheirStatusAndWriteNothing) {
 
 // On a real list: a transponder stored twice 1 MHz apart, and a transponder retuned by 4 MHz.
 TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
-    NetworkDatabase list;
-    realistic::BuildChannelList(list);
-    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
     NetworkDatabase changed;
-    realistic::BuildChannelList(changed);
+    BuildRetunedList(changed);
     Transponder twice = *changed.transponders()[3];
     twice.frequency = static_cast<uint16_t>(twice.frequency + 1);
     changed.AppendTransponder(twice);
-    Transponder retuned = *changed.transponders()[1];
-    retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
-    changed.SetTransponder(1, retuned);
     ASSERT_EQ(changed.Save(Path("changed.ndf")), NDF_OK);
 
     const ToolResult clean = Ndftool({"clean", "--dry-run", Path("changed.ndf")});
@@ -289,14 +295,9 @@ TEST_F(RescanCommandTest, CleanAndDiffNameWhatARescanLeftOnARealList) {
 
 // The JSON records carry what the lines say, field by field, so that scripts need not parse text.
 TEST_F(RescanCommandTest, RescanReportsInJsonGiveEachLineAsARecord) {
-    NetworkDatabase list;
-    realistic::BuildChannelList(list);
-    ASSERT_EQ(list.Save(Path("list.ndf")), NDF_OK);
     NetworkDatabase changed;
-    realistic::BuildChannelList(changed);
-    Transponder retuned = *changed.transponders()[1];
-    retuned.frequency = static_cast<uint16_t>(retuned.frequency + 4);
-    changed.SetTransponder(1, retuned);
+    BuildRetunedList(changed);
+    const uint16_t retuned = changed.transponders()[1]->frequency;
     // The fifth TV channel, wherever the radio channels stand.
     size_t index = 0;
     for (int tv = 0; tv < 5; ++index)
@@ -342,9 +343,8 @@ TEST_F(RescanCommandTest, RescanReportsInJsonGiveEachLineAsARecord) {
         }
     }
     EXPECT_EQ(transponder["subject"]["kind"].toString(), QStringLiteral("transponder"));
-    EXPECT_EQ(
-        transponder["changes"].toArray(),
-        (QJsonArray{QJsonObject{{"field", "frequency"}, {"a", retuned.frequency - 4}, {"b", retuned.frequency}}}));
+    EXPECT_EQ(transponder["changes"].toArray(),
+              (QJsonArray{QJsonObject{{"field", "frequency"}, {"a", retuned - 4}, {"b", retuned}}}));
     ASSERT_TRUE(program.isObject());
     EXPECT_EQ(program["subject"]["channel"].toObject(), channel("TV", 5, oldName));
     EXPECT_EQ(program["changes"].toArray(),
