@@ -60,8 +60,8 @@ QTreeWidget* Table(const char* objectName, const QStringList& headings) {
 // What a channel table sorts a column by; cells without it sort by their text.
 constexpr int kSortRole = Qt::UserRole;
 
-// A channel row sorts by number where the cell is a number ("TV 9" before "TV 10", 900 before
-// 28006), else by text as the user's language orders it.
+// A channel row sorts by the number a cell keeps (No. by the list's order, frequency and service
+// ID by value: 900 before 28006), else by text as the user's language orders it.
 class ChannelRow : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
